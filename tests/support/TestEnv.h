@@ -1,0 +1,36 @@
+#pragma once
+// What every test program shares: a private HOME and XDG folders, a pinned
+// clock and locale, temporary folders, and a clean runtime between tests.
+#include <string>
+#include "platform/vb/Format.h"
+
+namespace kdtest {
+
+// Points HOME, XDG_* and TMPDIR into a fresh folder, pins LC_ALL, TZ and the
+// clock (Tuesday 8 December 2026, 08:15:00), sets QT_QPA_PLATFORM=offscreen.
+void InitEnvironment();
+
+// The pinned moment every test starts from.
+vb::DateTime PinnedNow();
+void PinClock(const vb::DateTime& when);
+
+// A folder made for one test and removed with everything in it afterwards.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    const std::string& path() const { return path_; }
+    std::string file(const std::string& name) const { return path_ + "/" + name; }
+    // Writes a file with the given bytes, returns its path.
+    std::string write(const std::string& name, const std::string& bytes) const;
+private:
+    std::string path_;
+};
+
+std::string ReadFile(const std::string& path);
+// Whether the process can ignore file permissions (root): permission tests skip then.
+bool RunningAsRoot();
+
+} // namespace kdtest
