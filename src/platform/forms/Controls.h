@@ -140,6 +140,7 @@ public:
     int Align = 0;           // 1: along the top of an MDI window
     bool AutoRedraw = false;
     int BorderStyle = 0;
+    Event<> Resize;          // its width or height changed
 private:
     std::string picture_;
 };
@@ -345,6 +346,7 @@ public:
     void Refresh();
     void UserSelect(int index);
     void UserDblClickItem(int index);
+    // Dot-files never list; read-only files list only while ReadOnly is on.
     bool Archive = true, Hidden = false, Normal = true, ReadOnly = true, System = false;
     Event<> PathChange, PatternChange;
 private:

@@ -1,0 +1,49 @@
+#include <pwd.h>
+#include <unistd.h>
+
+#include <cstdlib>
+
+#include "platform/files/Files.h"
+#include "platform/vb/Err.h"
+
+namespace files {
+
+namespace {
+bool isSeparator(char c) { return c == '/' || c == '\\'; }
+} // namespace
+
+std::string Join(const std::string& folder, const std::string& name) {
+    size_t from = 0;
+    while (from < name.size() && isSeparator(name[from])) ++from;
+    const std::string rest = name.substr(from);
+    if (folder.empty()) return rest;
+    size_t end = folder.size();
+    while (end > 0 && isSeparator(folder[end - 1])) --end;
+    return folder.substr(0, end) + "/" + rest;
+}
+
+std::string BaseName(const std::string& path) {
+    const size_t cut = path.find_last_of("/\\");
+    return cut == std::string::npos ? path : path.substr(cut + 1);
+}
+
+std::string FolderOf(const std::string& path) {
+    const size_t cut = path.find_last_of("/\\");
+    if (cut == std::string::npos) return "";
+    return cut == 0 ? "/" : path.substr(0, cut);
+}
+
+std::string HomeFolder() {
+    if (const char* home = std::getenv("HOME"); home && *home) return home;
+    if (const passwd* pw = ::getpwuid(::getuid()); pw && pw->pw_dir) return pw->pw_dir;
+    return "/";
+}
+
+std::string DataFolder() { return Join(HomeFolder(), "KvistrelDommer"); }
+
+void CheckFileName(const std::string& name) {
+    if (name.empty() || name.find_first_of("*?", 0) != std::string::npos || name.find('\0') != std::string::npos)
+        vb::Raise(vb::errnum::BadFileName);
+}
+
+} // namespace files

@@ -1,0 +1,60 @@
+// The controls without a face of their own: timer, common dialog, status bar.
+#include "platform/forms/Controls.h"
+#include "platform/forms/Runtime.h"
+#include "platform/vb/Err.h"
+
+namespace forms {
+
+namespace {
+constexpr int kCancelChosen = 32755;
+constexpr int kHelpQuit = 2;
+} // namespace
+
+void Timer::SetInterval(int ms) {
+    if (ms < 0) vb::Raise(380);
+    if (ms == interval_) return;
+    interval_ = ms;
+    notify(Prop::Other);
+}
+
+void Timer::Fire() {
+    if (Enabled() && interval_ > 0) raise(Timer_);
+}
+
+void CommonDialog::SetAction(int action) {
+    switch (action) {
+        case 5:
+            if (!CurrentHost().printerSetup() && CancelError) vb::Raise(kCancelChosen, "Avbryt ble valgt.");
+            return;
+        case 6:
+            // The quit command closes the viewer; it must not open it at the program's close.
+            if (HelpCommand == kHelpQuit)
+                CurrentHost().closeHelp(HelpFile);
+            else
+                CurrentHost().openHelp(HelpFile);
+            return;
+        default:
+            vb::Raise(5);
+    }
+}
+
+void StatusBar::SetPanelCount(int n) {
+    if (n < 0) vb::Raise(380);
+    if (n == PanelCount()) return;
+    panels_.resize(n);
+    notify(Prop::Other);
+}
+
+std::string StatusBar::PanelText(int index) const {
+    if (index < 1 || index > PanelCount()) vb::Raise(381, "Ugyldig indeks for egenskapsmatrise");
+    return panels_[index - 1];
+}
+
+void StatusBar::SetPanelText(int index, const std::string& t) {
+    if (index < 1 || index > PanelCount()) vb::Raise(381, "Ugyldig indeks for egenskapsmatrise");
+    if (panels_[index - 1] == t) return;
+    panels_[index - 1] = t;
+    notify(Prop::Text);
+}
+
+} // namespace forms

@@ -1,0 +1,219 @@
+#include <algorithm>
+
+#include "platform/forms/Controls.h"
+#include "platform/forms/Dispatcher.h"
+#include "platform/vb/Err.h"
+#include "platform/vb/Strings.h"
+#include "platform/vb/Variant.h"
+
+namespace forms {
+
+namespace {
+constexpr int kDefaultColWidth = 960;
+
+[[noreturn]] void badIndex() { vb::Raise(381, "Ugyldig indeks for egenskapsmatrise"); }
+
+bool isNumber(const std::string& s) { return vb::IsNumeric(vb::Variant(s)); }
+double number(const std::string& s) { return isNumber(s) ? vb::CDbl(vb::Variant(s)) : 0.0; }
+
+int threeWay(double a, double b) { return a < b ? -1 : a > b ? 1 : 0; }
+
+// One cell against another under a sort code, ascending.
+int compareCells(const std::string& a, const std::string& b, int code) {
+    switch (code) {
+        case flexSortGenericAscending:
+        case flexSortGenericDescending:
+            if (isNumber(a) && isNumber(b)) return threeWay(number(a), number(b));
+            return vb::StrCompText(a, b);
+        case flexSortNumericAscending:
+        case flexSortNumericDescending:
+            return threeWay(number(a), number(b));
+        case flexSortStringNoCaseAscending:
+        case flexSortStringNoCaseDescending:
+            return vb::StrCompText(a, b);
+        default: {   // case-sensitive: the same order, case deciding between equal letters
+            const int folded = vb::StrCompText(a, b);
+            return folded != 0 ? folded : a.compare(b) < 0 ? -1 : a.compare(b) > 0 ? 1 : 0;
+        }
+    }
+}
+
+std::vector<std::string> splitTabs(const std::string& s) {
+    std::vector<std::string> out;
+    size_t from = 0;
+    for (size_t tab; (tab = s.find('\t', from)) != std::string::npos; from = tab + 1) out.push_back(s.substr(from, tab - from));
+    out.push_back(s.substr(from));
+    return out;
+}
+} // namespace
+
+MSFlexGrid::MSFlexGrid(Form* owner, std::string name, int index)
+    : Control(owner, std::move(name), index),
+      cells_(rows_, std::vector<std::string>(cols_)),
+      colWidth_(cols_, kDefaultColWidth),
+      colAlign_(cols_, flexAlignGeneral) {
+    SetBackColor(vbWindowBackground);
+    SetWidth(4800);
+    SetHeight(3000);
+}
+
+void MSFlexGrid::SetRows(int n) {
+    if (n < 0 || n < FixedRows) vb::Raise(380);
+    if (n == rows_) return;
+    rows_ = n;
+    cells_.resize(rows_, std::vector<std::string>(cols_));
+    const int last = std::max(0, rows_ - 1);
+    row_ = std::min(row_, last);
+    rowSel_ = std::min(rowSel_, last);
+    TopRow = std::min(TopRow, last);
+    notify(Prop::Grid);
+}
+
+void MSFlexGrid::SetCols(int n) {
+    if (n < 0 || n < FixedCols) vb::Raise(380);
+    if (n == cols_) return;
+    cols_ = n;
+    for (auto& row : cells_) row.resize(cols_);
+    colWidth_.resize(cols_, kDefaultColWidth);
+    colAlign_.resize(cols_, flexAlignGeneral);
+    const int last = std::max(0, cols_ - 1);
+    col_ = std::min(col_, last);
+    colSel_ = std::min(colSel_, last);
+    notify(Prop::Grid);
+}
+
+std::string MSFlexGrid::TextMatrix(int row, int col) const {
+    if (row < 0 || row >= rows_ || col < 0 || col >= cols_) badIndex();
+    return cells_[row][col];
+}
+
+void MSFlexGrid::SetTextMatrix(int row, int col, const std::string& text) {
+    if (row < 0 || row >= rows_ || col < 0 || col >= cols_) badIndex();
+    if (cells_[row][col] == text) return;
+    cells_[row][col] = text;
+    notify(Prop::Grid);
+}
+
+void MSFlexGrid::SetRow(int r) {
+    if (r < 0 || r >= rows_) badIndex();
+    row_ = rowSel_ = r;
+    notify(Prop::Selection);
+}
+
+void MSFlexGrid::SetCol(int c) {
+    if (c < 0 || c >= cols_) badIndex();
+    col_ = colSel_ = c;
+    notify(Prop::Selection);
+}
+
+void MSFlexGrid::SetRowSel(int r) {
+    if (r < 0 || r >= rows_) badIndex();
+    rowSel_ = r;
+    notify(Prop::Selection);
+}
+
+void MSFlexGrid::SetColSel(int c) {
+    if (c < 0 || c >= cols_) badIndex();
+    colSel_ = c;
+    notify(Prop::Selection);
+}
+
+int MSFlexGrid::ColWidth(int col) const {
+    if (col < 0 || col >= cols_) badIndex();
+    return colWidth_[col];
+}
+
+// Column -1 stands for every column.
+void MSFlexGrid::SetColWidth(int col, int twips) {
+    if (col < -1 || col >= cols_) badIndex();
+    if (col == -1)
+        std::fill(colWidth_.begin(), colWidth_.end(), twips);
+    else
+        colWidth_[col] = twips;
+    notify(Prop::Grid);
+}
+
+int MSFlexGrid::ColAlignment(int col) const {
+    if (col < 0 || col >= cols_) badIndex();
+    return colAlign_[col];
+}
+
+void MSFlexGrid::SetColAlignment(int col, int alignment) {
+    if (col < -1 || col >= cols_) badIndex();
+    if (alignment < 0 || alignment > flexAlignGeneral) vb::Raise(380);
+    if (col == -1)
+        std::fill(colAlign_.begin(), colAlign_.end(), alignment);
+    else
+        colAlign_[col] = alignment;
+    notify(Prop::Grid);
+}
+
+void MSFlexGrid::AddItem(const std::string& tabbedCells, int index) {
+    const int at = index == -1 ? rows_ : index;
+    if (at < 0 || at > rows_) badIndex();
+    std::vector<std::string> row(cols_);
+    const auto cells = splitTabs(tabbedCells);
+    for (size_t c = 0; c < cells.size() && c < row.size(); ++c) row[c] = cells[c];
+    cells_.insert(cells_.begin() + at, std::move(row));
+    ++rows_;
+    notify(Prop::Grid);
+}
+
+void MSFlexGrid::RemoveItem(int index) {
+    if (index < 0 || index >= rows_) badIndex();
+    cells_.erase(cells_.begin() + index);
+    --rows_;
+    const int last = std::max(0, rows_ - 1);
+    row_ = std::min(row_, last);
+    rowSel_ = std::min(rowSel_, last);
+    TopRow = std::min(TopRow, last);
+    notify(Prop::Grid);
+}
+
+void MSFlexGrid::Clear() {
+    for (auto& row : cells_) std::fill(row.begin(), row.end(), std::string());
+    notify(Prop::Grid);
+}
+
+void MSFlexGrid::Sort(int code) {
+    if (code < flexSortNone || code > flexSortStringDescending) vb::Raise(380);
+    const int first = std::clamp(FixedRows, 0, rows_);
+    if (code == flexSortNone || rows_ - first < 2 || cols_ == 0) return;
+    const int fromCol = std::min(col_, colSel_);
+    const int toCol = std::max(col_, colSel_);
+    const bool descending = code % 2 == 0;
+    std::stable_sort(cells_.begin() + first, cells_.end(),
+                     [&](const std::vector<std::string>& a, const std::vector<std::string>& b) {
+                         for (int c = fromCol; c <= toCol; ++c) {
+                             const int order = compareCells(a[c], b[c], code);
+                             if (order != 0) return descending ? order > 0 : order < 0;
+                         }
+                         return false;
+                     });
+    notify(Prop::Grid);
+}
+
+void MSFlexGrid::UserClickCell(int row, int col) {
+    detail::DispatchScope scope;
+    if (!EffectiveEnabled() || !EffectiveVisible() || row < 0 || row >= rows_ || col < 0 || col >= cols_) return;
+    SetFocus();
+    const bool moved = row != row_ || col != col_;
+    const int newColSel = SelectionMode == 1 ? cols_ - 1 : col;
+    const bool selectionChanged = moved || rowSel_ != row || colSel_ != newColSel;
+    row_ = rowSel_ = row;
+    col_ = col;
+    colSel_ = newColSel;
+    if (selectionChanged) notify(Prop::Selection);
+    if (moved) raise(EnterCell);
+    if (selectionChanged) raise(SelChange);
+    raise(Click);
+}
+
+void MSFlexGrid::UserDblClickCell(int row, int col) {
+    detail::DispatchScope scope;
+    if (!EffectiveEnabled() || !EffectiveVisible() || row < 0 || row >= rows_ || col < 0 || col >= cols_) return;
+    UserClickCell(row, col);
+    raise(DblClick);
+}
+
+} // namespace forms

@@ -1,0 +1,116 @@
+// List box and combo box.
+#include "platform/forms/Controls.h"
+#include "platform/forms/Dispatcher.h"
+#include "platform/vb/Err.h"
+#include "platform/vb/Strings.h"
+
+namespace forms {
+
+namespace {
+constexpr int kInvalidArgument = 5;
+constexpr int kBadIndex = 381;
+constexpr int kBadValue = 380;
+} // namespace
+
+void ListControl::AddItem(const std::string& item, int index) {
+    const int count = ListCount();
+    int at = index;
+    if (index == -1) {
+        at = count;
+        if (Sorted) {
+            at = 0;
+            while (at < count && vb::StrCompText(items_[at].text, item) <= 0) ++at;
+        }
+    } else if (index < 0 || index > count) {
+        vb::Raise(kInvalidArgument);
+    }
+    items_.insert(items_.begin() + at, Item{item, 0});
+    newIndex_ = at;
+    if (listIndex_ >= at) ++listIndex_;   // the selection stays on its item
+    notify(Prop::List);
+}
+
+void ListControl::RemoveItem(int index) {
+    if (index < 0 || index >= ListCount()) vb::Raise(kInvalidArgument);
+    items_.erase(items_.begin() + index);
+    if (listIndex_ == index)
+        listIndex_ = -1;
+    else if (listIndex_ > index)
+        --listIndex_;
+    newIndex_ = -1;
+    notify(Prop::List);
+}
+
+void ListControl::Clear() {
+    items_.clear();
+    listIndex_ = -1;
+    newIndex_ = -1;
+    notify(Prop::List);
+}
+
+std::string ListControl::List(int index) const {
+    return index >= 0 && index < ListCount() ? items_[index].text : std::string();
+}
+
+void ListControl::SetList(int index, const std::string& text) {
+    if (index < 0 || index >= ListCount()) vb::Raise(kBadIndex, "Ugyldig indeks for egenskapsmatrise");
+    if (items_[index].text == text) return;
+    items_[index].text = text;
+    notify(Prop::List);
+}
+
+long ListControl::ItemData(int index) const {
+    if (index < 0 || index >= ListCount()) vb::Raise(kBadIndex, "Ugyldig indeks for egenskapsmatrise");
+    return items_[index].data;
+}
+
+void ListControl::SetItemData(int index, long data) {
+    if (index < 0 || index >= ListCount()) vb::Raise(kBadIndex, "Ugyldig indeks for egenskapsmatrise");
+    items_[index].data = data;
+}
+
+void ListControl::SetListIndex(int index) {
+    if (index < -1 || index >= ListCount()) vb::Raise(kBadValue);
+    if (index == listIndex_) return;
+    listIndex_ = index;
+    notify(Prop::ListIndex);
+    raise(Click);
+}
+
+void ListControl::UserSelect(int index) {
+    detail::DispatchScope scope;
+    if (!EffectiveEnabled() || !EffectiveVisible() || index < 0 || index >= ListCount()) return;
+    SetFocus();
+    SetListIndex(index);
+}
+
+void ListControl::UserDblClickItem(int index) {
+    detail::DispatchScope scope;
+    if (!EffectiveEnabled() || !EffectiveVisible() || index < 0 || index >= ListCount()) return;
+    UserSelect(index);
+    raise(DblClick);
+}
+
+// The text of the chosen item while one is chosen, else what was typed or set.
+std::string ComboBox::Text() const { return listIndex_ >= 0 ? List(listIndex_) : text_; }
+
+void ComboBox::SetText(const std::string& t) {
+    int match = -1;
+    for (int i = 0; i < ListCount() && match < 0; ++i)
+        if (items_[i].text == t) match = i;
+    if (Style == 2 && match < 0 && !t.empty()) vb::Raise(383, "Egenskapen Text er skrivebeskyttet");
+    if (t == Text() && match == listIndex_) return;
+    text_ = t;
+    if (Style == 2) {   // a drop-down list has no edit part: choosing an item is a click
+        SetListIndex(match);
+        return;
+    }
+    if (match != listIndex_) {
+        listIndex_ = match;
+        notify(Prop::ListIndex);
+    }
+    notify(Prop::Text);
+    raise(Change);
+}
+
+} // namespace forms

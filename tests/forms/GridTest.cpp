@@ -1,0 +1,117 @@
+#include "FormsTest.h"
+#include "platform/vb/Err.h"
+
+using namespace forms;
+
+namespace {
+
+struct GridForm : Form {
+    GridForm() : Form("GridForm") {}
+    MSFlexGrid MSFlexGrid1{this, "MSFlexGrid1"};
+};
+
+class Grid : public formstest::FormsTest {
+protected:
+    MSFlexGrid& g() { return Default<GridForm>().MSFlexGrid1; }
+    std::vector<std::string> column(int col) {
+        std::vector<std::string> out;
+        for (int r = g().FixedRows; r < g().Rows(); ++r) out.push_back(g().TextMatrix(r, col));
+        return out;
+    }
+    int errorOf(const std::function<void()>& f) {
+        try {
+            f();
+        } catch (const vb::Err& e) {
+            return e.Number;
+        }
+        return 0;
+    }
+};
+
+TEST_F(Grid, AddItemSplitsTabsAndInsertsBeforeAnIndex) {
+    g().SetCols(4);
+    g().SetRows(1);
+    g().AddItem("    7\tOla  Nordmann\tBK Kvistrel\t3");
+    g().AddItem("   42\tKari\t\t0\textra cell dropped");
+    g().AddItem("  123", 1);
+    EXPECT_EQ(g().Rows(), 4);
+    EXPECT_EQ(column(0), (std::vector<std::string>{"  123", "    7", "   42"}));
+    EXPECT_EQ(g().TextMatrix(2, 1), "Ola  Nordmann");
+    EXPECT_EQ(g().TextMatrix(3, 2), "");
+    EXPECT_EQ(g().TextMatrix(1, 3), "");
+    g().RemoveItem(1);
+    EXPECT_EQ(column(0), (std::vector<std::string>{"    7", "   42"}));
+    EXPECT_EQ(errorOf([&] { g().AddItem("x", 9); }), 381);
+}
+
+TEST_F(Grid, OutOfRangeCellsRaise381) {
+    g().SetRows(3);
+    g().SetCols(2);
+    EXPECT_EQ(errorOf([&] { g().TextMatrix(3, 0); }), 381);
+    EXPECT_EQ(errorOf([&] { g().TextMatrix(0, 2); }), 381);
+    EXPECT_EQ(errorOf([&] { g().SetTextMatrix(-1, 0, "x"); }), 381);
+    EXPECT_EQ(errorOf([&] { g().SetRow(3); }), 381);
+    EXPECT_EQ(errorOf([&] { g().ColWidth(2); }), 381);
+    EXPECT_EQ(errorOf([&] { g().TextMatrix(2, 1); }), 0);
+}
+
+TEST_F(Grid, ResizingKeepsTheCellsThatRemain) {
+    g().SetRows(3);
+    g().SetCols(3);
+    g().SetTextMatrix(1, 1, "a");
+    g().SetTextMatrix(2, 2, "b");
+    g().SetColWidth(1, 2400);
+    g().SetRows(2);
+    g().SetCols(5);
+    EXPECT_EQ(g().TextMatrix(1, 1), "a");
+    EXPECT_EQ(g().TextMatrix(1, 4), "");
+    EXPECT_EQ(g().ColWidth(1), 2400);
+    g().SetRows(3);
+    EXPECT_EQ(g().TextMatrix(2, 2), "");   // the cut row came back empty
+    g().Clear();
+    EXPECT_EQ(g().TextMatrix(1, 1), "");
+    EXPECT_EQ(g().Rows(), 3);
+    EXPECT_EQ(g().Cols(), 5);
+}
+
+TEST_F(Grid, SortKeepsFixedRowsAndUsesTheChosenColumns) {
+    g().SetCols(2);
+    g().SetRows(1);
+    g().SetTextMatrix(0, 0, "Nr");
+    for (const char* row : {"10\tb", "9\tA", "100\tC", "abc\ta", "9\tÅ"}) g().AddItem(row);
+    g().SetCol(0);
+    g().Sort(flexSortGenericAscending);
+    EXPECT_EQ(g().TextMatrix(0, 0), "Nr");
+    EXPECT_EQ(column(0), (std::vector<std::string>{"9", "9", "10", "100", "abc"}));
+    EXPECT_EQ(column(1)[0], "A");   // equal keys keep their order
+    g().Sort(flexSortStringAscending);
+    EXPECT_EQ(column(0), (std::vector<std::string>{"10", "100", "9", "9", "abc"}));
+    g().Sort(flexSortNumericDescending);
+    EXPECT_EQ(column(0), (std::vector<std::string>{"100", "10", "9", "9", "abc"}));
+    g().SetCol(1);
+    g().Sort(flexSortStringNoCaseAscending);
+    EXPECT_EQ(column(1), (std::vector<std::string>{"A", "a", "b", "C", "Å"}));
+    // Two key columns: Col..ColSel.
+    g().SetCol(0);
+    g().SetColSel(1);
+    g().Sort(flexSortGenericDescending);
+    EXPECT_EQ(column(1), (std::vector<std::string>{"a", "C", "b", "Å", "A"}));
+    EXPECT_THROW(g().Sort(9), vb::Err);
+}
+
+TEST_F(Grid, ClickingACellSelectsItAndClicks) {
+    g().SetRows(4);
+    g().SetCols(4);
+    std::vector<std::string> events;
+    g().EnterCell = [&] { events.push_back("EnterCell"); };
+    g().Click = [&] { events.push_back("Click " + std::to_string(g().Row())); };
+    g().SelectionMode = 1;
+    g().UserClickCell(2, 1);
+    EXPECT_EQ(g().RowSel(), 2);
+    EXPECT_EQ(g().ColSel(), 3);
+    g().UserClickCell(2, 1);
+    g().UserClickCell(9, 1);
+    EXPECT_EQ(events, (std::vector<std::string>{"EnterCell", "Click 2", "Click 2"}));
+}
+
+} // namespace
