@@ -68,7 +68,7 @@ public:
     const Field* FindField(const std::string& name) const;   // without regard to case
 private:
     friend class Database;
-    std::shared_ptr<DatabaseImpl> db_;   // set when the table lies in a database
+    mutable std::shared_ptr<DatabaseImpl> db_;   // set when the table lies in a database (also by TableDefs_Append)
 };
 
 class Recordset {
@@ -155,6 +155,9 @@ public:
     void CommitTrans();
     void Rollback();
     bool InTransaction() const;
+    // Closes every database and recordset opened through the workspace (a pending
+    // transaction is rolled back); the workspace itself can open files again at once.
+    void Close();
 };
 
 class DBEngine {

@@ -1,0 +1,181 @@
+// The referee register on a full database: 999 referees, 100,000 match rows.
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <unistd.h>
+#include <string>
+
+#include "database/Database.h"
+#include "platform/dao/Dao.h"
+#include "platform/forms/Runtime.h"
+#include "register/Dommere_Init.h"
+#include "register/LesInn.h"
+#include "state/ProgramState.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int Dommere = 999;
+constexpr int Kamper = 100000;
+
+std::string g_mappe;
+
+void lagDatabase(const std::string& sti) {
+    state::DBase = dao::DBEngine::Workspaces(0).CreateDatabase(sti);
+    Opprett_Versjon();
+    Opprett_Dommere();
+    Opprett_Dommertabell();
+    Opprett_Ranking();
+    Opprett_Ranking_KlData();
+}
+
+void fyllDommere(dao::Database& db) {
+    dao::Workspace& ws = dao::DBEngine::Workspaces(0);
+    ws.BeginTrans();
+    for (int nr = 1; nr <= Dommere; ++nr)
+        db.Execute("Insert Into Dommere (DommerNR, Dommer_FNavn, Dommer_ENavn, Dommer_Lag, Dommer_Boccia, KlB_Dommer1) "
+                   "Values (?, ?, ?, ?, ?, ?)",
+                   {vb::Variant::Integer(nr), "Fornavn" + std::to_string(nr), "Etternavn", "Klubb", nr % 2 == 0,
+                    nr % 3 == 0});
+    ws.CommitTrans();
+}
+
+void fyllKamper(int nr, int antall, long start) {
+    dao::Workspace& ws = dao::DBEngine::Workspaces(0);
+    ws.BeginTrans();
+    for (int i = 0; i < antall; ++i)
+        state::DBase.Execute(
+            "Insert Into Dommertabell (DommerNR, SekvensNR, Status, TurneringsNavn, Typespill) Values (?, ?, 0, 'NM', 'BOCCIA')",
+            {vb::Variant::Integer(nr > 0 ? nr : 1 + i % Dommere), vb::Variant::Long(start + i)});
+    ws.CommitTrans();
+}
+
+// One tournament database, full, with the register shown on it.
+Dommere_Init& register_() {
+    static Dommere_Init* f = [] {
+        const fs::path mappe = fs::temp_directory_path() / ("kd-bench-register-" + std::to_string(::getpid()));
+        fs::create_directories(mappe);
+        g_mappe = mappe.string();
+        std::atexit([] {
+            std::error_code ec;
+            fs::remove_all(g_mappe, ec);
+        });
+        state::Arbeidsomrade = &dao::DBEngine::Workspaces(0);
+        state::Databasenavn = g_mappe + "/Turnering.KVX";
+        lagDatabase(state::Databasenavn);
+        fyllDommere(state::DBase);
+        fyllKamper(0, Kamper, 1);
+        auto& form = forms::Default<Dommere_Init>();
+        form.Show();
+        return &form;
+    }();
+    return *f;
+}
+
+int radFor(Dommere_Init& f, int nr) {
+    for (int r = 1; r < f.MSFlexGrid1.Rows(); ++r)
+        if (std::stoi(f.MSFlexGrid1.TextMatrix(r, 0)) == nr) return r;
+    return 0;
+}
+
+void BM_Oppfrisking(benchmark::State& s) {
+    Dommere_Init& f = register_();
+    for (auto _ : s) f.Form_Activate();
+    s.counters["rader"] = f.MSFlexGrid1.Rows() - 1;
+}
+BENCHMARK(BM_Oppfrisking)->Unit(benchmark::kMillisecond);
+
+// What a save and a deletion spend on the refill of list and grid that follows them.
+void BM_FyllListeOgRutenett(benchmark::State& s) {
+    Dommere_Init& f = register_();
+    for (auto _ : s) {
+        f.Fyll_List1();
+        f.Fyll_MSFlexgrid1();
+    }
+}
+BENCHMARK(BM_FyllListeOgRutenett)->Unit(benchmark::kMillisecond);
+
+void BM_LagreEndring(benchmark::State& s) {
+    Dommere_Init& f = register_();
+    f.Option2.UserClick();
+    int runde = 0;
+    for (auto _ : s) {
+        s.PauseTiming();
+        f.Text4.SetText("500");
+        f.Text1.SetText("Navn" + std::to_string(++runde));
+        f.SSCheck1.SetValue(1);
+        f.Option7.SetValue(true);
+        s.ResumeTiming();
+        f.SSCommand2_Click();
+    }
+}
+BENCHMARK(BM_LagreEndring)->Unit(benchmark::kMillisecond);
+
+void BM_SlettDommerMed1000Kamper(benchmark::State& s) {
+    Dommere_Init& f = register_();
+    f.Option2.UserClick();
+    long sekvens = 10'000'000;
+    for (auto _ : s) {
+        s.PauseTiming();
+        state::DBase.Execute("Insert Into Dommere (DommerNR, Dommer_FNavn) Values (1000, 'Slettes')");
+        fyllKamper(1000, 1000, sekvens);
+        sekvens += 1000;
+        f.Fyll_MSFlexgrid1();
+        f.MSFlexGrid1.SetRow(radFor(f, 1000));
+        forms::Headless().setNextAnswer(forms::vbYes);
+        s.ResumeTiming();
+        f.C_SlettDommer_Click();
+    }
+}
+BENCHMARK(BM_SlettDommerMed1000Kamper)->Unit(benchmark::kMillisecond);
+
+void BM_NullstillAlleKamper(benchmark::State& s) {
+    Dommere_Init& f = register_();
+    for (auto _ : s) {
+        forms::Headless().setNextAnswer(forms::vbYes);
+        f.SSCommand10_Click();
+        s.PauseTiming();
+        fyllKamper(0, Kamper, 1);
+        s.ResumeTiming();
+    }
+}
+BENCHMARK(BM_NullstillAlleKamper)->Unit(benchmark::kMillisecond)->Iterations(5)->Repetitions(3);
+
+void BM_LedigeNummer(benchmark::State& s) {
+    Dommere_Init& f = register_();
+    state::DBase.Execute("Delete From Dommere Where DommerNR In (10, 500, 998)");
+    for (auto _ : s) f.Command1_Click();
+    s.counters["ledige"] = f.List2.ListCount();
+}
+BENCHMARK(BM_LedigeNummer)->Unit(benchmark::kMillisecond);
+
+void BM_LesInn999(benchmark::State& s) {
+    register_();
+    // The source: another file with a full register, made once.
+    static const std::string kilde = [] {
+        const std::string sti = g_mappe + "/Kilde.KVX";
+        dao::Database mal = state::DBase;
+        lagDatabase(sti);
+        fyllDommere(state::DBase);
+        state::DBase.Close();
+        state::DBase = mal;
+        return sti;
+    }();
+    state::Filsti = kilde;
+    for (auto _ : s) {
+        s.PauseTiming();
+        state::DBase.Execute("Delete From Dommere");
+        forms::Headless().boxes.clear();
+        s.ResumeTiming();
+        Les_Inn_Dommerbase();
+    }
+    s.counters["dommere"] = static_cast<double>(
+        vb::CLng(state::DBase.OpenRecordset("Select Count(*) From Dommere").Get(0)));
+}
+BENCHMARK(BM_LesInn999)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,89 @@
+#include "database/Apen.h"
+
+#include "state/ProgramState.h"
+
+namespace turneringsdb {
+
+namespace {
+void lukkStille(dao::Database& db) {
+    try {
+        if (!db.IsNothing()) db.Close();
+    } catch (const vb::Err&) {
+    }
+    db = dao::Database();
+}
+} // namespace
+
+dao::Workspace& Arbeid() {
+    if (!state::Arbeidsomrade) state::Arbeidsomrade = &dao::DBEngine::Workspaces(0);
+    return *state::Arbeidsomrade;
+}
+
+std::string Sammenfoy(const std::string& katalog, const std::string& navn) {
+    if (katalog.empty()) return navn;
+    std::string k = katalog;
+    while (k.size() > 1 && k.back() == '/') k.pop_back();
+    std::string n = navn;
+    while (!n.empty() && n.front() == '/') n.erase(0, 1);
+    return k == "/" ? "/" + n : k + "/" + n;
+}
+
+std::string BareNavn(const std::string& sti) {
+    const auto pos = sti.rfind('/');
+    return pos == std::string::npos ? sti : sti.substr(pos + 1);
+}
+
+Navn NavnPaaApen() {
+    if (state::DBase.IsNothing() || !state::DBase.IsOpen()) return {};
+    const std::string sti = state::DBase.Name();
+    return {sti, BareNavn(sti)};
+}
+
+void SettNavn(const std::string& sti) {
+    state::Databasenavn = sti;
+    state::DatabaseFilnavn = BareNavn(sti);
+}
+
+void SlippDelte() {
+    for (auto* rs : {&state::Utvalg, &state::Utvalg1, &state::Utvalg2, &state::Utvalg3, &state::Utvalg4,
+                     &state::UtvalgVersjon}) {
+        try {
+            if (!rs->IsNothing()) rs->Close();
+        } catch (const vb::Err&) {
+        }
+        *rs = dao::Recordset();
+    }
+}
+
+void LukkApen() {
+    SlippDelte();
+    lukkStille(state::DBase2);
+    lukkStille(state::DBase);
+}
+
+void BliApen(dao::Database forrige, const std::string& sti) {
+    SlippDelte();
+    lukkStille(state::DBase2);
+    lukkStille(forrige);
+    state::DBase2 = Arbeid().OpenDatabase(sti);
+    SettNavn(sti);
+}
+
+void SettTilbake(const Navn& forrige) {
+    state::Databasenavn = forrige.databasenavn;
+    state::DatabaseFilnavn = forrige.filnavn;
+    SlippDelte();
+    lukkStille(state::DBase2);
+    if (!forrige.databasenavn.empty()) {
+        try {
+            state::DBase2 = Arbeid().OpenDatabase(forrige.databasenavn);
+        } catch (const vb::Err&) {
+            // DBase keeps the file open, so a second handle only fails with the file gone;
+            // the register reopens DBase2 itself when it refreshes.
+        }
+    }
+}
+
+std::string Aarsak(const vb::Err& e) { return "Årsak :  " + e.Description; }
+
+} // namespace turneringsdb

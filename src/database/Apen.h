@@ -1,0 +1,43 @@
+#pragma once
+// Which tournament database is open, and the one road by which that changes:
+// creation, opening and save-as all end here, so DBase, DBase2, the shared
+// recordsets and the names always agree on one file.
+#include <string>
+#include "platform/dao/Dao.h"
+#include "platform/vb/Err.h"
+
+namespace turneringsdb {
+
+// Arbeidsomrade, taken from the engine when the start-up has not set it yet.
+dao::Workspace& Arbeid();
+
+// Katalog joined with a name by exactly one "/" ("" folder: the name as it is).
+std::string Sammenfoy(const std::string& katalog, const std::string& navn);
+// The text after the last "/".
+std::string BareNavn(const std::string& sti);
+
+struct Navn {
+    std::string databasenavn, filnavn;
+};
+// The names of the file DBase holds open; empty when none is open.
+Navn NavnPaaApen();
+void SettNavn(const std::string& sti);
+
+// Closes the shared recordsets (Utvalg, Utvalg1..4, UtvalgVersjon).
+void SlippDelte();
+// Closes DBase and DBase2 and the shared recordsets.
+void LukkApen();
+// ny (already in DBase) is now the open database at sti: the handle held
+// before is closed, DBase2 is a fresh second handle, the names follow.
+void BliApen(dao::Database forrige, const std::string& sti);
+// After a failed change: the names of the database still open, DBase2 on it again.
+void SettTilbake(const Navn& forrige);
+
+// Opens sti as the open database, upgrading it to version 9. On failure the
+// user is told why and DBase is what it was; returns whether it opened.
+bool ByttTil(const std::string& sti);
+
+// "Årsak :  " and the error's text.
+std::string Aarsak(const vb::Err& e);
+
+} // namespace turneringsdb

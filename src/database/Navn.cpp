@@ -1,0 +1,17 @@
+// The names by which the program finds its tournament database.
+#include "database/Apen.h"
+#include "database/Database.h"
+#include "platform/forms/Runtime.h"
+#include "platform/vb/Strings.h"
+#include "state/ProgramState.h"
+
+void Sett_Databasenavn() {
+    forms::Screen.SetMousePointer(forms::vbHourglass);
+    turneringsdb::SettNavn(turneringsdb::Sammenfoy(state::Katalog, state::Filnavn));
+    const std::string etternavn = vb::Right(vb::UCase(state::Filnavn), 4);
+    if (etternavn != ".BCA" && etternavn != ".KVX")
+        forms::MsgBox("UKjent Filversjon", forms::vbInformation + forms::vbOKOnly, "FEIL FILVERSJON");
+    forms::Screen.SetMousePointer(forms::vbDefault);
+}
+
+void Sett_Filmonster() { state::Filmonster = "*.KVX"; }

@@ -1,0 +1,140 @@
+// Opening a tournament database and bringing its layout up to version 9.
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "database/Apen.h"
+#include "database/Database.h"
+#include "database/Schema.h"
+#include "platform/files/Files.h"
+#include "platform/forms/Runtime.h"
+#include "platform/vb/Strings.h"
+#include "state/ProgramState.h"
+
+using namespace turneringsdb;
+
+namespace {
+
+constexpr int FeltFinnes = vb::errnum::FieldExists;
+constexpr int IkkeTurneringsfil = 3078;   // the engine's "cannot find the input table"
+
+// A file that holds neither Versjon.DatabaseID nor Dommere is some other database:
+// it is left exactly as it is.
+void SjekkTurneringsfil(const dao::Database& db) {
+    const bool harVersjon = db.HasTable("Versjon") && db.TableDef_("Versjon").FindField("DatabaseID");
+    if (!harVersjon || !db.HasTable("Dommere"))
+        vb::Raise(IkkeTurneringsfil, "Filen er ikke en turneringsdatabase (tabellen Versjon eller Dommere mangler).");
+}
+
+void LeggTilKolonne(dao::Database& db, const NyKolonne& ny) {
+    dao::TableDef def = db.TableDef_(ny.tabell);
+    dao::Field f = def.CreateField(ny.kolonne.navn, ny.kolonne.type);
+    if (ny.kolonne.type == dao::dbText) {
+        f.AllowZeroLength = true;
+        f.Size = ny.kolonne.storrelse;
+    }
+    try {
+        def.Fields_Append(f);
+    } catch (const vb::Err& e) {
+        // A step may run over a file that has some of its columns already.
+        if (e.Number != FeltFinnes) throw;
+    }
+}
+
+// Runs the steps from the stored version up to 8 and stamps 9, all in one
+// transaction: a file is either fully upgraded or left as it was.
+void Oppgrader(dao::Database& db) {
+    dao::Recordset rs = db.OpenRecordset("Versjon", dao::dbOpenDynaset);
+    if (rs.EOF_()) {
+        rs.Close();
+        return;
+    }
+    const vb::Variant lagret = rs.Get("DatabaseID");
+    rs.Close();
+    if (lagret.IsNull() || lagret.IsEmpty()) return;
+    const int versjon = lagret.ToLong();
+    if (versjon == Skjemaversjon) return;
+    // An unknown version gets no step, only the stamp.
+    const bool kjentVersjon = versjon >= 1 && versjon < Skjemaversjon;
+
+    // Cursors on the file would stop the engine from altering its tables.
+    SlippDelte();
+    dao::Workspace& ws = Arbeid();
+    ws.BeginTrans();
+    try {
+        for (const Oppgraderingstrinn& trinn : Oppgraderingstrinnene()) {
+            if (!kjentVersjon || trinn.versjon < versjon) continue;
+            for (const NyKolonne& k : trinn.kolonner) LeggTilKolonne(db, k);
+            if (trinn.rankingtabeller) {
+                Opprett_Ranking();
+                Opprett_Ranking_KlData();
+            }
+        }
+        dao::Recordset stempel = db.OpenRecordset("Versjon", dao::dbOpenDynaset);
+        stempel.Edit();
+        stempel.Set("DatabaseID", vb::Variant::Integer(Skjemaversjon));
+        stempel.Update();
+        stempel.Close();
+        ws.CommitTrans();
+    } catch (...) {
+        ws.Rollback();
+        throw;
+    }
+}
+
+// Locked by another program or write-protected (the file or its folder): the
+// engine's 3051 text. Missing or foreign files get the engine's own reason.
+bool LaastEllerSkrivebeskyttet(const vb::Err& e, const std::string& sti) {
+    if (e.Number == vb::errnum::InUse) return true;
+    if (e.Number != vb::errnum::CannotOpen || !files::Exists(sti) || files::IsFolder(sti)) return false;
+    const std::string mappe = std::filesystem::path(sti).parent_path().string();
+    return ::access(sti.c_str(), W_OK) != 0 || ::access(mappe.empty() ? "." : mappe.c_str(), W_OK) != 0;
+}
+
+void Rapporter(const vb::Err& e, const std::string& sti) {
+    if (LaastEllerSkrivebeskyttet(e, sti)) {
+        forms::MsgBox(std::string("Feil ved åpning av databasen, den kan f.eks. være skrivebeskyttet!!") + vb::vbCrLf +
+                          "Kontrollér status på database-filen ved hjelp av Explorer/Utforsker",
+                      forms::vbQuestion + forms::vbOKOnly);
+    } else {
+        forms::MsgBox(Aarsak(e), forms::vbInformation + forms::vbOKOnly);
+    }
+}
+
+} // namespace
+
+namespace turneringsdb {
+
+bool ByttTil(const std::string& sti) {
+    dao::Database forrige = state::DBase;
+    dao::Database ny;
+    try {
+        ny = Arbeid().OpenDatabase(sti, true, false);
+    } catch (const vb::Err& e) {
+        Rapporter(e, sti);
+        return false;
+    }
+    // The table creators of the upgrade work on DBase.
+    state::DBase = ny;
+    try {
+        SjekkTurneringsfil(ny);
+        Oppgrader(ny);
+    } catch (const vb::Err& e) {
+        ny.Close();
+        state::DBase = forrige;
+        Rapporter(e, sti);
+        return false;
+    }
+    BliApen(forrige, sti);
+    state::UtvalgVersjon = state::DBase.OpenRecordset("Versjon", dao::dbOpenDynaset);
+    return true;
+}
+
+} // namespace turneringsdb
+
+void Oppgrader_Database() {
+    const Navn forrige = NavnPaaApen();
+    forms::Screen.SetMousePointer(forms::vbHourglass);
+    if (!ByttTil(state::Databasenavn)) SettTilbake(forrige);
+    forms::Screen.SetMousePointer(forms::vbDefault);
+}

@@ -1,0 +1,45 @@
+// The five table creators, each on the open database DBase.
+#include "database/Database.h"
+#include "database/Schema.h"
+#include "platform/vb/Err.h"
+#include "platform/vb/Format.h"
+#include "state/ProgramState.h"
+
+using namespace turneringsdb;
+
+namespace {
+
+constexpr int TabellFinnes = 3010;
+
+// A table that is there already keeps its layout, rows and index; any other
+// failure goes to the caller, so a half-made file is never taken for a whole one.
+void LagTabellOmIkkeFinnes(const Tabell& tabell) {
+    try {
+        LagTabell(state::DBase, tabell);
+    } catch (const vb::Err& e) {
+        if (e.Number != TabellFinnes) throw;
+    }
+}
+
+} // namespace
+
+void Opprett_Versjon() {
+    LagTabell(state::DBase, VersjonTabell());
+    state::UtvalgVersjon = state::DBase.OpenRecordset("Versjon", dao::dbOpenDynaset);
+    dao::Recordset& rs = state::UtvalgVersjon;
+    rs.AddNew();
+    rs("DatabaseID") = vb::Variant::Integer(Skjemaversjon);
+    rs("LagetDato") = vb::Format(vb::Now(), "ddddd");
+    rs("TurneringsNavn") = state::Turnering_Navn;
+    if (!state::Opprettet_Av.empty()) rs("OpprettetAv") = state::Opprettet_Av;
+    rs.Update();
+    rs.Close();
+}
+
+void Opprett_Dommere() { LagTabellOmIkkeFinnes(DommereTabell()); }
+
+void Opprett_Dommertabell() { LagTabell(state::DBase, DommertabellTabell()); }
+
+void Opprett_Ranking() { LagTabellOmIkkeFinnes(RankingTabell()); }
+
+void Opprett_Ranking_KlData() { LagTabellOmIkkeFinnes(RankingKlDataTabell()); }

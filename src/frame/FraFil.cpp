@@ -1,0 +1,47 @@
+#include "frame/FraFil.h"
+
+#include <functional>
+
+#include "database/Database.h"
+#include "frame/FilAttributt.h"
+#include "platform/files/Files.h"
+#include "platform/forms/Runtime.h"
+#include "platform/vb/Err.h"
+#include "register/Dommere_Init.h"
+#include "state/ProgramState.h"
+
+FraFil::FraFil() : Filvelger("FraFil", "Hent Fra Fil") { FileListBox.SetPattern("*.kvx"); }
+
+void FraFil::EtterKatalog() { FlyttTil(files::DataFolder()); }
+
+namespace {
+// An error of one step is passed over and the next step runs.
+void Steg(const std::function<void()>& steg) {
+    try { steg(); } catch (const vb::Err&) {}
+}
+} // namespace
+
+void FraFil::SSCommand1_Click(int Index) {
+    if (Index == 1) {
+        Unload();
+        return;
+    }
+    forms::Screen.SetMousePointer(forms::vbHourglass);
+    // The name box decides, not a Filnavn another chooser may have left.
+    state::Filnavn = TextBox.Text();
+    KatalogFraMappeliste();
+    try {
+        frame::GjorSkrivbar(state::Katalog + state::Filnavn);
+    } catch (const vb::Err& e) {
+        if (e.Number == vb::errnum::BadFileName) {
+            forms::MsgBox("Ingen fil valgt, prøv igjen!", forms::vbExclamation + forms::vbOKOnly);
+            forms::Screen.SetMousePointer(forms::vbDefault);
+            return;
+        }
+    }
+    Steg([] { Sett_Databasenavn(); });
+    Steg([] { forms::Default<Dommere_Init>().Show(); });
+    Steg([] { Oppgrader_Database(); });
+    Unload();
+    forms::Screen.SetMousePointer(forms::vbDefault);
+}

@@ -1,0 +1,34 @@
+#include "frame/FraFil_Dommerbase.h"
+
+#include "frame/FilAttributt.h"
+#include "platform/forms/Runtime.h"
+#include "platform/vb/Err.h"
+#include "register/LesInn.h"
+#include "state/ProgramState.h"
+
+FraFil_Dommerbase::FraFil_Dommerbase() : Filvelger("FraFil_Dommerbase", "Hente Dommere fra annen database") {}
+
+void FraFil_Dommerbase::ForApning() { state::Filnavn.clear(); }
+
+std::string FraFil_Dommerbase::MappeForKatalog() const { return forms::App.Path; }
+
+void FraFil_Dommerbase::ForNavneboks() { FileListBox.SetPattern("*.kvx"); }
+
+void FraFil_Dommerbase::SSCommand1_Click(int Index) {
+    forms::Screen.SetMousePointer(forms::vbHourglass);
+    // Every error is passed over: the dialog always closes.
+    try {
+        state::Filnavn = TextBox.Text();
+        KatalogFraMappeliste();
+        const std::string path = state::Katalog + state::Filnavn;
+        if (Index == 0) {
+            // Only a file that is really read in is made writable; "Avbryt" touches no file.
+            try { frame::GjorSkrivbar(path); } catch (const vb::Err&) {}
+            state::Filsti = path;
+            Les_Inn_Dommerbase();
+        }
+    } catch (const vb::Err&) {
+    }
+    Unload();
+    forms::Screen.SetMousePointer(forms::vbDefault);
+}

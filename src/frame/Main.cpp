@@ -1,0 +1,72 @@
+#include "frame/Main.h"
+
+#include "database/Database.h"
+#include "frame/Hovedmeny2.h"
+#include "frame/StartBilde.h"
+#include "platform/dao/Dao.h"
+#include "platform/forms/Runtime.h"
+#include "platform/vb/Strings.h"
+#include "platform/vb/Variant.h"
+#include "state/ProgramState.h"
+
+namespace {
+
+bool AnnenKopiAvbrutt() {
+    if (!forms::App.PrevInstance) return false;
+    const std::string sporsmal = std::string("Det kjører allerede en versjon av Kvistrel:") + vb::vbCr +
+                                 "- Trykk OK for å starte ytterligere en Kvistrel" + vb::vbCr +
+                                 "- Trykk Avbryt for avbryte oppstart";
+    return forms::MsgBox(sporsmal, forms::vbOKCancel + forms::vbQuestion, forms::App.Title) != forms::vbOK;
+}
+
+// A bare file name on the command line becomes the open database in the program folder.
+void HentKommandolinjeFil() {
+    const std::string& kommando = forms::App.Command;
+    if (kommando.empty()) return;
+    if (vb::InStr(kommando, ":") > 0 || vb::InStr(kommando, "\\") > 0 || vb::InStr(kommando, "/") > 0) return;
+    state::Filnavn = "/" + kommando;
+    if (vb::InStr(kommando, ".") == 0) state::Filnavn += ".BCA";
+    Sett_Databasenavn();
+    // Only a named but unopened database would let the gate pass while every
+    // data function finds DBase closed, so the file is opened here as the open
+    // dialog opens it; a file that cannot be opened leaves no database named.
+    Oppgrader_Database();
+    if (state::DBase.IsNothing() || !state::DBase.IsOpen() || state::DBase.Name() != state::Databasenavn) {
+        state::Databasenavn.clear();
+        state::DatabaseFilnavn.clear();
+    }
+}
+
+} // namespace
+
+void Tom_Rutine() {}
+
+void Main() {
+    if (AnnenKopiAvbrutt()) {
+        forms::CurrentHost().endProgram();
+        return;
+    }
+    state::Turnering_Navn = "Norges Valmorisk";
+    state::Opprettet_Av = "Norges Valmorisk";
+
+    auto& splash = forms::Default<StartBilde>();
+    splash.Show();
+    splash.Refresh();
+
+    using forms::Screen;
+    state::Skjermformat = vb::CStr(vb::IntDiv(Screen.Width, Screen.TwipsPerPixelX)) + " x " +
+                          vb::CStr(vb::IntDiv(Screen.Height, Screen.TwipsPerPixelY));
+    Screen.SetMousePointer(forms::vbHourglass);
+
+    state::Arbeidsomrade = &dao::DBEngine::Workspaces(0);
+    state::ArbeidsomradeRanking2 = &dao::DBEngine::Workspaces(0);
+    state::ArbeidsomradeRanking = &dao::DBEngine::Workspaces(0);
+
+    auto& hovedmeny = forms::Default<Hovedmeny2>();
+    hovedmeny.Load();
+    HentKommandolinjeFil();
+
+    Screen.SetMousePointer(forms::vbDefault);
+    splash.Unload();
+    hovedmeny.Show();
+}

@@ -1,0 +1,87 @@
+#pragma once
+// The one SQLite connection per database file of this process, shared by every
+// Database handle on the file, with its caches of statements, table layouts
+// and recordset plans; and the process-wide list of open files.
+#include <sqlite3.h>
+#include <sys/types.h>
+
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+#include "platform/dao/Dao.h"
+#include "platform/dao/Schema.h"
+#include "platform/dao/Statement.h"
+
+namespace dao {
+
+namespace detail {
+
+struct FileId {
+    dev_t dev = 0;
+    ino_t ino = 0;
+    auto operator<=>(const FileId&) const = default;
+};
+
+struct Plan;
+
+} // namespace detail
+
+struct DatabaseImpl {
+    ~DatabaseImpl();
+    sqlite3* db = nullptr;          // null once closed
+    std::string path;
+    detail::FileId id;
+    bool readOnly = false;
+    bool exclusive = false;
+    int handles = 0;                // open Database handles on this connection
+    int txDepth = 0;                // workspace transaction levels this connection takes part in
+    long affected = 0;
+    std::vector<std::pair<std::string, detail::FileId>> attached;   // alias, file
+
+    sqlite3* handle() const;        // 3420 once closed
+    void exec(const std::string& sql);
+    // A prepared statement for the text, shared and kept for the next use.
+    std::shared_ptr<detail::Statement> statement(const std::string& sql);
+    // The layout of a table (case-insensitive name), null when it does not exist.
+    std::shared_ptr<const detail::TableInfo> table(std::string_view schema, std::string_view name);
+    // How a source text opens as a recordset (defined with the recordsets).
+    std::shared_ptr<const detail::Plan> plan(const std::string& source, bool updatable);
+    // Drops everything derived from the schema after a change to it.
+    void schemaChanged();
+    void addHandle() { ++handles; }
+    void releaseHandle() noexcept;
+    void close() noexcept;
+
+private:
+    std::unordered_map<std::string, std::shared_ptr<detail::Statement>> statements_;
+    std::vector<std::weak_ptr<detail::Statement>> issued_;   // finalized at close, wherever they are held
+    std::unordered_map<std::string, std::shared_ptr<const detail::TableInfo>> tables_;
+    std::unordered_map<std::string, std::shared_ptr<const detail::Plan>> plans_;
+};
+
+namespace detail {
+
+// Workspace 0: the open files and the transaction level.
+struct Registry {
+    std::map<FileId, std::weak_ptr<DatabaseImpl>> open;
+    std::map<FileId, DatabaseImpl*> attached;   // files ATTACHed to a connection
+    int txDepth = 0;
+    std::vector<std::shared_ptr<DatabaseImpl>> connections();   // those still open
+};
+Registry& registry();
+
+// Opening, creating and attaching files (Opening.cpp).
+std::shared_ptr<DatabaseImpl> OpenConnection(const std::string& path, bool exclusive, bool readOnly);
+std::shared_ptr<DatabaseImpl> CreateConnection(const std::string& path);
+void AttachFile(DatabaseImpl& conn, const std::string& path, const std::string& alias);
+void DetachFile(DatabaseImpl& conn, const std::string& alias);
+// A connection opened while the workspace is in a transaction takes part in it.
+void JoinTransaction(DatabaseImpl& conn);
+
+} // namespace detail
+} // namespace dao

@@ -1,0 +1,42 @@
+#pragma once
+// The engine's error numbers with Norwegian texts naming the object concerned,
+// and the translation of SQLite's result codes into them.
+#include <string>
+#include <string_view>
+
+#include "platform/vb/Err.h"
+
+struct sqlite3;
+
+namespace dao::detail {
+
+// Numbers the layer raises beyond those the program tests by name.
+namespace num {
+constexpr int InvalidArgument = 5;
+constexpr int TableExists = 3010;
+constexpr int ObjectExists = 3012;
+constexpr int DuplicateKey = 3022;
+constexpr int NoTransaction = 3034;
+constexpr int PathNotFound = 3044;
+constexpr int DiskError = 3043;
+constexpr int DiskFull = 3026;
+constexpr int NotADatabase = 3049;
+constexpr int SelectNotExecutable = 3065;
+constexpr int NoSuchTable = 3078;
+constexpr int BadName = 3125;
+constexpr int FieldNotUpdatable = 3164;
+constexpr int RecordDeleted = 3167;
+constexpr int TableLocked = 3211;
+constexpr int NoFieldDefined = 3264;
+constexpr int IndexExists = 3284;
+constexpr int NullNotAllowed = 3314;
+constexpr int ObjectInvalid = 3420;
+constexpr int Reserved = 3000;
+} // namespace num
+
+// Throws vb::Err with the number and the standard Norwegian text, naming the object when given.
+[[noreturn]] void Fail(int number, std::string_view object = {});
+// Throws vb::Err for a failed SQLite call, read from the connection's last message.
+[[noreturn]] void FailSqlite(sqlite3* db, int rc, std::string_view sql = {});
+
+} // namespace dao::detail

@@ -1,0 +1,35 @@
+#pragma once
+// How one source text opens as a recordset, worked out once per connection:
+// the translated SQL, its columns with their field types, and for an
+// updatable selection the statements that read rows by rowid and write them.
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/dao/Connection.h"
+
+namespace dao::detail {
+
+struct ColumnDesc {
+    std::string name;       // as the recordset shows it
+    int type = 0;           // field type; 0 for a computed column
+    int size = 0;
+    int target = -1;        // index into Plan::targets when the column can be written
+};
+
+struct Plan {
+    bool updatable = false;
+    std::vector<ColumnDesc> columns;
+    int find(std::string_view name) const;   // -1 when absent; without regard to case
+    // Read-only: every row's values at once.
+    std::shared_ptr<Statement> rows;
+    // Updatable: the rowids in order, then each row read by its rowid.
+    std::shared_ptr<Statement> keys;
+    std::shared_ptr<Statement> fetch;
+    std::vector<std::string> targets;   // the table's columns that the recordset writes, quoted
+    std::string table;                  // "schema"."table"
+    std::string insertSql, deleteSql;
+};
+
+} // namespace dao::detail

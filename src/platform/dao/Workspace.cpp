@@ -1,0 +1,117 @@
+// Workspace 0: opening and creating files, and transactions that span every
+// open connection (savepoints for the inner levels).
+#include "platform/dao/Connection.h"
+#include "platform/dao/Errors.h"
+
+namespace dao {
+
+using detail::Fail;
+
+namespace {
+
+std::string begin(int level) { return level == 1 ? std::string("BEGIN") : "SAVEPOINT dao_tx" + std::to_string(level); }
+std::string end(int level, bool commit) {
+    if (level == 1) return commit ? "COMMIT" : "ROLLBACK";
+    const std::string name = "dao_tx" + std::to_string(level);
+    return commit ? "RELEASE " + name : "ROLLBACK TO " + name + "; RELEASE " + name;
+}
+
+// The handle's own flag: when the last copy of an unclosed handle goes, its share of the file goes too.
+std::shared_ptr<bool> handleFlag(const std::shared_ptr<DatabaseImpl>& conn) {
+    return std::shared_ptr<bool>(new bool(false), [conn](bool* flag) {
+        if (!*flag) conn->releaseHandle();
+        delete flag;
+    });
+}
+
+// Ends one transaction level on every connection; the first failure is raised after all were tried.
+void finish(bool commit) {
+    auto& reg = detail::registry();
+    if (reg.txDepth == 0) Fail(detail::num::NoTransaction);
+    const int level = reg.txDepth;
+    std::exception_ptr failure;
+    for (const auto& conn : reg.connections()) {
+        if (conn->txDepth != level) continue;
+        try {
+            conn->exec(end(level, commit));
+        } catch (...) {
+            if (!failure) failure = std::current_exception();
+        }
+        --conn->txDepth;
+        // Tables or fields made in the undone work are gone again.
+        if (!commit) conn->schemaChanged();
+    }
+    reg.txDepth = level - 1;
+    if (failure) std::rethrow_exception(failure);
+}
+
+} // namespace
+
+namespace detail {
+
+void JoinTransaction(DatabaseImpl& conn) {
+    const int depth = registry().txDepth;
+    for (int level = conn.txDepth + 1; level <= depth; ++level) {
+        conn.exec(begin(level));
+        conn.txDepth = level;
+    }
+}
+
+} // namespace detail
+
+Database Workspace::OpenDatabase(const std::string& path, bool exclusive, bool readOnly) {
+    Database db;
+    db.impl_ = detail::OpenConnection(path, exclusive, readOnly);
+    db.closed_ = handleFlag(db.impl_);
+    return db;
+}
+
+Database Workspace::CreateDatabase(const std::string& path, const std::string&, int) {
+    // Our collation is the same whatever the locale, and there is one file format.
+    Database db;
+    db.impl_ = detail::CreateConnection(path);
+    db.closed_ = handleFlag(db.impl_);
+    return db;
+}
+
+void Workspace::BeginTrans() {
+    auto& reg = detail::registry();
+    const int level = reg.txDepth + 1;
+    const auto conns = reg.connections();
+    std::vector<std::shared_ptr<DatabaseImpl>> begun;
+    try {
+        for (const auto& conn : conns) {
+            if (conn->txDepth != level - 1) continue;
+            conn->exec(begin(level));
+            ++conn->txDepth;
+            begun.push_back(conn);
+        }
+    } catch (...) {
+        for (const auto& conn : begun) {
+            sqlite3_exec(conn->db, end(level, false).c_str(), nullptr, nullptr, nullptr);
+            --conn->txDepth;
+        }
+        throw;
+    }
+    reg.txDepth = level;
+}
+
+void Workspace::CommitTrans() { finish(true); }
+
+void Workspace::Rollback() { finish(false); }
+
+bool Workspace::InTransaction() const { return detail::registry().txDepth > 0; }
+
+void Workspace::Close() {
+    auto& reg = detail::registry();
+    for (const auto& conn : reg.connections()) conn->close();
+    reg.txDepth = 0;
+}
+
+Workspace& DBEngine::Workspaces(int index) {
+    if (index != 0) Fail(vb::errnum::NoSuchItem, "Workspaces(" + std::to_string(index) + ")");
+    static Workspace workspace;
+    return workspace;
+}
+
+} // namespace dao

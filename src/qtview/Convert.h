@@ -1,0 +1,43 @@
+#pragma once
+// Conversions between the forms model's units and Qt's: twips, &H00BBGGRR
+// colours, the old font names, alignment codes and UTF-8 text.
+#include <QColor>
+#include <QFont>
+#include <QString>
+#include <optional>
+#include <string>
+#include "platform/forms/Control.h"
+
+namespace qtview {
+
+inline constexpr int TwipsPerPixel = 15;
+
+int Px(int twips);
+int Twips(int pixels);
+
+QString Q(const std::string& utf8);
+std::string S(const QString& text);
+
+// A model text with its line breaks (CR, LF or CR LF, each one break) as Qt's "\n".
+QString Lines(const std::string& utf8);
+// A widget's "\n" breaks back as CR LF, as the old multi-line text boxes held them.
+std::string CrLf(const QString& text);
+
+// The colour to paint, or none when the value is the model's stand-in for the
+// desktop's own colour (grey button face, white window) and the style should decide.
+std::optional<QColor> ToQColor(forms::Color c, forms::Color desktopDefault);
+QColor ToQColor(forms::Color c);
+
+// The old Windows face names map to the DejaVu families shipped on Linux.
+QFont ToQFont(const forms::Font& f);
+
+// 0 left, 1 right, 2 centre.
+Qt::Alignment HorizontalAlignment(int vbAlignment);
+// The flex grid's 0..8 codes (left/centre/right by top/centre/bottom) and 9 general.
+Qt::Alignment GridAlignment(int code, bool numeric);
+
+// The old platform's key codes (vbKeyReturn 13, vbKeyA 65, vbKeyF1 112 ...); 0 for keys it had no code for.
+int VbKeyCode(int qtKey);
+// Shift 1, Ctrl 2, Alt 4.
+int VbShift(Qt::KeyboardModifiers modifiers);
+} // namespace qtview

@@ -1,0 +1,319 @@
+#include "qtview/FormWindow.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+#include "platform/forms/Controls.h"
+#include "platform/forms/Runtime.h"
+#include "qtview/Convert.h"
+#include "qtview/Pictures.h"
+#include "qtview/Views.h"
+#include "qtview/Windows.h"
+
+namespace qtview {
+
+namespace {
+// A form's Width and Height include the border and the title bar.
+constexpr int FrameWidthPx = 8;
+constexpr int FrameHeightPx = 30;
+
+bool fixedBorder(const forms::Form& f) { return f.BorderStyle == 1 || f.BorderStyle == 3; }
+}
+
+FormWindow::FormWindow(forms::Form& form, FormWindow* mdiParent) : form_(form) {
+    if (form.MDIChild && mdiParent && mdiParent->mdiArea())
+        buildSub(*mdiParent);
+    else
+        buildTop(mdiParent ? mdiParent->frame() : nullptr);
+    form_.SetView(this);
+}
+
+FormWindow::~FormWindow() {
+    *alive_ = false;
+    QObject::disconnect(childActivated_);
+    if (form_.View() == this) form_.SetView(nullptr);
+    views_.clear();
+    QWidget* f = frame();
+    if (top_) top_->owner = nullptr;
+    if (sub_) sub_->owner = nullptr;
+    if (f) {
+        f->hide();
+        f->deleteLater();
+    }
+}
+
+QWidget* FormWindow::frame() const {
+    if (top_) return top_;
+    return sub_;
+}
+
+QWidget* FormWindow::viewWidget(const forms::Control& control) const {
+    auto it = widgets_.find(&control);
+    return it == widgets_.end() ? nullptr : it->second->widget();
+}
+
+void FormWindow::buildTop(QWidget* owner) {
+    top_ = new TopWindow(owner);
+    top_->owner = this;
+    Qt::WindowFlags flags = fixedBorder(form_) ? Qt::Dialog : Qt::Window;
+    if (form_.BorderStyle == 0) flags |= Qt::FramelessWindowHint;
+    if (!form_.ControlBox || !form_.MinButton || !form_.MaxButton || fixedBorder(form_)) {
+        flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+        if (form_.ControlBox) flags |= Qt::WindowCloseButtonHint;
+        if (form_.ControlBox && form_.MinButton && !fixedBorder(form_)) flags |= Qt::WindowMinimizeButtonHint;
+        if (form_.ControlBox && form_.MaxButton && !fixedBorder(form_)) flags |= Qt::WindowMaximizeButtonHint;
+    }
+    top_->setWindowFlags(flags);
+    top_->setObjectName(Q(form_.Name()));
+
+    if (form_.IsMDIForm) {
+        auto* central = new QWidget;
+        auto* layout = new QVBoxLayout(central);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->setSpacing(0);
+        mdi_ = new QMdiArea;
+        if (auto back = ToQColor(form_.BackColor(), forms::vbButtonFace)) mdi_->setBackground(*back);
+        layout->addWidget(mdi_, 1);
+        // Moving between children is moving between the program's windows.
+        childActivated_ = QObject::connect(mdi_, &QMdiArea::subWindowActivated, [](QMdiSubWindow* window) {
+            if (auto* child = dynamic_cast<SubWindow*>(window); child && child->owner) child->owner->userActivated();
+        });
+        top_->setCentralWidget(central);
+        canvas_ = central;
+    } else {
+        canvas_ = new QWidget;
+        top_->setCentralWidget(canvas_);
+    }
+    buildMenus();
+    buildControls(canvas_);
+    const QPixmap icon = LoadPicture(form_.Icon, QSize(32, 32));
+    if (!icon.isNull()) top_->setWindowIcon(QIcon(icon));
+    changed(form_, forms::Prop::Other);
+}
+
+void FormWindow::buildSub(FormWindow& mdiParent) {
+    sub_ = new SubWindow;
+    sub_->owner = this;
+    sub_->setObjectName(Q(form_.Name()));
+    canvas_ = new QWidget;
+    sub_->setWidget(canvas_);
+    mdiParent.mdiArea()->addSubWindow(sub_);
+    Qt::WindowFlags flags = Qt::SubWindow;
+    if (!form_.ControlBox || fixedBorder(form_)) {
+        flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+        if (form_.ControlBox) flags |= Qt::WindowCloseButtonHint;
+    }
+    sub_->setWindowFlags(flags);
+    buildControls(canvas_);
+    changed(form_, forms::Prop::Other);
+}
+
+void FormWindow::buildControls(QWidget* canvas) {
+    for (forms::Control* c : form_.Controls()) {
+        if (auto* timer = dynamic_cast<forms::Timer*>(c))
+            views_.push_back(MakeTimerView(*timer, *this));
+        else
+            ensureView(*c, canvas);
+    }
+    for (auto& [control, view] : widgets_) view->afterBuild();
+}
+
+WidgetView* FormWindow::ensureView(forms::Control& control, QWidget* canvas) {
+    if (auto it = widgets_.find(&control); it != widgets_.end()) return it->second;
+    if (dynamic_cast<forms::Menu*>(&control) || dynamic_cast<forms::Timer*>(&control)) return nullptr;
+
+    QWidget* parent = canvas;
+    forms::Control* container = control.Container();
+    if (container && container != &form_) {
+        if (WidgetView* holder = ensureView(*container, canvas); holder && holder->childParent())
+            parent = holder->childParent();
+    }
+    // An MDI window holds only bars along its edges; its status bar is the window's own.
+    auto* picture = dynamic_cast<forms::PictureBox*>(&control);
+    const bool edgeBar = form_.IsMDIForm && parent == canvas && picture && (picture->Align == 1 || picture->Align == 2);
+    const bool statusBar = form_.IsMDIForm && parent == canvas && dynamic_cast<forms::StatusBar*>(&control);
+
+    std::unique_ptr<WidgetView> view = MakeWidgetView(control, *this, parent);
+    if (!view) return nullptr;
+    WidgetView* raw = view.get();
+    views_.push_back(std::move(view));
+    widgets_[&control] = raw;
+    if (edgeBar) {
+        raw->setManaged(true);
+        auto* layout = static_cast<QVBoxLayout*>(canvas->layout());
+        const int mdiAt = layout->indexOf(mdi_);
+        layout->insertWidget(picture->Align == 1 ? mdiAt : mdiAt + 1, raw->widget());
+    } else if (statusBar) {
+        raw->setManaged(true);
+        if (auto* bar = qobject_cast<QStatusBar*>(raw->widget())) top_->setStatusBar(bar);
+    }
+    raw->sync();
+    return raw;
+}
+
+void FormWindow::buildMenus() {
+    bool any = false;
+    for (forms::Control* c : form_.Controls()) {
+        auto* menu = dynamic_cast<forms::Menu*>(c);
+        if (!menu || menu->Parent()) continue;
+        any = true;
+        addMenu(*menu, nullptr);
+    }
+    if (any) top_->menuBar()->setNativeMenuBar(false);
+}
+
+void FormWindow::addMenu(forms::Menu& menu, QMenu* into) {
+    QWidget* parent = into ? static_cast<QWidget*>(into) : top_->menuBar();
+    auto view = std::make_unique<MenuView>(menu, *this, parent);
+    QMenu* submenu = view->submenu();
+    views_.push_back(std::move(view));
+    for (forms::Menu* item : menu.Items()) addMenu(*item, submenu);
+}
+
+void FormWindow::placeWindow() {
+    bool old = updating_;
+    updating_ = true;
+    const int left = Px(form_.Left()), top = Px(form_.Top());
+    const int width = Px(form_.Width()), height = Px(form_.Height());
+    if (sub_) {
+        sub_->setGeometry(left, top, width, height);
+    } else if (top_) {
+        const QSize client(qMax(width - FrameWidthPx, 40), qMax(height - FrameHeightPx, 20));
+        if (fixedBorder(form_))
+            top_->setFixedSize(client);
+        else
+            top_->resize(client);
+        // A form that never placed itself opens centred, as the designer's default start did.
+        if (!placed_ && left == 0 && top == 0 && !form_.IsMDIForm) {
+            const QWidget* over = top_->parentWidget();
+            const QRect area = over ? over->frameGeometry()
+                                    : (QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->availableGeometry()
+                                                                         : QRect(0, 0, 1024, 768));
+            top_->move(area.center() - QPoint(width / 2, height / 2));
+        } else {
+            top_->move(left, top);
+        }
+    }
+    updating_ = old;
+}
+
+void FormWindow::show() {
+    if (!placed_) {
+        placeWindow();
+        placed_ = true;
+    }
+    if (sub_) {
+        sub_->show();
+        if (sub_->mdiArea()) sub_->mdiArea()->setActiveSubWindow(sub_);
+        return;
+    }
+    if (!top_) return;
+    switch (form_.WindowState) {
+    case forms::vbMaximized: top_->showMaximized(); break;
+    case forms::vbMinimized: top_->showMinimized(); break;
+    default: top_->show(); break;
+    }
+    top_->raise();
+    top_->activateWindow();
+}
+
+void FormWindow::hide() {
+    if (QWidget* f = frame()) f->hide();
+}
+
+bool FormWindow::isShown() const {
+    const QWidget* f = frame();
+    return f && f->isVisible();
+}
+
+void FormWindow::setModal(bool modal) {
+    if (!top_) return;
+    const Qt::WindowModality wanted = modal ? Qt::ApplicationModal : Qt::NonModal;
+    if (top_->windowModality() == wanted) return;
+    // Qt takes a new modality only while the window is hidden.
+    const bool visible = top_->isVisible();
+    if (visible) top_->hide();
+    top_->setWindowModality(wanted);
+    if (visible) top_->show();
+}
+
+void FormWindow::changed(forms::Control&, forms::Prop what) {
+    QWidget* f = frame();
+    if (!f || updating_) return;
+    const bool all = what == forms::Prop::Other;
+    if (all || what == forms::Prop::Caption) f->setWindowTitle(Q(form_.Caption()));
+    if ((all || what == forms::Prop::Geometry) && placed_) placeWindow();
+    if (all || what == forms::Prop::Enabled) f->setEnabled(form_.Enabled());
+    if ((all || what == forms::Prop::Font) && canvas_) canvas_->setFont(ToQFont(form_.Font()));
+    if ((all || what == forms::Prop::Color) && canvas_ && !mdi_) {
+        const auto back = ToQColor(form_.BackColor(), forms::vbButtonFace);
+        QPalette palette;
+        if (back) palette.setColor(QPalette::Window, *back);
+        canvas_->setPalette(palette);
+        canvas_->setAutoFillBackground(back.has_value());
+    }
+}
+
+void FormWindow::userClose() {
+    forms::Dispatch([this] { form_.Unload(forms::vbFormControlMenu); });
+}
+
+void FormWindow::userActivated() {
+    forms::Form* target = &form_;
+    if (mdi_) {
+        if (auto* child = dynamic_cast<SubWindow*>(mdi_->activeSubWindow()); child && child->owner)
+            target = &child->owner->form();
+    }
+    forms::Dispatch([target] { target->Activate(); });
+}
+
+bool FormWindow::clickButton(bool isDefault) {
+    forms::CommandButton* chosen = nullptr;
+    if (isDefault) chosen = dynamic_cast<forms::CommandButton*>(form_.ActiveControl());
+    for (forms::Control* c : form_.Controls()) {
+        if (chosen) break;
+        auto* button = dynamic_cast<forms::CommandButton*>(c);
+        if (button && (isDefault ? button->Default : button->Cancel)) chosen = button;
+    }
+    if (!chosen || !chosen->EffectiveVisible() || !chosen->EffectiveEnabled()) return false;
+    forms::Dispatch([chosen] { chosen->UserClick(); });
+    return true;
+}
+
+bool FormWindow::userKey(QKeyEvent* event) {
+    if (replaying_) return false;
+    const int key = event->key();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && clickButton(true)) return true;
+    if (key == Qt::Key_Escape && clickButton(false)) return true;
+    const std::shared_ptr<bool> alive = alive_;
+    // Tab moves the focus; the old forms never saw it as a key.
+    const int code = key == Qt::Key_Tab || key == Qt::Key_Backtab ? 0 : VbKeyCode(key);
+    if (code) {
+        forms::Dispatch([this, code, event] { form_.UserKeyDown(code, VbShift(event->modifiers())); });
+        if (!*alive) return true;
+    }
+    forms::Control* active = form_.ActiveControl();
+    const QString text = event->text();
+    if (!active || !active->KeyPress || text.size() != 1) return false;
+    int ascii = text.at(0).unicode();
+    if (ascii > 255 || (ascii < 32 && ascii != 8 && ascii != 13)) return false;
+    const int typed = ascii;
+    forms::Dispatch([active, &ascii] { active->KeyPress(ascii); });
+    if (!*alive || ascii == 0) return true;
+    if (ascii == typed) return false;
+    // The handler changed the key (say, to upper case): the widget gets the new one.
+    if (QWidget* target = QApplication::focusWidget()) {
+        QKeyEvent replaced(QEvent::KeyPress, 0, event->modifiers(), QString(QChar(ascii)));
+        replaying_ = true;
+        QCoreApplication::sendEvent(target, &replaced);
+        replaying_ = false;
+    }
+    return true;
+}
+
+} // namespace qtview

@@ -1,0 +1,176 @@
+#include "qtview/QtHost.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QUrl>
+
+#include "qtview/Convert.h"
+#include "qtview/FormWindow.h"
+#include "qtview/MessageBox.h"
+
+namespace qtview {
+
+namespace {
+
+// Keys reach the form of the window they were typed in, before the widget sees them.
+class KeyFilter : public QObject {
+public:
+    explicit KeyFilter(const QtHost& host) : host_(host) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return false;
+        auto* widget = qobject_cast<QWidget*>(watched);
+        // A key travels up from the focus widget to its parents: take it once, at the start.
+        QWidget* focus = QApplication::focusWidget();
+        if (!widget || (focus ? widget != focus : !widget->isWindow())) return false;
+        for (QWidget* w = widget; w; w = w->parentWidget()) {
+            if (FormWindow* window = host_.windowAt(w)) return window->userKey(static_cast<QKeyEvent*>(event));
+            // A drop-down list or menu of a form is a window of its own: its keys are its own.
+            if (w->isWindow()) return false;
+        }
+        return false;
+    }
+private:
+    const QtHost& host_;
+};
+
+QWidget* boxParent() {
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    return QApplication::activeWindow();
+}
+
+} // namespace
+
+QtHost::QtHost() : keys_(std::make_unique<KeyFilter>(*this)), printer_(std::make_unique<QPrinter>()) {
+    qApp->installEventFilter(keys_.get());
+}
+
+QtHost::~QtHost() {
+    for (auto& [form, exit] : modalExits_) exit();
+    modalExits_.clear();
+    windows_.clear();
+    if (&forms::CurrentHost() == this) forms::SetHost(nullptr);
+    if (waitCursor_) QApplication::restoreOverrideCursor();
+    qApp->removeEventFilter(keys_.get());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+FormWindow* QtHost::windowOf(const forms::Form& form) const {
+    auto it = windows_.find(&form);
+    return it == windows_.end() ? nullptr : it->second.get();
+}
+
+FormWindow* QtHost::windowAt(const QWidget* frame) const {
+    for (auto& [form, window] : windows_)
+        if (window->frame() == frame) return window.get();
+    return nullptr;
+}
+
+FormWindow& QtHost::windowFor(forms::Form& form) {
+    if (FormWindow* existing = windowOf(form)) {
+        if (existing->frame()) return *existing;
+        // Its window went with the main window it sat in: build it again.
+        windows_.erase(&form);
+    }
+    FormWindow* main = nullptr;
+    if (!form.IsMDIForm) {
+        for (forms::Form* loaded : forms::LoadedForms()) {
+            if (!loaded->IsMDIForm) continue;
+            // Showing a child brings up its main window first, as the old runtime did.
+            if (form.MDIChild && !windowOf(*loaded)) windowFor(*loaded).show();
+            main = windowOf(*loaded);
+            break;
+        }
+    }
+    auto made = std::make_unique<FormWindow>(form, main);
+    FormWindow& ref = *made;
+    windows_[&form] = std::move(made);
+    return ref;
+}
+
+void QtHost::formShown(forms::Form& form) {
+    FormWindow& window = windowFor(form);
+    if (form.IsModal()) window.setModal(true);
+    window.show();
+}
+
+void QtHost::formHidden(forms::Form& form) {
+    if (FormWindow* window = windowOf(form)) window->hide();
+    stopModal(form);
+}
+
+void QtHost::formUnloaded(forms::Form& form) {
+    stopModal(form);
+    windows_.erase(&form);
+}
+
+void QtHost::stopModal(forms::Form& form) {
+    auto it = modalExits_.find(&form);
+    if (it == modalExits_.end()) return;
+    auto exit = std::move(it->second);
+    modalExits_.erase(it);
+    exit();
+}
+
+void QtHost::runModal(forms::Form& form) {
+    FormWindow* window = windowOf(form);
+    if (!window || !window->isShown()) return;
+    window->setModal(true);
+    QEventLoop loop;
+    modalExits_[&form] = [&loop] { loop.quit(); };
+    loop.exec();
+    modalExits_.erase(&form);
+    if (FormWindow* still = windowOf(form)) still->setModal(false);
+}
+
+int QtHost::messageBox(const forms::MsgBoxRequest& request) {
+    // The box itself shows the normal pointer; the hourglass comes back after it.
+    const bool wait = waitCursor_;
+    if (wait) QApplication::restoreOverrideCursor();
+    waitCursor_ = false;
+    const int answer = ShowMessageBox(request, boxParent());
+    if (wait) mousePointerChanged(forms::vbHourglass);
+    return answer;
+}
+
+void QtHost::mousePointerChanged(int pointer) {
+    const bool wait = pointer == forms::vbHourglass;
+    if (wait == waitCursor_) return;
+    if (wait)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+    waitCursor_ = wait;
+}
+
+bool QtHost::printerSetup() {
+    QPrintDialog dialog(printer_.get(), boxParent());
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void QtHost::openHelp(const std::string& file) {
+    const QFileInfo info(Q(file));
+    if (info.isFile()) QDesktopServices::openUrl(QUrl::fromLocalFile(info.absoluteFilePath()));
+}
+
+void QtHost::beep() { QApplication::beep(); }
+
+void QtHost::endProgram() { QCoreApplication::quit(); }
+
+bool SaveScreenshot(forms::Form& form, const std::string& pngPath) {
+    auto* host = dynamic_cast<QtHost*>(&forms::CurrentHost());
+    FormWindow* window = host ? host->windowOf(form) : nullptr;
+    QWidget* frame = window ? window->frame() : nullptr;
+    if (!frame) return false;
+    const QFileInfo target(Q(pngPath));
+    QDir().mkpath(target.absolutePath());
+    return frame->grab().save(target.absoluteFilePath(), "PNG");
+}
+
+} // namespace qtview

@@ -1,0 +1,62 @@
+#pragma once
+// The program's window system: forms become real Qt windows, message boxes
+// real QMessageBoxes, modal forms nested event loops.
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "platform/forms/Form.h"
+#include "platform/forms/Runtime.h"
+
+class QObject;
+class QPrinter;
+class QWidget;
+
+namespace qtview {
+
+class FormWindow;
+
+// Needs a QApplication. Install with forms::SetHost(&host); on destruction the
+// windows go and the headless host is back in place.
+class QtHost : public forms::Host {
+public:
+    QtHost();
+    ~QtHost() override;
+    QtHost(const QtHost&) = delete;
+    QtHost& operator=(const QtHost&) = delete;
+
+    int messageBox(const forms::MsgBoxRequest& request) override;
+    void formShown(forms::Form& form) override;
+    void formHidden(forms::Form& form) override;
+    void formUnloaded(forms::Form& form) override;
+    void runModal(forms::Form& form) override;
+    void mousePointerChanged(int pointer) override;
+    bool printerSetup() override;
+    void openHelp(const std::string& file) override;
+    void beep() override;
+    void endProgram() override;
+
+    // The window of a shown (or hidden, still loaded) form; null before its first Show.
+    FormWindow* windowOf(const forms::Form& form) const;
+    // The form window whose frame is this widget, if any.
+    FormWindow* windowAt(const QWidget* frame) const;
+
+private:
+    FormWindow& windowFor(forms::Form& form);
+    void stopModal(forms::Form& form);
+
+    std::map<const forms::Form*, std::unique_ptr<FormWindow>> windows_;
+    std::map<const forms::Form*, std::function<void()>> modalExits_;
+    std::unique_ptr<QObject> keys_;
+    std::unique_ptr<QPrinter> printer_;
+    bool waitCursor_ = false;
+};
+
+// Takes the single-instance lock for the user; true when another running copy holds it.
+bool AcquireInstanceLock();
+
+// Saves a picture of the form's window as a PNG file; false when the form has no window.
+bool SaveScreenshot(forms::Form& form, const std::string& pngPath);
+
+} // namespace qtview

@@ -1,0 +1,28 @@
+#pragma once
+// The real windows of forms: a top-level main window (also for dialogs) and an
+// MDI child. Both hand the close box and activation to their FormWindow.
+#include <QMainWindow>
+#include <QMdiSubWindow>
+
+namespace qtview {
+
+class FormWindow;
+
+class TopWindow : public QMainWindow {
+public:
+    explicit TopWindow(QWidget* parent) : QMainWindow(parent) {}
+    FormWindow* owner = nullptr;   // cleared when the form's window is dropped
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+};
+
+class SubWindow : public QMdiSubWindow {
+public:
+    SubWindow() = default;
+    FormWindow* owner = nullptr;
+protected:
+    void closeEvent(QCloseEvent* event) override;
+};
+
+} // namespace qtview

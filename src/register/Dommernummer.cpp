@@ -1,0 +1,15 @@
+#include "register/Dommernummer.h"
+
+#include <cmath>
+
+#include "platform/vb/Variant.h"
+
+std::optional<int16_t> GyldigDommernummer(double verdi) {
+    if (!std::isfinite(verdi) || verdi != std::floor(verdi)) return std::nullopt;
+    if (verdi < MinsteDommernummer || verdi > StorsteDommernummer) return std::nullopt;
+    return static_cast<int16_t>(verdi);
+}
+
+std::optional<int16_t> GyldigDommernummer(std::string_view tekst) {
+    return GyldigDommernummer(vb::Val(tekst));
+}

@@ -1,0 +1,243 @@
+// The frame through the real widgets on the offscreen platform: the start,
+// the menu bar and button bar, a new database made and opened again by the
+// user's own steps, and pictures of the windows.
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTimer>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+
+#include "database/Schema.h"
+#include "database/NyDBase.h"
+#include "frame/FrameFixture.h"
+#include "frame/FraFil.h"
+#include "frame/FraFil_Dommerbase.h"
+#include "frame/Hovedmeny2.h"
+#include "frame/Main.h"
+#include "frame/POPUP.h"
+#include "frame/StartBilde.h"
+#include "frame/TilFil.h"
+#include "platform/files/Files.h"
+#include "qtview/FormWindow.h"
+#include "qtview/QtHost.h"
+
+namespace fs = std::filesystem;
+
+namespace kdtest {
+namespace {
+
+const std::string ShotFolder = KD_BINARY_DIR "/screenshots/";
+
+class QtFrameTest : public FrameTest {
+protected:
+    void SetUp() override {
+        FrameTest::SetUp();
+        qt = std::make_unique<qtview::QtHost>();
+        forms::SetHost(qt.get());
+        // The screen as the program's start reads it.
+        const QSize screen = QGuiApplication::primaryScreen()->size();
+        forms::Screen.Width = screen.width() * 15;
+        forms::Screen.Height = screen.height() * 15;
+        fs::create_directories(ShotFolder);
+    }
+    void TearDown() override {
+        forms::ResetDefaults();
+        forms::SetHost(nullptr);
+        qt.reset();
+        FrameTest::TearDown();
+    }
+    QWidget* window(forms::Form& f) const {
+        auto* w = qt->windowOf(f);
+        return w ? w->frame() : nullptr;
+    }
+    QWidget* widget(forms::Control& c) const { return qt->windowOf(*c.Owner())->viewWidget(c); }
+    static void settle() {
+        for (int i = 0; i < 5; ++i) QApplication::processEvents();
+    }
+    void shot(forms::Form& f, const std::string& name) {
+        settle();
+        EXPECT_TRUE(qtview::SaveScreenshot(f, ShotFolder + name + ".png")) << name;
+    }
+    // Runs step from the event loop until it reports done (it may open nested loops).
+    static void whenReady(const std::function<bool()>& step) {
+        auto* timer = new QTimer();
+        QObject::connect(timer, &QTimer::timeout, [timer, step] {
+            if (step()) {
+                timer->stop();
+                timer->deleteLater();
+            }
+        });
+        timer->start(10);
+    }
+    static void type(QWidget* w, const QString& text) {
+        for (const QChar ch : text) {
+            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
+            QApplication::sendEvent(w, &press);
+            QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(ch));
+            QApplication::sendEvent(w, &release);
+        }
+    }
+    // Accepts the message box on screen; false while none is shown.
+    static bool acceptBox(std::string* text = nullptr) {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return false;
+        if (text) *text = box->text().toStdString();
+        for (QAbstractButton* b : box->buttons())
+            if (box->buttonRole(b) == QMessageBox::AcceptRole) {
+                b->click();
+                return true;
+            }
+        return false;
+    }
+    QAction* action(const char* name) {
+        for (QAction* a : window(forms::Default<Hovedmeny2>())->findChildren<QAction*>())
+            if (a->objectName() == QLatin1String(name)) return a;
+        return nullptr;
+    }
+    std::unique_ptr<qtview::QtHost> qt;
+};
+
+TEST_F(QtFrameTest, ProgramStartsWithMenusAndButtonBar) {
+    Main();
+    settle();
+    auto& h = forms::Default<Hovedmeny2>();
+    auto* main = qobject_cast<QMainWindow*>(window(h));
+    ASSERT_NE(main, nullptr);
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_EQ(main->windowTitle(), QStringLiteral("KvistrelDommer Versjon 1.20.0"));
+    QStringList bar;
+    for (QAction* a : main->menuBar()->actions()) bar << a->text();
+    EXPECT_EQ(bar, (QStringList{"&Fil", "Administrasjon av Dommere", "Dommer Turneringsdata",
+                                "Distribusjon av dommerfil", "&Hjelp", "&Avslutt"}));
+    ASSERT_NE(action("HjelpKonfigurasjon"), nullptr);
+    EXPECT_FALSE(action("HjelpKonfigurasjon")->isEnabled());
+    EXPECT_TRUE(action("FilHentFil")->isEnabled());
+    EXPECT_TRUE(widget(h.Picture2)->isVisible());
+    EXPECT_TRUE(widget(h.G_Fil)->isVisible());
+    EXPECT_TRUE(widget(h.SSCommand4)->isVisible());
+    EXPECT_TRUE(widget(h.Panel3D1)->isVisible());
+    EXPECT_EQ(window(forms::Default<StartBilde>()), nullptr);
+    shot(h, "hovedmeny2");
+}
+
+TEST_F(QtFrameTest, NewDatabaseByTypingANameAndOpenedAgain) {
+    Main();
+    settle();
+    std::string question;
+    whenReady([&] {
+        auto& dialog = forms::Default<NyDBase>();
+        QWidget* w = window(dialog);
+        if (!w || !w->isVisible()) return false;
+        auto* name = w->findChild<QLineEdit*>();
+        if (!name) return false;
+        name->setFocus();
+        type(name, QStringLiteral("Sommerstevne"));
+        whenReady([&] { return acceptBox(&question); });
+        for (auto* b : w->findChildren<QAbstractButton*>())
+            if (b->text() == QLatin1String("&OK")) b->click();
+        return true;
+    });
+    ASSERT_NE(action("FilNyTurnering"), nullptr);
+    action("FilNyTurnering")->trigger();
+    settle();
+    EXPECT_EQ(question, "Er du sikker du vil lage en database ved navn : Sommerstevne");
+    const std::string made = program.file("Sommerstevne.kvx");
+    ASSERT_TRUE(files::Exists(made));
+    EXPECT_EQ(state::Databasenavn, made);
+
+    // Opened again as the user would: no data folder, so the dialog shows the program folder.
+    state::DBase.Close();
+    state::Databasenavn.clear();
+    fs::remove_all(dataFolder);
+    action("FilHentFil")->trigger();
+    settle();
+    auto& f = forms::Default<FraFil>();
+    shot(f, "frafil");
+    auto* list = qobject_cast<QListWidget*>(widget(f.FileListBox));
+    ASSERT_NE(list, nullptr);
+    const auto items = list->findItems(QStringLiteral("Sommerstevne.kvx"), Qt::MatchExactly);
+    ASSERT_EQ(items.size(), 1);
+    emit list->itemDoubleClicked(items[0]);
+    settle();
+    EXPECT_FALSE(forms::IsLoaded<FraFil>());
+    EXPECT_EQ(state::Databasenavn, made);
+    ASSERT_TRUE(state::DBase.IsOpen());
+
+    // The file holds the five tables of the layout, column for column.
+    const std::vector<const turneringsdb::Tabell*> layout = {
+        &turneringsdb::VersjonTabell(), &turneringsdb::DommereTabell(), &turneringsdb::DommertabellTabell(),
+        &turneringsdb::RankingTabell(), &turneringsdb::RankingKlDataTabell()};
+    const auto defs = state::DBase.TableDefs();
+    ASSERT_EQ(defs.size(), layout.size());
+    for (const auto* t : layout) {
+        ASSERT_TRUE(state::DBase.HasTable(t->navn)) << t->navn;
+        const dao::TableDef def = state::DBase.TableDef_(t->navn);
+        ASSERT_EQ(def.Fields.size(), t->kolonner.size()) << t->navn;
+        for (size_t i = 0; i < t->kolonner.size(); ++i) {
+            EXPECT_EQ(def.Fields[i].Name, t->kolonner[i].navn) << t->navn;
+            EXPECT_EQ(def.Fields[i].Type, t->kolonner[i].type) << t->kolonner[i].navn;
+        }
+        EXPECT_EQ(def.Indexes.size(), t->indeksnavn ? 1u : 0u) << t->navn;
+    }
+    const dao::TableDef dommere = state::DBase.TableDef_("Dommere");
+    EXPECT_EQ(dommere.Fields.size(), 30u);
+    EXPECT_EQ(dommere.Fields[28].Name, "KlB_Overdommer");
+    EXPECT_EQ(dommere.Fields[29].Name, "KlC_Overdommer");
+    EXPECT_EQ(state::DBase.TableDef_("Versjon").Fields.size(), 13u);
+    auto versjon = state::DBase.OpenRecordset("Versjon");
+    ASSERT_EQ(versjon.RecordCount(), 1);
+    EXPECT_EQ(versjon.Get("DatabaseID").ToLong(), 9);
+    EXPECT_EQ(versjon.Get("TurneringsNavn").ToText(), "Norges Valmorisk");
+}
+
+TEST_F(QtFrameTest, PicturesOfSplashInfoWindowAndChoosers) {
+    auto& s = forms::Default<StartBilde>();
+    s.Show();
+    shot(s, "startbilde");
+    s.Unload();
+
+    Main();
+    settle();
+    auto& h = forms::Default<Hovedmeny2>();
+    h.G_Fil.UserMouseDown(forms::vbRightButton);
+    ASSERT_TRUE(forms::IsLoaded<POPUP>());
+    auto* info = window(forms::Default<POPUP>());
+    ASSERT_NE(info, nullptr);
+    EXPECT_TRUE(info->isVisible());
+    shot(forms::Default<POPUP>(), "popup");
+    h.G_Fil.UserMouseUp(forms::vbRightButton);
+    settle();
+    EXPECT_FALSE(forms::IsLoaded<POPUP>());
+
+    for (const char* n : {"Høst.kvx", "Vår.KVX"}) std::ofstream(program.file(n)) << "x";
+    h.FilLagreFilSom.UserClick();
+    shot(forms::Default<TilFil>(), "tilfil");
+    auto* name = qobject_cast<QLineEdit*>(widget(forms::Default<TilFil>().TextBox));
+    ASSERT_NE(name, nullptr);
+    EXPECT_EQ(name->text(), QStringLiteral("*.KVX"));
+    EXPECT_EQ(name->selectedText(), QStringLiteral("*.KVX"));
+    forms::Default<TilFil>().SSCommand1(1).UserClick();
+
+    forms::Default<FraFil_Dommerbase>().Show();
+    shot(forms::Default<FraFil_Dommerbase>(), "frafil_dommerbase");
+    auto* files = qobject_cast<QListWidget*>(widget(forms::Default<FraFil_Dommerbase>().FileListBox));
+    ASSERT_NE(files, nullptr);
+    ASSERT_EQ(files->count(), 2);
+    EXPECT_EQ(files->item(0)->text(), QStringLiteral("Høst.kvx"));
+    EXPECT_EQ(files->item(1)->text(), QStringLiteral("Vår.KVX"));
+}
+
+} // namespace
+} // namespace kdtest

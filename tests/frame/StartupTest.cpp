@@ -1,0 +1,148 @@
+// Start-up: the second-copy question, the screen format, the splash, the
+// main window's load step and the command-line file.
+#include "frame/FrameFixture.h"
+#include "frame/Hovedmeny2.h"
+#include "frame/Main.h"
+#include "frame/StartBilde.h"
+#include "platform/files/Files.h"
+
+namespace kdtest {
+namespace {
+
+using StartupTest = FrameTest;
+
+TEST_F(StartupTest, SecondCopyAsksAndCancelEndsBeforeAnyWindow) {
+    forms::App.PrevInstance = true;
+    host().setNextAnswer(forms::vbCancel);
+    Main();
+    ASSERT_EQ(host().boxes.size(), 1u);
+    const auto& box = host().boxes[0];
+    EXPECT_EQ(box.prompt, "Det kjører allerede en versjon av Kvistrel:\r- Trykk OK for å starte ytterligere en Kvistrel\r"
+                          "- Trykk Avbryt for avbryte oppstart");
+    EXPECT_EQ(box.buttons(), forms::vbOKCancel);
+    EXPECT_EQ(box.icon(), forms::vbQuestion);
+    EXPECT_EQ(box.title, "KvistrelDommer");
+    EXPECT_TRUE(host().ended);
+    EXPECT_TRUE(loadedNames().empty());
+    EXPECT_EQ(state::Turnering_Navn, "");
+}
+
+TEST_F(StartupTest, SecondCopyOkStartsNormallyAndFirstCopyIsNotAsked) {
+    forms::App.PrevInstance = true;
+    host().setNextAnswer(forms::vbOK);
+    Main();
+    EXPECT_FALSE(host().ended);
+    EXPECT_TRUE(forms::Default<Hovedmeny2>().Visible());
+
+    forms::ResetDefaults();
+    host().boxes.clear();
+    forms::App.PrevInstance = false;
+    Main();
+    EXPECT_TRUE(host().boxes.empty());
+}
+
+TEST_F(StartupTest, DefaultsCaptionAndFolders) {
+    Main();
+    auto& h = forms::Default<Hovedmeny2>();
+    EXPECT_TRUE(h.IsLoaded());
+    EXPECT_TRUE(h.IsMDIForm);
+    EXPECT_EQ(h.Caption(), "KvistrelDommer Versjon 1.20.0");
+    EXPECT_EQ(state::Turnering_Navn, "Norges Valmorisk");
+    EXPECT_EQ(state::Opprettet_Av, "Norges Valmorisk");
+    EXPECT_EQ(state::Katalog, program.path());
+    EXPECT_EQ(state::Filmonster, "*.KVX");
+    EXPECT_EQ(forms::App.HelpFile, program.path() + "/KVISTREL.HLP");
+    EXPECT_EQ(state::Arbeidsomrade, &dao::DBEngine::Workspaces(0));
+    EXPECT_EQ(state::ArbeidsomradeRanking, &dao::DBEngine::Workspaces(0));
+    EXPECT_EQ(state::ArbeidsomradeRanking2, &dao::DBEngine::Workspaces(0));
+    EXPECT_FALSE(loaded("StartBilde"));
+    EXPECT_EQ(forms::Screen.MousePointer(), forms::vbDefault);
+    EXPECT_TRUE(state::Databasenavn.empty());
+    EXPECT_TRUE(host().boxes.empty());
+}
+
+TEST_F(StartupTest, ScreenFormatDecidesTheButtonBar) {
+    forms::Screen.Width = 640 * 15;
+    forms::Screen.Height = 480 * 15;
+    Main();
+    EXPECT_EQ(state::Skjermformat, "640 x 480");
+    EXPECT_FALSE(forms::Default<Hovedmeny2>().Picture2.Visible());
+
+    forms::ResetDefaults();
+    forms::Screen.Width = 1280 * 15;
+    forms::Screen.Height = 1024 * 15;
+    Main();
+    auto& h = forms::Default<Hovedmeny2>();
+    EXPECT_EQ(state::Skjermformat, "1280 x 1024");
+    EXPECT_TRUE(h.Picture2.Visible());
+    EXPECT_TRUE(h.Panel3D1.Visible());
+    // The logo ends at the screen's right edge, the help button just left of it.
+    EXPECT_EQ(h.logo2.Left() + h.logo2.Width(), forms::Screen.Width);
+    EXPECT_EQ(h.G_Hjelp.Left() + h.G_Hjelp.Width(), h.logo2.Left());
+}
+
+TEST_F(StartupTest, ScreenFormatRoundsOddTwips) {
+    forms::Screen.Width = 9614;   // 640.9 pixels of 15 twips: divided whole, not rounded
+    forms::Screen.Height = 7214;
+    Main();
+    EXPECT_EQ(state::Skjermformat, "640 x 480");
+}
+
+TEST_F(StartupTest, SplashIsCentredWithShortVersion) {
+    auto& s = forms::Default<StartBilde>();
+    s.Load();
+    EXPECT_EQ(s.Caption(), "KvistrelDommer");
+    EXPECT_EQ(s.Frame1.Caption(), "KvistrelDommer");
+    EXPECT_EQ(s.Label1.Caption(), "Velkommen\rtil\rKvistrelDommer\r\rVersjon 1.20");
+    EXPECT_EQ(s.Left(), (forms::Screen.Width - s.Width()) / 2);
+    EXPECT_EQ(s.Top(), (forms::Screen.Height - s.Height()) / 2);
+}
+
+TEST_F(StartupTest, CommandLineNameIsOpenedFromTheProgramFolder) {
+    makeDatabase("cup2026.kvx");
+    forms::App.Command = "cup2026.kvx";
+    Main();
+    EXPECT_EQ(state::Filnavn, "/cup2026.kvx");
+    EXPECT_EQ(state::Databasenavn, program.path() + "/cup2026.kvx");
+    EXPECT_EQ(state::DatabaseFilnavn, "cup2026.kvx");
+    ASSERT_FALSE(state::DBase.IsNothing());
+    EXPECT_TRUE(state::DBase.IsOpen());
+    EXPECT_TRUE(host().boxes.empty());
+}
+
+TEST_F(StartupTest, CommandLineNameWithoutDotGetsBcaAndAMissingFileIsToldAndForgotten) {
+    forms::App.Command = "Cup";
+    Main();
+    EXPECT_EQ(state::Filnavn, "/Cup.BCA");
+    EXPECT_FALSE(host().boxes.empty());   // the user hears that the file cannot be opened
+    EXPECT_TRUE(state::Databasenavn.empty());
+    EXPECT_TRUE(state::DatabaseFilnavn.empty());
+    EXPECT_TRUE(forms::Default<Hovedmeny2>().Visible());
+}
+
+TEST_F(StartupTest, CommandLineWithFolderOrDriveIsIgnoredSilently) {
+    makeDatabase("a.kvx");
+    for (const std::string cmd : {"C:a.kvx", "sub\\a.kvx", "/tmp/a.kvx", "./a.kvx"}) {
+        forms::ResetDefaults();
+        state::Filnavn.clear();
+        forms::App.Command = cmd;
+        Main();
+        EXPECT_TRUE(state::Databasenavn.empty()) << cmd;
+        EXPECT_TRUE(state::Filnavn.empty()) << cmd;
+    }
+    EXPECT_TRUE(host().boxes.empty());
+}
+
+TEST_F(StartupTest, CommandLineForeignExtensionIsWarnedAndStillTried) {
+    makeDatabase("gammel.kvx");
+    std::filesystem::rename(program.file("gammel.kvx"), program.file("gammel.dat"));
+    forms::App.Command = "gammel.dat";
+    Main();
+    ASSERT_FALSE(host().boxes.empty());
+    EXPECT_EQ(host().boxes[0].prompt, "UKjent Filversjon");
+    EXPECT_EQ(state::Databasenavn, program.path() + "/gammel.dat");
+    EXPECT_TRUE(state::DBase.IsOpen());
+}
+
+} // namespace
+} // namespace kdtest

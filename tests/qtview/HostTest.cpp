@@ -1,0 +1,210 @@
+// The host's own duties: the MDI main window and its children, windows that
+// go with their forms, and the single-instance lock.
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QLabel>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+
+#include "platform/forms/Controls.h"
+#include "platform/forms/Runtime.h"
+#include "qtview/QtTestUtil.h"
+
+using namespace qtviewtest;
+
+namespace {
+
+class Hovedvindu : public forms::Form {
+public:
+    Hovedvindu() : forms::Form("Hovedvindu") {
+        IsMDIForm = true;
+        SetCaption("KvistrelDommer Versjon 1.20.0");
+        Move(0, 0, 9600, 7200);
+        Picture2.Align = 1;
+        Picture2.Move(0, 0, 9600, 1200);
+        SSCommand1.SetContainer(&Picture2);
+        SSCommand1.SetCaption("Hent Turneringsdata");
+        SSCommand1.Move(120, 120, 1800, 900);
+        Panel3D1.SetContainer(&Picture2);
+        Panel3D1.Panel = true;
+        Panel3D1.SetCaption("Kvistrel Dommer");
+        Panel3D1.Move(2040, 120, 2400, 900);
+        StatusBar1.SetPanelCount(1);
+        StatusBar1.SetPanelText(1, "Ingen database åpen");
+    }
+    forms::Menu mnuFil{this, "mnuFil", "&Fil"};
+    forms::Menu mnuAvslutt{this, "mnuAvslutt", "Avslutt &KvistrelDommer", &mnuFil};
+    forms::PictureBox Picture2{this, "Picture2"};
+    forms::SSCommand SSCommand1{this, "SSCommand1"};
+    forms::SSPanel Panel3D1{this, "Panel3D1"};
+    forms::StatusBar StatusBar1{this, "StatusBar1"};
+};
+
+class Register : public forms::Form {
+public:
+    Register() : forms::Form("Register") {
+        MDIChild = true;
+        SetCaption("Dommerregister");
+        Move(120, 1950, 6000, 3000);
+        Label1.SetCaption("Dommere: 0");
+        Label1.Move(240, 240, 3000, 300);
+        C_Ferdig.SetCaption("Ferdig");
+        C_Ferdig.Move(240, 700, 1200, 400);
+        C_Ferdig.Click = [this] { Unload(); };
+    }
+    void Form_Activate() override { ++activations; }
+    forms::Label Label1{this, "Label1"};
+    forms::CommandButton C_Ferdig{this, "C_Ferdig"};
+    int activations = 0;
+};
+
+class Info : public Register {
+public:
+    Info() { SetCaption("INFO VINDU"); }
+};
+
+class HostTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        forms::ResetRuntime();
+        forms::SetHost(&host);
+    }
+    void TearDown() override {
+        forms::ResetDefaults();
+        Settle();
+        forms::ResetRuntime();
+    }
+    qtview::QtHost host;
+};
+
+TEST_F(HostTest, MdiChildrenLiveInTheMainWindowBelowItsButtonBar) {
+    auto& main = forms::Default<Hovedvindu>();
+    main.Load();
+    auto& child = forms::Default<Register>();
+    // Showing a child first brings up its main window.
+    child.Show();
+    Settle();
+
+    auto* top = qobject_cast<QMainWindow*>(FrameOf(host, main));
+    ASSERT_NE(top, nullptr);
+    EXPECT_TRUE(top->isVisible());
+    auto* sub = qobject_cast<QMdiSubWindow*>(FrameOf(host, child));
+    ASSERT_NE(sub, nullptr);
+    QMdiArea* area = host.windowOf(main)->mdiArea();
+    ASSERT_NE(area, nullptr);
+    EXPECT_EQ(sub->mdiArea(), area);
+    EXPECT_EQ(sub->geometry(), QRect(8, 130, 400, 200));
+    // The aligned bar sits above the MDI area, its buttons inside it; the status bar is the window's.
+    QWidget* bar = WidgetOf(host, main.Picture2);
+    EXPECT_EQ(bar->height(), 80);
+    EXPECT_LE(bar->geometry().bottom(), area->geometry().top());
+    EXPECT_EQ(WidgetOf(host, main.SSCommand1)->parentWidget(), bar);
+    EXPECT_EQ(top->statusBar(), WidgetOf(host, main.StatusBar1));
+    EXPECT_EQ(top->menuBar()->actions().size(), 1);
+    Screenshot(main, "mdi-main-window");
+
+    // Its own button unloads the child: the sub-window goes, the main window stays.
+    QPointer<QMdiSubWindow> gone = sub;
+    As<QPushButton>(host, child.C_Ferdig)->click();
+    Settle();
+    EXPECT_TRUE(gone.isNull());
+    EXPECT_FALSE(forms::IsLoaded<Register>());
+    EXPECT_TRUE(top->isVisible());
+}
+
+TEST_F(HostTest, MovingBetweenChildrenActivatesThem) {
+    forms::Default<Hovedvindu>().Show();
+    auto& first = forms::Default<Register>();
+    auto& second = forms::Default<Info>();
+    first.Show();
+    second.Show();
+    Settle();
+    const int before = first.activations;
+    QMdiArea* area = host.windowOf(forms::Default<Hovedvindu>())->mdiArea();
+    area->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(FrameOf(host, first)));
+    Settle();
+    EXPECT_EQ(first.activations, before + 1);
+    EXPECT_EQ(forms::Screen.ActiveForm(), &first);
+}
+
+TEST_F(HostTest, HideKeepsTheWindowAndShowBringsItBack) {
+    auto& child = forms::Default<Register>();
+    child.MDIChild = false;
+    child.Show();
+    QWidget* frame = FrameOf(host, child);
+    child.Label1.SetCaption("Dommere: 12");
+    child.Hide();
+    EXPECT_FALSE(frame->isVisible());
+    child.Show();
+    EXPECT_EQ(FrameOf(host, child), frame);
+    EXPECT_TRUE(frame->isVisible());
+    EXPECT_EQ(As<QLabel>(host, child.Label1)->text(), QString("Dommere: 12"));
+}
+
+TEST_F(HostTest, AWindowThatWentWithTheMainWindowIsBuiltAgainOnShow) {
+    auto& main = forms::Default<Hovedvindu>();
+    main.Show();
+    auto& dialog = forms::Default<Register>();
+    dialog.MDIChild = false;   // a window of its own, held above the main window
+    dialog.Show();
+    EXPECT_EQ(FrameOf(host, dialog)->parentWidget(), FrameOf(host, main));
+    main.Unload();
+    Settle();
+    EXPECT_TRUE(dialog.IsLoaded());
+    dialog.Show();
+    ASSERT_NE(FrameOf(host, dialog), nullptr);
+    EXPECT_TRUE(FrameOf(host, dialog)->isVisible());
+    EXPECT_EQ(As<QLabel>(host, dialog.Label1)->text(), QString("Dommere: 0"));
+}
+
+TEST_F(HostTest, DroppingEveryFormTakesTheirWindowsAlong) {
+    forms::Default<Hovedvindu>().Show();
+    forms::Default<Register>().Show();
+    QPointer<QWidget> main = FrameOf(host, forms::Default<Hovedvindu>());
+    forms::ResetDefaults();
+    Settle();
+    EXPECT_TRUE(main.isNull());
+}
+
+// Runs ask in a copy of this process and returns its answer; a copy that stays
+// keeps running (holding what it took) until killed.
+char AskInCopy(bool (*ask)(), pid_t* stays = nullptr) {
+    int pipeEnds[2];
+    if (::pipe(pipeEnds) != 0) return '?';
+    const pid_t copy = ::fork();
+    if (copy == 0) {
+        const char answer = ask() ? 'y' : 'n';
+        [[maybe_unused]] const auto written = ::write(pipeEnds[1], &answer, 1);
+        if (stays) ::pause();
+        ::_exit(0);
+    }
+    ::close(pipeEnds[1]);
+    char answer = '?';
+    if (copy < 0 || ::read(pipeEnds[0], &answer, 1) != 1) answer = '?';
+    ::close(pipeEnds[0]);
+    if (stays) *stays = copy;
+    else if (copy > 0) ::waitpid(copy, nullptr, 0);
+    return answer;
+}
+
+// The copies do the locking, so this process stays free of the lock for repeated runs.
+TEST_F(HostTest, ASecondCopyFindsTheLockHeldAndALockLeftByADeadCopyIsTakenOver) {
+    pid_t first = 0;
+    EXPECT_EQ(AskInCopy(qtview::AcquireInstanceLock, &first), 'n');   // nobody else: it takes the lock
+    ASSERT_GT(first, 0);
+    EXPECT_EQ(AskInCopy(qtview::AcquireInstanceLock), 'y');           // the second copy finds it held
+    ::kill(first, SIGKILL);
+    ::waitpid(first, nullptr, 0);
+    EXPECT_EQ(AskInCopy(qtview::AcquireInstanceLock), 'n');           // the dead copy's lock is taken over
+    EXPECT_EQ(AskInCopy([] { return qtview::AcquireInstanceLock() || qtview::AcquireInstanceLock(); }), 'n');
+}
+
+} // namespace

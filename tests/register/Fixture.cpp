@@ -1,0 +1,103 @@
+#include "Fixture.h"
+
+#include "database/Database.h"
+#include "state/ProgramState.h"
+
+namespace regtest {
+
+namespace {
+class AnnetVindu : public forms::Form {
+public:
+    AnnetVindu() : forms::Form("AnnetVindu") {}
+};
+} // namespace
+
+void LagDatabase(const std::string& path) {
+    state::DBase = dao::DBEngine::Workspaces(0).CreateDatabase(path);
+    state::Turnering_Navn = "Norges Valmorisk";
+    state::Opprettet_Av = "Norges Valmorisk";
+    Opprett_Versjon();
+    Opprett_Dommere();
+    Opprett_Dommertabell();
+    Opprett_Ranking();
+    Opprett_Ranking_KlData();
+}
+
+void RegisterTest::SetUp() {
+    forms::ResetDefaults();
+    forms::ResetRuntime();
+    state::ResetProgramState();
+    kdtest::PinClock(kdtest::PinnedNow());
+    state::Arbeidsomrade = &dao::DBEngine::Workspaces(0);
+    dbsti = dir.file("Turnering.KVX");
+    LagDatabase(dbsti);
+    state::Databasenavn = dbsti;
+}
+
+void RegisterTest::TearDown() {
+    forms::ResetDefaults();
+    state::ResetProgramState();
+    forms::ResetRuntime();
+}
+
+void RegisterTest::leggInn(const Dommer& d) {
+    std::string kolonner = "DommerNR, Dommer_FNavn, Dommer_ENavn, Dommer_Lag, Dommer_Boccia, Dommer_Curling";
+    std::string merker = "?, ?, ?, ?, ?, ?";
+    dao::Params p{vb::Variant::Integer(d.nr), d.fnavn, d.enavn, d.lag, d.boccia, d.curling};
+    for (const auto& f : d.flagg) {
+        kolonner += ", " + f;
+        merker += ", ?";
+        p.emplace_back(true);
+    }
+    for (const auto& [k, v] : d.tekster) {
+        kolonner += ", " + k;
+        merker += ", ?";
+        p.emplace_back(v);
+    }
+    state::DBase.Execute("Insert Into Dommere (" + kolonner + ") Values (" + merker + ")", p);
+}
+
+void RegisterTest::leggInnKamper(int nr, int antall, int status) {
+    for (int i = 0; i < antall; ++i)
+        state::DBase.Execute("Insert Into Dommertabell (DommerNR, SekvensNR, Status, Typespill) Values (?, ?, ?, 'BOCCIA')",
+                             {vb::Variant::Integer(nr), vb::Variant::Long(nr * 10000 + i), vb::Variant::Integer(status)});
+}
+
+Dommere_Init& RegisterTest::vis() {
+    auto& f = forms::Default<Dommere_Init>();
+    f.Show();
+    return f;
+}
+
+void RegisterTest::aktiverPaNytt() {
+    auto& annet = forms::Default<AnnetVindu>();
+    annet.Show();
+    forms::Default<Dommere_Init>().Activate();
+}
+
+dao::Recordset RegisterTest::rad(int nr) {
+    dao::Recordset rs = state::DBase.OpenRecordset("Select * From Dommere Where DommerNR = ?", dao::dbOpenSnapshot,
+                                                   {vb::Variant::Integer(nr)});
+    EXPECT_FALSE(rs.EOF_()) << "no referee " << nr;
+    return rs;
+}
+
+long RegisterTest::antall(const std::string& sql, const dao::Params& p) {
+    dao::Recordset rs = state::DBase.OpenRecordset(sql, dao::dbOpenSnapshot, p);
+    return vb::CLng(rs.Get(0));
+}
+
+bool RegisterTest::flagg(int nr, const char* kolonne) { return vb::CBool(rad(nr).Get(kolonne)); }
+
+void RegisterTest::skriv(forms::TextBox& t, const std::string& tekst) {
+    t.SetFocus();
+    t.UserSetText(tekst);
+}
+
+std::vector<forms::MsgBoxRequest> RegisterTest::bokser() {
+    auto b = forms::Headless().boxes;
+    forms::Headless().boxes.clear();
+    return b;
+}
+
+} // namespace regtest

@@ -1,0 +1,153 @@
+// Reading the referees of another tournament database into the empty register.
+#include "Fixture.h"
+
+#include <functional>
+
+#include "register/LesInn.h"
+#include "state/ProgramState.h"
+
+namespace regtest {
+namespace {
+
+class LesInn : public RegisterTest {
+protected:
+    // A second tournament database, filled by fyll; the open database stays in DBase.
+    std::string kilde(const std::function<void(dao::Database&)>& fyll) {
+        dao::Database mal = state::DBase;
+        const std::string sti = dir.file("Kilde.KVX");
+        LagDatabase(sti);
+        fyll(state::DBase);
+        state::DBase.Close();
+        state::DBase = mal;
+        return sti;
+    }
+    static void dommer(dao::Database& db, const vb::Variant& nr, const std::string& fnavn) {
+        db.Execute("Insert Into Dommere (DommerNR, Dommer_FNavn) Values (?, ?)", {nr, fnavn});
+    }
+    void lesInn(const std::string& sti) {
+        state::Filsti = sti;
+        Les_Inn_Dommerbase();
+    }
+    std::string stempel() { return vb::Concat(state::DBase.OpenRecordset("Select LagetDato From Versjon").Get(0), ""); }
+};
+
+TEST_F(LesInn, CopiesTheNamedColumnsAndLeavesTheOthers) {
+    const std::string sti = kilde([](dao::Database& db) {
+        db.Execute(
+            "Insert Into Dommere (DommerNR, Dommer_FNavn, Dommer_ENavn, Dommer_Lag, Dommer_Boccia, Dommer_Curling, "
+            "Dommer_Fotball, Dommer_Petangue, Dommer_Telefon, Dommer_Mobil, Dommer_email, Dommer_DatoDKurs, "
+            "Dommer_Adresse, Dommer_Poststed, Dommer_Postnr, Dommer_FDato, Dommer_DatoOppdBocKurs, "
+            "Dommer_DatoOppdCurKurs, KlB_Dommer3, KlC_Aspirant1, KlB_Overdommer, KlC_Overdommer) "
+            "Values (7, 'Åse', 'Øien', 'Lyn', ?, ?, ?, ?, '22', '93', 'a@b.no', '2019', 'Gate 2', 'Bø', '3800', 'x', "
+            "'2021', '2022', ?, ?, ?, ?)",
+            {true, true, true, true, true, true, true, true});
+        db.Execute("Insert Into Dommere (DommerNR) Values (8)");
+    });
+    lesInn(sti);
+    auto b = bokser();
+    ASSERT_EQ(b.size(), 1u);
+    EXPECT_EQ(b[0].prompt, "Innlesing av dommerdata fullført OK!");
+    EXPECT_EQ(b[0].style, forms::vbExclamation);
+    EXPECT_EQ(b[0].title, forms::ProgramTitle);
+
+    dao::Recordset r = rad(7);
+    for (const char* k : {"Dommer_Telefon", "Dommer_Mobil", "Dommer_email", "Dommer_DatoDKurs", "Dommer_Adresse",
+                          "Dommer_Poststed", "Dommer_Postnr", "Dommer_ENavn", "Dommer_Lag"})
+        EXPECT_FALSE(r.Get(k).IsNull()) << k;
+    EXPECT_EQ(vb::CStr(r.Get("Dommer_ENavn")), "Øien");
+    for (const char* k : {"Dommer_Boccia", "Dommer_Curling", "Dommer_Fotball", "KlB_Dommer3", "KlC_Aspirant1"})
+        EXPECT_TRUE(vb::CBool(r.Get(k))) << k;
+    for (const char* k : {"Dommer_Petangue", "KlB_Overdommer", "KlC_Overdommer"}) EXPECT_FALSE(vb::CBool(r.Get(k))) << k;
+    for (const char* k : {"Dommer_FDato", "Dommer_DatoOppdBocKurs", "Dommer_DatoOppdCurKurs"})
+        EXPECT_TRUE(r.Get(k).IsNull()) << k;
+    dao::Recordset tom = rad(8);
+    EXPECT_TRUE(tom.Get("Dommer_FNavn").IsNull());
+    EXPECT_FALSE(vb::CBool(tom.Get("KlB_Dommer1")));
+
+    dao::Recordset v = state::DBase.OpenRecordset("Select * From Versjon");
+    EXPECT_EQ(vb::CStr(v.Get("LagetDato")), "8. desember 2026");
+    EXPECT_EQ(vb::CStr(v.Get("ADDR1")), "0815");
+    EXPECT_EQ(vb::CStr(v.Get("ADDR2")), "tirsdag");
+    EXPECT_EQ(forms::Headless().pointers, (std::vector<int>{forms::vbHourglass, forms::vbDefault}));
+    EXPECT_FALSE(dao::DBEngine::Workspaces(0).InTransaction());
+}
+
+TEST_F(LesInn, DuplicatesComeInAndUnusableNumbersAreSkippedAndCounted) {
+    const std::string sti = kilde([](dao::Database& db) {
+        dommer(db, vb::Variant::Integer(3), "En");
+        dommer(db, vb::Variant::Integer(3), "To");
+        dommer(db, vb::Null, "Uten");
+        dommer(db, vb::Variant::Integer(0), "Null");
+        dommer(db, vb::Variant::Integer(1000), "Tusen");
+        dommer(db, vb::Variant::Integer(-4), "Minus");
+        dommer(db, vb::Variant::Integer(999), "Siste");
+    });
+    lesInn(sti);
+    auto b = bokser();
+    ASSERT_EQ(b.size(), 1u);
+    EXPECT_EQ(b[0].prompt, "Innlesing av dommerdata fullført OK!\rHoppet over 4 dommer(e) uten gyldig dommernummer (1 til 999).");
+    EXPECT_EQ(antall("Select Count(*) From Dommere"), 3);
+    EXPECT_EQ(antall("Select Count(*) From Dommere Where DommerNR = 3"), 2);
+}
+
+TEST_F(LesInn, RefusesWhenTheRegisterFilledUpSinceTheMenuLooked) {
+    const std::string sti = kilde([](dao::Database& db) { dommer(db, vb::Variant::Integer(1), "Kilde"); });
+    const std::string for_ = stempel();
+    state::Utvalg = state::DBase.OpenRecordset("Select * from dommere");   // found empty by the menu
+    leggInn({.nr = 50, .fnavn = "Ny", .boccia = true});                   // then another window saved one
+    lesInn(sti);
+    auto b = bokser();
+    ASSERT_EQ(b.size(), 1u);
+    EXPECT_EQ(b[0].prompt, "Databasen inneholder allerede dommere!\rDa er denne funksjon ikke tillatt!\r"
+                           "Du må i såfall opprette en ny database først!");
+    EXPECT_EQ(antall("Select Count(*) From Dommere"), 1);
+    EXPECT_EQ(stempel(), for_);
+}
+
+TEST_F(LesInn, DoesNotDependOnWhatUtvalgHoldsNow) {
+    const std::string sti = kilde([](dao::Database& db) { dommer(db, vb::Variant::Integer(1), "Kilde"); });
+    state::Utvalg = state::DBase.OpenRecordset("Select * from Versjon");   // moved by another window
+    lesInn(sti);
+    EXPECT_EQ(antall("Select Count(*) From Dommere Where DommerNR = 1"), 1);
+    EXPECT_EQ(antall("Select Count(*) From Versjon"), 1);
+}
+
+TEST_F(LesInn, OlderSourceWithoutAColumnChangesNothing) {
+    const std::string sti = kilde([](dao::Database& db) {
+        dommer(db, vb::Variant::Integer(1), "En");
+        dommer(db, vb::Variant::Integer(2), "To");
+        db.Execute("Alter Table Dommere Drop Column KlB_Aspirant1");
+    });
+    const std::string for_ = stempel();
+    lesInn(sti);
+    auto b = bokser();
+    ASSERT_EQ(b.size(), 1u);
+    EXPECT_EQ(b[0].prompt.rfind("Feil ved innlesing av dommerdataene! ", 0), 0u) << b[0].prompt;
+    EXPECT_EQ(b[0].style, forms::vbExclamation);
+    EXPECT_EQ(antall("Select Count(*) From Dommere"), 0);
+    EXPECT_EQ(stempel(), for_);
+    EXPECT_EQ(forms::Screen.MousePointer(), forms::vbDefault);
+    EXPECT_FALSE(dao::DBEngine::Workspaces(0).InTransaction());
+}
+
+TEST_F(LesInn, FileThatIsNoDatabaseIsReportedAndChangesNothing) {
+    const std::string for_ = stempel();
+    lesInn(dir.write("Tekst.KVX", "dette er ingen database"));
+    auto b = bokser();
+    ASSERT_EQ(b.size(), 1u);
+    EXPECT_EQ(b[0].prompt.rfind("Feil ved innlesing av dommerdataene! ", 0), 0u);
+    EXPECT_EQ(antall("Select Count(*) From Dommere"), 0);
+    EXPECT_EQ(stempel(), for_);
+}
+
+TEST_F(LesInn, EmptySourceStillStampsAndSaysOk) {
+    const std::string sti = kilde([](dao::Database&) {});
+    lesInn(sti);
+    auto b = bokser();
+    ASSERT_EQ(b.size(), 1u);
+    EXPECT_EQ(b[0].prompt, "Innlesing av dommerdata fullført OK!");
+    EXPECT_EQ(stempel(), "8. desember 2026");
+}
+
+} // namespace
+} // namespace regtest

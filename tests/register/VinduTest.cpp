@@ -1,0 +1,98 @@
+// The window's placement, its refresh on activation: grid, counters, stamp.
+#include "Fixture.h"
+
+#include "frame/Hovedmeny2.h"
+#include "state/ProgramState.h"
+
+namespace regtest {
+namespace {
+
+class Vindu : public RegisterTest {};
+
+TEST_F(Vindu, PlacedBelowTheButtonBarEveryTimeItIsLoaded) {
+    forms::Default<Hovedmeny2>().Picture2.SetHeight(600);
+    Dommere_Init& f = vis();
+    EXPECT_EQ(f.Left(), 120);
+    EXPECT_EQ(f.Top(), 1350);
+    EXPECT_TRUE(f.MDIChild);
+    EXPECT_EQ(f.Caption(), "Administrasjon av Turnerings Dommere");
+    f.SetLeft(5000);
+    f.SSCommand1.UserClick();   // "Ferdig" unloads it
+    EXPECT_FALSE(forms::IsLoaded<Dommere_Init>());
+    EXPECT_EQ(vis().Left(), 120);
+}
+
+TEST_F(Vindu, EmptyRegisterShowsOnlyHeadingsAndZeroCounters) {
+    Dommere_Init& f = vis();
+    EXPECT_EQ(f.MSFlexGrid1.Rows(), 1);
+    EXPECT_EQ(f.MSFlexGrid1.TextMatrix(0, 0), "Nr");
+    EXPECT_EQ(f.MSFlexGrid1.TextMatrix(0, 3), "Kamper");
+    EXPECT_EQ(f.Text16.Text(), "0");
+    EXPECT_EQ(f.Text17.Text(), "0");
+    EXPECT_EQ(f.Text18.Text(), "0");
+    EXPECT_EQ(state::AntallDommere, 0);
+}
+
+TEST_F(Vindu, GridLinesUpNumbersAndCountsEveryMatchRow) {
+    leggInn({.nr = 7, .fnavn = "Ola", .enavn = "Nordmann", .lag = "Kvikk", .boccia = true});
+    leggInn({.nr = 42, .fnavn = "Kari", .enavn = "", .lag = "", .curling = true});
+    state::DBase.Execute("Insert Into Dommere (DommerNR) Values (123)");   // names and club Null
+    leggInnKamper(7, 2);
+    leggInnKamper(7, 1, 3);   // marked deleted, counted all the same
+    Dommere_Init& f = vis();
+    ASSERT_EQ(f.MSFlexGrid1.Rows(), 4);
+    EXPECT_EQ(f.MSFlexGrid1.TextMatrix(1, 0), "    7");
+    EXPECT_EQ(f.MSFlexGrid1.TextMatrix(1, 1), "Ola  Nordmann");
+    EXPECT_EQ(f.MSFlexGrid1.TextMatrix(1, 2), "Kvikk");
+    EXPECT_EQ(f.MSFlexGrid1.TextMatrix(1, 3), "3");
+    EXPECT_EQ(f.MSFlexGrid1.TextMatrix(2, 0), "  42");
+    EXPECT_EQ(f.MSFlexGrid1.TextMatrix(2, 3), "0");
+    EXPECT_EQ(f.MSFlexGrid1.TextMatrix(3, 0), "123");
+    EXPECT_EQ(f.MSFlexGrid1.TextMatrix(3, 1), "  ");
+    EXPECT_EQ(f.MSFlexGrid1.TextMatrix(3, 2), "");
+    EXPECT_EQ(f.MSFlexGrid1.ColAlignment(0), 3);
+    EXPECT_EQ(f.MSFlexGrid1.ColAlignment(1), 0);
+    EXPECT_EQ(f.MSFlexGrid1.ColWidth(1), 2400);
+    EXPECT_EQ(f.MSFlexGrid1.Row(), 0);
+    EXPECT_EQ(state::AntallDommere, 3);
+}
+
+TEST_F(Vindu, CountersCountEachGameAndBoth) {
+    leggInn({.nr = 1, .fnavn = "A", .boccia = true, .curling = true});
+    leggInn({.nr = 2, .fnavn = "B", .boccia = true});
+    leggInn({.nr = 3, .fnavn = "C"});
+    Dommere_Init& f = vis();
+    EXPECT_EQ(f.Text16.Text(), "3");
+    EXPECT_EQ(f.Text17.Text(), "2");
+    EXPECT_EQ(f.Text18.Text(), "1");
+}
+
+TEST_F(Vindu, StampShownAndANullTimeLeavesItsBoxEmpty) {
+    state::DBase.Execute("Update Versjon Set LagetDato = '8. desember 2026', ADDR1 = Null, ADDR2 = 'tirsdag'");
+    Dommere_Init& f = vis();
+    EXPECT_EQ(f.Text11.Text(), "8. desember 2026");
+    EXPECT_EQ(f.Text12.Text(), "");
+    EXPECT_EQ(f.Text13.Text(), "tirsdag");
+    state::DBase.Execute("Update Versjon Set ADDR1 = '0815'");
+    aktiverPaNytt();
+    EXPECT_EQ(f.Text12.Text(), "kl. 0815");
+}
+
+TEST_F(Vindu, ReturningAfterAnImportShowsNewCountsAndEmptiesTheFreeList) {
+    leggInn({.nr = 1, .fnavn = "A", .boccia = true});
+    leggInn({.nr = 3, .fnavn = "C", .boccia = true});
+    Dommere_Init& f = vis();
+    f.Command1.UserClick();
+    ASSERT_EQ(f.List2.ListCount(), 1);
+    f.SSCheck1.UserClick();
+    EXPECT_TRUE(f.Frame2.Enabled());
+    leggInnKamper(3, 5);
+    aktiverPaNytt();
+    EXPECT_EQ(f.MSFlexGrid1.TextMatrix(2, 3), "5");
+    EXPECT_EQ(f.List2.ListCount(), 0);
+    EXPECT_FALSE(f.Frame2.Enabled());
+    EXPECT_FALSE(f.Frame3.Enabled());
+}
+
+} // namespace
+} // namespace regtest
