@@ -176,6 +176,51 @@ TEST(DaoSchema, FieldsAppendOnAStoredTableAddsColumnsLast) {
     EXPECT_TRUE(rs.Get("Dommer_DatoDKurs").IsNull());
 }
 
+// Columns added to a table that holds rows keep refusing values out of their
+// size or range, in this connection and in the file reopened; a rolled-back
+// addition leaves neither column nor check behind.
+TEST(DaoSchema, ColumnsAddedToATableWithRowsKeepTheirChecks) {
+    kdtest::TempDir dir;
+    const std::string path = dir.file("sjekk.kvx");
+    dao::Database db = Ws().CreateDatabase(path);
+    AddMatchTable(db);
+    for (int nr = 1; nr <= 3; ++nr)
+        db.Execute("INSERT INTO Dommertabell (DommerNR, SekvensNR, Dommer_FNavn) VALUES (?, ?, ?)", {dao::Variant::Integer(nr), nr, "Kari"});
+    db.TableDef_("Dommertabell").Fields_Append(TextField("Kommentar", 10));
+    db.TableDef_("Dommertabell").Fields_Append(dao::Field("Poeng", dao::dbInteger));
+    db.TableDef_("Dommertabell").Fields_Append(dao::Field("Sluttspill", dao::dbBoolean));
+    const std::string eleven(11, 'x');
+    EXPECT_EQ(ErrOf([&] { db.Execute("UPDATE Dommertabell SET Kommentar = ? WHERE DommerNR = 1", {eleven}); }), vb::errnum::FieldTooSmall);
+    EXPECT_EQ(ErrOf([&] { db.Execute("UPDATE Dommertabell SET Poeng = 32768"); }), vb::errnum::Overflow);
+    db.Execute("UPDATE Dommertabell SET Kommentar = ?, Poeng = -32768 WHERE DommerNR = 2", {std::string(10, 'y')});
+    {
+        dao::Recordset rs = db.OpenRecordset("Dommertabell");
+        rs.AddNew();
+        rs("Kommentar") = eleven;
+        EXPECT_EQ(ErrOf([&] { rs.Update(); }), vb::errnum::FieldTooSmall);
+        rs.CancelUpdate();
+    }
+    EXPECT_EQ(db.OpenRecordset("Select * from Dommertabell where Kommentar is Null and Poeng is Null").RecordCount(), 2);
+    db.Close();
+
+    dao::Database re = Ws().OpenDatabase(path);
+    EXPECT_EQ(ErrOf([&] { re.Execute("INSERT INTO Dommertabell (DommerNR, Kommentar) VALUES (4, ?)", {eleven}); }), vb::errnum::FieldTooSmall);
+    EXPECT_EQ(ErrOf([&] { re.Execute("UPDATE Dommertabell SET Poeng = -32769"); }), vb::errnum::Overflow);
+    const dao::TableDef t = re.TableDef_("Dommertabell");
+    ASSERT_EQ(t.Fields.size(), 17u);
+    EXPECT_EQ(t.Fields[14].Size, 10);
+    EXPECT_EQ(t.Fields[15].Type, dao::dbInteger);
+    EXPECT_EQ(t.Fields[16].Type, dao::dbBoolean);
+
+    Ws().BeginTrans();
+    re.TableDef_("Dommertabell").Fields_Append(TextField("Midlertidig", 5));
+    Ws().Rollback();
+    EXPECT_EQ(re.TableDef_("Dommertabell").FindField("Midlertidig"), nullptr);
+    re.TableDef_("Dommertabell").Fields_Append(TextField("Midlertidig", 20));
+    re.Execute("UPDATE Dommertabell SET Midlertidig = ?", {std::string(20, 'z')});
+    EXPECT_EQ(ErrOf([&] { re.Execute("UPDATE Dommertabell SET Midlertidig = ?", {std::string(21, 'z')}); }), vb::errnum::FieldTooSmall);
+}
+
 TEST(DaoSchema, IndexAppendedLaterIsStoredUnderTheTableAndRefusedTwice) {
     kdtest::TempDir dir;
     const std::string path = dir.file("indeks.kvx");

@@ -80,6 +80,8 @@ std::shared_ptr<DatabaseImpl> OpenConnection(const std::string& path, bool exclu
 std::shared_ptr<DatabaseImpl> CreateConnection(const std::string& path);
 void AttachFile(DatabaseImpl& conn, const std::string& path, const std::string& alias);
 void DetachFile(DatabaseImpl& conn, const std::string& alias);
+// ALTER TABLE ADD COLUMN with the column's check, without re-checking the existing rows.
+void AddColumn(DatabaseImpl& conn, const std::string& table, const Field& f);
 // A connection opened while the workspace is in a transaction takes part in it.
 void JoinTransaction(DatabaseImpl& conn);
 

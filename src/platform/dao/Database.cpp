@@ -107,7 +107,7 @@ void TableDef::Fields_Append(const Field& f) {
     if (conn.readOnly) Fail(vb::errnum::CannotUpdate);
     const auto table = existingTable(conn, Name);
     if (table->find(f.Name) >= 0) Fail(vb::errnum::FieldExists, f.Name);
-    atomically(conn, [&] { conn.exec("ALTER TABLE " + Quote(table->name) + " ADD COLUMN " + detail::ColumnDefinition(f)); });
+    atomically(conn, [&] { detail::AddColumn(conn, table->name, f); });
     Field added = f;
     added.OrdinalPosition = static_cast<int>(table->columns.size());
     Fields.push_back(added);

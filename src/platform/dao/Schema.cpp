@@ -22,6 +22,8 @@ std::string rangeCheck(const std::string& column, const char* low, const char* h
     return " CONSTRAINT " + Quote("range_" + column) + " CHECK (" + Quote(column) + " BETWEEN " + low + " AND " + high + ")";
 }
 
+std::string textSize(const Field& f) { return std::to_string(f.Size > 0 ? f.Size : kDefaultTextSize); }
+
 } // namespace
 
 int TableInfo::find(std::string_view column) const {
@@ -30,27 +32,41 @@ int TableInfo::find(std::string_view column) const {
     return -1;
 }
 
-std::string ColumnDefinition(const Field& f) {
+std::string ColumnDeclaration(const Field& f) {
     const std::string q = Quote(f.Name);
     const std::string zero = f.AllowZeroLength ? "" : std::string(kNoZeroLength);
     switch (f.Type) {
     case dbBoolean: return q + " BOOLEAN NOT NULL ON CONFLICT REPLACE DEFAULT 0";
-    case dbByte: return q + " TINYINT" + rangeCheck(f.Name, "0", "255");
-    case dbInteger: return q + " SMALLINT" + rangeCheck(f.Name, "-32768", "32767");
-    case dbLong: return q + " INTEGER" + rangeCheck(f.Name, "-2147483648", "2147483647");
+    case dbByte: return q + " TINYINT";
+    case dbInteger: return q + " SMALLINT";
+    case dbLong: return q + " INTEGER";
     case dbCurrency: return q + " CURRENCY";
     case dbSingle: return q + " FLOAT";
     case dbDouble: return q + " DOUBLE";
     case dbDate: return q + " DATETIME";
     case dbLongBinary: return q + " BLOB";
     case dbMemo: return q + " " + zero + "LONGTEXT COLLATE NOCASE";
-    default: {
-        const std::string size = std::to_string(f.Size > 0 ? f.Size : kDefaultTextSize);
-        return q + " " + zero + "TEXT(" + size + ") COLLATE NOCASE CONSTRAINT " + Quote("size_" + f.Name) + " CHECK (length(" + q +
-               ") <= " + size + ")";
-    }
+    default: return q + " " + zero + "TEXT(" + textSize(f) + ") COLLATE NOCASE";
     }
 }
+
+std::string ColumnCheck(const Field& f) {
+    switch (f.Type) {
+    case dbByte: return rangeCheck(f.Name, "0", "255");
+    case dbInteger: return rangeCheck(f.Name, "-32768", "32767");
+    case dbLong: return rangeCheck(f.Name, "-2147483648", "2147483647");
+    case dbBoolean:
+    case dbCurrency:
+    case dbSingle:
+    case dbDouble:
+    case dbDate:
+    case dbLongBinary:
+    case dbMemo: return "";
+    default: return " CONSTRAINT " + Quote("size_" + f.Name) + " CHECK (length(" + Quote(f.Name) + ") <= " + textSize(f) + ")";
+    }
+}
+
+std::string ColumnDefinition(const Field& f) { return ColumnDeclaration(f) + ColumnCheck(f); }
 
 ColumnInfo ReadDeclaredType(std::string name, std::string_view declared) {
     ColumnInfo c;

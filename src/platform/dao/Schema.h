@@ -24,8 +24,11 @@ struct TableInfo {
     int find(std::string_view column) const;   // -1 when absent; without regard to case
 };
 
-// The column as it goes into CREATE TABLE / ALTER TABLE ADD COLUMN.
+// The column as it goes into CREATE TABLE: its declaration and then its
+// check ("" for types without one, else starting with a space).
 std::string ColumnDefinition(const Field& f);
+std::string ColumnDeclaration(const Field& f);
+std::string ColumnCheck(const Field& f);
 // The field type, size and zero-length flag read back from a declared type.
 ColumnInfo ReadDeclaredType(std::string name, std::string_view declared);
 // The size the engine reports for a field of a type (Text: its declared size).
