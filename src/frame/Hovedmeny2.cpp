@@ -88,10 +88,7 @@ void Hovedmeny2::LesInn_Dommere_Click() {
             // Utvalg stays open on the empty table: the read-in appends to it.
             forms::Default<FraFil_Dommerbase>().Show();
         } else {
-            const std::string cr = vb::vbCr;
-            forms::MsgBox("Databasen inneholder allerede dommere!" + cr + "Da er denne funksjon ikke tillatt!" + cr +
-                              "Du må i såfall opprette en ny database først!",
-                          forms::vbExclamation);
+            forms::MsgBox(frame::HarDommereMelding, forms::vbExclamation);
         }
     } catch (const vb::Err&) {
     }

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "frame/Gate.h"
 #include "platform/forms/Runtime.h"
 #include "platform/vb/Err.h"
 #include "platform/vb/Strings.h"
@@ -40,10 +41,7 @@ void Les_Inn_Dommerbase() {
         dao::Recordset mal = DBase.OpenRecordset("Select * from Dommere");
         if (mal.RecordCount() > 0) {
             pekerNormal();
-            forms::MsgBox(std::string("Databasen inneholder allerede dommere!") + vb::vbCr +
-                              "Da er denne funksjon ikke tillatt!" + vb::vbCr +
-                              "Du må i såfall opprette en ny database først!",
-                          forms::vbExclamation);
+            forms::MsgBox(frame::HarDommereMelding, forms::vbExclamation);
             return;
         }
 
