@@ -34,6 +34,7 @@ int main(int argc, char** argv) {
     forms::SetHost(&host);
 
     forms::App.Path = ProgramFolder();
+    forms::App.ResourcePath = QCoreApplication::applicationDirPath().toStdString();
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
     forms::App.Command = args.join(QLatin1Char(' ')).toStdString();

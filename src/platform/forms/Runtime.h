@@ -109,6 +109,7 @@ private:
 
 struct AppObject {
     std::string Path;          // the program folder (writable), without a trailing "/"
+    std::string ResourcePath;  // the read-only resources (pictures, report templates), without a trailing "/"
     std::string Title = ProgramTitle;
     std::string EXEName = "KvistrelDommer";
     bool PrevInstance = false;
