@@ -1,5 +1,6 @@
 // The write of the distribution file, with its questions and messages.
 #include <fcntl.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
@@ -96,6 +97,14 @@ std::string midlertidigSti(const std::string& sti) {
                        "." + files::BaseName(sti) + "." + std::to_string(tilfeldig() % 1000000000u) + ".tmp");
 }
 
+void tilDisk(const std::string& sti) {
+    const int fd = ::open(sti.c_str(), O_RDONLY | O_CLOEXEC);
+    const bool ok = fd >= 0 && ::fsync(fd) == 0;
+    const int feil = errno;
+    if (fd >= 0) ::close(fd);
+    if (!ok) files::detail::RaiseErrno(feil);
+}
+
 // Moves the finished file to sti unless a file of that name appeared meanwhile (3204).
 void flyttPaPlass(const std::string& fra, const std::string& sti) {
     if (::renameat2(AT_FDCWD, fra.c_str(), AT_FDCWD, sti.c_str(), RENAME_NOREPLACE) == 0) return;
@@ -116,10 +125,13 @@ void lagNy(const std::string& sti) {
     const std::string midlertidig = midlertidigSti(sti);
     dao::Database fil = arbeid().CreateDatabase(midlertidig, dao::dbLangNorwegian, dao::dbVersion30);
     try {
+        // No one sees the file under this name: one flush to disk before the move is enough.
+        fil.Execute("PRAGMA synchronous = OFF");
         iTransaksjon(fil, [&] {
             Opprett_Dommere_Dommerfil(fil);
             Kopier_Dommere_Til_Dommerfil(fil);
         });
+        tilDisk(midlertidig);
         flyttPaPlass(midlertidig, sti);
     } catch (...) {
         std::remove(midlertidig.c_str());

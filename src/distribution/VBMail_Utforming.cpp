@@ -112,5 +112,5 @@ void VBMail::utformStatuslinje() {
     UnreadLbl.Move(3000, 60, 1575, 255);
     // Sized to "hh:mm:ss" in the bar's font.
     TimeLbl.AutoSize = true;
-    TimeLbl.Move(w - 675 - 265, 75, 675, 195);
+    TimeLbl.Move(w - 795 - 265, 75, 795, 195);
 }
