@@ -75,8 +75,12 @@ void VBMail::Logon_Click() {
     MAPIMess.AttachmentPathName = VedleggSti();
     MAPIMess.MsgNoteText = Text3.Text();
     try {
+        // The hand-over waits a moment for a mail client that refuses at once.
+        forms::Screen.SetMousePointer(forms::vbHourglass);
         MAPIMess.SetAction(mail::mapSendDialog);
+        forms::Screen.SetMousePointer(forms::vbDefault);
     } catch (const vb::Err& e) {
+        forms::Screen.SetMousePointer(forms::vbDefault);
         if (e.Number == mail::errnum::AttachmentNotFound)
             forms::MsgBox(std::string("Finner ikke dommerfila som skal sendes med e-posten:") + vb::vbCr + e.Description +
                               vb::vbCr + vb::vbCr +
