@@ -3,7 +3,6 @@
 
 #include "MailTestSupport.h"
 #include "platform/mail/Eml.h"
-#include "platform/vb/Err.h"
 
 namespace {
 
@@ -48,16 +47,6 @@ TEST(Eml, PythonReadsSubjectLetterAddressAndAttachmentBack) {
         EXPECT_EQ(m["filename"], t.forventetNavn);
         EXPECT_EQ(m["attachment"], Hex(alleBytes()));
         EXPECT_EQ(m["unsent"], "1");
-    }
-}
-
-TEST(Eml, MissingFolderIsToldAndLeavesNothing) {
-    kdtest::TempDir dir;
-    try {
-        mail::WriteEml({"Emne", "", "Brev", ""}, dir.file("mangler/ut.eml"));
-        FAIL() << "no error";
-    } catch (const vb::Err& e) {
-        EXPECT_EQ(e.Number, vb::errnum::PathNotFound);
     }
 }
 
