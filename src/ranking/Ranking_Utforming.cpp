@@ -139,7 +139,7 @@ void Ranking::koble() {
     Option7.MouseDown = [this](int b, int s, float x, float y) { Option7_MouseDown(b, s, x, y); };
     Option8.MouseDown = [this](int b, int s, float x, float y) { Option8_MouseDown(b, s, x, y); };
 
-    // PRINT-WIRING
+    SSCommand6.Click = [this] { SSCommand6_Click(); };
     SSCommand2.Click = [this] { SSCommand2_Click(); };
     SSCommand9.Click = [this] { SSCommand9_Click(); };
     SSCommand3.Click = [this] { SSCommand3_Click(); };
