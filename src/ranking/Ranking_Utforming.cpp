@@ -1,25 +1,14 @@
 // The ranking window's controls: positions in twips, captions, fonts, and the
 // wiring of their events.
+#include "ranking/Plassering.h"
 #include "ranking/Rankinglister.h"
 #include "ranking/Ranking.h"
 
 namespace {
 
-constexpr forms::Color MorkBla = 0x800000;   // &H00BBGGRR
-constexpr int TekstKolonne = 50;             // the Text columns of Ranking
+using ranking::plasser;
 
-template <class C>
-void plasser(C& c, int left, int top, int width, int height, const std::string& caption) {
-    c.Move(left, top, width, height);
-    c.SetCaption(caption);
-}
-
-forms::Font fet(double size) {
-    forms::Font f;
-    f.Bold = true;
-    f.Size = size;
-    return f;
-}
+constexpr int TekstKolonne = 50;   // the Text columns of Ranking
 
 } // namespace
 
@@ -32,8 +21,8 @@ void Ranking::bygg() {
     Text9.SetText("Administrasjon av Rankinglister");
     Text9.Locked = true;
     Text9.TabStop = false;
-    Text9.SetFont(fet(12));
-    Text9.SetForeColor(MorkBla);
+    Text9.SetFont(ranking::tittelFont());
+    Text9.SetForeColor(ranking::MorkBla);
 
     plasser(Frame1, 120, 660, 3960, 1860, "Opsjoner");
     int top = 300;
