@@ -15,7 +15,7 @@ constexpr int TekstKolonne = 50;   // the Text columns of Ranking
 void Ranking::bygg() {
     SetCaption("Administrasjon av Rankinglister");
     MDIChild = true;
-    Move(0, 0, 12360, 9060);
+    Move(0, 0, 12360, 8220);
 
     Text9.Move(120, 120, 8000, 420);
     Text9.SetText("Administrasjon av Rankinglister");
@@ -57,10 +57,10 @@ void Ranking::bygg() {
                                 std::pair{&SSCommand9, "Importer Rankingliste fra Turnering"},
                                 std::pair{&SSCommand3, "Importer Rankingliste fra Dommerdatabase"},
                                 std::pair{&SSCommand2, "Lag ny Rankingliste for klubbene"}}) {
-        plasser(*knapp, 120, top, 3960, 420, tekst);
-        top += 480;
+        plasser(*knapp, 120, top, 3960, 375, tekst);
+        top += 420;
     }
-    plasser(SSCommand1, 10320, 7980, 1800, 480, "     Ferdig");
+    plasser(SSCommand1, 10320, 7380, 1800, 420, "     Ferdig");
 
     plasser(Frame2, 4260, 660, 2280, 960, "Type Spill");
     plasser(Option7, 150, 300, 2000, 285, "Individuelt spill");
@@ -98,7 +98,7 @@ void Ranking::bygg() {
         t->TabStop = false;
     }
 
-    MSFlexGrid1.Move(4260, 3000, 7860, 4860);
+    MSFlexGrid1.Move(4260, 3000, 7860, 4260);
     MSFlexGrid1.FixedCols = 0;
     MSFlexGrid1.SelectionMode = 1;
 }

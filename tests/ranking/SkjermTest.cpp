@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <filesystem>
 
+#include "frame/Hovedmeny2.h"
 #include "qtview/FormWindow.h"
 #include "qtview/QtHost.h"
 #include "ranking/ListeData.h"
@@ -48,7 +49,11 @@ TEST_F(Skjerm, FilledListsAreDrawn) {
     leggInn({.liste = 1, .rank = 1, .fornavn = "Åse", .etternavn = "Bø", .klubb = "Ørn IL"});
     leggInn({.liste = 1, .rank = 2, .fornavn = "Per", .etternavn = "Hansen", .klubb = "Lyn"});
     leggInn({.liste = 1, .trukket = 4, .fornavn = "Kåre", .etternavn = "Ødegård", .klubb = "Bækkelaget"});
-    Ranking& f = vis();
+    auto& h = forms::Default<Hovedmeny2>();
+    h.Show();
+    h.SSCommand3.UserClick();
+    Ranking& f = forms::Default<Ranking>();
+    bilde(h, "hoved-ranking");
     EXPECT_GT(std::filesystem::file_size(bilde(f, "ranking")), 10000u);
     f.Combo2.UserSelect(1);
     f.Option8.UserClick();
