@@ -1,0 +1,96 @@
+#include "platform/report/Paths.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+
+#include "platform/report/ReportErrors.h"
+#include "platform/vb/Err.h"
+#include "platform/vb/Strings.h"
+
+namespace report {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The entry of folder named like name without regard to case, or name itself.
+std::string entryLike(const std::string& folder, const std::string& name) {
+    std::error_code ec;
+    if (name == "." || name == ".." || fs::exists(fs::path(folder) / name, ec)) return name;
+    const std::string wanted = vb::UCase(name);
+    for (fs::directory_iterator it(folder.empty() ? "." : folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string candidate = it->path().filename().string();
+        if (vb::UCase(candidate) == wanted) return candidate;
+    }
+    return name;
+}
+
+[[noreturn]] void cannotWrite(const std::string& path, const std::string& why) {
+    vb::Raise(errnum::CannotWriteOutput, "Kan ikke skrive rapportfilen '" + path + "': " + why);
+}
+
+mode_t fileMode() {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+} // namespace
+
+std::string FindWithoutCase(const std::string& path) {
+    std::string p = path;
+    for (char& c : p)
+        if (c == '\\') c = '/';
+    std::string out = p.starts_with('/') ? "/" : "";
+    size_t from = p.starts_with('/') ? 1 : 0;
+    while (from <= p.size()) {
+        size_t slash = p.find('/', from);
+        if (slash == std::string::npos) slash = p.size();
+        const std::string part = p.substr(from, slash - from);
+        if (!part.empty()) {
+            const std::string folder = out.empty() ? "." : out;
+            if (!out.empty() && out.back() != '/') out += '/';
+            out += entryLike(folder, part);
+        }
+        from = slash + 1;
+    }
+    return out;
+}
+
+void WriteWhole(const std::string& path, const std::string& bytes) {
+    if (path.empty() || path.back() == '/') cannotWrite(path, "ingen filnavn");
+    const fs::path target(path);
+    const std::string folder = target.parent_path().empty() ? "." : target.parent_path().string();
+    struct stat st {};
+    if (::stat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) cannotWrite(path, "mappen finnes ikke");
+    if (::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) cannotWrite(path, "det er en mappe");
+    std::string temp = folder + "/." + target.filename().string() + ".XXXXXX";
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0) cannotWrite(path, std::strerror(errno));
+    bool ok = ::fchmod(fd, fileMode()) == 0;
+    for (size_t done = 0; ok && done < bytes.size();) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        ok = n > 0;
+        if (ok) done += static_cast<size_t>(n);
+    }
+    int err = ok ? 0 : errno;
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        err = errno;
+    }
+    if (ok) {
+        if (::rename(temp.c_str(), path.c_str()) == 0) return;
+        err = errno;
+    }
+    ::unlink(temp.c_str());
+    cannotWrite(path, std::strerror(err));
+}
+
+} // namespace report
