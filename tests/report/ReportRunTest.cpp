@@ -156,10 +156,10 @@ TEST_F(ReportRun, FindsTemplateAndFolderWithoutRegardToCaseAndKeepsEarlierSettin
     tpl("Dommeroversikt.rpt", kListTemplate);
     report::CrystalReport c;
     c.SetDataFiles(0, dbPath);
-    c.ReportFileName = dir.path() + "\\DOMMEROVERSIKT.rpt";
+    c.ReportFileName = dir.path() + "/DOMMEROVERSIKT.rpt";
     c.SetSortFields(0, "+ {dommere.DommerNR}");
     c.SelectionFormula = "{dommere.Dommer_Curling} = True";
-    c.PrintFileName = dir.path() + "\\DommerRapport\\Første.rtf";
+    c.PrintFileName = dir.path() + "/DommerRapport/Første.rtf";
     c.SetAction(1);
     EXPECT_EQ(PandocRows(outFolder + "/Første.rtf").size(), 3u);
     // A second run setting only the output keeps template, data, sort and formula.

@@ -44,15 +44,12 @@ mode_t fileMode() {
 } // namespace
 
 std::string FindWithoutCase(const std::string& path) {
-    std::string p = path;
-    for (char& c : p)
-        if (c == '\\') c = '/';
-    std::string out = p.starts_with('/') ? "/" : "";
-    size_t from = p.starts_with('/') ? 1 : 0;
-    while (from <= p.size()) {
-        size_t slash = p.find('/', from);
-        if (slash == std::string::npos) slash = p.size();
-        const std::string part = p.substr(from, slash - from);
+    std::string out = path.starts_with('/') ? "/" : "";
+    size_t from = path.starts_with('/') ? 1 : 0;
+    while (from <= path.size()) {
+        size_t slash = path.find('/', from);
+        if (slash == std::string::npos) slash = path.size();
+        const std::string part = path.substr(from, slash - from);
         if (!part.empty()) {
             const std::string folder = out.empty() ? "." : out;
             if (!out.empty() && out.back() != '/') out += '/';

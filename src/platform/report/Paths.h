@@ -1,12 +1,12 @@
 #pragma once
-// Paths as the program names them: "\" was its separator, and the file system
-// it ran on found names without regard to case.
+// Paths as the program names them: the file system it ran on found names
+// without regard to case.
 #include <string>
 
 namespace report {
 
-// The path with "\" as "/" and each part that exists under another case
-// spelled as it lies on disk; parts that do not exist are kept as given.
+// The path with each part that exists under another case spelled as it lies
+// on disk; parts that do not exist are kept as given.
 std::string FindWithoutCase(const std::string& path);
 
 // Writes bytes to path through a temporary file in the same folder and a
