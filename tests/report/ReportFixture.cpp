@@ -1,10 +1,6 @@
 #include "ReportFixture.h"
 
-#include <cstdio>
 #include <filesystem>
-#include <regex>
-
-#include "platform/vb/Utf8.h"
 
 namespace reporttest {
 
@@ -21,26 +17,6 @@ footer: Side {page}
 
 namespace {
 
-std::string run(const std::string& command) {
-    std::string out;
-    FILE* p = ::popen(command.c_str(), "r");
-    if (!p) return out;
-    char buf[4096];
-    for (size_t n; (n = std::fread(buf, 1, sizeof buf, p)) > 0;) out.append(buf, n);
-    ::pclose(p);
-    return out;
-}
-
-std::string quoted(const std::string& path) { return "'" + path + "'"; }
-
-std::string stripTags(const std::string& html) {
-    std::string text = std::regex_replace(html, std::regex("<[^>]*>"), "");
-    for (auto [entity, c] : {std::pair{"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}, {"&amp;", "&"}})
-        text = std::regex_replace(text, std::regex(entity), c);
-    text = std::regex_replace(text, std::regex("\\s+"), " ");
-    return std::regex_replace(text, std::regex("^ | $"), "");
-}
-
 dao::Field text(const std::string& name) {
     dao::Field f(name, dao::dbText, 50);
     f.AllowZeroLength = true;
@@ -48,28 +24,6 @@ dao::Field text(const std::string& name) {
 }
 
 } // namespace
-
-std::vector<std::vector<std::string>> PandocRows(const std::string& rtfPath) {
-    const std::string html = run("pandoc -f rtf -t html " + quoted(rtfPath));
-    std::vector<std::vector<std::string>> rows;
-    const std::regex row("<tr[^>]*>([\\s\\S]*?)</tr>"), cell("<t[dh][^>]*>([\\s\\S]*?)</t[dh]>|<t[dh][^>]*/>");
-    for (std::sregex_iterator r(html.begin(), html.end(), row), end; r != end; ++r) {
-        const std::string inner = (*r)[1];
-        std::vector<std::string> cells;
-        for (std::sregex_iterator c(inner.begin(), inner.end(), cell); c != end; ++c) cells.push_back(stripTags((*c)[1]));
-        rows.push_back(cells);
-    }
-    return rows;
-}
-
-std::string PandocText(const std::string& rtfPath) { return run("pandoc -f rtf -t plain --wrap=none " + quoted(rtfPath)); }
-
-std::string UnrtfText(const std::string& rtfPath) {
-    const std::string latin1 = run("unrtf --text " + quoted(rtfPath) + " 2>/dev/null");
-    std::string utf8;
-    for (unsigned char c : latin1) vb::detail::AppendUtf8(utf8, c);
-    return utf8;
-}
 
 void ReportTest::SetUp() {
     dbPath = dir.file("Turnering.KVX");

@@ -9,6 +9,7 @@
 #include "platform/dao/Dao.h"
 #include "platform/report/CrystalReport.h"
 #include "platform/vb/Err.h"
+#include "support/RtfReaders.h"
 #include "support/TestEnv.h"
 
 namespace reporttest {
@@ -30,12 +31,9 @@ struct Referee {
     bool boccia = false, curling = false;
 };
 
-// The rows of the RTF file's table as pandoc reads them, cell by cell.
-std::vector<std::vector<std::string>> PandocRows(const std::string& rtfPath);
-// The file's text as pandoc reads it.
-std::string PandocText(const std::string& rtfPath);
-// The file's text as unrtf reads it (cells separated by tabs), in UTF-8.
-std::string UnrtfText(const std::string& rtfPath);
+using kdtest::PandocRows;
+using kdtest::PandocText;
+using kdtest::UnrtfText;
 
 class ReportTest : public ::testing::Test {
 public:

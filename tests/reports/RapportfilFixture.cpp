@@ -1,13 +1,12 @@
 #include "RapportfilFixture.h"
 
-#include <cstdio>
 #include <filesystem>
-#include <regex>
 
 #include "database/Database.h"
 #include "platform/dao/Dao.h"
 #include "platform/forms/Form.h"
 #include "state/ProgramState.h"
+#include "support/RtfReaders.h"
 
 namespace rapporttest {
 
@@ -63,15 +62,8 @@ std::string RapportfilTest::comm1() {
 void RapportfilTest::lagRapportmappe(const std::string& navn) { std::filesystem::create_directory(program.file(navn)); }
 
 std::vector<std::string> RapportfilTest::forsteKolonne(const std::string& fil) const {
-    std::string html;
-    if (FILE* p = ::popen(("pandoc -f rtf -t html '" + fil + "'").c_str(), "r")) {
-        char buf[4096];
-        for (size_t n; (n = std::fread(buf, 1, sizeof buf, p)) > 0;) html.append(buf, n);
-        ::pclose(p);
-    }
     std::vector<std::string> ut;
-    const std::regex forste("<tr[^>]*>\\s*<t[dh][^>]*>(?:<p>)?(?:<strong>)?([^<]*)");
-    for (std::sregex_iterator r(html.begin(), html.end(), forste), end; r != end; ++r) ut.push_back((*r)[1]);
+    for (const auto& rad : kdtest::PandocRows(fil)) ut.push_back(rad.empty() ? "" : rad.front());
     if (!ut.empty()) ut.erase(ut.begin());
     return ut;
 }
