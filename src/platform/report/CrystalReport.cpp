@@ -44,15 +44,14 @@ void CrystalReport::SetAction(int action) {
     if (action != 1) return;
     const ReportTemplate tpl = ReadTemplate(FindWithoutCase(ReportFileName));
     dao::Database db = openData(DataFiles(0));
-    std::string rtf;
-    try {
-        rtf = RenderReport(tpl, db, SelectionFormula, SortFields(0));
-    } catch (...) {
-        db.Close();
-        throw;
-    }
-    db.Close();
-    WriteWhole(FindWithoutCase(PrintFileName), rtf);
+    struct Release {
+        dao::Database& db;
+        ~Release() { db.Close(); }
+    } release{db};
+    Report report(tpl, db, SelectionFormula, SortFields(0));
+    WholeFile out(FindWithoutCase(PrintFileName));
+    report.Write(out.Stream());
+    out.Commit();
 }
 
 } // namespace report

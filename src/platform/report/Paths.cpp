@@ -60,34 +60,43 @@ std::string FindWithoutCase(const std::string& path) {
     return out;
 }
 
-void WriteWhole(const std::string& path, const std::string& bytes) {
+WholeFile::WholeFile(const std::string& path) : path_(path) {
     if (path.empty() || path.back() == '/') cannotWrite(path, "ingen filnavn");
     const fs::path target(path);
     const std::string folder = target.parent_path().empty() ? "." : target.parent_path().string();
     struct stat st {};
     if (::stat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) cannotWrite(path, "mappen finnes ikke");
     if (::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) cannotWrite(path, "det er en mappe");
-    std::string temp = folder + "/." + target.filename().string() + ".XXXXXX";
-    const int fd = ::mkstemp(temp.data());
+    temp_ = folder + "/." + target.filename().string() + ".XXXXXX";
+    const int fd = ::mkstemp(temp_.data());
     if (fd < 0) cannotWrite(path, std::strerror(errno));
-    bool ok = ::fchmod(fd, fileMode()) == 0;
-    for (size_t done = 0; ok && done < bytes.size();) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        ok = n > 0;
-        if (ok) done += static_cast<size_t>(n);
+    const bool modeSet = ::fchmod(fd, fileMode()) == 0;
+    const int err = errno;
+    ::close(fd);
+    if (!modeSet) {
+        ::unlink(temp_.c_str());
+        cannotWrite(path, std::strerror(err));
     }
-    int err = ok ? 0 : errno;
-    if (::close(fd) != 0 && ok) {
-        ok = false;
-        err = errno;
+    buffer_.resize(1 << 16);
+    out_.rdbuf()->pubsetbuf(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+    out_.open(temp_, std::ios::binary | std::ios::trunc);
+    if (!out_) {
+        ::unlink(temp_.c_str());
+        cannotWrite(path, "filen kan ikke åpnes");
     }
-    if (ok) {
-        if (::rename(temp.c_str(), path.c_str()) == 0) return;
-        err = errno;
-    }
-    ::unlink(temp.c_str());
-    cannotWrite(path, std::strerror(err));
+}
+
+WholeFile::~WholeFile() {
+    if (committed_) return;
+    out_.close();
+    ::unlink(temp_.c_str());
+}
+
+void WholeFile::Commit() {
+    out_.close();
+    if (out_.fail()) cannotWrite(path_, "skrivingen feilet");
+    if (::rename(temp_.c_str(), path_.c_str()) != 0) cannotWrite(path_, std::strerror(errno));
+    committed_ = true;
 }
 
 } // namespace report

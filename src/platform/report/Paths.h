@@ -1,7 +1,9 @@
 #pragma once
 // Paths as the program names them: the file system it ran on found names
 // without regard to case.
+#include <fstream>
 #include <string>
+#include <vector>
 
 namespace report {
 
@@ -9,8 +11,23 @@ namespace report {
 // on disk; parts that do not exist are kept as given.
 std::string FindWithoutCase(const std::string& path);
 
-// Writes bytes to path through a temporary file in the same folder and a
-// rename, so a failure never leaves half a file. Raises 20507 on failure.
-void WriteWhole(const std::string& path, const std::string& bytes);
+// A file written through a temporary file in the same folder and renamed
+// into place by Commit, so a failed run never leaves half a file; without
+// Commit the temporary file goes away. Raises 20507 when it cannot be written.
+class WholeFile {
+public:
+    explicit WholeFile(const std::string& path);
+    ~WholeFile();
+    WholeFile(const WholeFile&) = delete;
+    WholeFile& operator=(const WholeFile&) = delete;
+    std::ostream& Stream() { return out_; }
+    void Commit();
+
+private:
+    std::string path_, temp_;
+    std::vector<char> buffer_;
+    std::ofstream out_;
+    bool committed_ = false;
+};
 
 } // namespace report

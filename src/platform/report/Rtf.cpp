@@ -64,65 +64,42 @@ std::string RtfText(std::string_view utf8) {
     return out;
 }
 
-RtfDocument::RtfDocument(std::vector<RtfColumn> columns, bool landscape)
-    : columns_(std::move(columns)), landscape_(landscape) {
-    for (const auto& c : columns_) tableWidth_ += c.width;
-    rowStart(true);
-    for (const auto& c : columns_) body_ += "\\pard\\intbl\\b " + RtfText(c.heading) + "\\b0\\cell";
-    body_ += "\\row\n";
-}
-
-void RtfDocument::Title(std::string_view text) {
-    titles_ += "\\pard\\sa120\\fs24\\b " + RtfText(text) + "\\b0\\fs18\\par\n";
-}
-
-void RtfDocument::Footer(std::string_view textBeforePage) { footer_ = RtfText(textBeforePage); }
-
-void RtfDocument::rowStart(bool heading) {
-    body_ += "\\trowd\\trgaph70";
-    if (heading) body_ += "\\trhdr";
-    int x = 0;
+RtfDocument::RtfDocument(std::ostream& out, std::vector<RtfColumn> columns, bool landscape,
+                         const std::vector<std::string>& titles, std::string_view footerBeforePage)
+    : out_(out), columns_(std::move(columns)) {
+    int width = 0;
+    std::string cells;
     for (const auto& c : columns_) {
-        x += c.width;
-        body_ += "\\cellx" + std::to_string(x);
+        width += c.width;
+        cells += "\\cellx" + std::to_string(width);
     }
-    body_ += '\n';
+    rowStart_ = "\\trowd\\trgaph70" + cells + "\n";
+    groupStart_ = "\\trowd\\trgaph70\\cellx" + std::to_string(width) + "\n\\pard\\intbl\\b ";
+
+    const int w = landscape ? kLongSide : kShortSide, h = landscape ? kShortSide : kLongSide;
+    out_ << "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\n{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}}\n"
+         << "\\paperw" << w << "\\paperh" << h << "\\margl" << kMargin << "\\margr" << kMargin << "\\margt" << kMargin
+         << "\\margb" << kMargin << (landscape ? "\\landscape" : "") << "\n\\sectd" << (landscape ? "\\lndscpsxn" : "")
+         << "\n{\\footer\\pard\\qc\\f0\\fs16 " << RtfText(footerBeforePage)
+         << "{\\field{\\*\\fldinst PAGE}{\\fldrslt 1}}\\par}\n\\pard\\f0\\fs18\n";
+    for (const auto& t : titles) out_ << "\\pard\\sa120\\fs24\\b " << RtfText(t) << "\\b0\\fs18\\par\n";
+    out_ << "\\pard\\par\n\\trowd\\trgaph70\\trhdr" << cells << "\n";
+    for (const auto& c : columns_) out_ << "\\pard\\intbl\\b " << RtfText(c.heading) << "\\b0\\cell";
+    out_ << "\\row\n";
 }
 
 void RtfDocument::Row(const std::vector<std::string>& cells) {
-    rowStart(false);
+    out_ << rowStart_;
     for (size_t i = 0; i < columns_.size(); ++i) {
-        const char* align = columns_[i].align == Align::Right ? "\\qr " : columns_[i].align == Align::Center ? "\\qc " : "\\ql ";
-        body_ += "\\pard\\intbl";
-        body_ += align;
-        if (i < cells.size()) body_ += RtfText(cells[i]);
-        body_ += "\\cell";
+        out_ << (columns_[i].align == Align::Right ? "\\pard\\intbl\\qr " : columns_[i].align == Align::Center ? "\\pard\\intbl\\qc " : "\\pard\\intbl ");
+        if (i < cells.size()) out_ << RtfText(cells[i]);
+        out_ << "\\cell";
     }
-    body_ += "\\row\n";
+    out_ << "\\row\n";
 }
 
-void RtfDocument::GroupRow(std::string_view text) {
-    body_ += "\\trowd\\trgaph70\\cellx" + std::to_string(tableWidth_) + "\n";
-    body_ += "\\pard\\intbl\\b " + RtfText(text) + "\\b0\\cell\\row\n";
-}
+void RtfDocument::GroupRow(std::string_view text) { out_ << groupStart_ << RtfText(text) << "\\b0\\cell\\row\n"; }
 
-std::string RtfDocument::Finish() {
-    const int w = landscape_ ? kLongSide : kShortSide, h = landscape_ ? kShortSide : kLongSide;
-    std::string doc = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\n";
-    doc += "{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}}\n";
-    doc += "\\paperw" + std::to_string(w) + "\\paperh" + std::to_string(h);
-    doc += "\\margl" + std::to_string(kMargin) + "\\margr" + std::to_string(kMargin) + "\\margt" +
-           std::to_string(kMargin) + "\\margb" + std::to_string(kMargin);
-    if (landscape_) doc += "\\landscape";
-    doc += "\n\\sectd";
-    if (landscape_) doc += "\\lndscpsxn";
-    doc += "\n{\\footer\\pard\\qc\\f0\\fs16 " + footer_ + "{\\field{\\*\\fldinst PAGE}{\\fldrslt 1}}\\par}\n";
-    doc += "\\pard\\f0\\fs18\n";
-    doc += titles_;
-    doc += "\\pard\\par\n";
-    doc += body_;
-    doc += "\\pard\\par\n}\n";
-    return doc;
-}
+void RtfDocument::Finish() { out_ << "\\pard\\par\n}\n"; }
 
 } // namespace report

@@ -1,7 +1,8 @@
 #pragma once
-// A small RTF writer for the report files: one document with a title, a table
-// whose heading row repeats on every page, full-width group rows, and a page
-// number in the footer. Text comes in as UTF-8 and goes out in code page 1252.
+// A small RTF writer for the report files: one document with title lines, a
+// table whose heading row repeats on every page, full-width group rows, and a
+// page number in the footer. Text comes in as UTF-8 and goes out in code page 1252.
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,27 +21,22 @@ struct RtfColumn {
     Align align = Align::Left;
 };
 
+// Written as it goes, so a long report never lies whole in memory.
 class RtfDocument {
 public:
-    RtfDocument(std::vector<RtfColumn> columns, bool landscape);
-    void Title(std::string_view text);
-    // The text before the page number at the foot of every page ("Side ").
-    void Footer(std::string_view textBeforePage);
+    // Writes the document's start: fonts, paper, the footer, the title lines and the heading row.
+    RtfDocument(std::ostream& out, std::vector<RtfColumn> columns, bool landscape,
+                const std::vector<std::string>& titles, std::string_view footerBeforePage);
     // One row, a cell per column (missing cells stay empty).
     void Row(const std::vector<std::string>& cells);
     // A bold row over the whole width, heading the rows that follow.
     void GroupRow(std::string_view text);
-    // The whole document.
-    std::string Finish();
+    void Finish();
 
 private:
-    void rowStart(bool heading);
+    std::ostream& out_;
     std::vector<RtfColumn> columns_;
-    bool landscape_;
-    std::string footer_;
-    std::string titles_;
-    std::string body_;
-    int tableWidth_ = 0;
+    std::string rowStart_, groupStart_;
 };
 
 } // namespace report
