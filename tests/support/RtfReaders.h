@@ -1,8 +1,8 @@
 #pragma once
 // The written RTF files read back by real readers: pandoc (the table's rows,
 // cell by cell, and the plain text) and unrtf (its text output, in UTF-8).
+#include <cctype>
 #include <cstdio>
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -22,21 +22,53 @@ inline std::string RunReader(const std::string& command) {
 
 inline std::string QuotedPath(const std::string& path) { return "'" + path + "'"; }
 
+// Text of an HTML fragment: tags dropped, the four entities pandoc writes decoded, blanks collapsed.
+inline std::string HtmlText(const std::string& html) {
+    std::string text;
+    bool inTag = false, blank = false;
+    for (size_t i = 0; i < html.size(); ++i) {
+        const char c = html[i];
+        if (inTag || c == '<') {
+            inTag = c != '>';
+            continue;
+        }
+        if (c == ' ' || c == '\n' || c == '\t') {
+            blank = !text.empty();
+            continue;
+        }
+        if (blank) text += ' ';
+        blank = false;
+        bool entity = false;
+        for (auto [name, ch] : {std::pair{"&lt;", '<'}, {"&gt;", '>'}, {"&quot;", '"'}, {"&amp;", '&'}}) {
+            if (html.compare(i, std::char_traits<char>::length(name), name) == 0) {
+                text += ch;
+                i += std::char_traits<char>::length(name) - 1;
+                entity = true;
+                break;
+            }
+        }
+        if (!entity) text += c;
+    }
+    return text;
+}
+
 inline std::vector<std::vector<std::string>> PandocRows(const std::string& rtfPath) {
     const std::string html = RunReader("pandoc -f rtf -t html " + QuotedPath(rtfPath));
-    const auto plain = [](std::string text) {
-        text = std::regex_replace(text, std::regex("<[^>]*>"), "");
-        for (auto [entity, c] : {std::pair{"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}, {"&amp;", "&"}})
-            text = std::regex_replace(text, std::regex(entity), c);
-        text = std::regex_replace(text, std::regex("\\s+"), " ");
-        return std::regex_replace(text, std::regex("^ | $"), "");
-    };
     std::vector<std::vector<std::string>> rows;
-    const std::regex row("<tr[^>]*>([\\s\\S]*?)</tr>"), cell("<t[dh][^>]*>([\\s\\S]*?)</t[dh]>|<t[dh][^>]*/>");
-    for (std::sregex_iterator r(html.begin(), html.end(), row), end; r != end; ++r) {
-        const std::string inner = (*r)[1];
+    for (size_t tr = html.find("<tr"); tr != std::string::npos; tr = html.find("<tr", tr + 1)) {
+        const size_t end = html.find("</tr>", tr);
         std::vector<std::string> cells;
-        for (std::sregex_iterator c(inner.begin(), inner.end(), cell); c != end; ++c) cells.push_back(plain((*c)[1]));
+        for (size_t at = html.find("<t", tr + 3); at < end; at = html.find("<t", at + 1)) {
+            if ((html[at + 2] != 'd' && html[at + 2] != 'h') || std::isalpha(static_cast<unsigned char>(html[at + 3]))) continue;
+            const size_t close = html.find('>', at);
+            if (html[close - 1] == '/') {
+                cells.emplace_back();
+                continue;
+            }
+            const size_t stop = html.find("</t", close);
+            cells.push_back(HtmlText(html.substr(close + 1, stop - close - 1)));
+            at = stop;
+        }
         rows.push_back(cells);
     }
     return rows;

@@ -1,7 +1,8 @@
 #include "platform/report/Template.h"
 
 #include <fstream>
-#include <regex>
+#include <cctype>
+#include <sstream>
 
 #include "platform/report/ReportErrors.h"
 #include "platform/vb/Err.h"
@@ -26,8 +27,10 @@ std::vector<std::string> splitBars(const std::string& s) {
 }
 
 bool isName(const std::string& s) {
-    static const std::regex name("[A-Za-z_][A-Za-z0-9_]*");
-    return std::regex_match(s, name);
+    if (s.empty() || std::isdigit(static_cast<unsigned char>(s[0]))) return false;
+    for (unsigned char c : s)
+        if (!std::isalnum(c) && c != '_') return false;
+    return true;
 }
 
 struct Reader {
@@ -64,13 +67,23 @@ struct Reader {
             fail("formatet mark viser ett ja/nei-felt");
         return c;
     }
+    // "table on key" or "table on key where field < number".
     Detail detail(const std::string& value) const {
-        static const std::regex form(R"(([A-Za-z_]\w*)\s+on\s+([A-Za-z_]\w*)(?:\s+where\s+([A-Za-z_]\w*)\s*<\s*(-?\d{1,9}))?)",
-                                     std::regex::icase);
-        std::smatch m;
-        if (!std::regex_match(value, m, form)) fail("detaljtabellen skrives: tabell on felt [where felt < tall]");
-        Detail d{m[1], m[2], m[3], 0};
-        if (m[4].matched) d.limitBelow = std::stol(m[4]);
+        std::istringstream words(value);
+        std::string table, on, key, where, field, less, below, rest;
+        words >> table >> on >> key >> where >> field >> less >> below >> rest;
+        Detail d{table, key, "", 0};
+        bool ok = isName(table) && vb::LCase(on) == "on" && isName(key) && rest.empty();
+        if (ok && !where.empty()) {
+            ok = vb::LCase(where) == "where" && isName(field) && less == "<" && !below.empty() && below.size() < 10;
+            for (size_t i = below[0] == '-' ? 1 : 0; ok && i < below.size(); ++i)
+                ok = std::isdigit(static_cast<unsigned char>(below[i])) != 0;
+            if (ok) {
+                d.limitField = field;
+                d.limitBelow = std::stol(below);
+            }
+        }
+        if (!ok) fail("detaljtabellen skrives: tabell on felt [where felt < tall]");
         return d;
     }
 };
