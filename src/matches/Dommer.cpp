@@ -47,6 +47,8 @@ Dommer::Dommer() : Kampvindu("Dommer") {
     SSCommand2.Click = [this] { SSCommand2_Click(); };
     SSCommand3.Click = [this] { SSCommand3_Click(); };
     SSCommand5.Click = [this] { SSCommand5_Click(); };
+    SSCommand4.Click = [this] { SSCommand4_Click(); };
+    SSCommand7.Click = [this] { SSCommand7_Click(); };
     SSCommand8.Click = [this] { SSCommand8_Click(); };
     SSCommand9.Click = [this] { SSCommand9_Click(); };
 }
