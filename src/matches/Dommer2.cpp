@@ -1,5 +1,7 @@
 #include "matches/Dommer2.h"
 
+#include "import/HentDommerFil.h"
+#include "import/VisDuplikater.h"
 #include "matches/Utforming.h"
 #include "platform/vb/Strings.h"
 #include "state/ProgramState.h"
@@ -34,6 +36,8 @@ Dommer2::Dommer2() : Kampvindu("Dommer2") {
     MSFlexGrid2.Click = [this] { MSFlexGrid2_Click(); };
     MSFlexGrid1.Click = [this] { MSFlexGrid1_Click(); };
     Text4.LostFocus = [this] { Text4_LostFocus(); };
+    SSCommand5.Click = [this] { SSCommand5_Click(); };
+    SSCommand2.Click = [this] { SSCommand2_Click(); };
     SSCommand8.Click = [this] { SSCommand8_Click(); };
     SSCommand9.Click = [this] { SSCommand9_Click(); };
 }
@@ -84,3 +88,7 @@ void Dommer2::MSFlexGrid1_Click() {
 }
 
 void Dommer2::Text4_LostFocus() { Fyll_Kampliste(); }
+
+void Dommer2::SSCommand5_Click() { forms::Default<HentDommerFil>().Show(); }
+
+void Dommer2::SSCommand2_Click() { forms::Default<VisDuplikater>().Show(); }
