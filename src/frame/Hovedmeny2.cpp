@@ -9,6 +9,7 @@
 #include "frame/Gate.h"
 #include "frame/Main.h"
 #include "frame/TilFil.h"
+#include "import/HentDommerFil.h"
 #include "matches/VisSletteData.h"
 #include "platform/files/Files.h"
 #include "platform/forms/Runtime.h"
@@ -128,10 +129,16 @@ void Hovedmeny2::Dommere_Initielle_Click() {
 
 // The windows behind these gates come with the result import, the match
 // records, the ranking lists and the distribution.
-void Hovedmeny2::Hent_Dommer_Fil_Click() { frame::IngenDatabaseApen(); }
+void Hovedmeny2::Hent_Dommer_Fil_Click() {
+    if (frame::IngenDatabaseApen()) return;
+    forms::Default<HentDommerFil>().Show();
+}
 void Hovedmeny2::Ny_Dommerfil_Click() { frame::IngenDatabaseApen(); }
 void Hovedmeny2::SSCommand1_Click() { frame::IngenDatabaseApen(); }
-void Hovedmeny2::SSCommand2_Click() { frame::IngenDatabaseApen(); }
+void Hovedmeny2::SSCommand2_Click() {
+    if (frame::IngenDatabaseApen()) return;
+    forms::Default<HentDommerFil>().Show();
+}
 void Hovedmeny2::SSCommand3_Click() { frame::IngenDatabaseApen(); }
 void Hovedmeny2::SSCommand4_Click() { frame::IngenDatabaseApen(); }
 

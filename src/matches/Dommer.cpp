@@ -33,20 +33,23 @@ Dommer::Dommer() : Kampvindu("Dommer") {
     for (auto* t : {&Text1, &Text2, &Text5, &Text6, &Text8(0), &Text8(1)}) t->SetMaxLength(Tekstkolonne);
     Text3.Locked = true;
 
-    Knapp(SSCommand2, 120, 6200, 1940, 640, "Lagre Turnerings Data for Dommer");
+    // Push buttons keep their caption on one line: each is as wide as its caption needs.
+    Knapp(SSCommand2, 120, 6200, 3960, 640, "Lagre Turnerings Data for Dommer");
     SSCommand2.SetFontBold(true);
-    Knapp(SSCommand3, 2140, 6200, 1940, 640, "Slette Turneringsdata");
-    Knapp(SSCommand5, 4260, 6200, 2460, 640, "Søk etter mulige Duplikater i Dommerdatabasen");
-    Knapp(SSCommand4, 6780, 6200, 2000, 640, "Skriv Rapport for 1 utvalgt Dommer");
-    Knapp(SSCommand7, 8840, 6200, 2500, 640, "Skriv Rapport over dømte kamper for alle Dommere");
-    Knapp(SSCommand8, 11400, 6200, 3060, 640, "Elektronisk rapport over dømte kamper for alle dommere");
-    Knapp(SSCommand9, 4260, 6900, 2460, 640, "Elektronisk rapport for 1 utvalgt dommer");
+    Knapp(SSCommand3, 120, 6900, 3960, 640, "Slette Turneringsdata");
+    Knapp(SSCommand5, 4260, 6200, 3300, 640, "Søk etter mulige Duplikater i Dommerdatabasen");
+    Knapp(SSCommand4, 7620, 6200, 2700, 640, "Skriv Rapport for 1 utvalgt Dommer");
+    Knapp(SSCommand7, 10380, 6200, 4080, 640, "Skriv Rapport over dømte kamper for alle Dommere");
+    Knapp(SSCommand8, 4260, 6900, 3900, 640, "Elektronisk rapport over dømte kamper for alle dommere");
+    Knapp(SSCommand9, 8220, 6900, 2900, 640, "Elektronisk rapport for 1 utvalgt dommer");
 
     MSFlexGrid2.Click = [this] { MSFlexGrid2_Click(); };
     MSFlexGrid1.Click = [this] { MSFlexGrid1_Click(); };
     SSCommand2.Click = [this] { SSCommand2_Click(); };
     SSCommand3.Click = [this] { SSCommand3_Click(); };
     SSCommand5.Click = [this] { SSCommand5_Click(); };
+    SSCommand4.Click = [this] { SSCommand4_Click(); };
+    SSCommand7.Click = [this] { SSCommand7_Click(); };
     SSCommand8.Click = [this] { SSCommand8_Click(); };
     SSCommand9.Click = [this] { SSCommand9_Click(); };
 }

@@ -33,6 +33,11 @@ public:
     // Enters or leaves the duplicate list.
     void SSCommand5_Click();
     void Overskrift_Duplikatliste();
+    // The printed match list of the referee in Text4, and that of all referees.
+    void SSCommand4_Click();
+    void SSCommand7_Click();
+    void Overskrift1();
+    void Overskrift2();
     // The report files of all referees and of the referee in Text4.
     void SSCommand8_Click();
     void SSCommand9_Click();

@@ -1,5 +1,7 @@
 #include "matches/Dommer2.h"
 
+#include "import/HentDommerFil.h"
+#include "import/VisDuplikater.h"
 #include "matches/Utforming.h"
 #include "platform/vb/Strings.h"
 #include "state/ProgramState.h"
@@ -26,14 +28,16 @@ Dommer2::Dommer2() : Kampvindu("Dommer2") {
     Ledetekst(Label12, 7620, 870, 1260, "Dato:");
     for (auto* t : {&Text1, &Text2, &Text3}) t->Locked = true;
 
-    Knapp(SSCommand5, 120, 6200, 1940, 640, "Hent/Les inn     Turneringsdata fra klubbene");
-    Knapp(SSCommand2, 2140, 6200, 1940, 640, "Vis Duplikater for siste innlesning");
-    Knapp(SSCommand8, 4260, 6200, 3000, 640, "Elektronisk rapport over dømte kamper for alle dommere");
-    Knapp(SSCommand9, 7320, 6200, 3000, 640, "  Elektronisk rapport for           1 utvalgt turnerings-dommer");
+    Knapp(SSCommand5, 120, 6200, 3960, 640, "Hent/Les inn     Turneringsdata fra klubbene");
+    Knapp(SSCommand2, 120, 6900, 3960, 640, "Vis Duplikater for siste innlesning");
+    Knapp(SSCommand8, 4260, 6200, 3900, 640, "Elektronisk rapport over dømte kamper for alle dommere");
+    Knapp(SSCommand9, 8220, 6200, 4400, 640, "  Elektronisk rapport for           1 utvalgt turnerings-dommer");
 
     MSFlexGrid2.Click = [this] { MSFlexGrid2_Click(); };
     MSFlexGrid1.Click = [this] { MSFlexGrid1_Click(); };
     Text4.LostFocus = [this] { Text4_LostFocus(); };
+    SSCommand5.Click = [this] { SSCommand5_Click(); };
+    SSCommand2.Click = [this] { SSCommand2_Click(); };
     SSCommand8.Click = [this] { SSCommand8_Click(); };
     SSCommand9.Click = [this] { SSCommand9_Click(); };
 }
@@ -84,3 +88,7 @@ void Dommer2::MSFlexGrid1_Click() {
 }
 
 void Dommer2::Text4_LostFocus() { Fyll_Kampliste(); }
+
+void Dommer2::SSCommand5_Click() { forms::Default<HentDommerFil>().Show(); }
+
+void Dommer2::SSCommand2_Click() { forms::Default<VisDuplikater>().Show(); }

@@ -16,6 +16,9 @@ public:
     void MSFlexGrid2_Click();
     void MSFlexGrid1_Click();
     void Text4_LostFocus();
+    // The import window, and the duplicates of the last import.
+    void SSCommand5_Click();
+    void SSCommand2_Click();
     // The report files of all referees and of the referee in Text4.
     void SSCommand8_Click();
     void SSCommand9_Click();

@@ -89,25 +89,15 @@ void Dommer::Registrer_Kamp() {
     dao::Recordset storste = kamper::AndreHandtak().OpenRecordset("Select Max(SekvensNR) from dommertabell", dao::dbOpenSnapshot);
     if (!storste.EOF_() && !storste.Get(0).IsNull()) state::Sekvensnummer = vb::CLng(storste.Get(0));
 
-    state::Utvalg2 = state::DBase.OpenRecordset("Dommertabell", dao::dbOpenTable);
-    state::Utvalg2.AddNew();
-    state::Utvalg2.Set("DommerNR", vb::Variant(*GyldigDommernummer(Text4.Text())));
-    state::Utvalg2.Set("SekvensNR", vb::Variant::Long(static_cast<long long>(state::Sekvensnummer) + 1));
-    state::Utvalg2.Set("Status", vb::Variant::Integer(0));
-    state::Utvalg2.Set("Dommer_FNavn", Text1.Text());
-    state::Utvalg2.Set("Dommer_ENavn", Text2.Text());
-    state::Utvalg2.Set("TurneringsNavn", Text5.Text());
-    state::Utvalg2.Set("Turneringsdato", Text6.Text());
-    state::Utvalg2.Set("Dommer_HLag", Text8(0).Text());
-    state::Utvalg2.Set("Dommer_BLag", Text8(1).Text());
-    state::Utvalg2.Set("Dommer_HPoeng", *poeng(Text8(2).Text()));
-    state::Utvalg2.Set("Dommer_BPoeng", *poeng(Text8(3).Text()));
-    if (SSCheck1.Value() != 0) state::Utvalg2.Set("Typespill", "Boccia");
-    if (SSCheck2.Value() != 0) state::Utvalg2.Set("Typespill", "Curling");
-    try {
-        state::Utvalg2.Update();
-    } catch (...) {
-        state::Utvalg2.CancelUpdate();
-        throw;
-    }
+    // One statement appends the row; opening the table for an append would first read every row's key.
+    vb::Variant typespill(vb::Null);
+    if (SSCheck1.Value() != 0) typespill = "Boccia";
+    if (SSCheck2.Value() != 0) typespill = "Curling";
+    state::DBase.Execute(
+        "Insert Into Dommertabell (DommerNR, SekvensNR, Status, Dommer_FNavn, Dommer_ENavn, TurneringsNavn, "
+        "Turneringsdato, Dommer_HLag, Dommer_BLag, Dommer_HPoeng, Dommer_BPoeng, Typespill) "
+        "Values (?, ?, 0, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
+        {vb::Variant(*GyldigDommernummer(Text4.Text())), vb::Variant::Long(static_cast<long long>(state::Sekvensnummer) + 1),
+         Text1.Text(), Text2.Text(), Text5.Text(), Text6.Text(), Text8(0).Text(), Text8(1).Text(),
+         *poeng(Text8(2).Text()), *poeng(Text8(3).Text()), typespill});
 }

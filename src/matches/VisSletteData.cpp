@@ -32,6 +32,7 @@ VisSletteData::VisSletteData() : forms::Form("VisSletteData") {
     SSCommand2.SetPicture("G_Printer.svg");
     kamper::Knapp(SSCommand1, 12600, 6720, 1455, 855, "Ferdig");
     SSCommand1.Click = [this] { SSCommand1_Click(); };
+    SSCommand2.Click = [this] { SSCommand2_Click(); };
 }
 
 void Init_Grid_Slettede() {
@@ -54,3 +55,5 @@ void VisSletteData::Form_Activate() {
 }
 
 void VisSletteData::SSCommand1_Click() { Unload(); }
+
+void VisSletteData::SSCommand2_Click() { Print_Slettede_Data(); }
