@@ -105,6 +105,13 @@ TEST_F(ReportRun, EachFailureRaisesItsNumberAndLeavesNoFile) {
          [](report::CrystalReport& c, ReportRun& t) { c.ReportFileName = t.outFolder; }},
         {"template malformed", report::errnum::TemplateUnavailable,
          [](report::CrystalReport& c, ReportRun& t) { c.ReportFileName = t.tpl("feil.rpt", "table: Dommere\ncolumn: Nr | x | number | {dommere.DommerNR}\n"); }},
+        {"template detail malformed", report::errnum::TemplateUnavailable,
+         [](report::CrystalReport& c, ReportRun& t) {
+             c.ReportFileName = t.tpl("feil.rpt", "table: Dommere\ndetail: Dommertabell on DommerNR where Status < -\n"
+                                                  "column: Nr | 700 | number | {dommere.DommerNR}\n");
+         }},
+        {"template field unclosed", report::errnum::TemplateUnavailable,
+         [](report::CrystalReport& c, ReportRun& t) { c.ReportFileName = t.tpl("feil.rpt", "table: Dommere\ncolumn: Nr | 700 | text | {dommere.DommerNR\n"); }},
         {"data file missing", report::errnum::CannotOpenData,
          [](report::CrystalReport& c, ReportRun& t) { c.SetDataFiles(0, t.dir.file("Borte.KVX")); }},
         {"report folder missing", report::errnum::CannotWriteOutput,

@@ -75,9 +75,9 @@ struct Reader {
         Detail d{table, key, "", 0};
         bool ok = isName(table) && vb::LCase(on) == "on" && isName(key) && rest.empty();
         if (ok && !where.empty()) {
-            ok = vb::LCase(where) == "where" && isName(field) && less == "<" && !below.empty() && below.size() < 10;
-            for (size_t i = below[0] == '-' ? 1 : 0; ok && i < below.size(); ++i)
-                ok = std::isdigit(static_cast<unsigned char>(below[i])) != 0;
+            const size_t digits = below.starts_with('-') ? 1 : 0;
+            ok = vb::LCase(where) == "where" && isName(field) && less == "<" && below.size() > digits &&
+                 below.size() < 10 && below.find_first_not_of("0123456789", digits) == std::string::npos;
             if (ok) {
                 d.limitField = field;
                 d.limitBelow = std::stol(below);
