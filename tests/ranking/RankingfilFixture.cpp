@@ -25,6 +25,8 @@ std::string Sitert(const std::string& tekst) {
 } // namespace
 
 void LagTurneringsbase(const std::string& sti, const std::string& opprettetAv) {
+    // The table creators work on DBase; the database open before stays open.
+    const dao::Database forrige = state::DBase;
     state::DBase = dao::DBEngine::Workspaces(0).CreateDatabase(sti);
     state::Turnering_Navn = "Norges Valmorisk";
     state::Opprettet_Av = opprettetAv;
@@ -43,7 +45,7 @@ void LagTurneringsbase(const std::string& sti, const std::string& opprettetAv) {
     }
     ws.CommitTrans();
     state::DBase.Close();
-    state::DBase = dao::Database();
+    state::DBase = forrige;
 }
 
 void LeggInn(dao::Database& db, const std::vector<Post>& poster) {
@@ -87,6 +89,15 @@ dao::Database& RankingfilTest::state_DBase() { return state::DBase; }
 long RankingfilTest::antall(const std::string& sql) {
     dao::Recordset rs = state::DBase.OpenRecordset(sql, dao::dbOpenSnapshot);
     return vb::CLng(rs.Get(0));
+}
+
+std::string RankingfilTest::rader(const std::string& sql) {
+    std::string ut;
+    for (dao::Recordset rs = state::DBase.OpenRecordset(sql, dao::dbOpenSnapshot); !rs.EOF_(); rs.MoveNext()) {
+        for (int i = 0; i < rs.FieldCount(); ++i) ut += (i ? "|" : "") + vb::Concat(rs.Get(i), "");
+        ut += "\n";
+    }
+    return ut;
 }
 
 std::vector<forms::MsgBoxRequest> RankingfilTest::bokser() {

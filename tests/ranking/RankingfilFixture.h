@@ -35,6 +35,8 @@ public:
     void apneTurneringsbase();
     void leggInn(const std::vector<Post>& poster) { LeggInn(state_DBase(), poster); }
     long antall(const std::string& sql);
+    // The rows of sql on the open database: columns joined by "|", Null as nothing, a line each.
+    std::string rader(const std::string& sql);
     // The message boxes shown so far (and forgets them).
     std::vector<forms::MsgBoxRequest> bokser();
     // Scripted answers for the next boxes, in order.
