@@ -13,6 +13,8 @@
 #include "platform/forms/Runtime.h"
 #include "platform/vb/Err.h"
 #include "platform/vb/Strings.h"
+#include "ranking/ListeData.h"
+#include "ranking/Ranking.h"
 #include "register/Dommere_Init.h"
 #include "state/ProgramState.h"
 
@@ -132,8 +134,16 @@ void Hovedmeny2::Ny_Dommerfil_Click() { frame::IngenDatabaseApen(); }
 void Hovedmeny2::TurneringsdataSlettet_Click() { frame::IngenDatabaseApen(); }
 void Hovedmeny2::SSCommand1_Click() { frame::IngenDatabaseApen(); }
 void Hovedmeny2::SSCommand2_Click() { frame::IngenDatabaseApen(); }
-void Hovedmeny2::SSCommand3_Click() { frame::IngenDatabaseApen(); }
-void Hovedmeny2::SSCommand4_Click() { frame::IngenDatabaseApen(); }
+
+void Hovedmeny2::SSCommand3_Click() {
+    if (frame::IngenDatabaseApen()) return;
+    forms::Default<Ranking>().Show();
+}
+
+void Hovedmeny2::SSCommand4_Click() {
+    if (frame::IngenDatabaseApen()) return;
+    forms::Default<ListeData>().Show();
+}
 
 void Hovedmeny2::HjelpOMKvistrel_Click() {
     forms::MsgBox(std::string(state::ProgramName) + vb::vbCr + state::ProgramVersion, forms::vbInformation,
