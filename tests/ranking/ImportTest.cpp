@@ -1,6 +1,7 @@
 // The two imports: what they take from a tournament program file and from
 // another database of this program, and every bad source refused before a
 // local entry is touched.
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -52,6 +53,16 @@ TEST_F(ImportTest, TournamentFileReplacesEveryEntryAndEmptiesWhatALocalColumnCan
     // Closed again: another program may take the file at once.
     EXPECT_TRUE(state::DBaseRanking.IsNothing());
     EXPECT_EQ(Sqlite3(bcd, "BEGIN EXCLUSIVE; SELECT count(*) FROM Ranking; COMMIT;"), "3\n");
+}
+
+// What the README tells a newcomer to do: make a sample file with the tool and import it.
+TEST_F(ImportTest, ASampleFileFromTheToolImportsWhole) {
+    const std::string bcd = program.file("eksempel.bcd");
+    ASSERT_EQ(std::system((std::string(KD_LAG_BCD) + " '" + bcd + "' 3 > /dev/null").c_str()), 0);
+    Importer_Fra_Turneringsfil(bcd);
+    EXPECT_TRUE(bokser().empty());
+    EXPECT_EQ(antall("Select count(*) from Ranking"), 87);
+    EXPECT_EQ(antall("Select count(*) from Ranking where KlasseNr = 29 and Rank_Nr = 0 and Trukket = 1"), 1);
 }
 
 TEST_F(ImportTest, AnEmptySourceTableLeavesNoEntries) {
