@@ -1,5 +1,6 @@
 #include "ranking/Databaser.h"
 
+#include "database/Apen.h"
 #include "platform/vb/Err.h"
 #include "state/ProgramState.h"
 
@@ -10,17 +11,11 @@ dao::Database& Turneringsbase() {
 }
 
 void LukkRankingfil() {
-    using namespace state;
-    for (dao::Recordset* rs : {&Utvalg, &Utvalg1, &Utvalg2, &Utvalg3, &Utvalg4}) {
-        try {
-            if (!rs->IsNothing()) rs->Close();
-        } catch (const vb::Err&) {
-        }
-        *rs = dao::Recordset();
-    }
+    // Any of the shared recordsets may lie on the file.
+    turneringsdb::SlippDelte();
     try {
-        if (!DBaseRanking.IsNothing()) DBaseRanking.Close();
+        if (!state::DBaseRanking.IsNothing()) state::DBaseRanking.Close();
     } catch (const vb::Err&) {
     }
-    DBaseRanking = dao::Database();
+    state::DBaseRanking = dao::Database();
 }

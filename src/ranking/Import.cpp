@@ -37,8 +37,8 @@ void ErstattPoster(dao::Database& mal, std::span<const Importkolonne> kolonner) 
     for (; !Utvalg4.EOF_(); Utvalg4.MoveNext()) {
         Utvalg2.AddNew();
         for (const Importkolonne& k : kolonner) {
-            const auto verdi = Lokal_Verdi(Utvalg4.Get(k.kilde), k.type);
-            if (verdi && !verdi->IsNull()) Utvalg2.Set(k.lokal, *verdi);
+            vb::Variant verdi;
+            if (Lokal_Verdi(Utvalg4.Get(k.kilde), k.type, verdi) && !verdi.IsNull()) Utvalg2.Set(k.lokal, verdi);
         }
         Utvalg2.Update();
     }
@@ -53,18 +53,18 @@ void OverforListeoppsett(dao::Database& mal) {
     if (!kilde.FindField("KlasseNr")) return;
     Utvalg4 = DBaseRanking.OpenRecordset("Select * from Ranking_KlData", dao::dbOpenSnapshot);
     for (; !Utvalg4.EOF_(); Utvalg4.MoveNext()) {
-        const auto nr = Lokal_Verdi(Utvalg4.Get("KlasseNr"), dao::dbInteger);
-        if (!nr || nr->IsNull()) continue;
-        Utvalg2 = mal.OpenRecordset("Select * from Ranking_KlData where KlasseNr=?", dao::dbOpenDynaset, {*nr});
+        vb::Variant nr;
+        if (!Lokal_Verdi(Utvalg4.Get("KlasseNr"), dao::dbInteger, nr) || nr.IsNull()) continue;
+        Utvalg2 = mal.OpenRecordset("Select * from Ranking_KlData where KlasseNr=?", dao::dbOpenDynaset, {nr});
         if (Utvalg2.EOF_()) continue;
         Utvalg2.Edit();
         for (const Importkolonne& k : Listekolonner) {
             if (!kilde.FindField(k.kilde)) continue;
-            auto verdi = Lokal_Verdi(Utvalg4.Get(k.kilde), k.type);
-            if (!verdi) continue;
+            vb::Variant verdi;
+            if (!Lokal_Verdi(Utvalg4.Get(k.kilde), k.type, verdi)) continue;
             // A Yes/No without a value reads as False.
-            if (verdi->IsNull() && k.type == dao::dbBoolean) verdi = vb::Variant(false);
-            Utvalg2.Set(k.lokal, *verdi);
+            if (verdi.IsNull() && k.type == dao::dbBoolean) verdi = false;
+            Utvalg2.Set(k.lokal, verdi);
         }
         Utvalg2.Update();
     }

@@ -35,24 +35,26 @@ void Apne_Rankingkilde(const std::string& sti, dao::Workspace& ws, std::span<con
             vb::Raise(vb::errnum::NoSuchItem, std::string("Tabellen Ranking i filen mangler kolonnen ") + k.kilde + ".");
 }
 
-std::optional<vb::Variant> Lokal_Verdi(const vb::Variant& verdi, int type) {
-    if (verdi.IsNull() || verdi.IsEmpty()) return vb::Variant(vb::Null);
+bool Lokal_Verdi(const vb::Variant& verdi, int type, vb::Variant& lokal) {
+    if (verdi.IsNull() || verdi.IsEmpty()) {
+        lokal = vb::Null;
+        return true;
+    }
     try {
-        switch (type) {
-        case dao::dbInteger: {
-            if (!vb::IsNumeric(verdi)) return std::nullopt;
+        if (type == dao::dbInteger) {
+            if (!vb::IsNumeric(verdi)) return false;
             const double tall = vb::RoundHalfEven(vb::CDbl(verdi));
-            if (!std::isfinite(tall) || tall < -32768 || tall > 32767) return std::nullopt;
-            return vb::Variant::Integer(static_cast<int>(tall));
-        }
-        case dao::dbBoolean: return vb::Variant(vb::CBool(verdi));
-        default: {
+            if (!std::isfinite(tall) || tall < -32768 || tall > 32767) return false;
+            lokal = vb::Variant::Integer(static_cast<int>(tall));
+        } else if (type == dao::dbBoolean) {
+            lokal = vb::CBool(verdi);
+        } else {
             std::string tekst = vb::CStr(verdi);
-            if (vb::Len(tekst) > Tekstlengde) return std::nullopt;
-            return vb::Variant(std::move(tekst));
+            if (vb::Len(tekst) > Tekstlengde) return false;
+            lokal = std::move(tekst);
         }
-        }
+        return true;
     } catch (const vb::Err&) {
-        return std::nullopt;
+        return false;
     }
 }

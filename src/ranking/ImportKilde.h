@@ -1,6 +1,5 @@
 #pragma once
 // Opening an import source and the values it may hold.
-#include <optional>
 #include <span>
 #include <string>
 
@@ -16,7 +15,7 @@ struct Importkolonne {
 // Ranking with the given columns; raises vb::Err with the reason otherwise.
 void Apne_Rankingkilde(const std::string& sti, dao::Workspace& ws, std::span<const Importkolonne> kolonner);
 
-// The value as the local column holds it: Null stays Null; nothing (nullopt) when
-// the column cannot hold it (text over 50 characters, a non-number or a number
-// out of range for Integer).
-std::optional<vb::Variant> Lokal_Verdi(const vb::Variant& verdi, int type);
+// Puts in lokal the value as the local column holds it (Null stays Null); false
+// when the column cannot hold it (text over 50 characters, a non-number or a
+// number out of range for Integer).
+bool Lokal_Verdi(const vb::Variant& verdi, int type, vb::Variant& lokal);

@@ -37,14 +37,6 @@ TEST_F(RankingFilerTest, ImportFromATournamentFileShowsItsEntriesOnReturn) {
     EXPECT_EQ(rutenett(f, 0), (std::vector<std::string>{"1", "2"}));
 }
 
-TEST_F(RankingFilerTest, TheSecondImportButtonOpensTheOtherChooser) {
-    Ranking& f = vis();
-    f.Option6.UserClick();
-    f.SSCommand3.UserClick();
-    EXPECT_TRUE(forms::IsLoaded<HentRanking2>());
-    EXPECT_EQ(forms::Default<HentRanking2>().Caption(), "Hent Ranking2");
-}
-
 TEST_F(RankingFilerTest, TheExportButtonWritesTheFileForTheClubs) {
     forms::App.Path = dir.path();
     fs::create_directory(dir.file("DommerDistribusjon"));
