@@ -5,6 +5,7 @@
 #include "platform/forms/Runtime.h"
 #include "platform/vb/Strings.h"
 #include "ranking/Import.h"
+#include "ranking/Ranking.h"
 #include "state/ProgramState.h"
 
 Rankingvelger::Rankingvelger(std::string name, const std::string& caption, std::string monster)
@@ -18,6 +19,19 @@ void Rankingvelger::EtterKatalog() {
     const auto funnet = std::find(filer.begin(), filer.end(), state::Filnavn);
     if (funnet != filer.end()) FileListBox.SetListIndex(static_cast<int>(funnet - filer.begin()));
 }
+
+namespace {
+
+// The user is back in the ranking window, which shows the lists renumbered, as
+// they now are. The window layer takes the closing chooser for a dialog of that
+// window and would hand the focus back without an activation.
+void TilbakeTilRanking() {
+    if (!forms::IsLoaded<Ranking>()) return;
+    Ranking& ranking = forms::Default<Ranking>();
+    if (forms::Screen.ActiveForm() == &ranking) forms::Dispatch([&ranking] { ranking.Form_Activate(); });
+}
+
+} // namespace
 
 void Rankingvelger::SSCommand1_Click(int Index) {
     if (Index == 0) {
@@ -34,6 +48,7 @@ void Rankingvelger::SSCommand1_Click(int Index) {
     }
     Unload();
     forms::Screen.SetMousePointer(forms::vbDefault);
+    TilbakeTilRanking();
 }
 
 HentRanking::HentRanking() : Rankingvelger("HentRanking", "Hent Ranking", "*.bcd") {}
