@@ -5,17 +5,14 @@
 #include "platform/dao/Dao.h"
 #include "platform/forms/Runtime.h"
 #include "platform/vb/Strings.h"
+#include "ranking/Plassering.h"
 #include "state/ProgramState.h"
 
 namespace {
 
-constexpr int TekstKolonne = 50;   // KlasseNavn is Text 50
+using ranking::plasser;
 
-template <class C>
-void plasser(C& c, int left, int top, int width, int height, const std::string& caption) {
-    c.Move(left, top, width, height);
-    c.SetCaption(caption);
-}
+constexpr int TekstKolonne = 50;   // KlasseNavn is Text 50
 
 bool sann(const vb::Variant& v) { return !v.IsNull() && vb::CBool(v); }
 
@@ -43,11 +40,8 @@ void ListeData::bygg() {
     MDIChild = true;
     Move(0, 0, 11400, 7800);
     plasser(Label6, 120, 120, 8000, 375, "Administrasjon av Listedata ifm Rankinglister");
-    forms::Font fet;
-    fet.Bold = true;
-    fet.Size = 12;
-    Label6.SetFont(fet);
-    Label6.SetForeColor(0x800000);
+    Label6.SetFont(ranking::tittelFont());
+    Label6.SetForeColor(ranking::MorkBla);
 
     MSFlexGrid1.Move(120, 600, 7260, 6600);
     MSFlexGrid1.FixedCols = 0;

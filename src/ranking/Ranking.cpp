@@ -3,7 +3,6 @@
 // the current list shown), the grid of the current list, and closing.
 #include "ranking/Ranking.h"
 
-#include "frame/Hovedmeny2.h"
 #include "platform/dao/Dao.h"
 #include "platform/forms/Runtime.h"
 #include "platform/vb/Strings.h"
@@ -41,9 +40,9 @@ Ranking::Ranking() : forms::Form("Ranking") {
 }
 
 void Ranking::Form_Load() {
-    // Below the main window's picture bar, as the other windows of the main window.
+    // At the top of the main window's work area, so that it fits a 1024 x 768 screen.
     SetLeft(120);
-    SetTop(forms::Default<Hovedmeny2>().Picture2.Height() + 750);
+    SetTop(120);
     state::AktivListe = 1;
     MSFlexGrid1.SetCols(6);
     MSFlexGrid1.SetRows(1);

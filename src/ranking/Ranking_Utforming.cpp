@@ -1,39 +1,28 @@
 // The ranking window's controls: positions in twips, captions, fonts, and the
 // wiring of their events.
+#include "ranking/Plassering.h"
 #include "ranking/Rankinglister.h"
 #include "ranking/Ranking.h"
 
 namespace {
 
-constexpr forms::Color MorkBla = 0x800000;   // &H00BBGGRR
-constexpr int TekstKolonne = 50;             // the Text columns of Ranking
+using ranking::plasser;
 
-template <class C>
-void plasser(C& c, int left, int top, int width, int height, const std::string& caption) {
-    c.Move(left, top, width, height);
-    c.SetCaption(caption);
-}
-
-forms::Font fet(double size) {
-    forms::Font f;
-    f.Bold = true;
-    f.Size = size;
-    return f;
-}
+constexpr int TekstKolonne = 50;   // the Text columns of Ranking
 
 } // namespace
 
 void Ranking::bygg() {
     SetCaption("Administrasjon av Rankinglister");
     MDIChild = true;
-    Move(0, 0, 12360, 9060);
+    Move(0, 0, 12360, 8220);
 
     Text9.Move(120, 120, 8000, 420);
     Text9.SetText("Administrasjon av Rankinglister");
     Text9.Locked = true;
     Text9.TabStop = false;
-    Text9.SetFont(fet(12));
-    Text9.SetForeColor(MorkBla);
+    Text9.SetFont(ranking::tittelFont());
+    Text9.SetForeColor(ranking::MorkBla);
 
     plasser(Frame1, 120, 660, 3960, 1860, "Opsjoner");
     int top = 300;
@@ -68,10 +57,10 @@ void Ranking::bygg() {
                                 std::pair{&SSCommand9, "Importer Rankingliste fra Turnering"},
                                 std::pair{&SSCommand3, "Importer Rankingliste fra Dommerdatabase"},
                                 std::pair{&SSCommand2, "Lag ny Rankingliste for klubbene"}}) {
-        plasser(*knapp, 120, top, 3960, 420, tekst);
-        top += 480;
+        plasser(*knapp, 120, top, 3960, 375, tekst);
+        top += 420;
     }
-    plasser(SSCommand1, 10320, 7980, 1800, 480, "     Ferdig");
+    plasser(SSCommand1, 10320, 7380, 1800, 420, "     Ferdig");
 
     plasser(Frame2, 4260, 660, 2280, 960, "Type Spill");
     plasser(Option7, 150, 300, 2000, 285, "Individuelt spill");
@@ -109,7 +98,7 @@ void Ranking::bygg() {
         t->TabStop = false;
     }
 
-    MSFlexGrid1.Move(4260, 3000, 7860, 4860);
+    MSFlexGrid1.Move(4260, 3000, 7860, 4260);
     MSFlexGrid1.FixedCols = 0;
     MSFlexGrid1.SelectionMode = 1;
 }
@@ -139,7 +128,7 @@ void Ranking::koble() {
     Option7.MouseDown = [this](int b, int s, float x, float y) { Option7_MouseDown(b, s, x, y); };
     Option8.MouseDown = [this](int b, int s, float x, float y) { Option8_MouseDown(b, s, x, y); };
 
-    // PRINT-WIRING
+    SSCommand6.Click = [this] { SSCommand6_Click(); };
     SSCommand2.Click = [this] { SSCommand2_Click(); };
     SSCommand9.Click = [this] { SSCommand9_Click(); };
     SSCommand3.Click = [this] { SSCommand3_Click(); };
