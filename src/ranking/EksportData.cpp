@@ -86,7 +86,8 @@ void Lagre_RankingData() {
         if (!nr.IsNull()) lister.try_emplace(vb::CLng(nr), Listedata{Utvalg2.Get("TypeSpill"), Utvalg2.Get("KlasseType")});
     }
 
-    Utvalg1 = kilde.OpenRecordset("Select * from Ranking", dao::dbOpenSnapshot);
+    // Row by row: a snapshot would copy every entry into memory first.
+    Utvalg1 = kilde.OpenRecordset("Select * from Ranking", dao::dbOpenDynaset);
     Utvalg = DBaseRanking.OpenRecordset("Select * from Ranking");
     for (; !Utvalg1.EOF_(); Utvalg1.MoveNext()) {
         Utvalg.AddNew();

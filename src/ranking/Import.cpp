@@ -32,7 +32,8 @@ constexpr Importkolonne Listekolonner[] = {
 void ErstattPoster(dao::Database& mal, std::span<const Importkolonne> kolonner) {
     using namespace state;
     mal.Execute("Delete from Ranking");
-    Utvalg4 = DBaseRanking.OpenRecordset("Select * from Ranking", dao::dbOpenSnapshot);
+    // Row by row: a snapshot would copy every entry into memory first.
+    Utvalg4 = DBaseRanking.OpenRecordset("Select * from Ranking", dao::dbOpenDynaset);
     Utvalg2 = mal.OpenRecordset("Select * from Ranking");
     for (; !Utvalg4.EOF_(); Utvalg4.MoveNext()) {
         Utvalg2.AddNew();
