@@ -34,9 +34,12 @@ void Ranking::Lagre_TypeSpill() {
         state::DBase.OpenRecordset("Select * from Ranking_KlData Where KlasseNr=" + std::to_string(state::AktivListe));
     for (; !rader.EOF_(); rader.MoveNext()) {
         const char* opsjon = Option7.Value() ? ranking::Individuelt : ranking::Lagspill;
+        ranking::AktivSpillOpsjon = opsjon;
+        // The save has mostly stored the same text already: no second write for it.
+        const vb::Variant lagret = rader.Get("SpillOpsjon");
+        if (!lagret.IsNull() && vb::CStr(lagret) == opsjon) continue;
         rader.Edit();
         rader.Set("SpillOpsjon", opsjon);
-        ranking::AktivSpillOpsjon = opsjon;
         rader.Update();
     }
     const bool individuelt = ranking::AktivSpillOpsjon == ranking::Individuelt;

@@ -67,6 +67,8 @@ void Dommere_Init::koble() {
     // The report buttons (C_SkrivRapport, SSCommand3 to SSCommand6, SSCommand8, SSCommand9,
     // C_ElektroniskRapport) and the distribution buttons (C_Lag_Dommerfil, SSCommand11) get
     // their handlers from the report and distribution modules.
+    C_Lag_Dommerfil.Click = [this] { C_Lag_Dommerfil_Click(); };
+    SSCommand11.Click = [this] { SSCommand11_Click(); };
 }
 
 void Dommere_Init::Form_Load() {

@@ -10,6 +10,11 @@ namespace {
 
 class Aktivering : public RankingTest {};
 
+class Dialog : public forms::Form {
+public:
+    Dialog() : forms::Form("Dialog") { BorderStyle = 3; }
+};
+
 TEST_F(Aktivering, FirstOpeningCreatesTheStandardListsAndShowsListOne) {
     Ranking& f = vis();
     EXPECT_EQ(antall("Select Count(*) From Ranking_KlData"), 29);
@@ -105,6 +110,24 @@ TEST_F(Aktivering, RenumbersEveryListInDrawnOrderAndDropsListNinetyNine) {
     EXPECT_EQ(rutenett(f, 1), (std::vector<std::string>{"R1", "R2", "T3", "T5"}));
     EXPECT_EQ(rutenett(f, 4), (std::vector<std::string>{"1", "2", "", ""}));
     EXPECT_EQ(rutenett(f, 5), (std::vector<std::string>{"", "", "3", "5"}));
+}
+
+// Only a move between the program's windows refreshes: a message box or a modal
+// dialog closing over the window hands it back as it was.
+TEST_F(Aktivering, MessageBoxesAndDialogsAreNoActivation) {
+    Ranking& f = vis();
+    skriv(f.Text1, "Ola");
+    skriv(f.Text4, "3");
+    skriv(f.Text10, "2");
+    f.SSCommand4.UserClick();
+    EXPECT_EQ(bokser().size(), 1u);
+    forms::Headless().modalDriver = [](forms::Form& d) { d.Hide(); };
+    forms::Default<Dialog>().Show(forms::vbModal);
+    EXPECT_EQ(forms::Screen.ActiveForm(), &f);
+    EXPECT_EQ(f.Text1.Text(), "Ola");
+    EXPECT_EQ(f.Text4.Text(), "3");
+    aktiverPaNytt();
+    EXPECT_EQ(f.Text1.Text(), "");
 }
 
 TEST_F(Aktivering, AFailedRefreshLeavesTheListsAsTheyWereAndTheWindowOpen) {
