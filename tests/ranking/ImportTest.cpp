@@ -116,6 +116,17 @@ TEST_F(DommerdatabaseImportTest, ASourceWithoutListsGivesItsEntriesAndChangesNoL
     EXPECT_EQ(rader("Select * from Ranking_KlData"), lister);
 }
 
+TEST_F(DommerdatabaseImportTest, AFailureAfterTheEntriesWereCopiedGivesTheOldEntriesBack) {
+    // The list step fails after the entries were replaced.
+    state::DBase.Execute("Drop Table Ranking_KlData");
+    const std::string for_ = rader(Alle);
+    Importer_Fra_Dommerdatabase(kilde);
+    EXPECT_EQ(rader(Alle), for_);
+    const auto b = bokser();
+    ASSERT_EQ(b.size(), 1u);
+    EXPECT_NE(b[0].prompt.find("Ranking_KlData"), std::string::npos) << b[0].prompt;
+}
+
 // A bad source is told and leaves every local entry.
 struct Kilde {
     const char* navn;
