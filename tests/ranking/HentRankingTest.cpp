@@ -1,5 +1,5 @@
-// The two import choosers: how they open, and what OK, No, "Avbryt" and a
-// double click leave behind.
+// The two import choosers: how they open, and what OK, No and "Avbryt" leave
+// behind.
 #include <algorithm>
 #include <filesystem>
 #include <functional>
@@ -103,14 +103,6 @@ TEST_P(HentRankingTest, YesImportsThePickedFileAndClosesTheChooser) {
     EXPECT_EQ(state::Katalog, mappe + "/");
     EXPECT_EQ(state::RankingFilsti, mappe + "/" + GetParam().fil);
     EXPECT_EQ(forms::Screen.MousePointer(), forms::vbDefault);
-}
-
-TEST_P(HentRankingTest, DoubleClickIsOk) {
-    Rankingvelger& v = vis();
-    svar({forms::vbYes});
-    v.FileListBox.UserDblClickItem(0);
-    EXPECT_EQ(navn(), "Fra\n");
-    EXPECT_FALSE(GetParam().lastet());
 }
 
 TEST_P(HentRankingTest, AvbrytClosesAndLeavesEverything) {
