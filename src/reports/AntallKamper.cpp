@@ -50,12 +50,8 @@ void Print_Overskrift_Antall_Kamper() {
     Printer.SetCurrentX(7200);
     Printer.Print("Antall dømte kamper");
     Printer.SetFontUnderline(true);
-    const std::pair<double, const char*> overskrifter[] = {
-        {1000, "Dommernr./navn"}, {4200, "Klubb/Lag"}, {7000, "Boccia"}, {7800, "Curling"}, {8800, "Totalt"}};
-    for (const auto& [x, tekst] : overskrifter) {
-        Printer.SetCurrentX(x);
-        Printer.Print(tekst, Stay);
-    }
+    Skriv_Kolonner({
+        {1000, "Dommernr./navn"}, {4200, "Klubb/Lag"}, {7000, "Boccia"}, {7800, "Curling"}, {8800, "Totalt"}});
     Printer.SetFontUnderline(false);
     Printer.SetFontSize(8);
 }

@@ -6,6 +6,7 @@
 #include "reports/Felt.h"
 #include "reports/Rapporter.h"
 #include "reports/Utskrift.h"
+#include "reports/Utskriftsside.h"
 #include "state/ProgramState.h"
 
 using printer::Printer;
@@ -72,12 +73,7 @@ void Print_Dommer_Rapport() {
 
         Printer.SetFontSize(8);
         Printer.SetFontUnderline(true);
-        const std::pair<double, const char*> overskrifter[] = {
-            {1000, "Type spill"}, {2500, "Ja/Nei"}, {4000, "Klassifisering"}};
-        for (const auto& [x, tekst] : overskrifter) {
-            Printer.SetCurrentX(x);
-            Printer.Print(tekst, Stay);
-        }
+        Skriv_Kolonner({{1000, "Type spill"}, {2500, "Ja/Nei"}, {4000, "Klassifisering"}});
         Printer.SetCurrentX(7000);
         Printer.Print("Antall kamper");
         Printer.SetFontUnderline(false);

@@ -93,13 +93,8 @@ void SkrivStatuslinje(const dao::Recordset& rs, bool boccia) {
 void Print_Overskrift_Dommerstatus() {
     Printer.SetFontUnderline(true);
     Printer.SetFontSize(8);
-    const std::pair<double, const char*> overskrifter[] = {{1000, "Nr."},  {1500, "Fornavn"}, {3200, "Etternavn"},
-                                                           {5000, "Lag"},  {7400, "Kurs"},    {8300, "Oppdatering"},
-                                                           {9450, "Dommerstatus"}};
-    for (const auto& [x, tekst] : overskrifter) {
-        Printer.SetCurrentX(x);
-        Printer.Print(tekst, Stay);
-    }
+    Skriv_Kolonner({{1000, "Nr."}, {1500, "Fornavn"}, {3200, "Etternavn"}, {5000, "Lag"}, {7400, "Kurs"},
+                    {8300, "Oppdatering"}, {9450, "Dommerstatus"}});
     Printer.Print();
     Printer.SetFontUnderline(false);
 }

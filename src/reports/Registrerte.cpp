@@ -79,12 +79,8 @@ void SkrivDommerlinje(const dao::Recordset& rs, int type) {
 void Print_Overskrift_Registrerte_Dommere() {
     Printer.SetFontUnderline(true);
     Printer.SetFontSize(8);
-    const std::pair<double, const char*> overskrifter[] = {
-        {1000, "Nr."}, {1450, "Fornavn"}, {3000, "Etternavn"}, {4500, "Lag"}, {6500, "Dato Kurs"}};
-    for (const auto& [x, tekst] : overskrifter) {
-        Printer.SetCurrentX(x);
-        Printer.Print(tekst, Stay);
-    }
+    Skriv_Kolonner({
+        {1000, "Nr."}, {1450, "Fornavn"}, {3000, "Etternavn"}, {4500, "Lag"}, {6500, "Dato Kurs"}});
     if (MedSpillkolonner(Rapporttype())) {
         Printer.SetCurrentX(7600);
         Printer.Print("  Boc.     Curl.", Stay);

@@ -31,12 +31,7 @@ std::string Utskriftsklasse(const dao::Recordset& rs, const char* spill, std::sp
 void Overskrift() {
     Printer.SetFontUnderline(true);
     Printer.SetFontSize(8);
-    const std::pair<double, const char*> overskrifter[] = {{900, "D.Nr."}, {1500, "Fornavn"}, {3300, "Etternavn"},
-                                                           {5300, "Lag"},  {7700, "Boccia"}};
-    for (const auto& [x, tekst] : overskrifter) {
-        Printer.SetCurrentX(x);
-        Printer.Print(tekst, Stay);
-    }
+    Skriv_Kolonner({{900, "D.Nr."}, {1500, "Fornavn"}, {3300, "Etternavn"}, {5300, "Lag"}, {7700, "Boccia"}});
     Printer.SetCurrentX(8950);
     Printer.Print("Curling");
     Printer.SetFontUnderline(false);
