@@ -38,9 +38,13 @@ void fyll() {
             {vb::Variant::Integer(nr), "Fornavn" + std::to_string(nr), "Etternavn", "Klubb", true, nr % 2 == 0,
              nr % 3 == 0});
     for (int i = 0; i < Kamper; ++i)
-        state::DBase.Execute("Insert Into Dommertabell (DommerNR, SekvensNR, Status, Typespill) Values (?, ?, ?, ?)",
-                             {vb::Variant::Integer(1 + i % Dommere), vb::Variant::Long(i + 1),
-                              vb::Variant::Integer(i % 10 == 0 ? 3 : 0), i % 2 ? "BOCCIA" : "Curling"});
+        state::DBase.Execute(
+            "Insert Into Dommertabell (DommerNR, SekvensNR, Status, Dommer_FNavn, Dommer_ENavn, Dommer_Lag, "
+            "TurneringsNavn, Turneringsdato, Dommer_HLag, Dommer_BLag, Dommer_HPoeng, Dommer_BPoeng, Typespill) "
+            "Values (?, ?, ?, 'Fornavn', 'Etternavn', 'Klubb', 'NM i Boccia 2026', '12. mars 2026', 'Hjemmelaget', "
+            "'Bortelaget', 3, 2, ?)",
+            {vb::Variant::Integer(1 + i % Dommere), vb::Variant::Long(i + 1), vb::Variant::Integer(i % 10 == 0 ? 3 : 0),
+             i % 2 ? "BOCCIA" : "Curling"});
     ws.CommitTrans();
 }
 
