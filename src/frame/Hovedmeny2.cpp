@@ -4,6 +4,7 @@
 
 #include "database/Database.h"
 #include "database/NyDBase.h"
+#include "distribution/VBMail.h"
 #include "frame/FraFil.h"
 #include "frame/FraFil_Dommerbase.h"
 #include "frame/Gate.h"
@@ -128,9 +129,12 @@ void Hovedmeny2::Dommere_Initielle_Click() {
 // The windows behind these gates come with the result import, the match
 // records, the ranking lists and the distribution.
 void Hovedmeny2::Hent_Dommer_Fil_Click() { frame::IngenDatabaseApen(); }
-void Hovedmeny2::Ny_Dommerfil_Click() { frame::IngenDatabaseApen(); }
+void Hovedmeny2::Ny_Dommerfil_Click() {
+    if (frame::IngenDatabaseApen()) return;
+    forms::Default<VBMail>().Show();
+}
 void Hovedmeny2::TurneringsdataSlettet_Click() { frame::IngenDatabaseApen(); }
-void Hovedmeny2::SSCommand1_Click() { frame::IngenDatabaseApen(); }
+void Hovedmeny2::SSCommand1_Click() { Ny_Dommerfil_Click(); }
 void Hovedmeny2::SSCommand2_Click() { frame::IngenDatabaseApen(); }
 void Hovedmeny2::SSCommand3_Click() { frame::IngenDatabaseApen(); }
 void Hovedmeny2::SSCommand4_Click() { frame::IngenDatabaseApen(); }

@@ -64,6 +64,11 @@ void Dommere_Init::koble() {
     }
     Text14.LostFocus = [this] { Text14_LostFocus(); };
 
+    // The report buttons (C_SkrivRapport, SSCommand3 to SSCommand6, SSCommand8, SSCommand9,
+    // C_ElektroniskRapport) and the distribution buttons (C_Lag_Dommerfil, SSCommand11) get
+    // their handlers from the report and distribution modules.
+    C_Lag_Dommerfil.Click = [this] { C_Lag_Dommerfil_Click(); };
+    SSCommand11.Click = [this] { SSCommand11_Click(); };
     C_SkrivRapport.Click = [this] { C_SkrivRapport_Click(); };
     SSCommand3.Click = [this] { SSCommand3_Click(); };
     SSCommand4.Click = [this] { SSCommand4_Click(); };
@@ -71,8 +76,6 @@ void Dommere_Init::koble() {
     SSCommand6.Click = [this] { SSCommand6_Click(); };
     SSCommand8.Click = [this] { SSCommand8_Click(); };
     SSCommand9.Click = [this] { SSCommand9_Click(); };
-    // C_ElektroniskRapport and the distribution buttons (C_Lag_Dommerfil, SSCommand11) get
-    // their handlers from the report-file and distribution modules.
 }
 
 void Dommere_Init::Form_Load() {

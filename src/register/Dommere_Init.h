@@ -183,6 +183,10 @@ public:
     void SSCommand10_Click();
     void Command1_Click();
 
+    // The distribution file: into the data folder, or into a chosen folder.
+    void C_Lag_Dommerfil_Click();
+    void SSCommand11_Click();
+
 private:
     // Window layout, one part each.
     void byggTopp();
