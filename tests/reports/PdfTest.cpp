@@ -64,6 +64,7 @@ TEST_F(PdfTest, EveryReportFamilyPrintsReadableNorwegianPages) {
         EXPECT_NE(tekst.find("Bjørn"), std::string::npos);
         EXPECT_NE(tekst.find("Ødegård"), std::string::npos);
         EXPECT_EQ(tekst.find("Side 2") != std::string::npos, c.sider == 2);
+        EXPECT_NE(pdftest::Fonter(pdf).find("LiberationSans"), std::string::npos);   // Arial's stand-in
     }
 }
 
