@@ -3,6 +3,7 @@
 #include "platform/forms/Runtime.h"
 #include "platform/printer/Printer.h"
 #include "platform/printer/Recording.h"
+#include "platform/vb/Err.h"
 #include "reports/Utskrift.h"
 #include "reports/Utskriftsside.h"
 
@@ -148,6 +149,22 @@ TEST_F(UtskriftssideTest, CountSetRowsOnALaterPageFollowTheHeadingDirectly) {
     const auto* r82 = rec.last().find("r82");
     EXPECT_EQ(r82->page, 2);
     EXPECT_DOUBLE_EQ(r82->scaleY, 6);   // heading line 4, headings 5, row 6
+}
+
+TEST_F(UtskriftssideTest, ThePageCounterOverflowsPast32767Pages) {
+    Utskriftsside side(Standardsett, [] {});
+    side.Start();
+    side.Rader();
+    try {
+        for (;;) {
+            Printer.SetCurrentY(93);
+            side.Sideskift();
+        }
+    } catch (const vb::Err& e) {
+        EXPECT_EQ(e.Number, vb::errnum::Overflow);
+    }
+    EXPECT_EQ(side.Side(), INT16_MAX);
+    Printer.KillDoc();
 }
 
 TEST_F(UtskriftssideTest, NumbersAlignByDigitCount) {
