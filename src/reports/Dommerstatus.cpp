@@ -69,13 +69,11 @@ void SkrivStatuslinje(const dao::Recordset& rs, bool boccia) {
     const vb::Variant nr = rs.Get("DommerNR");
     Printer.SetCurrentX(Tallposisjon(nr.IsNull() ? 0 : nr.ToDouble(), 880, 200, 100));
     Printer.Print(nr, Stay);
-    const std::pair<double, const char*> kolonner[] = {
-        {1500, "Dommer_FNavn"}, {3200, "Dommer_ENavn"}, {5000, "Dommer_Lag"}, {7400, "Dommer_DatoDKurs"},
-        {8300, boccia ? "Dommer_DatoOppdBocKurs" : "Dommer_DatoOppdCurKurs"}};
-    for (const auto& [x, felt] : kolonner) {
-        Printer.SetCurrentX(x);
-        Printer.Print(rs.Get(felt), Stay);
-    }
+    Skriv_Felter(rs, {{1500, "Dommer_FNavn"},
+                      {3200, "Dommer_ENavn"},
+                      {5000, "Dommer_Lag"},
+                      {7400, "Dommer_DatoDKurs"},
+                      {8300, boccia ? "Dommer_DatoOppdBocKurs" : "Dommer_DatoOppdCurKurs"}});
     Printer.SetCurrentX(9400);
     if (boccia) {
         Printer.Print(KlasseBoccia(rs), Stay);

@@ -1,5 +1,6 @@
 #include "reports/Felt.h"
 
+#include "platform/printer/Printer.h"
 #include "register/Dommere_Init.h"
 
 std::string Felt(const dao::Recordset& rs, const char* navn) {
@@ -32,6 +33,13 @@ std::string ForsteKlasse(const dao::Recordset& rs, std::span<const Klassetekst> 
     for (const Klassetekst& k : klasser)
         if (Flagg(rs, k.flagg)) return k.tekst;
     return {};
+}
+
+void Skriv_Felter(const dao::Recordset& rs, std::initializer_list<std::pair<double, const char*>> felter) {
+    for (const auto& [x, felt] : felter) {
+        printer::Printer.SetCurrentX(x);
+        printer::Printer.Print(rs.Get(felt), printer::Stay);
+    }
 }
 
 int Rapporttype() {

@@ -42,11 +42,7 @@ void SkrivRad(const dao::Recordset& rs) {
     Printer.SetFontSize(8);
     Printer.SetCurrentX(Tallposisjon(nr.ToDouble(), 850, 210, 100));
     Printer.Print(nr, Stay);
-    const std::pair<double, const char*> kolonner[] = {{1500, "Dommer_FNavn"}, {3300, "Dommer_ENavn"}, {5300, "Dommer_Lag"}};
-    for (const auto& [x, felt] : kolonner) {
-        Printer.SetCurrentX(x);
-        Printer.Print(rs.Get(felt), Stay);
-    }
+    Skriv_Felter(rs, {{1500, "Dommer_FNavn"}, {3300, "Dommer_ENavn"}, {5300, "Dommer_Lag"}});
     const std::string boccia = Utskriftsklasse(rs, "Dommer_Boccia", KortBoccia);
     Printer.SetCurrentX(boccia == "-" ? 7750 : 7700);
     Printer.Print(boccia, Stay);
