@@ -69,6 +69,13 @@ void Dommere_Init::koble() {
     // their handlers from the report and distribution modules.
     C_Lag_Dommerfil.Click = [this] { C_Lag_Dommerfil_Click(); };
     SSCommand11.Click = [this] { SSCommand11_Click(); };
+    C_SkrivRapport.Click = [this] { C_SkrivRapport_Click(); };
+    SSCommand3.Click = [this] { SSCommand3_Click(); };
+    SSCommand4.Click = [this] { SSCommand4_Click(); };
+    SSCommand5.Click = [this] { SSCommand5_Click(); };
+    SSCommand6.Click = [this] { SSCommand6_Click(); };
+    SSCommand8.Click = [this] { SSCommand8_Click(); };
+    SSCommand9.Click = [this] { SSCommand9_Click(); };
 }
 
 void Dommere_Init::Form_Load() {

@@ -169,6 +169,15 @@ public:
     void Text14_LostFocus();
     void Nullstill_Felter();
 
+    // Report mode: the printed reports and the two searches.
+    void C_SkrivRapport_Click();
+    void SSCommand3_Click();
+    void SSCommand4_Click();
+    void SSCommand5_Click();
+    void SSCommand6_Click();
+    void SSCommand8_Click();
+    void SSCommand9_Click();
+
     // Deletion, reset, free numbers.
     void C_SlettDommer_Click();
     void Sletter_TData();

@@ -1,7 +1,7 @@
 #include "PdfLeser.h"
 
 #include <cstdio>
-#include <regex>
+#include <cstdlib>
 
 namespace pdftest {
 
@@ -24,9 +24,9 @@ std::string Sitat(const std::string& s) {
 std::string Tekst(const std::string& pdf) { return Kjor("pdftotext -layout " + Sitat(pdf) + " - 2>/dev/null"); }
 
 int Sider(const std::string& pdf) {
-    std::smatch m;
     const std::string info = Kjor("pdfinfo " + Sitat(pdf) + " 2>/dev/null");
-    return std::regex_search(info, m, std::regex(R"(Pages:\s+(\d+))")) ? std::stoi(m[1]) : -1;
+    const auto at = info.find("\nPages:");
+    return at == std::string::npos ? -1 : std::atoi(info.c_str() + at + 7);
 }
 
 std::string Fonter(const std::string& pdf) { return Kjor("pdffonts " + Sitat(pdf) + " 2>/dev/null"); }

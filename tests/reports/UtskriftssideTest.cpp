@@ -3,6 +3,7 @@
 #include "platform/forms/Runtime.h"
 #include "platform/printer/Printer.h"
 #include "platform/printer/Recording.h"
+#include "platform/vb/Err.h"
 #include "reports/Utskrift.h"
 #include "reports/Utskriftsside.h"
 
@@ -22,6 +23,16 @@ protected:
     }
     void TearDown() override { printer::ResetPrinter(); }
 
+    // Rows "r1".."rn", each followed by the page-break test, then the end.
+    static void skrivRader(Utskriftsside& side, int rader) {
+        for (int i = 1; i <= rader; ++i) {
+            Printer.SetCurrentX(1000);
+            Printer.Print("r" + std::to_string(i));
+            side.Sideskift();
+        }
+        side.Slutt();
+    }
+
     // The standard set: title line, blank line, heading, then rows; the heading is "H".
     void standard(int rader) {
         Utskriftsside side(Standardsett, [] {
@@ -36,12 +47,7 @@ protected:
         Printer.Print();
         side.Overskrift();
         side.Rader();
-        for (int i = 1; i <= rader; ++i) {
-            Printer.SetCurrentX(1000);
-            Printer.Print("r" + std::to_string(i));
-            side.Sideskift();
-        }
-        side.Slutt();
+        skrivRader(side, rader);
     }
 
     // The count set: the heading prints its own line at the size in force, leaves the
@@ -62,12 +68,7 @@ protected:
         side.Tittel("T2");
         side.Overskrift();
         side.Rader();
-        for (int i = 1; i <= rader; ++i) {
-            Printer.SetCurrentX(1000);
-            Printer.Print("r" + std::to_string(i));
-            side.Sideskift();
-        }
-        side.Slutt();
+        skrivRader(side, rader);
     }
 
     printer::RecordingBackend& rec = printer::Recorder();
@@ -148,6 +149,22 @@ TEST_F(UtskriftssideTest, CountSetRowsOnALaterPageFollowTheHeadingDirectly) {
     const auto* r82 = rec.last().find("r82");
     EXPECT_EQ(r82->page, 2);
     EXPECT_DOUBLE_EQ(r82->scaleY, 6);   // heading line 4, headings 5, row 6
+}
+
+TEST_F(UtskriftssideTest, ThePageCounterOverflowsPast32767Pages) {
+    Utskriftsside side(Standardsett, [] {});
+    side.Start();
+    side.Rader();
+    try {
+        for (;;) {
+            Printer.SetCurrentY(93);
+            side.Sideskift();
+        }
+    } catch (const vb::Err& e) {
+        EXPECT_EQ(e.Number, vb::errnum::Overflow);
+    }
+    EXPECT_EQ(side.Side(), INT16_MAX);
+    Printer.KillDoc();
 }
 
 TEST_F(UtskriftssideTest, NumbersAlignByDigitCount) {

@@ -1,0 +1,92 @@
+// Every referee with his count of active Boccia and Curling matches.
+#include <map>
+#include <string>
+
+#include "platform/printer/Printer.h"
+#include "reports/Felt.h"
+#include "reports/Rapporter.h"
+#include "reports/Utskrift.h"
+#include "reports/Utskriftsside.h"
+#include "state/ProgramState.h"
+
+using printer::Printer;
+using printer::Stay;
+
+namespace {
+
+struct Antall {
+    int16_t boccia = 0, curling = 0;
+};
+
+// One grouped count for all referees; the engine compares the game without regard to case.
+// The unary plus keeps the engine off the index on DommerNR: walking it fetches every match
+// row on its own, and one pass over the table with a sort costs a third of that.
+std::map<int, Antall> TellKamper() {
+    state::Utvalg3 = state::DBase.OpenRecordset(
+        "Select DommerNR, Sum(Typespill='BOCCIA') As Boccia, Sum(Typespill='CURLING') As Curling "
+        "from Dommertabell where Status <3 Group By +DommerNR",
+        dao::dbOpenSnapshot);
+    std::map<int, Antall> antall;
+    for (; !state::Utvalg3.EOF_(); state::Utvalg3.MoveNext()) {
+        const vb::Variant nr = state::Utvalg3.Get("DommerNR");
+        if (nr.IsNull()) continue;
+        antall[nr.ToLong()] = {vb::CInt(state::Utvalg3.Get("Boccia")), vb::CInt(state::Utvalg3.Get("Curling"))};
+    }
+    return antall;
+}
+
+// A count column: "   0" at the base X when there are none, else right-aligned by digits.
+void SkrivAntall(int16_t n, double x, double smal) {
+    if (n == 0) {
+        Printer.SetCurrentX(x);
+        Printer.Print("   0", Stay);
+        return;
+    }
+    Printer.SetCurrentX(Tallposisjon(n, smal, 180, 90));
+    Printer.Print(vb::Variant(n), Stay);
+}
+
+} // namespace
+
+void Print_Overskrift_Antall_Kamper() {
+    Printer.SetCurrentX(7200);
+    Printer.Print("Antall dømte kamper");
+    Printer.SetFontUnderline(true);
+    Skriv_Kolonner({
+        {1000, "Dommernr./navn"}, {4200, "Klubb/Lag"}, {7000, "Boccia"}, {7800, "Curling"}, {8800, "Totalt"}});
+    Printer.SetFontUnderline(false);
+    Printer.SetFontSize(8);
+}
+
+void Print_Antall_Domte_Kamper() {
+    Utfor_Utskrift([] {
+        Utskriftsside side(Tellesett, Print_Overskrift_Antall_Kamper);
+        side.Start();
+        side.Tittel("Norges Valmorisk");
+        Printer.Print();
+        side.Tittel("Oversikt over antall dømte kamper for alle dommere : ");
+        side.Overskrift();
+        side.Rader();
+        const std::map<int, Antall> antall = TellKamper();
+        state::Utvalg = state::DBase2.OpenRecordset("Select * from dommere");
+        for (; !state::Utvalg.EOF_(); state::Utvalg.MoveNext()) {
+            const dao::Recordset& rs = state::Utvalg;
+            const int16_t nr = Nummer(rs, "DommerNR");
+            Printer.SetCurrentX(Tallposisjon(nr, 910, 180, 90));
+            Printer.Print(vb::Variant(nr), Stay);
+            Printer.SetCurrentX(1400);
+            Printer.Print(Felt(rs, "Dommer_FNavn") + " " + Felt(rs, "Dommer_ENavn"), Stay);
+            Printer.SetCurrentX(4200);
+            Printer.Print(rs.Get("Dommer_Lag"), Stay);
+            const auto it = antall.find(nr);
+            const Antall a = it == antall.end() ? Antall{} : it->second;
+            SkrivAntall(a.boccia, 7100, 7010);
+            SkrivAntall(a.curling, 8000, 7910);
+            const int16_t totalt = vb::CInt(vb::Variant(a.boccia + a.curling));
+            Printer.SetCurrentX(Tallposisjon(totalt, 8810, 180, 90));
+            Printer.Print(vb::Variant(totalt));
+            side.Sideskift();
+        }
+        side.Slutt();
+    });
+}

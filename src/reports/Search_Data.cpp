@@ -1,0 +1,66 @@
+#include "reports/Search_Data.h"
+
+#include "reports/Rapporter.h"
+
+namespace {
+
+struct Kolonne {
+    const char* overskrift;
+    int boksVenstre, boksBredde, bredde;
+};
+
+const Kolonne Kolonner[] = {
+    {"Nr.", 120, 495, 380},
+    {"Fornavn", 550, 1695, 1700},
+    {"Etternavn", 2200, 1695, 1700},
+    {"Lag/Klubb", 3900, 2000, 2000},
+    {"Typespill", 5880, 1455, 1400},
+    {"Boc:Typedommer", 7320, 1455, 1455},
+    {"Cur:Typedommer", 8760, 1455, 1455},
+};
+
+constexpr forms::Color Gra = 0xC0C0C0;
+
+} // namespace
+
+Search_Data::Search_Data() : forms::Form("Search_Data") {
+    SetCaption("Søke data");
+    MDIChild = true;
+    Move(0, 0, 10710, 6255);
+
+    Label1.SetCaption("Følgende data funnet:");
+    Label1.Move(120, 120, 10215, 375);
+    Label1.SetFont({"Arial", 9.75, true});
+
+    forms::TextBox* bokser[] = {&Text1, &Text2, &Text3, &Text4, &Text5, &Text6, &Text7};
+    for (size_t i = 0; i < std::size(Kolonner); ++i) {
+        forms::TextBox& b = *bokser[i];
+        b.Move(Kolonner[i].boksVenstre, 600, Kolonner[i].boksBredde, 315);
+        b.SetText(Kolonner[i].overskrift);
+        b.SetBackColor(Gra);
+        b.Locked = true;
+        b.TabStop = false;
+    }
+
+    MSFlexGrid1.FixedRows = 0;
+    MSFlexGrid1.FixedCols = 0;
+    MSFlexGrid1.SetCols(7);
+    MSFlexGrid1.SetRows(0);
+    MSFlexGrid1.Move(120, 960, 10215, 3975);
+
+    SSCommand2.SetCaption("Skriv Rapport");
+    SSCommand2.Move(6840, 5100, 1695, 495);
+    SSCommand1.SetCaption("Avslutt");
+    SSCommand1.Move(8640, 5100, 1695, 495);
+
+    SSCommand1.Click = [this] { SSCommand1_Click(); };
+    SSCommand2.Click = [this] { SSCommand2_Click(); };
+}
+
+void Search_Data::Form_Load() {
+    for (int c = 0; c < static_cast<int>(std::size(Kolonner)); ++c) MSFlexGrid1.SetColWidth(c, Kolonner[c].bredde);
+}
+
+void Search_Data::SSCommand1_Click() { Unload(); }
+
+void Search_Data::SSCommand2_Click() { Print_Sokeresultat(); }

@@ -1,0 +1,96 @@
+#include "Rapportfixtur.h"
+
+#include "database/Database.h"
+#include "state/ProgramState.h"
+
+namespace rapporttest {
+
+void RapportTest::SetUp() {
+    forms::ResetDefaults();
+    forms::ResetRuntime();
+    state::ResetProgramState();
+    printer::ResetPrinter();
+    rec.page = {12000, 11000, 11000, 10000};
+    rec.lineHeights = {{8, 100}, {10, 200}};
+    kdtest::PinClock(kdtest::PinnedNow());
+    forms::App.Path = dir.path();
+    state::Arbeidsomrade = &dao::DBEngine::Workspaces(0);
+    state::Databasenavn = dir.file("Turnering.KVX");
+    state::DBase = dao::DBEngine::Workspaces(0).CreateDatabase(state::Databasenavn);
+    state::Turnering_Navn = state::Opprettet_Av = "Norges Valmorisk";
+    Opprett_Versjon();
+    Opprett_Dommere();
+    Opprett_Dommertabell();
+    Opprett_Ranking();
+    Opprett_Ranking_KlData();
+}
+
+void RapportTest::TearDown() {
+    forms::ResetDefaults();
+    state::ResetProgramState();
+    forms::ResetRuntime();
+    printer::ResetPrinter();
+}
+
+void RapportTest::leggInn(const Dommer& d) {
+    std::string kolonner = "DommerNR, Dommer_FNavn, Dommer_ENavn, Dommer_Lag, Dommer_Boccia, Dommer_Curling";
+    std::string merker = "?, ?, ?, ?, ?, ?";
+    dao::Params p{vb::Variant::Integer(d.nr),
+                  d.nullNavn ? vb::Variant(vb::Null) : vb::Variant(d.fnavn),
+                  d.nullNavn ? vb::Variant(vb::Null) : vb::Variant(d.enavn),
+                  d.lag.empty() ? vb::Variant(vb::Null) : vb::Variant(d.lag),
+                  d.boccia,
+                  d.curling};
+    for (const auto& f : d.flagg) {
+        kolonner += ", " + f;
+        merker += ", ?";
+        p.emplace_back(true);
+    }
+    for (const auto& [k, v] : d.tekster) {
+        kolonner += ", " + k;
+        merker += ", ?";
+        p.emplace_back(v);
+    }
+    state::DBase.Execute("Insert Into Dommere (" + kolonner + ") Values (" + merker + ")", p);
+}
+
+void RapportTest::leggInnKamper(int nr, int antall, const std::string& typespill, int status) {
+    static int sekvens = 0;
+    for (int i = 0; i < antall; ++i)
+        state::DBase.Execute("Insert Into Dommertabell (DommerNR, SekvensNR, Status, Typespill) Values (?, ?, ?, ?)",
+                             {vb::Variant::Integer(nr), vb::Variant::Long(++sekvens), vb::Variant::Integer(status),
+                              typespill});
+}
+
+Dommere_Init& RapportTest::register_(int type) {
+    auto& f = forms::Default<Dommere_Init>();
+    f.Show();
+    f.Option3.SetValue(true);
+    forms::SSOption* valg[] = {&f.SSOption1,  &f.SSOption2,  &f.SSOption3,  &f.SSOption4,  &f.SSOption5,
+                               &f.SSOption6,  &f.SSOption7,  &f.SSOption8,  &f.SSOption9,  &f.SSOption10,
+                               &f.SSOption11, &f.SSOption12, &f.SSOption13, &f.SSOption14, &f.SSOption15};
+    for (auto* o : valg) o->SetValue(false);
+    if (type > 0) valg[type - 1]->SetValue(true);
+    return f;
+}
+
+std::vector<forms::MsgBoxRequest> RapportTest::bokser() {
+    auto b = forms::Headless().boxes;
+    forms::Headless().boxes.clear();
+    return b;
+}
+
+const printer::RecordedDocument& RapportTest::doc() {
+    const auto& d = rec.last();
+    EXPECT_EQ(d.state, printer::RecordedDocument::State::Ended);
+    return d;
+}
+
+std::vector<std::string> RapportTest::ved(double x) {
+    std::vector<std::string> ut;
+    for (const auto& t : doc().texts)
+        if (t.x == x) ut.push_back(t.text);
+    return ut;
+}
+
+} // namespace rapporttest
