@@ -9,6 +9,8 @@
 #include "frame/Hovedmeny2.h"
 #include "frame/Main.h"
 #include "platform/forms/Runtime.h"
+#include "platform/printer/Printer.h"
+#include "qtview/PrinterBackend.h"
 #include "qtview/QtHost.h"
 #include "state/ProgramState.h"
 
@@ -32,6 +34,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     qtview::QtHost host;
     forms::SetHost(&host);
+    qtview::QtPrinterBackend printerBackend(&host.chosenPrinter());
+    printer::SetBackend(&printerBackend);
 
     forms::App.Path = ProgramFolder();
     forms::App.ResourcePath = QCoreApplication::applicationDirPath().toStdString();
@@ -49,5 +53,6 @@ int main(int argc, char** argv) {
     // The windows and the database handles go while Qt and the host still stand.
     forms::ResetDefaults();
     state::ResetProgramState();
+    printer::SetBackend(nullptr);
     return code;
 }
