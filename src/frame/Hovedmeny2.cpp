@@ -10,6 +10,7 @@
 #include "frame/Main.h"
 #include "frame/TilFil.h"
 #include "import/HentDommerFil.h"
+#include "matches/VisSletteData.h"
 #include "platform/files/Files.h"
 #include "platform/forms/Runtime.h"
 #include "platform/vb/Err.h"
@@ -133,7 +134,6 @@ void Hovedmeny2::Hent_Dommer_Fil_Click() {
     forms::Default<HentDommerFil>().Show();
 }
 void Hovedmeny2::Ny_Dommerfil_Click() { frame::IngenDatabaseApen(); }
-void Hovedmeny2::TurneringsdataSlettet_Click() { frame::IngenDatabaseApen(); }
 void Hovedmeny2::SSCommand1_Click() { frame::IngenDatabaseApen(); }
 void Hovedmeny2::SSCommand2_Click() {
     if (frame::IngenDatabaseApen()) return;
@@ -141,6 +141,11 @@ void Hovedmeny2::SSCommand2_Click() {
 }
 void Hovedmeny2::SSCommand3_Click() { frame::IngenDatabaseApen(); }
 void Hovedmeny2::SSCommand4_Click() { frame::IngenDatabaseApen(); }
+
+void Hovedmeny2::TurneringsdataSlettet_Click() {
+    if (frame::IngenDatabaseApen()) return;
+    forms::Default<VisSletteData>().Show();
+}
 
 void Hovedmeny2::HjelpOMKvistrel_Click() {
     forms::MsgBox(std::string(state::ProgramName) + vb::vbCr + state::ProgramVersion, forms::vbInformation,
