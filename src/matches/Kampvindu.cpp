@@ -38,13 +38,17 @@ constexpr kamper::Kolonne DommerKolonner[] = {{"Nr.", 500, 3}, {"Dommer", 2400, 
 
 std::string tekst(const dao::Recordset& rs, const char* kolonne) { return vb::Concat(rs.Get(kolonne), ""); }
 
-// Active matches per referee number. One plain pass over the table and a count here is
-// cheaper than the engine's grouping through the index on DommerNR.
+// Active matches per referee number: all rows, counted on the index of DommerNR alone, less
+// the rows that are not active (few, in practice). Both passes avoid reading every row.
 std::unordered_map<int, long> aktiveKamperPerDommer() {
     std::unordered_map<int, long> antall;
-    dao::Recordset rs = state::DBase.OpenRecordset(
-        "Select DommerNR From Dommertabell Where Status<3 And DommerNR Is Not Null", dao::dbOpenSnapshot);
-    for (; !rs.EOF_(); rs.MoveNext()) ++antall[vb::CLng(rs.Get(0))];
+    dao::Recordset alle = state::DBase.OpenRecordset(
+        "Select DommerNR, Count(*) From Dommertabell Where DommerNR Is Not Null Group By DommerNR", dao::dbOpenSnapshot);
+    for (; !alle.EOF_(); alle.MoveNext()) antall[vb::CLng(alle.Get(0))] = vb::CLng(alle.Get(1));
+    dao::Recordset ikkeAktive = state::DBase.OpenRecordset(
+        "Select DommerNR From Dommertabell Where Status Is Null Or Status>=3", dao::dbOpenSnapshot);
+    for (; !ikkeAktive.EOF_(); ikkeAktive.MoveNext())
+        if (const vb::Variant nr = ikkeAktive.Get(0); !nr.IsNull()) --antall[vb::CLng(nr)];
     return antall;
 }
 
