@@ -26,6 +26,16 @@ void SettOverskrift(forms::MSFlexGrid& grid, std::span<const Kolonne> kolonner) 
     }
 }
 
+std::string Celler(const dao::Recordset& rad, std::span<const Kolonne> kolonner, bool typespillSmaBokstaver) {
+    std::string celler;
+    for (std::size_t i = 0; i < kolonner.size(); ++i) {
+        std::string verdi = vb::Concat(rad.Get(kolonner[i].felt), "");
+        if (typespillSmaBokstaver && std::string_view(kolonner[i].felt) == "Typespill") verdi = vb::LCase(verdi);
+        celler += (i ? vb::vbTab : "") + verdi;
+    }
+    return celler;
+}
+
 dao::Database& AndreHandtak() {
     return !state::DBase2.IsNothing() && state::DBase2.IsOpen() ? state::DBase2 : state::DBase;
 }
@@ -121,7 +131,8 @@ void Kampvindu::listKamper(bool typespillSmaBokstaver) {
     listetDommer_ = state::ValgtDommer;
     int n = 1;
     for (; !state::Utvalg2.EOF_(); state::Utvalg2.MoveNext(), ++n)
-        MSFlexGrid1.AddItem(std::to_string(n) + vb::vbTab + kampceller(state::Utvalg2, typespillSmaBokstaver));
+        MSFlexGrid1.AddItem(std::to_string(n) + vb::vbTab +
+                            kamper::Celler(state::Utvalg2, kampkolonner().subspan(1), typespillSmaBokstaver));
 }
 
 void Kampvindu::Overskrift_Kampliste() {
