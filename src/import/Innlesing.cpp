@@ -2,6 +2,7 @@
 
 #include "import/HentDommerFil.h"
 #include "import/Resultatfil.h"
+#include "matches/ValgtKamp.h"
 #include "platform/forms/Runtime.h"
 #include "platform/vb/Err.h"
 #include "platform/vb/Strings.h"
@@ -202,6 +203,8 @@ void lesInn(Utgave utgave) {
         const int32_t innlest = lesInnRader(utgave);
         stemple(ukjente > 0);
         ws.CommitTrans();
+        // The match rows on screen elsewhere may no longer be what the user picked from.
+        Nullstill_Valgt_Kamp();
         fil.frakople();
         apneResultatfil();
 

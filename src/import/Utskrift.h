@@ -15,7 +15,7 @@ namespace innlesing {
 
 // One column of a printed row line: its X in twips and the value printed there.
 struct Utskriftsfelt {
-    int x;
+    double x;
     vb::Variant verdi;   // numbers print as the page model prints numbers, texts as they are
 };
 // The columns a row prints; an empty field prints nothing and is left out.

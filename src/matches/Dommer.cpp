@@ -7,9 +7,10 @@
 
 namespace {
 
-constexpr kamper::Kolonne Kampkolonner[] = {{"Nr.", 350, 3},        {"Dato", 1500, 3},     {"Turnering", 2000, -1},
-                                            {"Type spill", 800, -1}, {"Hjemmelag", 1700, -1}, {"Bortelag", 1700, -1},
-                                            {"HP", 320, 3},         {"BP", 350, 3},        {"SNr", 500, 3}};
+constexpr kamper::Kolonne Kampkolonner[] = {
+    {"Nr.", 350, 3},        {"Dato", 1500, 3, "Turneringsdato"},     {"Turnering", 2000, -1, "TurneringsNavn"},
+    {"Type spill", 800, -1, "Typespill"}, {"Hjemmelag", 1700, -1, "Dommer_HLag"}, {"Bortelag", 1700, -1, "Dommer_BLag"},
+    {"HP", 320, 3, "Dommer_HPoeng"}, {"BP", 350, 3, "Dommer_BPoeng"}, {"SNr", 500, 3, "SekvensNR"}};
 
 constexpr int Tekstkolonne = 50;   // characters of the text columns of Dommertabell
 
@@ -34,14 +35,14 @@ Dommer::Dommer() : Kampvindu("Dommer") {
     Text3.Locked = true;
 
     // Push buttons keep their caption on one line: each is as wide as its caption needs.
-    Knapp(SSCommand2, 120, 6200, 3960, 640, "Lagre Turnerings Data for Dommer");
+    Knapp(SSCommand2, 120, 5580, 3960, 540, "Lagre Turnerings Data for Dommer");
     SSCommand2.SetFontBold(true);
-    Knapp(SSCommand3, 120, 6900, 3960, 640, "Slette Turneringsdata");
-    Knapp(SSCommand5, 4260, 6200, 3300, 640, "Søk etter mulige Duplikater i Dommerdatabasen");
-    Knapp(SSCommand4, 7620, 6200, 2700, 640, "Skriv Rapport for 1 utvalgt Dommer");
-    Knapp(SSCommand7, 10380, 6200, 4080, 640, "Skriv Rapport over dømte kamper for alle Dommere");
-    Knapp(SSCommand8, 4260, 6900, 3900, 640, "Elektronisk rapport over dømte kamper for alle dommere");
-    Knapp(SSCommand9, 8220, 6900, 2900, 640, "Elektronisk rapport for 1 utvalgt dommer");
+    Knapp(SSCommand3, 120, 6180, 3960, 540, "Slette Turneringsdata");
+    Knapp(SSCommand5, 4260, 5580, 3300, 540, "Søk etter mulige Duplikater i Dommerdatabasen");
+    Knapp(SSCommand4, 7620, 5580, 2700, 540, "Skriv Rapport for 1 utvalgt Dommer");
+    Knapp(SSCommand7, 10380, 5580, 4080, 540, "Skriv Rapport over dømte kamper for alle Dommere");
+    Knapp(SSCommand8, 4260, 6180, 3900, 540, "Elektronisk rapport over dømte kamper for alle dommere");
+    Knapp(SSCommand9, 8220, 6180, 2900, 540, "Elektronisk rapport for 1 utvalgt dommer");
 
     MSFlexGrid2.Click = [this] { MSFlexGrid2_Click(); };
     MSFlexGrid1.Click = [this] { MSFlexGrid1_Click(); };
@@ -62,16 +63,6 @@ void Dommer::Form_Load() {
 }
 
 std::span<const kamper::Kolonne> Dommer::kampkolonner() const { return Kampkolonner; }
-
-std::string Dommer::kampceller(const dao::Recordset& rad, bool typespillSmaBokstaver) const {
-    const std::string typespill = vb::Concat(rad.Get("Typespill"), "");
-    std::string celler;
-    for (const char* kolonne : {"Turneringsdato", "TurneringsNavn"}) celler += vb::Concat(rad.Get(kolonne), "") + vb::vbTab;
-    celler += (typespillSmaBokstaver ? vb::LCase(typespill) : typespill) + vb::vbTab;
-    for (const char* kolonne : {"Dommer_HLag", "Dommer_BLag", "Dommer_HPoeng", "Dommer_BPoeng"})
-        celler += vb::Concat(rad.Get(kolonne), "") + vb::vbTab;
-    return celler + vb::Concat(rad.Get("SekvensNR"), "");
-}
 
 void Dommer::kampgridTomt() { Nullstill_Valgt_Kamp(); }
 

@@ -8,9 +8,10 @@
 
 namespace {
 
-constexpr kamper::Kolonne Kampkolonner[] = {{"Nr.", 350, 3},        {"Dato", 1500, 3},     {"Turnering", 2000, -1},
-                                            {"Type spill", 750, 3}, {"Hjemmelag", 1700, -1}, {"Bortelag", 1700, -1},
-                                            {"HP", 320, 3},         {"BP", 350, 3}};
+constexpr kamper::Kolonne Kampkolonner[] = {
+    {"Nr.", 350, 3},        {"Dato", 1500, 3, "Turneringsdato"},     {"Turnering", 2000, -1, "TurneringsNavn"},
+    {"Type spill", 750, 3, "Typespill"}, {"Hjemmelag", 1700, -1, "Dommer_HLag"}, {"Bortelag", 1700, -1, "Dommer_BLag"},
+    {"HP", 320, 3, "Dommer_HPoeng"}, {"BP", 350, 3, "Dommer_BPoeng"}};
 
 bool flagg(const dao::Recordset& rs, const char* kolonne) {
     const vb::Variant v = rs.Get(kolonne);
@@ -28,10 +29,10 @@ Dommer2::Dommer2() : Kampvindu("Dommer2") {
     Ledetekst(Label12, 7620, 870, 1260, "Dato:");
     for (auto* t : {&Text1, &Text2, &Text3}) t->Locked = true;
 
-    Knapp(SSCommand5, 120, 6200, 3960, 640, "Hent/Les inn     Turneringsdata fra klubbene");
-    Knapp(SSCommand2, 120, 6900, 3960, 640, "Vis Duplikater for siste innlesning");
-    Knapp(SSCommand8, 4260, 6200, 3900, 640, "Elektronisk rapport over dømte kamper for alle dommere");
-    Knapp(SSCommand9, 8220, 6200, 4400, 640, "  Elektronisk rapport for           1 utvalgt turnerings-dommer");
+    Knapp(SSCommand5, 120, 5580, 3960, 540, "Hent/Les inn     Turneringsdata fra klubbene");
+    Knapp(SSCommand2, 120, 6180, 3960, 540, "Vis Duplikater for siste innlesning");
+    Knapp(SSCommand8, 4260, 5580, 3900, 540, "Elektronisk rapport over dømte kamper for alle dommere");
+    Knapp(SSCommand9, 8220, 5580, 4400, 540, "  Elektronisk rapport for           1 utvalgt turnerings-dommer");
 
     MSFlexGrid2.Click = [this] { MSFlexGrid2_Click(); };
     MSFlexGrid1.Click = [this] { MSFlexGrid1_Click(); };
@@ -53,15 +54,6 @@ void Dommer2::Form_Activate() {
 }
 
 std::span<const kamper::Kolonne> Dommer2::kampkolonner() const { return Kampkolonner; }
-
-std::string Dommer2::kampceller(const dao::Recordset& rad, bool typespillSmaBokstaver) const {
-    const std::string typespill = vb::Concat(rad.Get("Typespill"), "");
-    std::string celler;
-    for (const char* kolonne : {"Turneringsdato", "TurneringsNavn"}) celler += vb::Concat(rad.Get(kolonne), "") + vb::vbTab;
-    celler += (typespillSmaBokstaver ? vb::LCase(typespill) : typespill) + vb::vbTab;
-    celler += vb::Concat(rad.Get("Dommer_HLag"), "") + vb::vbTab + vb::Concat(rad.Get("Dommer_BLag"), "") + vb::vbTab;
-    return celler + vb::Concat(rad.Get("Dommer_HPoeng"), "") + vb::vbTab + vb::Concat(rad.Get("Dommer_BPoeng"), "");
-}
 
 void Dommer2::MSFlexGrid2_Click() {
     SSCheck1.SetValue(0);

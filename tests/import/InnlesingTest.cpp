@@ -7,6 +7,7 @@
 
 #include "import/HentDommerFil.h"
 #include "import/Innlesing.h"
+#include "matches/ValgtKamp.h"
 #include "state/ProgramState.h"
 
 namespace importtest {
@@ -25,7 +26,9 @@ TEST_F(Innlesing, FreshFileIsAppendedInOrderAndStamped) {
     Rad tom = Kamp(7);
     for (int i : {2, 3, 4, 8, 9, 10, 11}) tom[static_cast<size_t>(i)] = std::nullopt;
     const std::string sti = lagFil("cup.dkv", {Kamp(12, "Lyn", "Ørn", 12, 3), tom, Kamp(3, "Fram", "Lyn", 0, 7, "Curling")});
+    kamper::ValgtKamp = kamper::Kampvalg{1, 41};
     lesInn(sti);
+    EXPECT_FALSE(kamper::ValgtKamp.has_value());
 
     EXPECT_EQ(boksTekster(), std::vector<std::string>{Ferdig1});
     EXPECT_EQ(radstatus(sti), (std::vector<std::string>{"1", "1", "1"}));
