@@ -132,6 +132,7 @@ public:
     // Life cycle: placement, and the refresh on every activation.
     void Form_Load() override;
     void Form_Activate() override;
+    void Form_Unload(int& Cancel) override;
     void SSCommand1_Click();
 
     // Grid, list and counters.

@@ -34,7 +34,7 @@ void Kill(const std::string& path);     // 53 when missing
 void RmDir(const std::string& path);
 // The first name in folder matching the pattern, or "" (the runtime's Dir).
 std::string Dir(const std::string& pathPattern, int attributes = vbNormal);
-// 52 for an empty name or one with * or ?.
+// 52 for an empty name or one whose last part holds * or ?.
 void CheckFileName(const std::string& name);
 
 // Path pieces.
