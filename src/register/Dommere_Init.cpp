@@ -79,6 +79,9 @@ void Dommere_Init::Form_Load() {
 
 void Dommere_Init::Form_Unload(int& /*Cancel*/) { turneringsdb::GlemDatabaseendring(this); }
 
+// A window may also go without its unload (a reset at the end of the program).
+Dommere_Init::~Dommere_Init() { turneringsdb::GlemDatabaseendring(this); }
+
 void Dommere_Init::Form_Activate() {
     Frame2.SetEnabled(false);
     Frame3.SetEnabled(false);

@@ -9,6 +9,7 @@
 class Dommere_Init : public forms::Form {
 public:
     Dommere_Init();
+    ~Dommere_Init() override;
 
     // Titles and the mode heading.
     forms::Label Label1{this, "Label1"};

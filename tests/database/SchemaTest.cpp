@@ -24,7 +24,9 @@ TEST_F(SchemaTest, NewFileHasTheFiveTablesInOrderWithTypesAndSizes) {
     ASSERT_TRUE(bokser().empty());
     const dao::Database& db = state::DBase;
     EXPECT_EQ(db.TableDefs().size(), 5u);
-    SammeLayout(Kolonner(db, "Versjon"), Versjon9(), "Versjon");
+    Kolonneliste versjon = Versjon9();
+    versjon.push_back({"Turneringsdato", dao::dbText, 50});
+    SammeLayout(Kolonner(db, "Versjon"), versjon, "Versjon");
     SammeLayout(Kolonner(db, "Dommere"), Dommere9(), "Dommere");
     SammeLayout(Kolonner(db, "Dommertabell"), Dommertabell9(), "Dommertabell");
     SammeLayout(Kolonner(db, "Ranking"), Ranking9(), "Ranking");
