@@ -222,6 +222,7 @@ TEST_F(QtFrameTest, PicturesOfSplashInfoWindowAndChoosers) {
     EXPECT_FALSE(forms::IsLoaded<POPUP>());
 
     for (const char* n : {"Høst.kvx", "Vår.KVX"}) std::ofstream(program.file(n)) << "x";
+    state::Databasenavn = program.file("Høst.kvx");   // save-as asks for a name only with a database named
     h.FilLagreFilSom.UserClick();
     shot(forms::Default<TilFil>(), "tilfil");
     auto* name = qobject_cast<QLineEdit*>(widget(forms::Default<TilFil>().TextBox));
