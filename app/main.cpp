@@ -12,7 +12,9 @@
 #include "frame/Main.h"
 #include "platform/files/Files.h"
 #include "platform/forms/Runtime.h"
+#include "platform/printer/Printer.h"
 #include "qtview/Pictures.h"
+#include "qtview/PrinterBackend.h"
 #include "qtview/QtHost.h"
 #include "state/ProgramState.h"
 
@@ -56,6 +58,8 @@ int main(int argc, char** argv) {
     LoadNorwegianQtTexts(qtTexts);
     qtview::QtHost host;
     forms::SetHost(&host);
+    qtview::QtPrinterBackend printerBackend(&host.chosenPrinter());
+    printer::SetBackend(&printerBackend);
 
     forms::App.Path = ProgramFolder();
     forms::App.ResourcePath = ResourceFolder();
@@ -75,5 +79,6 @@ int main(int argc, char** argv) {
     // The windows and the database handles go while Qt and the host still stand.
     forms::ResetDefaults();
     state::ResetProgramState();
+    printer::SetBackend(nullptr);
     return code;
 }

@@ -4,15 +4,20 @@
 
 #include "database/Database.h"
 #include "database/NyDBase.h"
+#include "distribution/VBMail.h"
 #include "frame/FraFil.h"
 #include "frame/FraFil_Dommerbase.h"
 #include "frame/Gate.h"
 #include "frame/Main.h"
 #include "frame/TilFil.h"
+#include "import/HentDommerFil.h"
+#include "matches/VisSletteData.h"
 #include "platform/files/Files.h"
 #include "platform/forms/Runtime.h"
 #include "platform/vb/Err.h"
 #include "platform/vb/Strings.h"
+#include "ranking/ListeData.h"
+#include "ranking/Ranking.h"
 #include "register/Dommere_Init.h"
 #include "state/ProgramState.h"
 
@@ -127,15 +132,34 @@ void Hovedmeny2::Dommere_Initielle_Click() {
     forms::Default<Dommere_Init>().Show();
 }
 
-// The windows behind these gates come with the result import, the match
-// records, the ranking lists and the distribution.
-void Hovedmeny2::Hent_Dommer_Fil_Click() { frame::IngenDatabaseApen(); }
-void Hovedmeny2::Ny_Dommerfil_Click() { frame::IngenDatabaseApen(); }
-void Hovedmeny2::TurneringsdataSlettet_Click() { frame::IngenDatabaseApen(); }
-void Hovedmeny2::SSCommand1_Click() { frame::IngenDatabaseApen(); }
-void Hovedmeny2::SSCommand2_Click() { frame::IngenDatabaseApen(); }
-void Hovedmeny2::SSCommand3_Click() { frame::IngenDatabaseApen(); }
-void Hovedmeny2::SSCommand4_Click() { frame::IngenDatabaseApen(); }
+void Hovedmeny2::Hent_Dommer_Fil_Click() {
+    if (frame::IngenDatabaseApen()) return;
+    forms::Default<HentDommerFil>().Show();
+}
+void Hovedmeny2::Ny_Dommerfil_Click() {
+    if (frame::IngenDatabaseApen()) return;
+    forms::Default<VBMail>().Show();
+}
+void Hovedmeny2::SSCommand1_Click() { Ny_Dommerfil_Click(); }
+void Hovedmeny2::SSCommand2_Click() {
+    if (frame::IngenDatabaseApen()) return;
+    forms::Default<HentDommerFil>().Show();
+}
+
+void Hovedmeny2::SSCommand3_Click() {
+    if (frame::IngenDatabaseApen()) return;
+    forms::Default<Ranking>().Show();
+}
+
+void Hovedmeny2::SSCommand4_Click() {
+    if (frame::IngenDatabaseApen()) return;
+    forms::Default<ListeData>().Show();
+}
+
+void Hovedmeny2::TurneringsdataSlettet_Click() {
+    if (frame::IngenDatabaseApen()) return;
+    forms::Default<VisSletteData>().Show();
+}
 
 void Hovedmeny2::HjelpOMKvistrel_Click() {
     forms::MsgBox(std::string(state::ProgramName) + vb::vbCr + state::ProgramVersion, forms::vbInformation,

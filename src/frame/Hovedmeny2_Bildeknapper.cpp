@@ -6,6 +6,8 @@
 #include "frame/Gate.h"
 #include "frame/Hovedmeny2.h"
 #include "frame/POPUP.h"
+#include "matches/Dommer.h"
+#include "matches/Dommer2.h"
 #include "platform/forms/Runtime.h"
 #include "platform/vb/Strings.h"
 #include "register/Dommere_Init.h"
@@ -30,8 +32,8 @@ void Hovedmeny2::G_Fil_Click() {
 }
 
 void Hovedmeny2::G_Res_Click() {
-    // The match-records window comes with its own part of the program.
-    frame::IngenDatabaseApen();
+    if (frame::IngenDatabaseApen()) return;
+    forms::Default<Dommer>().Show();
 }
 
 void Hovedmeny2::G_Ny_Click() { Ny_Turnering(); }
@@ -42,8 +44,8 @@ void Hovedmeny2::G_Printer_Click() {
 }
 
 void Hovedmeny2::D_Rapport_Click() {
-    // The review window of imported matches comes with the result import.
-    frame::IngenDatabaseApen();
+    if (frame::IngenDatabaseApen()) return;
+    forms::Default<Dommer2>().Show();
 }
 
 void Hovedmeny2::Bildeknapp_MouseDown(forms::SSCommand& knapp, int Button) {

@@ -37,6 +37,9 @@ public:
     void beep() override;
     void endProgram() override;
 
+    // The printer as the printer set-up left it (name, paper); prints go to it.
+    const QPrinter& chosenPrinter() const { return *printer_; }
+
     // The window of a shown (or hidden, still loaded) form; null before its first Show.
     FormWindow* windowOf(const forms::Form& form) const;
     // The form window whose frame is this widget, if any.

@@ -1,0 +1,114 @@
+#include "import/HentDommerFil.h"
+
+#include "import/FraFil_Dommer.h"
+#include "import/Innlesing.h"
+#include "import/Resultatfil.h"
+#include "import/Utskrift.h"
+#include "import/VisDuplikater.h"
+#include "platform/vb/Err.h"
+#include "platform/vb/Strings.h"
+#include "state/ProgramState.h"
+
+namespace {
+
+struct Kolonne {
+    const char* overskrift;
+    int bredde;
+    int justering;   // -1: the grid's own
+};
+constexpr int Midt = 3, Venstre = 0;
+constexpr Kolonne Kolonner[] = {{"DommerID", 850, Midt}, {"Status", 560, Midt}, {"Fornavn", 1200, Venstre},
+                                {"Etternavn", 1200, -1},  {"Dato", 1500, -1},    {"Turnering", 2200, -1},
+                                {"Typespill", 850, -1},   {"HLag", 1600, Midt},  {"BLag", 1600, Midt},
+                                {"HPoeng", 670, Midt},    {"BPoeng", 670, Midt}};
+// The file's columns in the grid's order.
+constexpr const char* Felt[] = {"DommerNR", "Status", "Dommer_ForNavn", "Dommer_EtterNavn", "Turneringsdato", "Turneringsnavn",
+                                "TypeSpill", "HLag", "BLag", "HPoeng", "BPoeng"};
+
+} // namespace
+
+int Feltnummer(const dao::Recordset& rs, const char* navn) {
+    for (int i = 0; i < rs.FieldCount(); ++i)
+        if (vb::LCase(rs.FieldName(i)) == vb::LCase(navn)) return i;
+    vb::Raise(vb::errnum::NoSuchItem, navn);
+}
+
+std::string Celle(const vb::Variant& v) {
+    // A tab inside a value would split the grid row.
+    return vb::Replace(vb::Concat(v, ""), "\t", " ");
+}
+
+HentDommerFil::HentDommerFil() : forms::Form("HentDommerFil") {
+    utform();
+    HentDommere.Click = [this] { HentDommere_Click(); };
+    SSCommand1.Click = [this] { SSCommand1_Click(); };
+    SSCommand2.Click = [this] { SSCommand2_Click(); };
+    SSCommand3.Click = [this] { SSCommand3_Click(); };
+    SSCommand4.Click = [this] { SSCommand4_Click(); };
+}
+
+void HentDommerFil::Form_Load() { Init_Grid_Dommerdata(); }
+
+void HentDommerFil::Form_Activate() {
+    SetLeft(80);
+    SetTop(1700);
+}
+
+void HentDommerFil::HentDommere_Click() { forms::Default<FraFil_Dommer>().Show(); }
+
+void HentDommerFil::SSCommand1_Click() { Unload(); }
+
+void HentDommerFil::SSCommand2_Click() { Print_Dommerdata_Fil(); }
+
+void HentDommerFil::SSCommand3_Click() {
+    try {
+        CmDialog1.Flags = 524552;   // no page numbers, a device context, no printing to file
+        CmDialog1.CancelError = true;
+        CmDialog1.SetAction(5);
+    } catch (const vb::Err&) {
+    }
+}
+
+void HentDommerFil::SSCommand4_Click() { forms::Default<VisDuplikater>().Show(); }
+
+void HentDommerFil::Init_Grid_Dommerdata() {
+    MSFlexGrid1.SetCols(11);
+    MSFlexGrid1.SetRows(1);
+    for (int c = 0; c < 11; ++c) {
+        if (Kolonner[c].justering >= 0) MSFlexGrid1.SetColAlignment(c, Kolonner[c].justering);
+        MSFlexGrid1.SetColWidth(c, Kolonner[c].bredde);
+    }
+    for (int c = 0; c < 11; ++c) MSFlexGrid1.SetTextMatrix(0, c, Kolonner[c].overskrift);
+}
+
+void HentDommerFil::Vis_Dommerfil() {
+    dao::Database& fil = innlesing::SisteBase;
+    dao::Recordset versjon = fil.OpenRecordset("Select * from Versjon", dao::dbOpenSnapshot);
+    // An empty name or date shows as an empty box.
+    Text1(0).SetText(vb::Concat(versjon.Get("Turneringsnavn"), ""));
+    Text1(1).SetText(vb::Concat(versjon.Get("Turneringsdato"), ""));
+    const std::string status = innlesing::Filstatus_Tekst(versjon.Get("Status"));
+    if (!status.empty()) Text1(2).SetText(status);
+
+    // Text2 counts what is still unread, so a stamp of "Innlest" never hides rows left out.
+    state::UtvalgFil = fil.OpenRecordset("Select * from dommerdata", dao::dbOpenSnapshot);
+    dao::Recordset& rader = state::UtvalgFil;
+    int felt[11];
+    for (int c = 0; c < 11; ++c) felt[c] = Feltnummer(rader, Felt[c]);
+    long ulest = 0;
+    for (; !rader.EOF_(); rader.MoveNext()) {
+        std::string rad;
+        for (int c = 0; c < 11; ++c) {
+            if (c) rad += '\t';
+            rad += Celle(rader.Get(felt[c]));
+        }
+        const vb::Variant status = rader.Get(felt[1]);
+        if (status.IsNull() || (vb::IsNumeric(status) && vb::CDbl(status) == innlesing::IkkeInnlest)) ++ulest;
+        MSFlexGrid1.AddItem(rad);
+    }
+    Text2.SetText(std::to_string(ulest));
+    // By referee number, then status: numeric sort over the columns 0 to 2.
+    MSFlexGrid1.SetCol(2);
+    MSFlexGrid1.SetColSel(0);
+    MSFlexGrid1.Sort(forms::flexSortNumericAscending);
+}

@@ -1,0 +1,94 @@
+#include "matches/Dommer2.h"
+
+#include "import/HentDommerFil.h"
+#include "import/VisDuplikater.h"
+#include "matches/Utforming.h"
+#include "platform/vb/Strings.h"
+#include "state/ProgramState.h"
+
+namespace {
+
+constexpr kamper::Kolonne Kampkolonner[] = {{"Nr.", 350, 3},        {"Dato", 1500, 3},     {"Turnering", 2000, -1},
+                                            {"Type spill", 750, 3}, {"Hjemmelag", 1700, -1}, {"Bortelag", 1700, -1},
+                                            {"HP", 320, 3},         {"BP", 350, 3}};
+
+bool flagg(const dao::Recordset& rs, const char* kolonne) {
+    const vb::Variant v = rs.Get(kolonne);
+    return !v.IsNull() && vb::CBool(v);
+}
+
+} // namespace
+
+Dommer2::Dommer2() : Kampvindu("Dommer2") {
+    using kamper::Knapp;
+    using kamper::Ledetekst;
+    byggFelles(9300);
+    Label1.SetCaption("Automatisk innlegging av turneringsdata for dommere");
+    Ledetekst(Label4, 7620, 480, 1260, "Turnering:");
+    Ledetekst(Label12, 7620, 870, 1260, "Dato:");
+    for (auto* t : {&Text1, &Text2, &Text3}) t->Locked = true;
+
+    Knapp(SSCommand5, 120, 6200, 3960, 640, "Hent/Les inn     Turneringsdata fra klubbene");
+    Knapp(SSCommand2, 120, 6900, 3960, 640, "Vis Duplikater for siste innlesning");
+    Knapp(SSCommand8, 4260, 6200, 3900, 640, "Elektronisk rapport over dømte kamper for alle dommere");
+    Knapp(SSCommand9, 8220, 6200, 4400, 640, "  Elektronisk rapport for           1 utvalgt turnerings-dommer");
+
+    MSFlexGrid2.Click = [this] { MSFlexGrid2_Click(); };
+    MSFlexGrid1.Click = [this] { MSFlexGrid1_Click(); };
+    Text4.LostFocus = [this] { Text4_LostFocus(); };
+    SSCommand5.Click = [this] { SSCommand5_Click(); };
+    SSCommand2.Click = [this] { SSCommand2_Click(); };
+    SSCommand8.Click = [this] { SSCommand8_Click(); };
+    SSCommand9.Click = [this] { SSCommand9_Click(); };
+}
+
+void Dommer2::Form_Load() {
+    plasser();
+    Overskrift_Kampliste();
+}
+
+void Dommer2::Form_Activate() {
+    Overskrift_Dommerliste();
+    fyllDommereFornavnForst();
+}
+
+std::span<const kamper::Kolonne> Dommer2::kampkolonner() const { return Kampkolonner; }
+
+std::string Dommer2::kampceller(const dao::Recordset& rad, bool typespillSmaBokstaver) const {
+    const std::string typespill = vb::Concat(rad.Get("Typespill"), "");
+    std::string celler;
+    for (const char* kolonne : {"Turneringsdato", "TurneringsNavn"}) celler += vb::Concat(rad.Get(kolonne), "") + vb::vbTab;
+    celler += (typespillSmaBokstaver ? vb::LCase(typespill) : typespill) + vb::vbTab;
+    celler += vb::Concat(rad.Get("Dommer_HLag"), "") + vb::vbTab + vb::Concat(rad.Get("Dommer_BLag"), "") + vb::vbTab;
+    return celler + vb::Concat(rad.Get("Dommer_HPoeng"), "") + vb::vbTab + vb::Concat(rad.Get("Dommer_BPoeng"), "");
+}
+
+void Dommer2::MSFlexGrid2_Click() {
+    SSCheck1.SetValue(0);
+    SSCheck2.SetValue(0);
+    // The heading row names no referee.
+    if (MSFlexGrid2.Row() < MSFlexGrid2.FixedRows) return;
+    MSFlexGrid2.SetCol(0);
+    const std::string celle = MSFlexGrid2.Text();
+    Text4.SetText(celle);
+    Text4.SetFocus();
+    Fyll_Kampliste();
+    MSFlexGrid2.SetCol(0);
+    if (const int16_t nr = tilDommernummer(celle)) state::ValgtDommer = nr;
+    // The games the register gives the referee; the boxes only show them.
+    if (tilDommernummer(celle) != 0 && state::DommerFunnet && !state::Utvalg.EOF_()) {
+        SSCheck1.SetValue(flagg(state::Utvalg, "Dommer_Boccia") ? 1 : 0);
+        SSCheck2.SetValue(flagg(state::Utvalg, "Dommer_Curling") ? 1 : 0);
+    }
+}
+
+void Dommer2::MSFlexGrid1_Click() {
+    MSFlexGrid1.SetCol(0);
+    MSFlexGrid1.Sort(forms::flexSortNumericAscending);
+}
+
+void Dommer2::Text4_LostFocus() { Fyll_Kampliste(); }
+
+void Dommer2::SSCommand5_Click() { forms::Default<HentDommerFil>().Show(); }
+
+void Dommer2::SSCommand2_Click() { forms::Default<VisDuplikater>().Show(); }

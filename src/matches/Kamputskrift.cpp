@@ -1,0 +1,110 @@
+// The printed match reports: one referee's list and the report of all referees.
+#include <string>
+
+#include "matches/Dommer.h"
+#include "matches/Utskriftslinje.h"
+#include "platform/forms/Runtime.h"
+#include "platform/vb/Strings.h"
+#include "reports/Utskrift.h"
+#include "reports/Utskriftsside.h"
+#include "state/ProgramState.h"
+
+using kamper::Kutt;
+using kamper::SkrivVed;
+using printer::Printer;
+
+namespace {
+
+constexpr Sideoppsett Kampsett{5, Standardsett.Bruddgrense, Standardsett.FotX, Standardsett.NySideY,
+                               Standardsett.Sidestart, false};
+
+std::string navn(const dao::Recordset& rs) {
+    return vb::Concat(rs.Get("Dommer_FNavn"), " ") + vb::Concat(rs.Get("Dommer_ENavn"), "");
+}
+
+} // namespace
+
+void Dommer::Overskrift2() {
+    kamper::Overskriftslinje({{"Nr.", 1000}, {"Dato", 1400}, {"Turnering", 3100}, {"Type spill", 5200},
+                              {"HjemmeLag", 6200}, {"BorteLag", 8000}, {"Resultat", 9750}});
+}
+
+void Dommer::Overskrift1() {
+    kamper::Overskriftslinje({{"Nr", 1000}, {"Dommer", 1400}, {"Dato", 2200}, {"Turnering", 3900}, {"T-Spill", 5700},
+                              {"Hjemmelag", 6400}, {"Bortelag", 8200}, {"Resultat", 10000}});
+}
+
+void Dommer::SSCommand4_Click() {
+    if (Text4.Text().empty()) {
+        forms::MsgBox("Ingen dommer valgt, velg først en dommer og prøv på nytt! ", forms::vbInformation,
+                      "Utskrift dommerrapport");
+        return;
+    }
+    // A number that is no whole number names no referee and lists no match.
+    const vb::Variant nr(vb::Val(Text4.Text()));
+    Utfor_Utskrift([&] {
+        Utskriftsside side(Kampsett, [this] { Overskrift2(); });
+        side.Start();
+        side.Tittel(state::Turnering_Navn);
+        side.Tittel("");
+        // The title names the referee whose matches are printed, as the register has him.
+        dao::Recordset dommer =
+            state::DBase.OpenRecordset("Select * from Dommere where Dommernr= ?", dao::dbOpenSnapshot, {nr});
+        side.Tittel("Kampliste for dommer  : " + (dommer.EOF_() ? std::string(" ") : navn(dommer)));
+        side.Tittel("");
+        side.Overskrift();
+        side.Rader();
+        state::Utvalg2 = state::DBase.OpenRecordset("Select * from Dommertabell where Dommernr= ? AND Status<3",
+                                                    dao::dbOpenSnapshot, {nr});
+        int16_t rad = 0;
+        for (; !state::Utvalg2.EOF_(); state::Utvalg2.MoveNext()) {
+            ++rad;
+            const dao::Recordset& k = state::Utvalg2;
+            SkrivVed(Tallposisjon(rad, 890, 160, 80), vb::Variant(rad));
+            SkrivVed(1400, k.Get("Turneringsdato"));
+            SkrivVed(3100, Kutt(k.Get("TurneringsNavn"), 20));
+            SkrivVed(5200, Kutt(k.Get("Typespill"), 3));
+            SkrivVed(6200, Kutt(k.Get("Dommer_HLag"), 20));
+            SkrivVed(8000, Kutt(k.Get("Dommer_BLag"), 20));
+            SkrivVed(9800, kamper::Resultat(k.Get("Dommer_HPoeng"), k.Get("Dommer_BPoeng")), printer::EndLine);
+            side.Sideskift();
+        }
+        side.Slutt();
+    });
+}
+
+void Dommer::SSCommand7_Click() {
+    Utfor_Utskrift([this] {
+        Utskriftsside side(Kampsett, [this] { Overskrift1(); });
+        side.Start();
+        side.Tittel(state::Turnering_Navn);
+        side.Tittel("");
+        side.Tittel("Dommerrapport over dømte kamper per dommer:");
+        side.Tittel("");
+        side.Overskrift();
+        side.Rader();
+        state::Utvalg2 = state::DBase.OpenRecordset("Select * from Dommere", dao::dbOpenSnapshot);
+        for (; !state::Utvalg2.EOF_(); state::Utvalg2.MoveNext()) {
+            const vb::Variant nr = state::Utvalg2.Get("DommerNR");
+            SkrivVed(nr.IsNull() ? 920 : Tallposisjon(vb::CDbl(nr), 920, 160, 80), nr);
+            SkrivVed(1400, navn(state::Utvalg2), printer::EndLine);
+            side.Sideskift();
+            state::Utvalg3 = state::DBase.OpenRecordset(
+                "Select * from Dommertabell where Dommernr= ? AND Status<3", dao::dbOpenSnapshot, {nr});
+            int16_t rad = 0;
+            for (; !state::Utvalg3.EOF_(); state::Utvalg3.MoveNext()) {
+                ++rad;
+                const dao::Recordset& k = state::Utvalg3;
+                SkrivVed(Tallposisjon(rad, 1640, 160, 80), vb::Variant(rad));
+                SkrivVed(2200, Kutt(k.Get("Turneringsdato"), 20));
+                SkrivVed(3900, Kutt(k.Get("TurneringsNavn"), 23));
+                SkrivVed(5700, Kutt(k.Get("Typespill"), 3));
+                SkrivVed(6400, Kutt(k.Get("Dommer_HLag"), 23));
+                SkrivVed(8200, Kutt(k.Get("Dommer_BLag"), 23));
+                SkrivVed(10100, kamper::Resultat(k.Get("Dommer_HPoeng"), k.Get("Dommer_BPoeng")), printer::EndLine);
+                side.Sideskift();
+            }
+        }
+        side.Slutt();
+    });
+}

@@ -1,0 +1,185 @@
+#include "matches/Kampvindu.h"
+
+#include <string>
+#include <unordered_map>
+
+#include "frame/Hovedmeny2.h"
+#include "platform/forms/Runtime.h"
+#include "platform/vb/Err.h"
+#include "platform/vb/Strings.h"
+#include "register/Dommernummer.h"
+#include "state/ProgramState.h"
+
+namespace kamper {
+
+void SettOverskrift(forms::MSFlexGrid& grid, std::span<const Kolonne> kolonner) {
+    grid.SetCols(static_cast<int>(kolonner.size()));
+    grid.SetRows(1);
+    for (int c = 0; c < static_cast<int>(kolonner.size()); ++c) {
+        if (kolonner[c].justering >= 0) grid.SetColAlignment(c, kolonner[c].justering);
+        grid.SetColWidth(c, kolonner[c].bredde);
+    }
+    grid.SetRow(0);
+    for (int c = 0; c < static_cast<int>(kolonner.size()); ++c) {
+        grid.SetCol(c);
+        grid.SetText(kolonner[c].overskrift);
+    }
+}
+
+dao::Database& AndreHandtak() {
+    return !state::DBase2.IsNothing() && state::DBase2.IsOpen() ? state::DBase2 : state::DBase;
+}
+
+} // namespace kamper
+
+namespace {
+
+constexpr kamper::Kolonne DommerKolonner[] = {{"Nr.", 500, 3}, {"Dommer", 2400, 2}, {"Kamper", 700, 3}};
+
+std::string tekst(const dao::Recordset& rs, const char* kolonne) { return vb::Concat(rs.Get(kolonne), ""); }
+
+// Active matches per referee number. One plain pass over the table and a count here is
+// cheaper than the engine's grouping through the index on DommerNR.
+std::unordered_map<int, long> aktiveKamperPerDommer() {
+    std::unordered_map<int, long> antall;
+    dao::Recordset rs = state::DBase.OpenRecordset(
+        "Select DommerNR From Dommertabell Where Status<3 And DommerNR Is Not Null", dao::dbOpenSnapshot);
+    for (; !rs.EOF_(); rs.MoveNext()) ++antall[vb::CLng(rs.Get(0))];
+    return antall;
+}
+
+} // namespace
+
+Kampvindu::Kampvindu(const std::string& navn) : forms::Form(navn) {
+    SSCommand1.Click = [this] { SSCommand1_Click(); };
+    SSCommand6.Click = [this] { SSCommand6_Click(); };
+    SSCommand10.Click = [this] { SSCommand10_Click(); };
+    SSCommand11.Click = [this] { SSCommand11_Click(); };
+    // Entering a tournament box puts the caret after its text, nothing selected.
+    for (auto* t : {&Text5, &Text6}) {
+        t->GotFocus = [t] {
+            t->SetSelStart(static_cast<int>(vb::Len(t->Text())));
+            t->SetSelLength(0);
+        };
+    }
+}
+
+void Kampvindu::plasser() {
+    SetLeft(120);
+    SetTop(forms::Default<Hovedmeny2>().Picture2.Height() + 750);
+}
+
+void Kampvindu::SSCommand1_Click() {
+    Unload();
+    forms::Screen.SetMousePointer(forms::vbDefault);
+}
+
+int16_t Kampvindu::tilDommernummer(const std::string& celle) { return GyldigDommernummer(celle).value_or(0); }
+
+void Kampvindu::Hent_Dommer() {
+    // Only a whole number of the register's range can name a referee; any other text finds none.
+    const auto nr = GyldigDommernummer(Text4.Text());
+    if (nr) state::Utvalg = state::DBase.OpenRecordset("Select * from Dommere where Dommernr = ?", dao::dbOpenSnapshot,
+                                                       {vb::Variant(*nr)});
+    if (nr && !state::Utvalg.EOF_()) {
+        Text1.SetText(tekst(state::Utvalg, "Dommer_FNavn"));
+        Text2.SetText(tekst(state::Utvalg, "Dommer_ENavn"));
+        Text3.SetText(tekst(state::Utvalg, "Dommer_Lag"));
+        state::DommerFunnet = true;
+        state::ValgtDommer = *nr;
+        return;
+    }
+    for (auto* t : {&Text1, &Text2, &Text3, &Text4}) t->SetText("");
+    forms::MsgBox("Dommernummer finnes ikke, velg nytt dommernummer eller legg inn ny dommer!",
+                  forms::vbInformation + forms::vbOKOnly, "Innlegging Dommerdata");
+    state::DommerFunnet = false;
+}
+
+void Kampvindu::Fyll_Kampliste() {
+    if (vb::Val(Text4.Text()) <= 0) return;
+    Hent_Dommer();
+    Overskrift_Kampliste();
+    // An unknown number leaves nothing of the referee shown before to act on.
+    if (!state::DommerFunnet) {
+        Text7.SetText("");
+        return;
+    }
+    listKamper(true);
+    state::DommerFunnet = true;
+    dao::Recordset dommer = state::DBase.OpenRecordset("Select * from Dommere where Dommernr= ?", dao::dbOpenSnapshot,
+                                                       {vb::Variant(state::ValgtDommer)});
+    if (!dommer.EOF_()) Text7.SetText(tekst(dommer, "Dommer_FNavn") + " " + tekst(dommer, "Dommer_ENavn"));
+}
+
+void Kampvindu::listKamper(bool typespillSmaBokstaver) {
+    state::Utvalg2 = state::DBase.OpenRecordset("Select * from Dommertabell where DommerNR= ? AND Status<3",
+                                                dao::dbOpenSnapshot, {vb::Variant(state::ValgtDommer)});
+    listetDommer_ = state::ValgtDommer;
+    int n = 1;
+    for (; !state::Utvalg2.EOF_(); state::Utvalg2.MoveNext(), ++n)
+        MSFlexGrid1.AddItem(std::to_string(n) + vb::vbTab + kampceller(state::Utvalg2, typespillSmaBokstaver));
+}
+
+void Kampvindu::Overskrift_Kampliste() {
+    kamper::SettOverskrift(MSFlexGrid1, kampkolonner());
+    listetDommer_ = 0;
+    kampgridTomt();
+}
+
+void Kampvindu::Overskrift_Dommerliste() {
+    dao::Workspace& ws = state::Arbeidsomrade ? *state::Arbeidsomrade : dao::DBEngine::Workspaces(0);
+    dao::Database ny = ws.OpenDatabase(state::Databasenavn, true);
+    if (!state::DBase2.IsNothing()) state::DBase2.Close();
+    state::DBase2 = ny;
+    kamper::SettOverskrift(MSFlexGrid2, DommerKolonner);
+}
+
+void Kampvindu::fyllDommergrid(bool etternavnForst) {
+    const auto antall = aktiveKamperPerDommer();
+    state::Utvalg2 = state::DBase.OpenRecordset("Select DommerNR, Dommer_FNavn, Dommer_ENavn from Dommere",
+                                                dao::dbOpenSnapshot);
+    for (; !state::Utvalg2.EOF_(); state::Utvalg2.MoveNext()) {
+        const vb::Variant nr = state::Utvalg2.Get("DommerNR");
+        const std::string fornavn = tekst(state::Utvalg2, "Dommer_FNavn");
+        const std::string etternavn = tekst(state::Utvalg2, "Dommer_ENavn");
+        std::string navn = fornavn + " " + etternavn;
+        if (etternavnForst) navn = etternavn.empty() ? fornavn : etternavn + ", " + fornavn;
+        long kamper = 0;
+        if (!nr.IsNull())
+            if (auto funnet = antall.find(vb::CLng(nr)); funnet != antall.end()) kamper = funnet->second;
+        MSFlexGrid2.AddItem(vb::Concat(nr, "") + vb::vbTab + navn + vb::vbTab + std::to_string(kamper));
+    }
+}
+
+void Kampvindu::fyllDommereFornavnForst() { fyllDommergrid(false); }
+
+void Kampvindu::Fyll_Dommerliste() {
+    try {
+        Overskrift_Dommerliste();
+        fyllDommergrid(true);
+    } catch (const vb::Err& e) {
+        const char* melding = e.Number == vb::errnum::TooFewParameters
+                                  ? "Kunne ikke laste dommere, databasen ble oppdatert, prøv å starte denne funksjonen "
+                                    "på nytt!"
+                                  : "Kan ikke laste dommere, feil ved databasen!";
+        forms::MsgBox(melding, forms::vbInformation + forms::vbOKOnly, "Henter dommere");
+    }
+}
+
+void Kampvindu::sorter(int sluttkolonne, int kodeNar0, int kodeEllers) {
+    MSFlexGrid2.SetColSel(sluttkolonne);
+    MSFlexGrid2.Sort(state::Sortering == 0 ? kodeNar0 : kodeEllers);
+    state::Sortering = state::Sortering == 1 ? 0 : 1;
+}
+
+void Kampvindu::SSCommand6_Click() { sorter(0, forms::flexSortNumericAscending, forms::flexSortNumericDescending); }
+
+void Kampvindu::SSCommand10_Click() {
+    Fyll_Dommerliste();
+    sorter(1, forms::flexSortStringAscending, forms::flexSortStringDescending);
+}
+
+void Kampvindu::SSCommand11_Click() {
+    Fyll_Dommerliste();
+    sorter(2, forms::flexSortNumericDescending, forms::flexSortNumericAscending);
+}

@@ -1,0 +1,103 @@
+// Saving one refereed match typed in by hand.
+#include <optional>
+#include <string>
+
+#include "matches/Dommer.h"
+#include "matches/Kampvindu.h"
+#include "platform/forms/Runtime.h"
+#include "platform/vb/Strings.h"
+#include "register/Dommernummer.h"
+#include "state/ProgramState.h"
+
+namespace {
+
+constexpr int Tekstkolonne = 50;
+
+bool bareSifre(const std::string& s) {
+    return !s.empty() && s.find_first_not_of("0123456789") == std::string::npos;
+}
+
+// Points as typed: empty is allowed and stays empty; otherwise a whole number of the Integer range.
+std::optional<vb::Variant> poeng(const std::string& tekst) {
+    const std::string t = vb::Trim(tekst);
+    if (t.empty()) return vb::Variant(vb::Null);
+    const std::string sifre = t[0] == '-' || t[0] == '+' ? t.substr(1) : t;
+    if (!bareSifre(sifre) || sifre.size() > 5) return std::nullopt;
+    const long verdi = std::stol(t);
+    if (verdi < -32768 || verdi > 32767) return std::nullopt;
+    return vb::Variant::Integer(static_cast<int>(verdi));
+}
+
+void melding(const std::string& tekst, const char* tittel = "Innlegging Dommere") {
+    forms::MsgBox(tekst, forms::vbInformation + forms::vbOKOnly, tittel);
+}
+
+} // namespace
+
+std::string Dommer::feilIInntasting() {
+    const struct { const forms::TextBox* boks; const char* navn; } tekster[] = {
+        {&Text1, "Fornavn"},        {&Text2, "Etternavn"},          {&Text5, "Turneringsnavn"},
+        {&Text6, "Turneringsdato"}, {&Text8(0), "Hjemmelag"}, {&Text8(1), "Bortelag"}};
+    for (const auto& t : tekster)
+        if (vb::Len(t.boks->Text()) > Tekstkolonne)
+            return std::string(t.navn) + " kan ha høyst " + std::to_string(Tekstkolonne) + " tegn!";
+    for (int i : {2, 3})
+        if (!poeng(Text8(i).Text()))
+            return "Poeng må være et helt tall fra -32768 til 32767, eller stå tomt!";
+    return {};
+}
+
+void Dommer::SSCommand2_Click() {
+    if (Text1.Text().empty()) return melding("Skriv inn navn på dommer");
+    if (SSCheck1.Value() == 0 && SSCheck2.Value() == 0) return melding("Velg minimum en type spill !");
+    if (Text5.Text().empty() || Text6.Text().empty())
+        return melding("Både Turneringsdato og Turneringsnavn må angis !");
+    if (const std::string feil = feilIInntasting(); !feil.empty()) return melding(feil);
+
+    const auto nr = GyldigDommernummer(Text4.Text());
+    bool finnes = false;
+    if (nr) {
+        state::Utvalg2 = state::DBase.OpenRecordset("Select * from Dommere where Dommernr = ?", dao::dbOpenSnapshot,
+                                                    {vb::Variant(*nr)});
+        finnes = !state::Utvalg2.EOF_();
+    }
+    if (!finnes)
+        return melding("Dommernummer finnes ikke, velg annen dommer eller legg inn ny dommer først !",
+                       "Innlegging Dommerdata");
+
+    // A failure here reaches the user as it is, and the boxes keep what was typed.
+    Registrer_Kamp();
+
+    Fyll_Kampliste();
+    Overskrift_Kampliste();
+    if (state::DommerFunnet) {
+        listKamper(false);
+        MSFlexGrid1.SetColSel(1);
+        MSFlexGrid1.Sort(forms::flexSortNumericDescending);
+    }
+    state::DommerFunnet = true;
+    Fyll_Dommerliste();
+
+    for (auto* t : {&Text1, &Text2, &Text3, &Text4, &Text5, &Text6, &Text7, &Text8(0), &Text8(1), &Text8(2), &Text8(3)})
+        t->SetText("");
+    SSCheck1.SetValue(0);
+    SSCheck2.SetValue(0);
+}
+
+void Dommer::Registrer_Kamp() {
+    state::Sekvensnummer = 0;
+    dao::Recordset storste = kamper::AndreHandtak().OpenRecordset("Select Max(SekvensNR) from dommertabell", dao::dbOpenSnapshot);
+    if (!storste.EOF_() && !storste.Get(0).IsNull()) state::Sekvensnummer = vb::CLng(storste.Get(0));
+
+    // One statement appends the row; opening the table for an append would first read every row's key.
+    vb::Variant typespill(vb::Null);
+    if (SSCheck1.Value() != 0) typespill = "Boccia";
+    if (SSCheck2.Value() != 0) typespill = "Curling";
+    state::DBase.Execute(
+        "Insert Into Dommertabell (DommerNR, SekvensNR, Status, Dommer_FNavn, Dommer_ENavn, TurneringsNavn, "
+        "Turneringsdato, Dommer_HLag, Dommer_BLag, Dommer_HPoeng, Dommer_BPoeng, Typespill) "
+        "Values (?, ?, 0, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
+        {vb::Variant(*GyldigDommernummer(Text4.Text())), vb::Variant::Long(static_cast<long long>(state::Sekvensnummer) + 1),
+         Text1.Text(), Text2.Text(), Text5.Text(), Text6.Text(), Text8(0).Text(), Text8(1).Text(),
+         *poeng(Text8(2).Text()), *poeng(Text8(3).Text()), typespill});
+}

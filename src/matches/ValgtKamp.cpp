@@ -1,0 +1,3 @@
+#include "matches/ValgtKamp.h"
+
+void Nullstill_Valgt_Kamp() { kamper::ValgtKamp.reset(); }

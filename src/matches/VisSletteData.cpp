@@ -1,0 +1,59 @@
+#include "matches/VisSletteData.h"
+
+#include "matches/Kampvindu.h"
+#include "matches/Utforming.h"
+#include "platform/vb/Strings.h"
+#include "state/ProgramState.h"
+
+namespace {
+
+constexpr kamper::Kolonne Kolonner[] = {
+    {"DommerID", 850, 3}, {"Sekv.nr", 660, 3},  {"Fornavn", 1200, 0},    {"Etternavn", 1200, -1},
+    {"Dato", 1500, 0},    {"Turnering", 2200, -1}, {"Typespill", 850, -1}, {"HLag", 1600, 3},
+    {"BLag", 1600, 3},    {"HPoeng", 670, 3},   {"BPoeng", 670, 3},      {"Slettedato", 1000, 3}};
+
+constexpr const char* Felter[] = {"DommerNR",    "SekvensNR",      "Dommer_FNavn", "Dommer_ENavn",
+                                  "Turneringsdato", "TurneringsNavn", "Typespill",    "Dommer_HLag",
+                                  "Dommer_BLag", "Dommer_HPoeng",  "Dommer_BPoeng", "DatoEndret"};
+
+} // namespace
+
+VisSletteData::VisSletteData() : forms::Form("VisSletteData") {
+    MDIChild = true;
+    SetCaption("Turneringsdata som er slettet");
+    Move(80, 1700, 14415, 8145);
+    Label1.Move(0, 120, 5775, 375);
+    Label1.SetCaption("Oversikt over turneringsdata som er slettet");
+    Label1.SetFont(kamper::Smal(12));
+    MSFlexGrid1.Move(0, 600, 14295, 5895);
+    MSFlexGrid1.FixedCols = 1;
+    MSFlexGrid1.SetFont(kamper::Smal(8.25));
+    kamper::Knapp(SSCommand2, 480, 6720, 4455, 975, "Skriftelig Rapport over data som er slettet");
+    SSCommand2.SetPicture("G_Printer.svg");
+    kamper::Knapp(SSCommand1, 12600, 6720, 1455, 855, "Ferdig");
+    SSCommand1.Click = [this] { SSCommand1_Click(); };
+    SSCommand2.Click = [this] { SSCommand2_Click(); };
+}
+
+void Init_Grid_Slettede() {
+    kamper::SettOverskrift(forms::Default<VisSletteData>().MSFlexGrid1, Kolonner);
+}
+
+void VisSletteData::Form_Load() {
+    Init_Grid_Slettede();
+    state::Utvalg = kamper::AndreHandtak().OpenRecordset("Select * from dommertabell where status= 3", dao::dbOpenSnapshot);
+    for (; !state::Utvalg.EOF_(); state::Utvalg.MoveNext()) {
+        std::string rad = vb::Concat(state::Utvalg.Get(Felter[0]), "");
+        for (std::size_t i = 1; i < std::size(Felter); ++i) rad += vb::vbTab + vb::Concat(state::Utvalg.Get(Felter[i]), "");
+        MSFlexGrid1.AddItem(rad);
+    }
+}
+
+void VisSletteData::Form_Activate() {
+    SetTop(1700);
+    SetLeft(80);
+}
+
+void VisSletteData::SSCommand1_Click() { Unload(); }
+
+void VisSletteData::SSCommand2_Click() { Print_Slettede_Data(); }

@@ -1,0 +1,75 @@
+#pragma once
+// The printer backend of the program: QPainter on a QPrinter, one paint routine
+// for a printer queue and a PDF file.
+//
+//   qtview::QtPrinterBackend backend(&host.chosenPrinter());
+//   printer::SetBackend(&backend);
+//
+// A document is kept until EndDoc and only then painted, so a killed document
+// never reaches the printer. Prints go to the printer chosen in the printer
+// set-up when it is installed, else to the system default; with no printer
+// installed at all they go to a PDF file in the report folder "Dommerrapport"
+// (made when missing) and the user is told its full path.
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "platform/printer/Backend.h"
+
+class QFont;
+class QPrinter;
+
+namespace qtview {
+
+// The queue a document goes to: the chosen printer when it is installed, else the
+// system default, else the first installed one; empty when none is installed.
+// (Qt itself would print an unknown name on the default queue, and with no print
+// server at all make a PDF without a file.)
+QString ChoosePrinter(const QStringList& installed, const QString& chosen, const QString& systemDefault);
+
+// The family a printed font name is drawn with: Arial -> Liberation Sans, Arial
+// Narrow -> Liberation Sans Narrow, and the old screen font "MS Sans Serif"
+// explicitly (its fallback would be wider).
+QString PrintFamily(const std::string& name);
+
+class QtPrinterBackend : public printer::Backend {
+public:
+    // chosen: the printer of the printer set-up; null for the system default.
+    explicit QtPrinterBackend(const QPrinter* chosen = nullptr);
+    ~QtPrinterBackend() override;
+    QtPrinterBackend(const QtPrinterBackend&) = delete;
+    QtPrinterBackend& operator=(const QtPrinterBackend&) = delete;
+
+    // Every document to this PDF file, without a message (tests, benchmarks).
+    void setPdfFile(const QString& path) { pdfFile_ = path; }
+    // The installed printers (tests replace the print server's list).
+    void setInstalledPrinters(std::function<QStringList()> list) { installed_ = std::move(list); }
+    // The PDF file the last document went to; empty when it went to a printer.
+    const QString& lastPdf() const { return lastPdf_; }
+
+    printer::PageSize pageSize() override;
+    double textWidth(const std::string& text, const printer::Font& font) override;
+    double lineHeight(const printer::Font& font) override;
+    void startDoc() override;
+    void text(const printer::PrintedText& item) override;
+    void newPage() override;
+    void endDoc() override;
+    void killDoc() override;
+
+private:
+    QPrinter& target();       // the printer of the coming document, set up on first use
+    QFont qfont(const printer::Font& font) const;
+    QString fallbackPdf() const;
+
+    const QPrinter* chosen_;
+    QString pdfFile_;
+    std::function<QStringList()> installed_;
+    std::unique_ptr<QPrinter> target_;
+    bool fallback_ = false;
+    QString lastPdf_;
+    std::vector<std::vector<printer::PrintedText>> pages_;
+};
+
+} // namespace qtview
