@@ -67,6 +67,7 @@ TEST_F(SchemaTest, VersjonRowOfANewFile) {
     EXPECT_EQ(rs.Get("LagetDato").ToText(), "08.12.2026");
     EXPECT_EQ(rs.Get("TurneringsNavn").ToText(), "Norges Valmorisk");
     EXPECT_EQ(rs.Get("OpprettetAv").ToText(), "Norges Valmorisk");
+    EXPECT_EQ(rs.Get("Turneringsdato").ToText(), "08. desember 2026");
     for (const char* tom : {"TurneringSted", "ADDR1", "ADDR2", "PHON", "COMM", "Comm1", "Comm4"})
         EXPECT_TRUE(rs.Get(tom).IsNull()) << tom;
     rs.Close();

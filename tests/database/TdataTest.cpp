@@ -21,9 +21,10 @@ protected:
 
 TEST_F(TdataTest, OpensCentredAndFilledFromTheRow) {
     NyFil("Cup");
-    state::DBase.Execute("UPDATE Versjon SET TurneringsNavn = ?, TurneringSted = ?", {"  NM Boccia ", "Hamar"});
+    state::DBase.Execute("UPDATE Versjon SET TurneringsNavn = ?, TurneringSted = ?, Turneringsdato = ?",
+                         {"  NM Boccia ", "Hamar", "1. mars 2027"});
     state::Turnering_Navn = "Annet";
-    state::Turnering_Dato = "1. mars 2027";
+    state::Turnering_Dato = "2. april 2027";
     Tdata& t = Vindu();
     EXPECT_EQ(t.Left(), (forms::Screen.Width - t.Width()) / 2);
     EXPECT_EQ(t.Top(), (forms::Screen.Height - t.Height()) / 2);
