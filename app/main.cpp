@@ -2,43 +2,69 @@
 // the screen, then Main and the event loop until the main window ends it.
 #include <QApplication>
 #include <QDir>
-#include <QFileInfo>
+#include <QIcon>
+#include <QLibraryInfo>
 #include <QScreen>
 #include <QStringList>
+#include <QTranslator>
 
 #include "frame/Hovedmeny2.h"
 #include "frame/Main.h"
+#include "platform/files/Files.h"
 #include "platform/forms/Runtime.h"
 #include "platform/printer/Printer.h"
+#include "qtview/Pictures.h"
 #include "qtview/PrinterBackend.h"
 #include "qtview/QtHost.h"
 #include "state/ProgramState.h"
 
 namespace {
 
-// New databases and the report folders are made in the program folder, so it
-// must be writable: the executable's own folder, else the per-user data folder.
+// The user's databases, reports and distribution files live in ~/KvistrelDommer,
+// never beside the executable, so a rebuild or reinstall cannot take them.
+// It is made at first start, as the old installer made it.
 std::string ProgramFolder() {
-    const QString own = QCoreApplication::applicationDirPath();
-    if (QFileInfo(own).isWritable()) return own.toStdString();
-    QString data = qEnvironmentVariable("XDG_DATA_HOME");
-    if (data.isEmpty()) data = QDir::homePath() + QStringLiteral("/.local/share");
-    const QString folder = data + QStringLiteral("/KvistrelDommer");
-    QDir().mkpath(folder);
-    return folder.toStdString();
+    const std::string folder = files::DataFolder();
+    QDir().mkpath(QString::fromStdString(folder));
+    return folder;
+}
+
+// A build has its resources copied beside the executable; an installed program
+// finds them in its data folder, at the same place relative to the executable.
+std::string ResourceFolder() {
+    const QDir own(QCoreApplication::applicationDirPath());
+    if (own.exists(QStringLiteral("pictures"))) return own.absolutePath().toStdString();
+    return QDir::cleanPath(own.filePath(QStringLiteral(KD_INSTALLED_RESOURCES))).toStdString();
+}
+
+// Qt's own dialogs (printer set-up, file, colour) speak Norwegian whatever the
+// machine's locale, like the rest of the program. Some distributions ship Qt's
+// texts in Nynorsk only; that is still closer to the user than English.
+void LoadNorwegianQtTexts(QTranslator& translator) {
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    for (const char* name : {"qtbase_nb", "qtbase_no", "qtbase_nn"}) {
+        if (translator.load(QLatin1String(name), folder)) {
+            QCoreApplication::installTranslator(&translator);
+            return;
+        }
+    }
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    QTranslator qtTexts;
+    LoadNorwegianQtTexts(qtTexts);
     qtview::QtHost host;
     forms::SetHost(&host);
     qtview::QtPrinterBackend printerBackend(&host.chosenPrinter());
     printer::SetBackend(&printerBackend);
 
     forms::App.Path = ProgramFolder();
-    forms::App.ResourcePath = QCoreApplication::applicationDirPath().toStdString();
+    forms::App.ResourcePath = ResourceFolder();
+    QApplication::setWindowIcon(QIcon(qtview::LoadPicture("logo.svg", QSize(64, 64))));
+    QGuiApplication::setDesktopFileName(QStringLiteral("kvistreldommer"));
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
     forms::App.Command = args.join(QLatin1Char(' ')).toStdString();

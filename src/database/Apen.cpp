@@ -1,5 +1,10 @@
 #include "database/Apen.h"
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#include "platform/forms/Runtime.h"
 #include "state/ProgramState.h"
 
 namespace turneringsdb {
@@ -12,7 +17,39 @@ void lukkStille(dao::Database& db) {
     }
     db = dao::Database();
 }
+struct Lytter {
+    const void* vindu;
+    std::function<void()> oppfrisk;
+};
+std::vector<Lytter>& lyttere() {
+    static std::vector<Lytter> alle;
+    return alle;
+}
 } // namespace
+
+void NarDatabasenEndres(const void* vindu, std::function<void()> oppfrisk) {
+    GlemDatabaseendring(vindu);
+    lyttere().push_back({vindu, std::move(oppfrisk)});
+}
+
+void GlemDatabaseendring(const void* vindu) {
+    std::erase_if(lyttere(), [vindu](const Lytter& l) { return l.vindu == vindu; });
+}
+
+void DatabasenErEndret() {
+    // A copy: a window may unload itself, or another, while it refreshes.
+    const std::vector<Lytter> naa = lyttere();
+    for (const Lytter& l : naa) {
+        const bool fortsattMed = std::any_of(lyttere().begin(), lyttere().end(),
+                                             [&l](const Lytter& m) { return m.vindu == l.vindu; });
+        if (!fortsattMed) continue;
+        try {
+            l.oppfrisk();
+        } catch (const vb::Err& e) {
+            forms::MsgBox(Aarsak(e), forms::vbExclamation + forms::vbOKOnly);
+        }
+    }
+}
 
 dao::Workspace& Arbeid() {
     if (!state::Arbeidsomrade) state::Arbeidsomrade = &dao::DBEngine::Workspaces(0);
@@ -67,6 +104,7 @@ void BliApen(dao::Database forrige, const std::string& sti) {
     lukkStille(forrige);
     state::DBase2 = Arbeid().OpenDatabase(sti);
     SettNavn(sti);
+    DatabasenErEndret();
 }
 
 void SettTilbake(const Navn& forrige) {
@@ -82,6 +120,7 @@ void SettTilbake(const Navn& forrige) {
             // the register reopens DBase2 itself when it refreshes.
         }
     }
+    DatabasenErEndret();
 }
 
 std::string Aarsak(const vb::Err& e) { return "Årsak :  " + e.Description; }

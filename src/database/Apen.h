@@ -2,6 +2,7 @@
 // Which tournament database is open, and the one road by which that changes:
 // creation, opening and save-as all end here, so DBase, DBase2, the shared
 // recordsets and the names always agree on one file.
+#include <functional>
 #include <string>
 #include "platform/dao/Dao.h"
 #include "platform/vb/Err.h"
@@ -36,6 +37,13 @@ void SettTilbake(const Navn& forrige);
 // Opens sti as the open database, upgrading it to version 9. On failure the
 // user is told why and DBase is what it was; returns whether it opened.
 bool ByttTil(const std::string& sti);
+
+// Windows that show the open database's data refresh at once when it changes
+// (new, open, save-as, read-in, and a failed open that fell back). A window
+// registers when it loads and forgets itself when it unloads.
+void NarDatabasenEndres(const void* vindu, std::function<void()> oppfrisk);
+void GlemDatabaseendring(const void* vindu);
+void DatabasenErEndret();
 
 // "Årsak :  " and the error's text.
 std::string Aarsak(const vb::Err& e);

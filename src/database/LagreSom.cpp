@@ -21,6 +21,11 @@ bool SammeFil(const std::string& a, const std::string& b) {
     return std::filesystem::equivalent(a, b, ec);
 }
 
+void UgyldigFormat() {
+    forms::Beep();
+    forms::MsgBox("Ugyldig format på filnavn, Eks format: 'Turnering1' eller 'Turnering1.KVX' ", forms::vbOKOnly);
+}
+
 // Back to the database that was open before the save began.
 void ApneForrige(const Navn& forrige) {
     state::Databasenavn = forrige.databasenavn;
@@ -41,19 +46,22 @@ void Lagre_Database_Som() {
     const std::string stor = vb::UCase(Navn);
     if (stor == "*.KVX") return;
     if (vb::Right(stor, 4) != ".KVX") {
-        // A blank name would save as a hidden ".KVX"; it is refused as a bad format.
         if (vb::InStr(Navn, ".") > 0 || vb::Trim(Navn).empty()) {
-            forms::Beep();
-            forms::MsgBox("Ugyldig format på filnavn, Eks format: 'Turnering1' eller 'Turnering1.KVX' ", forms::vbOKOnly);
+            UgyldigFormat();
             return;
         }
         Navn += ".KVX";
+    }
+    // A name that starts with "." (".KVX" among them) would be a hidden file.
+    if (Navn[0] == '.') {
+        UgyldigFormat();
+        return;
     }
     Navn = Sammenfoy(state::Katalog, Navn);
 
     // Both refusals come before anything is closed: the open file stays open.
     const std::string kilde = state::Databasenavn;
-    if (files::Exists(Navn)) {
+    if (files::ExistsInAnyCase(Navn)) {
         forms::MsgBox(SammeFil(Navn, kilde) ? TilSegSelv : FinnesFraFor, forms::vbOKOnly);
         return;
     }
@@ -64,10 +72,10 @@ void Lagre_Database_Som() {
     try {
         files::FileCopy(kilde, Navn);
     } catch (const vb::Err& e) {
+        // The copy onto itself was refused above; a permission failure here is the
+        // folder's or the file's, and is told as it is.
         if (e.Number == vb::errnum::PathFileAccess)
             forms::MsgBox(FinnesFraFor, forms::vbOKOnly);
-        else if (e.Number == vb::errnum::PermissionDenied)
-            forms::MsgBox(TilSegSelv, forms::vbOKOnly);
         else
             forms::MsgBox(Aarsak(e), forms::vbInformation + forms::vbOKOnly);
         ApneForrige(forrige);

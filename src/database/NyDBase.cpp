@@ -12,9 +12,9 @@ constexpr int16_t True = -1;
 constexpr int Enter = 13;
 
 // The name becomes a file in the program folder: no folder parts, no characters
-// the file choosers treat as patterns, not blank.
+// the file choosers treat as patterns, not blank, not hidden.
 bool GyldigNavn(const std::string& navn) {
-    if (vb::Trim(navn).empty()) return false;
+    if (vb::Trim(navn).empty() || navn[0] == '.') return false;
     for (const char* ulovlig : {"/", "\\", "..", ":", "*", "?", "\"", "<", ">", "|"})
         if (navn.find(ulovlig) != std::string::npos) return false;
     return true;
@@ -68,7 +68,7 @@ void NyDBase::C_Ferdig_Click() {
     }
     const std::string filnavn = tekst + ".kvx";
     const std::string sti = turneringsdb::Sammenfoy(forms::App.Path, filnavn);
-    if (files::Exists(sti)) {
+    if (files::ExistsInAnyCase(sti)) {
         state::Svar = static_cast<int16_t>(forms::MsgBox("Database med samme navn finnes fra før, velg annet filnavn",
                                                          forms::vbInformation + forms::vbOKOnly, "Ny database"));
         return;

@@ -1,8 +1,4 @@
 // Opening a tournament database and bringing its layout up to version 9.
-#include <unistd.h>
-
-#include <filesystem>
-
 #include "database/Apen.h"
 #include "database/Database.h"
 #include "database/Schema.h"
@@ -82,23 +78,17 @@ void Oppgrader(dao::Database& db) {
     }
 }
 
-// Locked by another program or write-protected (the file or its folder): the
-// engine's 3051 text. Missing or foreign files get the engine's own reason.
-bool LaastEllerSkrivebeskyttet(const vb::Err& e, const std::string& sti) {
-    if (e.Number == vb::errnum::InUse) return true;
-    if (e.Number != vb::errnum::CannotOpen || !files::Exists(sti) || files::IsFolder(sti)) return false;
-    const std::string mappe = std::filesystem::path(sti).parent_path().string();
-    return ::access(sti.c_str(), W_OK) != 0 || ::access(mappe.empty() ? "." : mappe.c_str(), W_OK) != 0;
+// The tournament date came after version 9: added to any file that lacks it.
+void LeggTilTurneringsdato(dao::Database& db) {
+    if (!db.TableDef_("Versjon").FindField(Turneringsdatokolonne().kolonne.navn)) LeggTilKolonne(db, Turneringsdatokolonne());
 }
 
-void Rapporter(const vb::Err& e, const std::string& sti) {
-    if (LaastEllerSkrivebeskyttet(e, sti)) {
-        forms::MsgBox(std::string("Feil ved åpning av databasen, den kan f.eks. være skrivebeskyttet!!") + vb::vbCrLf +
-                          "Kontrollér status på database-filen ved hjelp av Explorer/Utforsker",
-                      forms::vbQuestion + forms::vbOKOnly);
-    } else {
-        forms::MsgBox(Aarsak(e), forms::vbInformation + forms::vbOKOnly);
-    }
+// Every refusal of the chosen file (locked, write-protected, missing, not a tournament
+// database, an upgrade that failed) gets the one message of a failed open.
+void Rapporter() {
+    forms::MsgBox(std::string("Feil ved åpning av databasen, den kan f.eks. være skrivebeskyttet!!") + vb::vbCrLf +
+                      "Kontrollér status på database-filen ved hjelp av Explorer/Utforsker",
+                  forms::vbQuestion + forms::vbOKOnly);
 }
 
 } // namespace
@@ -109,20 +99,30 @@ bool ByttTil(const std::string& sti) {
     dao::Database forrige = state::DBase;
     dao::Database ny;
     try {
+        // Proved a tournament database through a read-only handle first: the exclusive
+        // lock is a write, and a file that is refused must be left exactly as it was.
+        dao::Database provet = Arbeid().OpenDatabase(sti, false, true);
+        try {
+            SjekkTurneringsfil(provet);
+        } catch (const vb::Err&) {
+            provet.Close();
+            throw;
+        }
+        provet.Close();
         ny = Arbeid().OpenDatabase(sti, true, false);
-    } catch (const vb::Err& e) {
-        Rapporter(e, sti);
+    } catch (const vb::Err&) {
+        Rapporter();
         return false;
     }
     // The table creators of the upgrade work on DBase.
     state::DBase = ny;
     try {
-        SjekkTurneringsfil(ny);
         Oppgrader(ny);
-    } catch (const vb::Err& e) {
+        LeggTilTurneringsdato(ny);
+    } catch (const vb::Err&) {
         ny.Close();
         state::DBase = forrige;
-        Rapporter(e, sti);
+        Rapporter();
         return false;
     }
     BliApen(forrige, sti);
@@ -135,6 +135,8 @@ bool ByttTil(const std::string& sti) {
 void Oppgrader_Database() {
     const Navn forrige = NavnPaaApen();
     forms::Screen.SetMousePointer(forms::vbHourglass);
+    // What a save-as killed during its copy left in this folder goes now.
+    files::RemoveCopyLeftovers(files::FolderOf(state::Databasenavn));
     if (!ByttTil(state::Databasenavn)) SettTilbake(forrige);
     forms::Screen.SetMousePointer(forms::vbDefault);
 }

@@ -22,7 +22,8 @@ const Tabell& VersjonTabell() {
                            {"Comm1", dbText, 50},
                            {"Comm2", dbText, 50},
                            {"Comm3", dbText, 50},
-                           {"Comm4", dbText, 50}},
+                           {"Comm4", dbText, 50},
+                           {"Turneringsdato", dbText, 50}},
                           nullptr,
                           nullptr};
     return t;
@@ -174,6 +175,11 @@ const std::vector<Oppgraderingstrinn>& Oppgraderingstrinnene() {
         {8, {{"Dommere", {"KlB_Overdommer", dbBoolean, 0}}, {"Dommere", {"KlC_Overdommer", dbBoolean, 0}}}},
     };
     return trinn;
+}
+
+const NyKolonne& Turneringsdatokolonne() {
+    static const NyKolonne k{"Versjon", {"Turneringsdato", dbText, 50}};
+    return k;
 }
 
 } // namespace turneringsdb

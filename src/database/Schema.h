@@ -44,5 +44,7 @@ struct Oppgraderingstrinn {
 };
 // Steps for the versions 1 to 8, in order.
 const std::vector<Oppgraderingstrinn>& Oppgraderingstrinnene();
+// The tournament date in Versjon, which files made before it came lack whatever their version.
+const NyKolonne& Turneringsdatokolonne();
 
 } // namespace turneringsdb

@@ -31,6 +31,8 @@ void Opprett_Versjon() {
     rs("DatabaseID") = vb::Variant::Integer(Skjemaversjon);
     rs("LagetDato") = vb::Format(vb::Now(), "ddddd");
     rs("TurneringsNavn") = state::Turnering_Navn;
+    // The date the creation set as the default, kept with the file from the start.
+    if (!state::Turnering_Dato.empty()) rs("Turneringsdato") = state::Turnering_Dato;
     if (!state::Opprettet_Av.empty()) rs("OpprettetAv") = state::Opprettet_Av;
     rs.Update();
     rs.Close();

@@ -1,5 +1,7 @@
 #include "database/Tdata.h"
 
+#include "database/Apen.h"
+
 #include "platform/forms/Runtime.h"
 #include "platform/vb/Err.h"
 #include "platform/vb/Strings.h"
@@ -21,23 +23,26 @@ Tdata::Tdata() : Form("Tdata") {
     MinButton = false;
     Move(0, 0, 6255, 3765);
 
+    // The labels are wide enough for their bold text in any desktop font.
     const forms::Font fet{"MS Sans Serif", 8.25, true};
     Text3.SetCaption("Databasenavn:");
-    Text3.Move(240, 300, 1455, 255);
-    T_DBasenavn.Move(1800, 240, 4095, 315);
+    Text3.Move(120, 300, 1815, 255);
+    T_DBasenavn.Move(2040, 240, 3855, 315);
     Text6.SetCaption("Turneringsnavn:");
-    Text6.Move(240, 720, 1455, 255);
-    Visturnering.Move(1800, 660, 4095, 315);
+    Text6.Move(120, 720, 1815, 255);
+    Visturnering.Move(2040, 660, 3855, 315);
     Text2.SetCaption("Turneringsdato:");
-    Text2.Move(240, 1140, 1455, 255);
-    T_Dato.Move(1800, 1080, 4095, 315);
+    Text2.Move(120, 1140, 1815, 255);
+    T_Dato.Move(2040, 1080, 3855, 315);
     Text1.SetCaption("Turneringssted:");
-    Text1.Move(240, 1560, 1455, 255);
-    T_Sted.Move(1800, 1500, 4095, 315);
+    Text1.Move(120, 1560, 1815, 255);
+    T_Sted.Move(2040, 1500, 3855, 315);
     for (forms::Label* l : {&Text3, &Text6, &Text2, &Text1}) {
         l->SetFont(fet);
         l->Alignment = forms::vbRightJustify;
     }
+    // The Versjon columns hold 50 characters.
+    for (forms::TextBox* t : {&Visturnering, &T_Dato, &T_Sted}) t->SetMaxLength(50);
     Label5.SetCaption("For å endre data, skriv/endre i de innrammede områdene");
     Label5.Move(240, 2040, 5655, 255);
     Label5.Alignment = forms::vbCenter;
@@ -60,19 +65,30 @@ void Tdata::Form_Load() {
     SetLeft((forms::Screen.Width - Width()) / 2);
     SetTop((forms::Screen.Height - Height()) / 2);
     Fyll();
+    // Another database opened while the window stands: it shows that one's data,
+    // so that a save never writes one file's name and place into another.
+    turneringsdb::NarDatabasenEndres(this, [this] { Fyll(); });
 }
 
-// Filled once, when the window opens, so that typed text is never overwritten.
-// The row's name and place win over the program's; the date lives only in the program.
+void Tdata::Form_Unload(int& /*Cancel*/) { turneringsdb::GlemDatabaseendring(this); }
+
+// A window may also go without its unload (a reset at the end of the program).
+Tdata::~Tdata() { turneringsdb::GlemDatabaseendring(this); }
+
+// Filled when the window opens and when the open database changes, never on a
+// repaint, so that typed text is not overwritten. The row's values win over the program's.
 void Tdata::Fyll() {
+    T_DBasenavn.SetText(state::DatabaseFilnavn);
     if (!DatabaseApen()) return;
     try {
         state::UtvalgVersjon = state::DBase.OpenRecordset("Versjon", dao::dbOpenDynaset);
         dao::Recordset& rs = state::UtvalgVersjon;
         if (!rs.EOF_()) {
             const vb::Variant navn = rs.Get("Turneringsnavn");
+            const vb::Variant dato = rs.Get("Turneringsdato");
             const vb::Variant sted = rs.Get("TurneringSted");
             if (!navn.IsNull()) state::Turnering_Navn = vb::CStr(navn);
+            if (!dato.IsNull()) state::Turnering_Dato = vb::CStr(dato);
             if (!sted.IsNull()) state::Turnering_Sted = vb::CStr(sted);
         }
         rs.Close();
@@ -82,7 +98,6 @@ void Tdata::Fyll() {
     Visturnering.SetText(vb::Trim(state::Turnering_Navn));
     T_Dato.SetText(state::Turnering_Dato);
     T_Sted.SetText(state::Turnering_Sted);
-    T_DBasenavn.SetText(state::DatabaseFilnavn);
     CaretTilSlutt(Visturnering);
 }
 
@@ -104,6 +119,7 @@ void Tdata::Command1_Click() {
         else
             rs.Edit();
         rs("Turneringsnavn") = state::Turnering_Navn;
+        rs("Turneringsdato") = state::Turnering_Dato;
         rs("TurneringSted") = state::Turnering_Sted;
         rs.Update();
         rs.Close();

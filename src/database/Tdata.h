@@ -7,6 +7,7 @@
 class Tdata : public forms::Form {
 public:
     Tdata();
+    ~Tdata() override;
 
     forms::Label Text3{this, "Text3"};
     forms::TextBox T_DBasenavn{this, "T_DBasenavn"};
@@ -21,6 +22,7 @@ public:
     forms::CommandButton C_Avbryt{this, "C_Avbryt"};
 
     void Form_Load() override;
+    void Form_Unload(int& Cancel) override;
     void Command1_Click();
     void C_Avbryt_Click();
     void Visturnering_GotFocus();

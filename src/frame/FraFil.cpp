@@ -7,6 +7,7 @@
 #include "platform/files/Files.h"
 #include "platform/forms/Runtime.h"
 #include "platform/vb/Err.h"
+#include "platform/vb/Strings.h"
 #include "register/Dommere_Init.h"
 #include "state/ProgramState.h"
 
@@ -30,6 +31,11 @@ void FraFil::SSCommand1_Click(int Index) {
     // The name box decides, not a Filnavn another chooser may have left.
     state::Filnavn = TextBox.Text();
     KatalogFraMappeliste();
+    if (vb::Trim(state::Filnavn).empty()) {
+        forms::MsgBox("Ingen fil valgt, prøv igjen!", forms::vbExclamation + forms::vbOKOnly);
+        forms::Screen.SetMousePointer(forms::vbDefault);
+        return;
+    }
     try {
         frame::GjorSkrivbar(state::Katalog + state::Filnavn);
     } catch (const vb::Err& e) {
@@ -40,8 +46,10 @@ void FraFil::SSCommand1_Click(int Index) {
         }
     }
     Steg([] { Sett_Databasenavn(); });
-    Steg([] { forms::Default<Dommere_Init>().Show(); });
+    // The file is opened before the register shows it: a refused file is never
+    // read by a window, and the register shows the database that stays open.
     Steg([] { Oppgrader_Database(); });
+    Steg([] { forms::Default<Dommere_Init>().Show(); });
     Unload();
     forms::Screen.SetMousePointer(forms::vbDefault);
 }

@@ -102,6 +102,8 @@ void Hovedmeny2::LesInn_Dommere_Click() {
 void Hovedmeny2::FilHentFil_Click() { forms::Default<FraFil>().Show(); }
 
 void Hovedmeny2::FilLagreFilSom_Click() {
+    // With no database there is nothing to copy: the gate says so before any name is asked for.
+    if (frame::IngenDatabaseApen()) return;
     forms::Screen.SetMousePointer(forms::vbHourglass);
     forms::Default<TilFil>().Show();
     forms::Screen.SetMousePointer(forms::vbDefault);

@@ -108,7 +108,11 @@ public:
     FileView(forms::FileListBox& files, FormWindow& window, QWidget* parent)
         : WidgetView(files, window, new QListWidget(parent)), files_(files) {
         on(list(), &QListWidget::currentRowChanged, [this](int row) {
-            if (!updating_ && row >= 0 && toModel([this, row] { files_.UserSelect(row); })) content();
+            // Tab into the list makes its first row current without choosing it: only a
+            // row the user picks (and so selects) names a file.
+            const QListWidgetItem* item = list()->item(row);
+            if (updating_ || !item || !item->isSelected()) return;
+            if (toModel([this, row] { files_.UserSelect(row); })) content();
         });
         on(list(), &QListWidget::itemDoubleClicked, [this](QListWidgetItem* item) {
             const int row = list()->row(item);

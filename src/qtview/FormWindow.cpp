@@ -77,6 +77,9 @@ void FormWindow::buildTop(QWidget* owner) {
         layout->setContentsMargins(0, 0, 0, 0);
         layout->setSpacing(0);
         mdi_ = new QMdiArea;
+        // A window taller than the screen can still be scrolled to its last buttons.
+        mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
         if (auto back = ToQColor(form_.BackColor(), forms::vbButtonFace)) mdi_->setBackground(*back);
         layout->addWidget(mdi_, 1);
         // Moving between children is moving between the program's windows.
@@ -181,7 +184,10 @@ void FormWindow::placeWindow() {
     const int left = Px(form_.Left()), top = Px(form_.Top());
     const int width = Px(form_.Width()), height = Px(form_.Height());
     if (sub_) {
-        sub_->setGeometry(left, top, width, height);
+        // A child's Top counts from the top of the main window's work space, the bars
+        // along its top edge included, as the old frame counted.
+        const int bars = sub_->mdiArea() ? sub_->mdiArea()->y() : 0;
+        sub_->setGeometry(left, qMax(0, top - bars), width, height);
     } else if (top_) {
         const QSize client(qMax(width - FrameWidthPx, 40), qMax(height - FrameHeightPx, 20));
         if (fixedBorder(form_))
@@ -294,8 +300,12 @@ bool FormWindow::userKey(QKeyEvent* event) {
     // Tab moves the focus; the old forms never saw it as a key.
     const int code = key == Qt::Key_Tab || key == Qt::Key_Backtab ? 0 : VbKeyCode(key);
     if (code) {
+        const QWidget* typedInto = QApplication::focusWidget();
         forms::Dispatch([this, code, event] { form_.UserKeyDown(code, VbShift(event->modifiers())); });
         if (!*alive) return true;
+        // The handler showed a box or moved the focus: the key was used up there. Passed
+        // on, it would reach the window with no focus widget yet and run a second time.
+        if (QApplication::focusWidget() != typedInto) return true;
     }
     forms::Control* active = form_.ActiveControl();
     const QString text = event->text();

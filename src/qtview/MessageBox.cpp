@@ -1,6 +1,10 @@
 #include "qtview/MessageBox.h"
 
+#include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
 #include <QPushButton>
 #include <utility>
 #include <vector>
@@ -65,6 +69,12 @@ int ShowMessageBox(const forms::MsgBoxRequest& request, QWidget* parent) {
     if (!escape && buttons.size() == 1) escape = buttons.front().first;
     if (escape) box.setEscapeButton(escape);
 
+    // The box is at least as wide as its title, which the window frame would cut.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        const int title = QFontMetrics(QApplication::font("QMdiSubWindowTitleBar")).horizontalAdvance(box.windowTitle());
+        grid->addItem(new QSpacerItem(title + 120, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                      grid->columnCount());
+    }
     box.exec();
     for (auto& [button, answer] : buttons)
         if (box.clickedButton() == button) return answer;

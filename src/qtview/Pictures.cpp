@@ -20,14 +20,9 @@ QString FindPicture(const std::string& name) {
     if (QFileInfo(file).isAbsolute() && QFileInfo::exists(file)) return file;
     // Old designs named pictures with Windows folders; only the file name counts here.
     file = file.mid(qMax(file.lastIndexOf(QLatin1Char('/')), file.lastIndexOf(QLatin1Char('\\'))) + 1);
-    QStringList folders;
-    if (!forms::App.Path.empty()) folders << Q(forms::App.Path) + QLatin1String("/pictures");
-    folders << QStringLiteral(KD_RESOURCE_DIR "/pictures");
-    for (const QString& folder : folders) {
-        const QString path = folder + QLatin1Char('/') + file;
-        if (QFileInfo(path).isFile()) return path;
-    }
-    return {};
+    if (forms::App.ResourcePath.empty()) return {};
+    const QString path = Q(forms::App.ResourcePath) + QLatin1String("/pictures/") + file;
+    return QFileInfo(path).isFile() ? path : QString();
 }
 
 QSize PictureSize(const std::string& name) {

@@ -2,6 +2,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTimer>
 #include <QTextBlock>
 
 #include "platform/forms/Controls.h"
@@ -67,6 +68,24 @@ public:
             });
             on(plain(), &QPlainTextEdit::cursorPositionChanged, [this] { userSelected(); });
         }
+    }
+
+    bool filter(QObject* watched, QEvent* event) override {
+        const bool entering = event->type() == QEvent::FocusIn && watched == widget() && !updating_ && box_.GotFocus;
+        const bool taken = WidgetView::filter(watched, event);
+        if (entering && !taken) {
+            // The box's own GotFocus placed the caret; Qt would then select all (Tab) or
+            // move the caret to the click (mouse). The handler's choice stands.
+            const int start = box_.SelStart(), length = box_.SelLength();
+            QTimer::singleShot(0, widget(), [this, start, length] {
+                if (!widget()->hasFocus()) return;
+                toModel([&] {
+                    box_.SetSelStart(start);
+                    box_.SetSelLength(length);
+                });
+            });
+        }
+        return taken;
     }
 
 protected:

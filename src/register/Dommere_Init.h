@@ -10,6 +10,7 @@
 class Dommere_Init : public forms::Form {
 public:
     Dommere_Init();
+    ~Dommere_Init() override;
 
     // Titles and the mode heading.
     forms::Label Label1{this, "Label1"};
@@ -133,6 +134,7 @@ public:
     // Life cycle: placement, and the refresh on every activation.
     void Form_Load() override;
     void Form_Activate() override;
+    void Form_Unload(int& Cancel) override;
     void SSCommand1_Click();
 
     // Grid, list and counters.

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "platform/vb/Err.h"
 #include "platform/vb/Variant.h"
 
 std::optional<int16_t> GyldigDommernummer(double verdi) {
@@ -11,5 +12,10 @@ std::optional<int16_t> GyldigDommernummer(double verdi) {
 }
 
 std::optional<int16_t> GyldigDommernummer(std::string_view tekst) {
-    return GyldigDommernummer(vb::Val(tekst));
+    // "1e999" overflows as it is read: far outside the register's range all the same.
+    try {
+        return GyldigDommernummer(vb::Val(tekst));
+    } catch (const vb::Err&) {
+        return std::nullopt;
+    }
 }

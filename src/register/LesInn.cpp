@@ -2,7 +2,9 @@
 #include "register/LesInn.h"
 
 #include <string>
+#include <vector>
 
+#include "database/Apen.h"
 #include "frame/Gate.h"
 #include "platform/forms/Runtime.h"
 #include "platform/vb/Err.h"
@@ -13,13 +15,25 @@
 
 namespace {
 
-// Copied when the source value is not Null, in this order. The Overdommer flags,
-// the refresher-course dates, Dommer_Petangue and Dommer_FDato are not carried over.
-constexpr const char* Kolonner[] = {
-    "Dommer_FNavn",   "Dommer_ENavn",   "Dommer_Lag",     "Dommer_Curling",  "Dommer_Boccia", "Dommer_Fotball",
-    "Dommer_Handball", "Dommer_Telefon", "Dommer_Mobil",  "Dommer_email",    "Dommer_DatoDKurs", "Dommer_Adresse",
-    "Dommer_Poststed", "Dommer_Postnr",  "KlB_Aspirant1", "KlB_Aspirant2",   "KlB_Aspirant3", "KlB_Dommer1",
-    "KlB_Dommer2",    "KlB_Dommer3",    "KlC_Dommer1",    "KlC_Dommer3",     "KlC_Aspirant1"};
+// The columns of the source's Dommere that the register has too, DommerNR aside:
+// all of them are copied, whatever version of the layout the source has.
+std::vector<std::string> FellesKolonner(const dao::Recordset& kilde, const dao::Database& maal) {
+    const dao::TableDef dommere = maal.TableDef_("Dommere");
+    std::vector<std::string> kolonner;
+    for (int i = 0; i < kilde.FieldCount(); ++i) {
+        const std::string navn = kilde.FieldName(i);
+        if (vb::UCase(navn) != "DOMMERNR" && dommere.FindField(navn)) kolonner.push_back(navn);
+    }
+    return kolonner;
+}
+
+// Ends the read-in's transaction without letting a failure there hide the first one.
+void Angre(dao::Workspace* ws) {
+    try {
+        if (ws && ws->InTransaction()) ws->Rollback();
+    } catch (const vb::Err&) {
+    }
+}
 
 void pekerNormal() { forms::Screen.SetMousePointer(forms::vbDefault); }
 
@@ -45,6 +59,7 @@ void Les_Inn_Dommerbase() {
             return;
         }
 
+        const std::vector<std::string> kolonner = FellesKolonner(UtvalgFil, DBase);
         long hoppetOver = 0;
         ws = ArbeidsomradeFil;
         ws->BeginTrans();
@@ -57,7 +72,8 @@ void Les_Inn_Dommerbase() {
             }
             mal.AddNew();
             mal.Set("DommerNR", nr);
-            for (const char* kolonne : Kolonner) {
+            // A Null stays as the new row leaves it.
+            for (const std::string& kolonne : kolonner) {
                 const vb::Variant v = UtvalgFil.Get(kolonne);
                 if (!v.IsNull()) mal.Set(kolonne, v);
             }
@@ -67,6 +83,7 @@ void Les_Inn_Dommerbase() {
         ws->CommitTrans();
         ws = nullptr;
         Utvalg = mal;
+        turneringsdb::DatabasenErEndret();
 
         pekerNormal();
         std::string melding = "Innlesing av dommerdata fullført OK!";
@@ -75,11 +92,11 @@ void Les_Inn_Dommerbase() {
                        " dommer(e) uten gyldig dommernummer (1 til 999).";
         forms::MsgBox(melding, forms::vbExclamation + forms::vbOKOnly);
     } catch (const vb::Err& e) {
-        if (ws) ws->Rollback();
+        Angre(ws);
         forms::MsgBox("Feil ved innlesing av dommerdataene! " + e.Description, forms::vbExclamation + forms::vbOKOnly);
         pekerNormal();
     } catch (...) {
-        if (ws) ws->Rollback();
+        Angre(ws);
         pekerNormal();
         throw;
     }

@@ -134,3 +134,46 @@ TEST_F(DaoTransaction, ClosingTheWorkspaceClosesEverythingOpenedThroughIt) {
     dao::Database again = Ws().OpenDatabase(dir.file("a.kvx"));
     EXPECT_EQ(Count(again, "Dommere"), 1);
 }
+
+namespace {
+
+// Fills a until the file may grow no further; the engine then undoes the whole transaction itself.
+int FillUntilFull(dao::Database& db) {
+    const long pages = vb::CLng(db.OpenRecordset("Select page_count From pragma_page_count()").Get(0));
+    db.Execute("PRAGMA max_page_count = " + std::to_string(pages + 1));
+    return ErrOf([&] {
+        for (int nr = 10; nr < 2000; ++nr) AddReferee(db, nr, std::string(45, 'x'), std::string(45, 'y'), true);
+    });
+}
+
+} // namespace
+
+TEST_F(DaoTransaction, AfterTheEngineUndidTheWorkRollbackAndCommitKeepTheRealError) {
+    for (const bool commit : {false, true}) {
+        SCOPED_TRACE(commit ? "commit" : "rollback");
+        Ws().BeginTrans();
+        EXPECT_EQ(FillUntilFull(a), 3026);
+        const int after = ErrOf([&] { commit ? Ws().CommitTrans() : Ws().Rollback(); });
+        // A rollback has nothing left to do; a commit says the work is gone, never "Syntaksfeil".
+        EXPECT_EQ(after, commit ? 3043 : 0);
+        EXPECT_FALSE(Ws().InTransaction());
+        EXPECT_EQ(Count(a, "Dommere"), 1);
+        a.Execute("PRAGMA max_page_count = 1073741823");
+        AddReferee(a, 2, "Ola", "Hansen", false);   // the file works on
+        a.Execute("DELETE FROM Dommere WHERE DommerNR = 2");
+    }
+}
+
+TEST_F(DaoTransaction, RollbackAfterAFailedCommitKeepsTheCommitsError) {
+    // A commit that fails has undone its level: the Rollback in the caller's catch has
+    // nothing left to do there and must not fail, nor take the outer level with it.
+    Ws().BeginTrans();
+    AddReferee(a, 3, "Ytre", "Niv", true);
+    Ws().BeginTrans();
+    EXPECT_EQ(FillUntilFull(a), 3026);
+    EXPECT_EQ(ErrOf([] { Ws().CommitTrans(); }), 3043);
+    EXPECT_EQ(ErrOf([] { Ws().Rollback(); }), 0);
+    EXPECT_EQ(ErrOf([] { Ws().Rollback(); }), 0);
+    EXPECT_FALSE(Ws().InTransaction());
+    EXPECT_EQ(Count(a, "Dommere"), 1);
+}

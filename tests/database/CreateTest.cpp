@@ -2,6 +2,8 @@
 #include "DbTest.h"
 
 #include <functional>
+#include <utility>
+#include <vector>
 
 #include "database/Database.h"
 #include "database/NyDBase.h"
@@ -41,7 +43,7 @@ TEST_F(CreateTest, ConfirmedNameNamesAFileInTheProgramFolder) {
 }
 
 TEST_F(CreateTest, EmptyBlankOrPathLikeNamesBeepAndKeepTheDialogOpen) {
-    for (const char* navn : {"", "   ", "a/b", "a\\b", "..", "x..y", "c:d", "*", "cup?", "\"q\"", "<", ">", "a|b"}) {
+    for (const char* navn : {"", "   ", "a/b", "a\\b", "..", "x..y", "c:d", "*", "cup?", "\"q\"", "<", ">", "a|b", ".skjult"}) {
         const int pip = forms::Headless().beeps;
         Dialog([navn](NyDBase& d) {
             d.MaskedEdit1.UserType(navn);
@@ -57,20 +59,25 @@ TEST_F(CreateTest, EmptyBlankOrPathLikeNamesBeepAndKeepTheDialogOpen) {
     EXPECT_TRUE(files::FilesIn(program(), "*").empty());
 }
 
-TEST_F(CreateTest, ExistingFileIsRefusedAndTheNameStays) {
-    tmp.write("Cup.kvx", "x");
-    Dialog([](NyDBase& d) {
-        d.MaskedEdit1.UserType("Cup");
-        d.C_Ferdig.UserClick();
-        EXPECT_TRUE(d.IsLoaded());
-        EXPECT_EQ(d.MaskedEdit1.Text(), "Cup");
-        d.C_Avbryt.UserClick();
-    });
-    ASSERT_EQ(bokser().size(), 1u);
-    EXPECT_EQ(bokser()[0].prompt, "Database med samme navn finnes fra før, velg annet filnavn");
-    EXPECT_EQ(bokser()[0].style, forms::vbInformation + forms::vbOKOnly);
-    EXPECT_EQ(bokser()[0].title, "Ny database");
-    EXPECT_EQ(state::Databasenavn, "");
+TEST_F(CreateTest, ExistingFileInAnyLetterCaseIsRefusedAndTheNameStays) {
+    for (const auto& [finnes, skrevet] : std::vector<std::pair<std::string, std::string>>{
+             {"Cup.kvx", "Cup"}, {"CUP.KVX", "cup"}, {"Ørsta.Kvx", "ØRSTA"}}) {
+        tmp.write(finnes, "x");
+        bokser().clear();
+        Dialog([&skrevet](NyDBase& d) {
+            d.MaskedEdit1.UserType(skrevet);
+            d.C_Ferdig.UserClick();
+            EXPECT_TRUE(d.IsLoaded()) << skrevet;
+            EXPECT_EQ(d.MaskedEdit1.Text(), skrevet);
+            d.C_Avbryt.UserClick();
+        });
+        ASSERT_EQ(bokser().size(), 1u) << skrevet;
+        EXPECT_EQ(bokser()[0].prompt, "Database med samme navn finnes fra før, velg annet filnavn");
+        EXPECT_EQ(bokser()[0].style, forms::vbInformation + forms::vbOKOnly);
+        EXPECT_EQ(bokser()[0].title, "Ny database");
+        EXPECT_EQ(state::Databasenavn, "");
+        files::Kill(tmp.file(finnes));
+    }
 }
 
 TEST_F(CreateTest, DecliningCancelAndTheCloseBoxAllCancel) {

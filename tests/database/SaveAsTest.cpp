@@ -1,7 +1,11 @@
 // Save-as: the name rules, the two refusals, and the copy becoming the open database.
 #include "DbTest.h"
 
+#include <sys/stat.h>
+
 #include <fstream>
+#include <string>
+#include <vector>
 
 #include "database/Database.h"
 #include "platform/files/Files.h"
@@ -70,7 +74,7 @@ TEST_F(SaveAsTest, ThePatternDoesNothing) {
 }
 
 TEST_F(SaveAsTest, OtherDotsBeepAndShowTheFormatMessage) {
-    for (const char* navn : {"cup.mdb", "a.b", "cup.kvx.bak", ""}) {
+    for (const char* navn : {"cup.mdb", "a.b", "cup.kvx.bak", "", ".KVX", ".skjult.kvx"}) {
         const int pip = forms::Headless().beeps;
         bokser().clear();
         LagreSom(navn);
@@ -100,12 +104,36 @@ TEST_F(SaveAsTest, CopyOverAnotherFileIsRefused) {
     {
         std::ofstream(annen) << "behold meg";
     }
-    LagreSom("Annen");
-    ASSERT_EQ(bokser().size(), 1u);
-    EXPECT_EQ(bokser()[0].prompt, "Filen finnes fra før, velg annen fil");
-    EXPECT_EQ(bokser()[0].style, forms::vbOKOnly);
+    // The old file system knew one file of a name whatever its letter case.
+    for (const char* navn : {"Annen", "annen.kvx", "ANNEN"}) {
+        bokser().clear();
+        LagreSom(navn);
+        ASSERT_EQ(bokser().size(), 1u) << navn;
+        EXPECT_EQ(bokser()[0].prompt, "Filen finnes fra før, velg annen fil");
+        EXPECT_EQ(bokser()[0].style, forms::vbOKOnly);
+    }
+    EXPECT_EQ(files::FilesIn(mappe, "*"), std::vector<std::string>{"Annen.KVX"});
     EXPECT_EQ(kdtest::ReadFile(annen), "behold meg");
     ForventKildenApen();
+}
+
+TEST_F(SaveAsTest, FolderWithoutWritePermissionTellsTheTrueReason) {
+    if (kdtest::RunningAsRoot()) GTEST_SKIP() << "root may write into any folder";
+    ASSERT_EQ(::chmod(mappe.c_str(), 0555), 0);
+    LagreSom("Ny");
+    ::chmod(mappe.c_str(), 0755);
+    ASSERT_EQ(bokser().size(), 1u);
+    EXPECT_EQ(bokser()[0].prompt, "Årsak :  Ingen tilgang: du har ikke lov til å skrive i mappen " + mappe);
+    ForventKildenApen();
+}
+
+TEST_F(SaveAsTest, LeftoversOfAKilledCopyGoWithTheNextSaveAs) {
+    const std::string rest = mappe + "/.Gammel.KVX.kdkopi-x1Y2z3";
+    std::ofstream(rest) << std::string(4096, 'x');
+    LagreSom("Ny");
+    EXPECT_TRUE(bokser().empty());
+    EXPECT_FALSE(files::Exists(rest));
+    EXPECT_TRUE(files::Exists(mappe + "/Ny.KVX"));
 }
 
 TEST_F(SaveAsTest, FailedCopyKeepsTheOriginalOpen) {

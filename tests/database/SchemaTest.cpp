@@ -24,7 +24,9 @@ TEST_F(SchemaTest, NewFileHasTheFiveTablesInOrderWithTypesAndSizes) {
     ASSERT_TRUE(bokser().empty());
     const dao::Database& db = state::DBase;
     EXPECT_EQ(db.TableDefs().size(), 5u);
-    SammeLayout(Kolonner(db, "Versjon"), Versjon9(), "Versjon");
+    Kolonneliste versjon = Versjon9();
+    versjon.push_back({"Turneringsdato", dao::dbText, 50});
+    SammeLayout(Kolonner(db, "Versjon"), versjon, "Versjon");
     SammeLayout(Kolonner(db, "Dommere"), Dommere9(), "Dommere");
     SammeLayout(Kolonner(db, "Dommertabell"), Dommertabell9(), "Dommertabell");
     SammeLayout(Kolonner(db, "Ranking"), Ranking9(), "Ranking");
@@ -65,6 +67,7 @@ TEST_F(SchemaTest, VersjonRowOfANewFile) {
     EXPECT_EQ(rs.Get("LagetDato").ToText(), "08.12.2026");
     EXPECT_EQ(rs.Get("TurneringsNavn").ToText(), "Norges Valmorisk");
     EXPECT_EQ(rs.Get("OpprettetAv").ToText(), "Norges Valmorisk");
+    EXPECT_EQ(rs.Get("Turneringsdato").ToText(), "08. desember 2026");
     for (const char* tom : {"TurneringSted", "ADDR1", "ADDR2", "PHON", "COMM", "Comm1", "Comm4"})
         EXPECT_TRUE(rs.Get(tom).IsNull()) << tom;
     rs.Close();

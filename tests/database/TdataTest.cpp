@@ -21,9 +21,10 @@ protected:
 
 TEST_F(TdataTest, OpensCentredAndFilledFromTheRow) {
     NyFil("Cup");
-    state::DBase.Execute("UPDATE Versjon SET TurneringsNavn = ?, TurneringSted = ?", {"  NM Boccia ", "Hamar"});
+    state::DBase.Execute("UPDATE Versjon SET TurneringsNavn = ?, TurneringSted = ?, Turneringsdato = ?",
+                         {"  NM Boccia ", "Hamar", "1. mars 2027"});
     state::Turnering_Navn = "Annet";
-    state::Turnering_Dato = "1. mars 2027";
+    state::Turnering_Dato = "2. april 2027";
     Tdata& t = Vindu();
     EXPECT_EQ(t.Left(), (forms::Screen.Width - t.Width()) / 2);
     EXPECT_EQ(t.Top(), (forms::Screen.Height - t.Height()) / 2);
@@ -45,7 +46,7 @@ TEST_F(TdataTest, RepaintAndSecondShowKeepTypedText) {
     EXPECT_EQ(forms::Default<Tdata>().T_Sted.Text(), "Skrevet");
 }
 
-TEST_F(TdataTest, SaveWritesTheRowKeepsTheDateInTheProgramAndCloses) {
+TEST_F(TdataTest, SaveWritesNameDateAndPlaceIntoTheRowAndCloses) {
     NyFil("Cup");
     Tdata& t = Vindu();
     t.Visturnering.SetText("Vårcupen");
@@ -58,8 +59,46 @@ TEST_F(TdataTest, SaveWritesTheRowKeepsTheDateInTheProgramAndCloses) {
     EXPECT_EQ(state::Turnering_Sted, "Tromsø");
     EXPECT_EQ(Rad("TurneringsNavn").ToText(), "Vårcupen");
     EXPECT_EQ(Rad("TurneringSted").ToText(), "Tromsø");
-    EXPECT_EQ(Kolonner(state::DBase, "Versjon").size(), 13u);
+    EXPECT_EQ(Rad("Turneringsdato").ToText(), "3. mai 2027");
+    // The date outlives the program: the next opening shows it again.
+    state::Turnering_Dato.clear();
+    Apne(state::Databasenavn);
+    EXPECT_EQ(Vindu().T_Dato.Text(), "3. mai 2027");
     EXPECT_EQ(state::DBase.OpenRecordset("Versjon").RecordCount(), 1);
+}
+
+TEST_F(TdataTest, FollowsTheOpenDatabaseAndSavesIntoIt) {
+    const std::string a = NyFil("A");
+    state::DBase.Execute("UPDATE Versjon SET TurneringsNavn = ?, Turneringsdato = ?, TurneringSted = ?",
+                         {"Cup A", "1. mai", "Bodø"});
+    const std::string b = NyFil("B");
+    state::DBase.Execute("UPDATE Versjon SET TurneringsNavn = ?, Turneringsdato = ?, TurneringSted = ?",
+                         {"Cup B", "2. juni", "Alta"});
+    Apne(a);
+    Tdata& t = Vindu();
+    EXPECT_EQ(t.Visturnering.Text(), "Cup A");
+    Apne(b);
+    EXPECT_EQ(t.T_DBasenavn.Text(), "B.kvx");
+    EXPECT_EQ(t.Visturnering.Text(), "Cup B");
+    EXPECT_EQ(t.T_Dato.Text(), "2. juni");
+    EXPECT_EQ(t.T_Sted.Text(), "Alta");
+    t.T_Sted.SetText("Vardø");
+    t.Command1.UserClick();
+    EXPECT_EQ(Rad("TurneringSted").ToText(), "Vardø");
+    Apne(a);
+    EXPECT_EQ(Rad("TurneringsNavn").ToText(), "Cup A");
+    EXPECT_EQ(Rad("TurneringSted").ToText(), "Bodø");
+}
+
+TEST_F(TdataTest, TypingStopsAtFiftyCharactersSoTheSaveSucceeds) {
+    NyFil("Cup");
+    Tdata& t = Vindu();
+    for (forms::TextBox* boks : {&t.Visturnering, &t.T_Dato, &t.T_Sted}) boks->UserSetText(std::string(60, 'x'));
+    t.Command1.UserClick();
+    EXPECT_FALSE(forms::IsLoaded<Tdata>());
+    EXPECT_TRUE(bokser().empty());
+    for (const char* felt : {"TurneringsNavn", "Turneringsdato", "TurneringSted"})
+        EXPECT_EQ(Rad(felt).ToText(), std::string(50, 'x')) << felt;
 }
 
 TEST_F(TdataTest, EmptyVersjonGetsARow) {

@@ -1,7 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <random>
+#include <string>
+#include <vector>
 
 #include "FilesTestSupport.h"
 #include "platform/files/Files.h"
@@ -113,4 +123,62 @@ TEST(Folders, KillRefusesFoldersWildcardsAndWriteProtectedFiles) {
     EXPECT_EQ(ErrorOf([&] { Kill(dir.file("*.kvx")); }), 52);
     EXPECT_TRUE(Exists(f));
     EXPECT_EQ(ErrorOf([&] { Kill(dir.path()); }), 75);
+}
+
+namespace {
+// Hidden files of a folder (our temporary copies among them).
+std::vector<std::string> Hidden(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(folder)) {
+        const std::string name = e.path().filename().string();
+        if (name[0] == '.') names.push_back(name);
+    }
+    return names;
+}
+} // namespace
+
+TEST_F(Copy, KilledCopiesLeaveTheTargetWholeOrAbsentAndTheNextCopyClearsTheirLeftovers) {
+    const std::string big = dir.write("Stor.KVX", std::string(24u << 20, 'k'));
+    const std::string target = dir.file("Kopi.KVX");
+    std::mt19937 random(20261208);
+    int killedMidway = 0;
+    for (int round = 0; round < 12; ++round) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            try {
+                FileCopy(big, target);
+            } catch (...) {
+            }
+            ::_exit(0);
+        }
+        ::usleep(static_cast<useconds_t>(random() % 40000));
+        ::kill(child, SIGKILL);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        if (WIFSIGNALED(status)) ++killedMidway;
+        if (Exists(target)) {
+            EXPECT_EQ(std::filesystem::file_size(target), 24u << 20);
+        }
+        ::unlink(target.c_str());
+    }
+    ASSERT_GT(killedMidway, 0);
+    // The next copy into the folder removes what the killed ones left behind.
+    FileCopy(source, dir.file("Neste.KVX"));
+    EXPECT_EQ(Hidden(dir.path()), std::vector<std::string>{});
+}
+
+TEST_F(Copy, LeftoverCleaningSparesLiveCopiesAndOtherHiddenFiles) {
+    const std::string levende = dir.write(".Cup.KVX.kdkopi-AbC123", "under arbeid");
+    dir.write(".notater", "brukerens egen fil");
+    dir.write(".Cup.KVX.kdkopi-Dod456", "drept");
+    const int fd = ::open(levende.c_str(), O_RDONLY);
+    ASSERT_EQ(::flock(fd, LOCK_EX), 0);   // as the copy that is still writing it holds it
+    RemoveCopyLeftovers(dir.path());
+    auto hidden = Hidden(dir.path());
+    std::sort(hidden.begin(), hidden.end());
+    EXPECT_EQ(hidden, (std::vector<std::string>{".Cup.KVX.kdkopi-AbC123", ".notater"}));
+    ::close(fd);
+    RemoveCopyLeftovers(dir.path());
+    EXPECT_EQ(Hidden(dir.path()), std::vector<std::string>{".notater"});
 }

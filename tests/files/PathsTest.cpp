@@ -39,6 +39,8 @@ TEST(Paths, BadFileNameIsFiftyTwo) {
     EXPECT_EQ(ErrorOf([] { CheckFileName("a?.kvx"); }), 52);
     EXPECT_EQ(ErrorOf([] { CheckFileName(std::string("a\0b", 3)); }), 52);
     EXPECT_EQ(ErrorOf([] { CheckFileName("/data/Turnering 1.KVX"); }), 0);
+    EXPECT_EQ(ErrorOf([] { CheckFileName("/data/Hvem?/Cup*2/Turnering.KVX"); }), 0);
+    EXPECT_EQ(ErrorOf([] { CheckFileName("/data/Cup*2/"); }), 52);
 }
 
 TEST(Patterns, MatchWithoutRegardToCase) {

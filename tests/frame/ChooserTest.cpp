@@ -11,6 +11,7 @@
 #include "frame/Main.h"
 #include "frame/TilFil.h"
 #include "platform/files/Files.h"
+#include "register/Dommere_Init.h"
 
 namespace fs = std::filesystem;
 
@@ -96,13 +97,78 @@ TEST_F(ChooserTest, MissingStartingFoldersFallBack) {
 TEST_F(ChooserTest, OkWithoutAChosenFileAsksAgain) {
     auto& f = forms::Default<FraFil>();
     f.Show();
+    for (const char* navn : {"*.kvx", "", "  "}) {
+        host().boxes.clear();
+        f.TextBox.UserSetText(navn);
+        f.SSCommand1(0).UserClick();
+        ASSERT_EQ(host().boxes.size(), 1u) << navn;
+        EXPECT_EQ(host().boxes[0].prompt, "Ingen fil valgt, prøv igjen!");
+        EXPECT_EQ(host().boxes[0].icon(), forms::vbExclamation);
+        EXPECT_TRUE(f.IsLoaded());
+        EXPECT_TRUE(state::Databasenavn.empty());
+        EXPECT_EQ(forms::Screen.MousePointer(), forms::vbDefault);
+    }
+}
+
+TEST_F(ChooserTest, WildcardsInAFolderNameDoNotStopTheOpen) {
+    makeDatabase("cup.kvx");
+    const std::string folder = dataFolder + "/Cup*2026?";
+    fs::create_directories(folder);
+    fs::copy_file(program.file("cup.kvx"), folder + "/cup.kvx");
+    auto& f = forms::Default<FraFil>();
+    f.Show();
+    f.FileListBox.SetPath(folder);
+    pick(f, "cup.kvx");
     f.SSCommand1(0).UserClick();
+    EXPECT_TRUE(host().boxes.empty());
+    EXPECT_EQ(state::Databasenavn, folder + "/cup.kvx");
+    EXPECT_TRUE(state::DBase.IsOpen());
+}
+
+TEST_F(ChooserTest, RefusedFileLeavesTheRegisterOnTheDatabaseStillOpen) {
+    makeDatabase("a.kvx");
+    addReferee(program.file("a.kvx"), 7);
+    fs::copy_file(program.file("a.kvx"), dataFolder + "/a.kvx");
+    std::ofstream(dataFolder + "/tekst.kvx") << "ingen database";
+    auto& f = forms::Default<FraFil>();
+    f.Show();
+    pick(f, "a.kvx");
+    f.SSCommand1(0).UserClick();
+    auto& reg = forms::Default<Dommere_Init>();
+    ASSERT_EQ(reg.MSFlexGrid1.Rows(), 2);
+
+    auto& g = forms::Default<FraFil>();
+    g.Show();
+    pick(g, "tekst.kvx");
+    g.SSCommand1(0).UserClick();
     ASSERT_EQ(host().boxes.size(), 1u);
-    EXPECT_EQ(host().boxes[0].prompt, "Ingen fil valgt, prøv igjen!");
-    EXPECT_EQ(host().boxes[0].icon(), forms::vbExclamation);
-    EXPECT_TRUE(f.IsLoaded());
-    EXPECT_TRUE(state::Databasenavn.empty());
-    EXPECT_EQ(forms::Screen.MousePointer(), forms::vbDefault);
+    EXPECT_EQ(host().boxes[0].prompt.rfind("Feil ved åpning av databasen", 0), 0u) << host().boxes[0].prompt;
+    EXPECT_EQ(state::Databasenavn, dataFolder + "/a.kvx");
+    EXPECT_EQ(state::DBase2.Name(), dataFolder + "/a.kvx");
+    EXPECT_EQ(reg.MSFlexGrid1.Rows(), 2);
+    EXPECT_EQ(reg.MSFlexGrid1.TextMatrix(1, 0), "    7");
+    EXPECT_EQ(kdtest::ReadFile(dataFolder + "/tekst.kvx"), "ingen database");
+}
+
+TEST_F(ChooserTest, ANewDatabaseShowsInTheOpenRegisterAtOnce) {
+    makeDatabase("a.kvx");
+    addReferee(program.file("a.kvx"), 7);
+    fs::copy_file(program.file("a.kvx"), dataFolder + "/a.kvx");
+    auto& f = forms::Default<FraFil>();
+    f.Show();
+    pick(f, "a.kvx");
+    f.SSCommand1(0).UserClick();
+    auto& reg = forms::Default<Dommere_Init>();
+    ASSERT_EQ(reg.MSFlexGrid1.Rows(), 2);
+
+    host().modalDriver = [](forms::Form& dialog) {
+        dynamic_cast<forms::TextBox*>(dialog.FindControl("MaskedEdit1"))->UserType("Tom");
+        dialog.FindControl("C_Ferdig")->UserClick();
+    };
+    host().setNextAnswer(forms::vbOK);
+    forms::Default<Hovedmeny2>().FilNyTurnering.UserClick();
+    EXPECT_EQ(state::DBase2.Name(), program.file("Tom.kvx"));
+    EXPECT_EQ(reg.MSFlexGrid1.Rows(), 1);   // the headings only: no referee of the other file
 }
 
 TEST_F(ChooserTest, OpeningAReadOnlyFileMakesItWritableAndOpensIt) {

@@ -13,6 +13,7 @@ void FrameTest::SetUp() {
     forms::ResetRuntime();
     state::ResetProgramState();
     forms::App.Path = program.path();
+    forms::App.ResourcePath = KD_SOURCE_DIR "/resources";
     dataFolder = files::DataFolder();
     fs::create_directories(dataFolder);
     state::Arbeidsomrade = &dao::DBEngine::Workspaces(0);

@@ -79,9 +79,6 @@ TEST_F(GateTest, ItemsWithoutGateWorkWithoutADatabase) {
 
     h().FilHentFil.UserClick();
     EXPECT_TRUE(loaded("FraFil"));
-    h().FilLagreFilSom.UserClick();
-    EXPECT_TRUE(loaded("TilFil"));
-    EXPECT_EQ(forms::Screen.MousePointer(), forms::vbDefault);
 
     h().Printer_Oppsett.UserClick();
     EXPECT_EQ(host().printerSetups, 1);
@@ -89,6 +86,17 @@ TEST_F(GateTest, ItemsWithoutGateWorkWithoutADatabase) {
     h().Printer_Oppsett.UserClick();
     EXPECT_EQ(host().printerSetups, 2);
     EXPECT_EQ(host().boxes.size(), 1u);
+}
+
+TEST_F(GateTest, SaveAsWithoutADatabaseIsStoppedByTheGateBeforeAnyNameIsAsked) {
+    h().FilLagreFilSom.UserClick();
+    EXPECT_FALSE(loaded("TilFil"));
+    ASSERT_EQ(host().boxes.size(), 1u);
+    EXPECT_EQ(host().boxes[0].prompt, "Du må åpne fil/database først!");
+    EXPECT_EQ(forms::Screen.MousePointer(), forms::vbDefault);
+    state::Databasenavn = makeDatabase("kopi.kvx");
+    h().FilLagreFilSom.UserClick();
+    EXPECT_TRUE(loaded("TilFil"));
 }
 
 TEST_F(GateTest, NewDatabaseThroughTheMenu) {

@@ -219,3 +219,27 @@ TEST_F(InputTest, TheCloseBoxAsksTheFormAndKeepsTheWindowWhenRefused) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(InputTest, TabIntoAFileListChoosesNoFileButAChoiceDoes) {
+    dir.write("Turnering.KVX", "");
+    dir.write("Ålesund.kvx", "");
+    AllControlsForm form(dir.path());
+    qtview::QtHost host;
+    forms::SetHost(&host);
+    form.Show();
+    auto* list = As<QListWidget>(host, form.File1);
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(list->count(), 2);
+    Focus(As<QLineEdit>(host, form.Text1));
+    list->setFocus(Qt::TabFocusReason);
+    Settle();
+    EXPECT_EQ(form.File1.ListIndex(), -1);
+    EXPECT_EQ(form.File1.FileName(), "");
+    list->setCurrentRow(1);   // chosen by the user: current and selected
+    EXPECT_EQ(form.File1.ListIndex(), 1);
+    EXPECT_EQ(form.File1.FileName(), "Ålesund.kvx");
+}
+
+} // namespace

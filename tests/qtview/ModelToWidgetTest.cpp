@@ -25,7 +25,10 @@ namespace {
 
 class ModelToWidgetTest : public ::testing::Test {
 protected:
-    void SetUp() override { forms::ResetRuntime(); }
+    void SetUp() override {
+        forms::ResetRuntime();
+        forms::App.ResourcePath = KD_SOURCE_DIR "/resources";
+    }
     void TearDown() override { forms::ResetRuntime(); }
     kdtest::TempDir dir;
 };

@@ -32,6 +32,7 @@ class RenderTest : public ::testing::Test {
 protected:
     void SetUp() override {
         forms::ResetRuntime();
+        forms::App.ResourcePath = KD_SOURCE_DIR "/resources";
         files::MkDir(dir.file("Arkiv"));
         files::MkDir(dir.file("Øving"));
         dir.write("Turnering.KVX", "");
@@ -155,13 +156,14 @@ TEST_F(RenderTest, EveryProgramPictureDraws) {
     }
 }
 
-TEST_F(RenderTest, PicturesInTheProgramFolderComeFirstAndOldFolderNamesAreIgnored) {
+TEST_F(RenderTest, PicturesComeFromTheResourceFolderAndOldFolderNamesAreIgnored) {
     files::MkDir(dir.file("pictures"));
     dir.write("pictures/logo.svg", "<svg xmlns='http://www.w3.org/2000/svg' width='10' height='20'/>");
-    forms::App.Path = dir.path();
+    forms::App.Path = KD_SOURCE_DIR "/resources";   // the writable folder is never searched
+    forms::App.ResourcePath = dir.path();
     EXPECT_EQ(qtview::FindPicture("logo.svg"), QString::fromStdString(dir.file("pictures/logo.svg")));
     EXPECT_EQ(qtview::PictureSize("C:\\KvistrelDommer\\logo.svg"), QSize(10, 20));
-    EXPECT_EQ(qtview::FindPicture("G_Fil.svg"), QStringLiteral(KD_SOURCE_DIR "/resources/pictures/G_Fil.svg"));
+    EXPECT_TRUE(qtview::FindPicture("G_Fil.svg").isEmpty());
     EXPECT_TRUE(qtview::FindPicture("finnes_ikke.svg").isEmpty());
     EXPECT_TRUE(qtview::LoadPicture("finnes_ikke.svg").isNull());
 }

@@ -28,10 +28,16 @@ public:
         Merknad.MultiLine = true;
         Merknad.Move(120, 1100, 5000, 1500);
         Merknad.Change = [this] { ++changes; };
+        Sted.Move(120, 2800, 1500, 330);
+        Sted.GotFocus = [this] {
+            Sted.SetSelStart(int(Sted.Text().size()));
+            Sted.SetSelLength(0);
+        };
     }
     forms::TextBox Postnr{this, "Postnr"};
     forms::TextBox Kode{this, "Kode"};
     forms::TextBox Merknad{this, "Merknad"};
+    forms::TextBox Sted{this, "Sted"};
     int changes = 0;
 };
 
@@ -68,6 +74,27 @@ TEST_F(TextBoxTest, MultiLineTextKeepsCrLfInTheModel) {
     edit->insertPlainText("\nTredje – æøå");
     EXPECT_EQ(form.Merknad.Text(), "Første linje\r\nAndre linje\r\nTredje – æøå");
     EXPECT_EQ(edit->toPlainText(), QString("Første linje\nAndre linje\nTredje – æøå"));
+}
+
+TEST_F(TextBoxTest, CaretPlacedByGotFocusStaysWhenEnteredByTabOrMouse) {
+    form.Show();
+    form.Sted.SetText("Bø");
+    auto* edit = As<QLineEdit>(host, form.Sted);
+    for (const bool mouse : {false, true}) {
+        Focus(As<QPlainTextEdit>(host, form.Merknad));
+        if (mouse) {
+            // A real click gives the focus first, then the press places the caret.
+            edit->setFocus(Qt::MouseFocusReason);
+            MouseClick(edit, Qt::LeftButton, QPoint(2, 5));
+        } else {
+            edit->setFocus(Qt::TabFocusReason);
+        }
+        Settle();
+        EXPECT_FALSE(edit->hasSelectedText()) << mouse;
+        EXPECT_EQ(edit->cursorPosition(), 2) << mouse;
+        EXPECT_EQ(form.Sted.SelStart(), 2) << mouse;
+        EXPECT_EQ(form.Sted.SelLength(), 0) << mouse;
+    }
 }
 
 TEST_F(TextBoxTest, SelectionGoesBothWays) {

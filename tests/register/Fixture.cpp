@@ -28,6 +28,7 @@ void RegisterTest::SetUp() {
     forms::ResetRuntime();
     state::ResetProgramState();
     kdtest::PinClock(kdtest::PinnedNow());
+    forms::App.ResourcePath = KD_SOURCE_DIR "/resources";
     state::Arbeidsomrade = &dao::DBEngine::Workspaces(0);
     dbsti = dir.file("Turnering.KVX");
     LagDatabase(dbsti);

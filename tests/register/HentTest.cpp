@@ -117,7 +117,8 @@ TEST_F(Hent, ButtonWithAnUnknownNumberEmptiesTheForm) {
 TEST_F(Hent, NumbersOutsideTheRegisterFindNoOne) {
     leggInn({.nr = 12, .fnavn = "Tolv", .boccia = true});
     Dommere_Init& f = vis();
-    for (const char* tekst : {"12.5", "99999", "abc", "-12", "0"}) {
+    for (const std::string& tekst : {std::string("12.5"), std::string("99999"), std::string("abc"), std::string("-12"),
+                                     std::string("0"), std::string("1e999"), std::string(300, '9')}) {
         SCOPED_TRACE(tekst);
         state::ValgtDommer = 5;
         skriv(f.Text4, tekst);

@@ -47,7 +47,9 @@ TEST_F(Lagre, ChecksComeInTheirOrderOneMessageEach) {
 TEST_F(Lagre, OnlyWholeNumbersFromOneTo999AreStored) {
     leggInn({.nr = 12, .fnavn = "Tolv", .boccia = true});
     Dommere_Init& f = vis();
-    for (const char* nr : {"12.5", "99999", "abc", "", "0", "1000", "-3", "40000"}) {
+    for (const std::string& nr : {std::string("12.5"), std::string("99999"), std::string("abc"), std::string(""),
+                                  std::string("0"), std::string("1000"), std::string("-3"), std::string("40000"),
+                                  std::string("1e999"), std::string(300, '9')}) {
         SCOPED_TRACE(nr);
         skrivDommer(f, nr, "Ny");
         f.SSCommand2.UserClick();

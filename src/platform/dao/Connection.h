@@ -71,6 +71,7 @@ struct Registry {
     std::map<FileId, std::weak_ptr<DatabaseImpl>> open;
     std::map<FileId, DatabaseImpl*> attached;   // files ATTACHed to a connection
     int txDepth = 0;
+    int undoneLevel = 0;    // the level a failed commit undid, whose Rollback is still to come
     std::vector<std::shared_ptr<DatabaseImpl>> connections();   // those still open
 };
 Registry& registry();

@@ -143,12 +143,14 @@ void Database::Execute(const std::string& sql, const Params& params) {
     const std::string translated = detail::TranslateSql(sql);
     const auto stmt = conn.statement(translated);
     detail::Use use(*stmt);
-    if (sqlite3_column_count(*use) > 0 && sqlite3_stmt_readonly(*use)) Fail(num::SelectNotExecutable);
+    const std::string verb = firstWord(translated);
+    // A pragma answers with a row even when it sets something; only a selection is refused.
+    if (sqlite3_column_count(*use) > 0 && sqlite3_stmt_readonly(*use) && verb != "PRAGMA")
+        Fail(num::SelectNotExecutable);
     detail::BindAll(*use, params);
     while (use.step()) {
     }
     conn.affected = sqlite3_changes(conn.db);
-    const std::string verb = firstWord(translated);
     if (verb == "CREATE" || verb == "ALTER" || verb == "DROP") conn.schemaChanged();
 }
 

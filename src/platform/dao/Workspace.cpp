@@ -3,6 +3,8 @@
 #include "platform/dao/Connection.h"
 #include "platform/dao/Errors.h"
 
+#include <utility>
+
 namespace dao {
 
 using detail::Fail;
@@ -24,27 +26,59 @@ std::shared_ptr<bool> handleFlag(const std::shared_ptr<DatabaseImpl>& conn) {
     });
 }
 
+// SQLite undoes a whole transaction by itself on some failures (disk full, I/O
+// error); the connection is then back in autocommit and has nothing left to undo.
+bool undoneByEngine(const DatabaseImpl& conn) { return conn.db && sqlite3_get_autocommit(conn.db); }
+
+void undo(DatabaseImpl& conn, int level) {
+    if (!undoneByEngine(conn)) conn.exec(end(level, false));
+}
+
 // Ends one transaction level on every connection; the first failure is raised after all were tried.
+// A commit that fails undoes the level everywhere, so the files stay all-or-nothing, and
+// leaves a note that the caller's Rollback of that level has nothing more to do: the
+// commit's own error is then the one the caller passes on.
 void finish(bool commit) {
     auto& reg = detail::registry();
+    const int undone = std::exchange(reg.undoneLevel, 0);
+    if (!commit && undone > 0 && undone == reg.txDepth + 1) return;
     if (reg.txDepth == 0) Fail(detail::num::NoTransaction);
     const int level = reg.txDepth;
+    std::vector<std::shared_ptr<DatabaseImpl>> taking;
+    for (auto& conn : reg.connections())
+        if (conn->txDepth == level) taking.push_back(std::move(conn));
     std::exception_ptr failure;
-    for (const auto& conn : reg.connections()) {
-        if (conn->txDepth != level) continue;
+    for (const auto& conn : taking) {
         try {
-            conn->exec(end(level, commit));
+            if (!commit) {
+                undo(*conn, level);
+            } else if (undoneByEngine(*conn)) {
+                // An earlier failure, caught and ignored, took the work with it.
+                Fail(detail::num::DiskError, "transaksjonen ble avbrutt av en tidligere feil");
+            } else {
+                conn->exec(end(level, true));
+            }
         } catch (...) {
             if (!failure) failure = std::current_exception();
         }
+    }
+    if (commit && failure) {
+        for (const auto& conn : taking) {
+            try {
+                undo(*conn, level);
+            } catch (...) {
+            }
+        }
+        reg.undoneLevel = level;
+    }
+    for (const auto& conn : taking) {
         --conn->txDepth;
         // Tables or fields made in the undone work are gone again.
-        if (!commit) conn->schemaChanged();
+        if (!commit || failure) conn->schemaChanged();
     }
     reg.txDepth = level - 1;
     if (failure) std::rethrow_exception(failure);
 }
-
 } // namespace
 
 namespace detail {
@@ -76,6 +110,7 @@ Database Workspace::CreateDatabase(const std::string& path, const std::string&, 
 
 void Workspace::BeginTrans() {
     auto& reg = detail::registry();
+    reg.undoneLevel = 0;
     const int level = reg.txDepth + 1;
     const auto conns = reg.connections();
     std::vector<std::shared_ptr<DatabaseImpl>> begun;
@@ -106,6 +141,7 @@ void Workspace::Close() {
     auto& reg = detail::registry();
     for (const auto& conn : reg.connections()) conn->close();
     reg.txDepth = 0;
+    reg.undoneLevel = 0;
 }
 
 Workspace& DBEngine::Workspaces(int index) {

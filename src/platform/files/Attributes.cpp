@@ -41,6 +41,14 @@ bool Exists(const std::string& path) {
     return !path.empty() && ::stat(path.c_str(), &st) == 0;
 }
 
+bool ExistsInAnyCase(const std::string& path) {
+    if (Exists(path)) return true;
+    const std::string name = BaseName(path);
+    if (name.empty() || name.find_first_of("*?;") != std::string::npos) return false;
+    const std::string folder = FolderOf(path).empty() ? "." : FolderOf(path);
+    return IsFolder(folder) && !FilesIn(folder, name).empty();
+}
+
 bool IsFolder(const std::string& path) {
     struct stat st {};
     return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);

@@ -1,4 +1,6 @@
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -24,17 +26,25 @@ bool writeAll(int fd, const char* data, size_t size) {
     return true;
 }
 
+// Our temporary copies are hidden files with this in their name; the copying
+// process holds a lock on its own for as long as it lives.
+constexpr const char* kCopyMark = ".kdkopi-";
+
 // The copy's bytes go to a temporary file beside the target, which only a
 // finished copy replaces: a failure leaves the target as it was.
 class TempFile {
 public:
     explicit TempFile(const std::string& target) {
-        std::string pattern = Join(FolderOf(target).empty() ? "." : FolderOf(target), "." + BaseName(target) + ".XXXXXX");
+        const std::string folder = FolderOf(target).empty() ? "." : FolderOf(target);
+        std::string pattern = Join(folder, "." + BaseName(target) + kCopyMark + "XXXXXX");
         std::vector<char> buf(pattern.begin(), pattern.end());
         buf.push_back('\0');
         fd_ = ::mkstemp(buf.data());
+        if (fd_ < 0 && (errno == EACCES || errno == EPERM || errno == EROFS))
+            vb::Raise(vb::errnum::PermissionDenied, "Ingen tilgang: du har ikke lov til å skrive i mappen " + folder);
         if (fd_ < 0) detail::RaiseErrno(errno, detail::Missing::Folder);
         path_ = buf.data();
+        ::flock(fd_, LOCK_EX);
     }
     ~TempFile() {
         if (fd_ >= 0) ::close(fd_);
@@ -66,6 +76,20 @@ struct Fd {
 
 } // namespace
 
+void RemoveCopyLeftovers(const std::string& folder) {
+    DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
+    if (!dir) return;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name.size() < 2 || name[0] != '.' || name.find(kCopyMark) == std::string::npos) continue;
+        const std::string path = Join(folder, name);
+        const Fd fd{::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW)};
+        // A lock we can take means the copy that made the file is gone.
+        if (fd.fd >= 0 && ::flock(fd.fd, LOCK_EX | LOCK_NB) == 0) ::unlink(path.c_str());
+    }
+    ::closedir(dir);
+}
+
 void FileCopy(const std::string& source, const std::string& target) {
     CheckFileName(source);
     CheckFileName(target);
@@ -86,6 +110,7 @@ void FileCopy(const std::string& source, const std::string& target) {
 
     const Fd in{::open(source.c_str(), O_RDONLY | O_CLOEXEC)};
     if (in.fd < 0) detail::RaiseErrno(errno);
+    RemoveCopyLeftovers(folder);
     TempFile temp(target);
     std::vector<char> buf(1 << 16);
     for (;;) {

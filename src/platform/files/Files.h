@@ -25,16 +25,21 @@ int GetAttr(const std::string& path);
 void SetAttr(const std::string& path, int attributes);
 
 bool Exists(const std::string& path);
+// Whether path, or a file whose name differs from it only in letter case, exists:
+// the old file system held one of them only.
+bool ExistsInAnyCase(const std::string& path);
 bool IsFolder(const std::string& path);
 // Copies source to target (53 missing source, 70 permission denied, 75 path/file access error,
 // 76 target folder missing). Through a temporary file in the target folder and a rename.
 void FileCopy(const std::string& source, const std::string& target);
+// Removes the temporary files of copies that were killed before they finished.
+void RemoveCopyLeftovers(const std::string& folder);
 void MkDir(const std::string& path);    // 75 when it exists, 76 when the parent is missing
 void Kill(const std::string& path);     // 53 when missing
 void RmDir(const std::string& path);
 // The first name in folder matching the pattern, or "" (the runtime's Dir).
 std::string Dir(const std::string& pathPattern, int attributes = vbNormal);
-// 52 for an empty name or one with * or ?.
+// 52 for an empty name or one whose last part holds * or ?.
 void CheckFileName(const std::string& name);
 
 // Path pieces.

@@ -42,7 +42,11 @@ std::string HomeFolder() {
 std::string DataFolder() { return Join(HomeFolder(), "KvistrelDommer"); }
 
 void CheckFileName(const std::string& name) {
-    if (name.empty() || name.find_first_of("*?", 0) != std::string::npos || name.find('\0') != std::string::npos)
+    // Wildcards count in the last part only: Linux folders may carry "*" and "?" in their names.
+    size_t end = name.size();
+    while (end > 1 && isSeparator(name[end - 1])) --end;
+    const std::string last = BaseName(name.substr(0, end));
+    if (name.empty() || last.find_first_of("*?") != std::string::npos || name.find('\0') != std::string::npos)
         vb::Raise(vb::errnum::BadFileName);
 }
 
