@@ -144,7 +144,7 @@ void lesInn(Utgave utgave) {
             }
         }
         state::Sekvensnummer = 0;
-        AntallDuplikater = 0;
+        if (utgave == Utgave::Vanlig) AntallDuplikater = 0;
         HentDommerFil& vindu = forms::Default<HentDommerFil>();
         vindu.Init_Grid_Dommerdata();
 
