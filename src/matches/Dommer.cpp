@@ -7,9 +7,10 @@
 
 namespace {
 
-constexpr kamper::Kolonne Kampkolonner[] = {{"Nr.", 350, 3},        {"Dato", 1500, 3},     {"Turnering", 2000, -1},
-                                            {"Type spill", 800, -1}, {"Hjemmelag", 1700, -1}, {"Bortelag", 1700, -1},
-                                            {"HP", 320, 3},         {"BP", 350, 3},        {"SNr", 500, 3}};
+constexpr kamper::Kolonne Kampkolonner[] = {
+    {"Nr.", 350, 3},        {"Dato", 1500, 3, "Turneringsdato"},     {"Turnering", 2000, -1, "TurneringsNavn"},
+    {"Type spill", 800, -1, "Typespill"}, {"Hjemmelag", 1700, -1, "Dommer_HLag"}, {"Bortelag", 1700, -1, "Dommer_BLag"},
+    {"HP", 320, 3, "Dommer_HPoeng"}, {"BP", 350, 3, "Dommer_BPoeng"}, {"SNr", 500, 3, "SekvensNR"}};
 
 constexpr int Tekstkolonne = 50;   // characters of the text columns of Dommertabell
 
@@ -62,16 +63,6 @@ void Dommer::Form_Load() {
 }
 
 std::span<const kamper::Kolonne> Dommer::kampkolonner() const { return Kampkolonner; }
-
-std::string Dommer::kampceller(const dao::Recordset& rad, bool typespillSmaBokstaver) const {
-    const std::string typespill = vb::Concat(rad.Get("Typespill"), "");
-    std::string celler;
-    for (const char* kolonne : {"Turneringsdato", "TurneringsNavn"}) celler += vb::Concat(rad.Get(kolonne), "") + vb::vbTab;
-    celler += (typespillSmaBokstaver ? vb::LCase(typespill) : typespill) + vb::vbTab;
-    for (const char* kolonne : {"Dommer_HLag", "Dommer_BLag", "Dommer_HPoeng", "Dommer_BPoeng"})
-        celler += vb::Concat(rad.Get(kolonne), "") + vb::vbTab;
-    return celler + vb::Concat(rad.Get("SekvensNR"), "");
-}
 
 void Dommer::kampgridTomt() { Nullstill_Valgt_Kamp(); }
 

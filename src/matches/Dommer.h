@@ -44,7 +44,6 @@ public:
 
 private:
     std::span<const kamper::Kolonne> kampkolonner() const override;
-    std::string kampceller(const dao::Recordset& rad, bool typespillSmaBokstaver) const override;
     void kampgridTomt() override;
     // Entry layout or duplicate list: flag, captions, visible and enabled controls together.
     void visDuplikatmodus(bool liste);

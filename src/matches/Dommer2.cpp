@@ -8,9 +8,10 @@
 
 namespace {
 
-constexpr kamper::Kolonne Kampkolonner[] = {{"Nr.", 350, 3},        {"Dato", 1500, 3},     {"Turnering", 2000, -1},
-                                            {"Type spill", 750, 3}, {"Hjemmelag", 1700, -1}, {"Bortelag", 1700, -1},
-                                            {"HP", 320, 3},         {"BP", 350, 3}};
+constexpr kamper::Kolonne Kampkolonner[] = {
+    {"Nr.", 350, 3},        {"Dato", 1500, 3, "Turneringsdato"},     {"Turnering", 2000, -1, "TurneringsNavn"},
+    {"Type spill", 750, 3, "Typespill"}, {"Hjemmelag", 1700, -1, "Dommer_HLag"}, {"Bortelag", 1700, -1, "Dommer_BLag"},
+    {"HP", 320, 3, "Dommer_HPoeng"}, {"BP", 350, 3, "Dommer_BPoeng"}};
 
 bool flagg(const dao::Recordset& rs, const char* kolonne) {
     const vb::Variant v = rs.Get(kolonne);
@@ -53,15 +54,6 @@ void Dommer2::Form_Activate() {
 }
 
 std::span<const kamper::Kolonne> Dommer2::kampkolonner() const { return Kampkolonner; }
-
-std::string Dommer2::kampceller(const dao::Recordset& rad, bool typespillSmaBokstaver) const {
-    const std::string typespill = vb::Concat(rad.Get("Typespill"), "");
-    std::string celler;
-    for (const char* kolonne : {"Turneringsdato", "TurneringsNavn"}) celler += vb::Concat(rad.Get(kolonne), "") + vb::vbTab;
-    celler += (typespillSmaBokstaver ? vb::LCase(typespill) : typespill) + vb::vbTab;
-    celler += vb::Concat(rad.Get("Dommer_HLag"), "") + vb::vbTab + vb::Concat(rad.Get("Dommer_BLag"), "") + vb::vbTab;
-    return celler + vb::Concat(rad.Get("Dommer_HPoeng"), "") + vb::vbTab + vb::Concat(rad.Get("Dommer_BPoeng"), "");
-}
 
 void Dommer2::MSFlexGrid2_Click() {
     SSCheck1.SetValue(0);

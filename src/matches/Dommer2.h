@@ -25,5 +25,4 @@ public:
 
 private:
     std::span<const kamper::Kolonne> kampkolonner() const override;
-    std::string kampceller(const dao::Recordset& rad, bool typespillSmaBokstaver) const override;
 };

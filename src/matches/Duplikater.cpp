@@ -1,6 +1,7 @@
 #include "matches/Duplikater.h"
 
-#include <unordered_map>
+#include <algorithm>
+#include <unordered_set>
 
 #include "matches/Dommer.h"
 #include "platform/forms/Runtime.h"
@@ -11,55 +12,68 @@ namespace kamper {
 
 namespace {
 
-// The compared fields in the order of the query below; the first four are texts.
+// The seven compared fields joined into one text by the engine, each after a separator no
+// typed text holds. A Null anywhere makes the whole text Null, and such a row matches nothing.
 constexpr const char* Sporring =
-    "Select DommerNR, SekvensNR, Turneringsdato, TurneringsNavn, Typespill, Dommer_HLag, Dommer_BLag, "
-    "Dommer_HPoeng, Dommer_BPoeng From Dommertabell Where Status<3 And DommerNR In (Select DommerNR From Dommere) "
-    "Order By DommerNR";
+    "Select DommerNR, SekvensNR, Turneringsdato || char(31) || TurneringsNavn || char(31) || Typespill || char(31) "
+    "|| Dommer_HLag || char(31) || Dommer_BLag || char(31) || Dommer_HPoeng || char(31) || Dommer_BPoeng "
+    "From Dommertabell Where Status<3";
 
-struct Rad {
-    std::string celler;   // the grid row
-    long sekvens;
-};
+std::vector<std::string> deler(const std::string& felt) {
+    std::vector<std::string> ut;
+    std::size_t fra = 0;
+    for (std::size_t skille; (skille = felt.find('\x1f', fra)) != std::string::npos; fra = skille + 1)
+        ut.push_back(felt.substr(fra, skille - fra));
+    ut.push_back(felt.substr(fra));
+    return ut;
+}
 
-// The key of the exact comparison; empty when a compared value is Null (such a row matches nothing).
-bool nokkel(const dao::Recordset& rs, std::string& ut) {
-    ut.clear();
-    for (int i = 0; i < 9; ++i) {
-        const vb::Variant v = rs.Get(i);
-        if (v.IsNull()) return false;
-        if (i == 1) continue;   // the sequence number must differ, not agree
-        // Texts character by character, numbers by value; a separator no text holds keeps fields apart.
-        ut += i >= 7 ? vb::NumberText(vb::CDbl(v)) : vb::CStr(v);
-        ut += '\x1f';
-    }
-    return true;
+// The grid row: D-Nr., Dato, Turnering, B/C, Hjemmelag, Bortelag, HP, BP, SNr.
+std::string linje(int dommer, const std::string& felt, int32_t sekvens) {
+    const auto f = deler(felt);
+    const std::string t = vb::vbTab;
+    return std::to_string(dommer) + t + f[0] + t + f[1] + t + vb::Left(f[2], 1) + t + f[3] + t + f[4] + t + f[5] + t +
+           f[6] + t + std::to_string(sekvens);
 }
 
 } // namespace
 
 std::vector<std::string> FinnDuplikater(dao::Database& db) {
+    std::unordered_set<int> registrert;
+    dao::Recordset dommere = db.OpenRecordset("Select DommerNR From Dommere Where DommerNR Is Not Null", dao::dbOpenSnapshot);
+    for (; !dommere.EOF_(); dommere.MoveNext()) registrert.insert(vb::CLng(dommere.Get(0)));
+
+    struct Rad {
+        std::size_t nokkel;   // hash of referee and fields: equal rows have equal ones
+        int dommer;
+        int32_t sekvens;
+        std::string felt;
+    };
+    std::vector<Rad> rader;
     dao::Recordset rs = db.OpenRecordset(Sporring, dao::dbOpenSnapshot);
-    std::unordered_map<std::string, std::vector<Rad>> like;
-    std::vector<std::string> rekkefolge;
-    std::string k;
+    rader.reserve(static_cast<std::size_t>(rs.RecordCount()));
     for (; !rs.EOF_(); rs.MoveNext()) {
-        if (!nokkel(rs, k)) continue;
-        const auto celle = [&](int i) { return vb::CStr(rs.Get(i)); };
-        Rad rad{celle(0) + vb::vbTab + celle(2) + vb::vbTab + celle(3) + vb::vbTab + vb::Left(celle(4), 1) + vb::vbTab +
-                    celle(5) + vb::vbTab + celle(6) + vb::vbTab + celle(7) + vb::vbTab + celle(8) + vb::vbTab + celle(1),
-                vb::CLng(rs.Get(1))};
-        auto [plass, ny] = like.try_emplace(k);
-        if (ny) rekkefolge.push_back(k);
-        plass->second.push_back(std::move(rad));
+        const vb::Variant nr = rs.Get(0), sekvens = rs.Get(1), felt = rs.Get(2);
+        if (nr.IsNull() || sekvens.IsNull() || felt.IsNull()) continue;
+        const int dommer = vb::CLng(nr);
+        if (!registrert.contains(dommer)) continue;
+        std::string tekst = vb::CStr(felt);
+        const std::size_t h = std::hash<std::string>{}(tekst) ^ (static_cast<std::size_t>(dommer) * 0x9E3779B97F4A7C15ull);
+        rader.push_back({h, dommer, vb::CLng(sekvens), std::move(tekst)});
     }
+    // Equal rows lie together after sorting by hash; the exact test (texts byte by byte, so with
+    // regard to case) sorts out rows whose hashes only happen to agree.
+    std::sort(rader.begin(), rader.end(), [](const Rad& a, const Rad& b) { return a.nokkel < b.nokkel; });
+
+    // Each row once for every other row like it with another sequence number.
     std::vector<std::string> linjer;
-    for (const std::string& gruppe : rekkefolge) {
-        const auto& rader = like[gruppe];
-        if (rader.size() < 2) continue;
-        for (const Rad& a : rader)
-            for (const Rad& b : rader)
-                if (a.sekvens != b.sekvens) linjer.push_back(a.celler);
+    for (std::size_t fra = 0, til = 0; fra < rader.size(); fra = til) {
+        for (til = fra + 1; til < rader.size() && rader[til].nokkel == rader[fra].nokkel; ++til) {}
+        for (std::size_t a = fra; a < til; ++a)
+            for (std::size_t b = fra; b < til; ++b)
+                if (rader[a].sekvens != rader[b].sekvens && rader[a].dommer == rader[b].dommer &&
+                    rader[a].felt == rader[b].felt)
+                    linjer.push_back(linje(rader[a].dommer, rader[a].felt, rader[a].sekvens));
     }
     return linjer;
 }

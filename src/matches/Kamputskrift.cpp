@@ -1,4 +1,5 @@
 // The printed match reports: one referee's list and the report of all referees.
+#include <span>
 #include <string>
 
 #include "matches/Dommer.h"
@@ -17,6 +18,23 @@ namespace {
 
 constexpr Sideoppsett Kampsett{5, Standardsett.Bruddgrense, Standardsett.FotX, Standardsett.NySideY,
                                Standardsett.Sidestart, false};
+
+struct Tekstkolonne {
+    const char* felt;
+    double x;
+    int lengde;   // characters kept
+};
+
+// The text columns of one match row, then its result with the line end.
+void kamprad(const dao::Recordset& k, std::span<const Tekstkolonne> kolonner, double resultatX) {
+    for (const Tekstkolonne& c : kolonner) SkrivVed(c.x, Kutt(k.Get(c.felt), c.lengde));
+    SkrivVed(resultatX, kamper::Resultat(k.Get("Dommer_HPoeng"), k.Get("Dommer_BPoeng")), printer::EndLine);
+}
+
+constexpr Tekstkolonne EnDommer[] = {{"Turneringsdato", 1400, 50}, {"TurneringsNavn", 3100, 20}, {"Typespill", 5200, 3},
+                                     {"Dommer_HLag", 6200, 20},    {"Dommer_BLag", 8000, 20}};
+constexpr Tekstkolonne AlleDommere[] = {{"Turneringsdato", 2200, 20}, {"TurneringsNavn", 3900, 23}, {"Typespill", 5700, 3},
+                                        {"Dommer_HLag", 6400, 23},    {"Dommer_BLag", 8200, 23}};
 
 std::string navn(const dao::Recordset& rs) {
     return vb::Concat(rs.Get("Dommer_FNavn"), " ") + vb::Concat(rs.Get("Dommer_ENavn"), "");
@@ -59,14 +77,8 @@ void Dommer::SSCommand4_Click() {
         int16_t rad = 0;
         for (; !state::Utvalg2.EOF_(); state::Utvalg2.MoveNext()) {
             ++rad;
-            const dao::Recordset& k = state::Utvalg2;
             SkrivVed(Tallposisjon(rad, 890, 160, 80), vb::Variant(rad));
-            SkrivVed(1400, k.Get("Turneringsdato"));
-            SkrivVed(3100, Kutt(k.Get("TurneringsNavn"), 20));
-            SkrivVed(5200, Kutt(k.Get("Typespill"), 3));
-            SkrivVed(6200, Kutt(k.Get("Dommer_HLag"), 20));
-            SkrivVed(8000, Kutt(k.Get("Dommer_BLag"), 20));
-            SkrivVed(9800, kamper::Resultat(k.Get("Dommer_HPoeng"), k.Get("Dommer_BPoeng")), printer::EndLine);
+            kamprad(state::Utvalg2, EnDommer, 9800);
             side.Sideskift();
         }
         side.Slutt();
@@ -94,14 +106,8 @@ void Dommer::SSCommand7_Click() {
             int16_t rad = 0;
             for (; !state::Utvalg3.EOF_(); state::Utvalg3.MoveNext()) {
                 ++rad;
-                const dao::Recordset& k = state::Utvalg3;
                 SkrivVed(Tallposisjon(rad, 1640, 160, 80), vb::Variant(rad));
-                SkrivVed(2200, Kutt(k.Get("Turneringsdato"), 20));
-                SkrivVed(3900, Kutt(k.Get("TurneringsNavn"), 23));
-                SkrivVed(5700, Kutt(k.Get("Typespill"), 3));
-                SkrivVed(6400, Kutt(k.Get("Dommer_HLag"), 23));
-                SkrivVed(8200, Kutt(k.Get("Dommer_BLag"), 23));
-                SkrivVed(10100, kamper::Resultat(k.Get("Dommer_HPoeng"), k.Get("Dommer_BPoeng")), printer::EndLine);
+                kamprad(state::Utvalg3, AlleDommere, 10100);
                 side.Sideskift();
             }
         }

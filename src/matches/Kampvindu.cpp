@@ -26,6 +26,16 @@ void SettOverskrift(forms::MSFlexGrid& grid, std::span<const Kolonne> kolonner) 
     }
 }
 
+std::string Celler(const dao::Recordset& rad, std::span<const Kolonne> kolonner, bool typespillSmaBokstaver) {
+    std::string celler;
+    for (std::size_t i = 0; i < kolonner.size(); ++i) {
+        std::string verdi = vb::Concat(rad.Get(kolonner[i].felt), "");
+        if (typespillSmaBokstaver && std::string_view(kolonner[i].felt) == "Typespill") verdi = vb::LCase(verdi);
+        celler += (i ? vb::vbTab : "") + verdi;
+    }
+    return celler;
+}
+
 dao::Database& AndreHandtak() {
     return !state::DBase2.IsNothing() && state::DBase2.IsOpen() ? state::DBase2 : state::DBase;
 }
@@ -38,13 +48,17 @@ constexpr kamper::Kolonne DommerKolonner[] = {{"Nr.", 500, 3}, {"Dommer", 2400, 
 
 std::string tekst(const dao::Recordset& rs, const char* kolonne) { return vb::Concat(rs.Get(kolonne), ""); }
 
-// Active matches per referee number, counted in one pass.
+// Active matches per referee number: all rows, counted on the index of DommerNR alone, less
+// the rows that are not active (few, in practice). Both passes avoid reading every row.
 std::unordered_map<int, long> aktiveKamperPerDommer() {
     std::unordered_map<int, long> antall;
-    dao::Recordset rs = state::DBase.OpenRecordset(
-        "Select DommerNR, Count(*) From Dommertabell Where Status<3 And DommerNR Is Not Null Group By DommerNR",
-        dao::dbOpenSnapshot);
-    for (; !rs.EOF_(); rs.MoveNext()) antall[vb::CLng(rs.Get(0))] = vb::CLng(rs.Get(1));
+    dao::Recordset alle = state::DBase.OpenRecordset(
+        "Select DommerNR, Count(*) From Dommertabell Where DommerNR Is Not Null Group By DommerNR", dao::dbOpenSnapshot);
+    for (; !alle.EOF_(); alle.MoveNext()) antall[vb::CLng(alle.Get(0))] = vb::CLng(alle.Get(1));
+    dao::Recordset ikkeAktive = state::DBase.OpenRecordset(
+        "Select DommerNR From Dommertabell Where Status Is Null Or Status>=3", dao::dbOpenSnapshot);
+    for (; !ikkeAktive.EOF_(); ikkeAktive.MoveNext())
+        if (const vb::Variant nr = ikkeAktive.Get(0); !nr.IsNull()) --antall[vb::CLng(nr)];
     return antall;
 }
 
@@ -117,7 +131,8 @@ void Kampvindu::listKamper(bool typespillSmaBokstaver) {
     listetDommer_ = state::ValgtDommer;
     int n = 1;
     for (; !state::Utvalg2.EOF_(); state::Utvalg2.MoveNext(), ++n)
-        MSFlexGrid1.AddItem(std::to_string(n) + vb::vbTab + kampceller(state::Utvalg2, typespillSmaBokstaver));
+        MSFlexGrid1.AddItem(std::to_string(n) + vb::vbTab +
+                            kamper::Celler(state::Utvalg2, kampkolonner().subspan(1), typespillSmaBokstaver));
 }
 
 void Kampvindu::Overskrift_Kampliste() {

@@ -12,12 +12,17 @@
 
 namespace kamper {
 
-// One column of a grid: heading, width in twips, alignment code (-1 leaves the grid's own).
+// One column of a grid: heading, width in twips, alignment code (-1 leaves the grid's own),
+// and the field of Dommertabell it shows (none for a running number).
 struct Kolonne {
     const char* overskrift;
     int bredde;
     int justering;
+    const char* felt = nullptr;
 };
+
+// The cells of a grid row for the columns' fields, tab-separated; the game lower-cased if asked.
+std::string Celler(const dao::Recordset& rad, std::span<const Kolonne> kolonner, bool typespillSmaBokstaver = false);
 
 // Sets the column count, empties the grid down to its heading row and writes the headings
 // cell by cell, which leaves the last column current.
@@ -106,10 +111,8 @@ protected:
     // Positions, captions and fonts of the shared controls.
     void byggFelles(int matchGridWidth);
 
-    // The columns of this window's match grid.
+    // The columns of this window's match grid: the running number, then fields.
     virtual std::span<const kamper::Kolonne> kampkolonner() const = 0;
-    // The cells after the running number for one match row.
-    virtual std::string kampceller(const dao::Recordset& rad, bool typespillSmaBokstaver) const = 0;
     // The match grid was emptied; a selection in it is gone.
     virtual void kampgridTomt() {}
 

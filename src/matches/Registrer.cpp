@@ -1,5 +1,4 @@
 // Saving one refereed match typed in by hand.
-#include <optional>
 #include <string>
 
 #include "matches/Dommer.h"
@@ -17,15 +16,26 @@ bool bareSifre(const std::string& s) {
     return !s.empty() && s.find_first_not_of("0123456789") == std::string::npos;
 }
 
-// Points as typed: empty is allowed and stays empty; otherwise a whole number of the Integer range.
-std::optional<vb::Variant> poeng(const std::string& tekst) {
+// Points as typed: empty is allowed and stays empty (Null); otherwise a whole number of the
+// Integer range. False when the text is neither.
+bool lesPoeng(const std::string& tekst, vb::Variant& verdi) {
     const std::string t = vb::Trim(tekst);
-    if (t.empty()) return vb::Variant(vb::Null);
+    if (t.empty()) {
+        verdi = vb::Variant(vb::Null);
+        return true;
+    }
     const std::string sifre = t[0] == '-' || t[0] == '+' ? t.substr(1) : t;
-    if (!bareSifre(sifre) || sifre.size() > 5) return std::nullopt;
-    const long verdi = std::stol(t);
-    if (verdi < -32768 || verdi > 32767) return std::nullopt;
-    return vb::Variant::Integer(static_cast<int>(verdi));
+    if (!bareSifre(sifre) || sifre.size() > 5) return false;
+    const long tall = std::stol(t);
+    if (tall < -32768 || tall > 32767) return false;
+    verdi = vb::Variant::Integer(static_cast<int>(tall));
+    return true;
+}
+
+vb::Variant poeng(const std::string& tekst) {
+    vb::Variant verdi;
+    lesPoeng(tekst, verdi);
+    return verdi;
 }
 
 void melding(const std::string& tekst, const char* tittel = "Innlegging Dommere") {
@@ -42,7 +52,7 @@ std::string Dommer::feilIInntasting() {
         if (vb::Len(t.boks->Text()) > Tekstkolonne)
             return std::string(t.navn) + " kan ha høyst " + std::to_string(Tekstkolonne) + " tegn!";
     for (int i : {2, 3})
-        if (!poeng(Text8(i).Text()))
+        if (vb::Variant verdi; !lesPoeng(Text8(i).Text(), verdi))
             return "Poeng må være et helt tall fra -32768 til 32767, eller stå tomt!";
     return {};
 }
@@ -89,25 +99,15 @@ void Dommer::Registrer_Kamp() {
     dao::Recordset storste = kamper::AndreHandtak().OpenRecordset("Select Max(SekvensNR) from dommertabell", dao::dbOpenSnapshot);
     if (!storste.EOF_() && !storste.Get(0).IsNull()) state::Sekvensnummer = vb::CLng(storste.Get(0));
 
-    state::Utvalg2 = state::DBase.OpenRecordset("Dommertabell", dao::dbOpenTable);
-    state::Utvalg2.AddNew();
-    state::Utvalg2.Set("DommerNR", vb::Variant(*GyldigDommernummer(Text4.Text())));
-    state::Utvalg2.Set("SekvensNR", vb::Variant::Long(static_cast<long long>(state::Sekvensnummer) + 1));
-    state::Utvalg2.Set("Status", vb::Variant::Integer(0));
-    state::Utvalg2.Set("Dommer_FNavn", Text1.Text());
-    state::Utvalg2.Set("Dommer_ENavn", Text2.Text());
-    state::Utvalg2.Set("TurneringsNavn", Text5.Text());
-    state::Utvalg2.Set("Turneringsdato", Text6.Text());
-    state::Utvalg2.Set("Dommer_HLag", Text8(0).Text());
-    state::Utvalg2.Set("Dommer_BLag", Text8(1).Text());
-    state::Utvalg2.Set("Dommer_HPoeng", *poeng(Text8(2).Text()));
-    state::Utvalg2.Set("Dommer_BPoeng", *poeng(Text8(3).Text()));
-    if (SSCheck1.Value() != 0) state::Utvalg2.Set("Typespill", "Boccia");
-    if (SSCheck2.Value() != 0) state::Utvalg2.Set("Typespill", "Curling");
-    try {
-        state::Utvalg2.Update();
-    } catch (...) {
-        state::Utvalg2.CancelUpdate();
-        throw;
-    }
+    // One statement appends the row; opening the table for an append would first read every row's key.
+    vb::Variant typespill(vb::Null);
+    if (SSCheck1.Value() != 0) typespill = "Boccia";
+    if (SSCheck2.Value() != 0) typespill = "Curling";
+    state::DBase.Execute(
+        "Insert Into Dommertabell (DommerNR, SekvensNR, Status, Dommer_FNavn, Dommer_ENavn, TurneringsNavn, "
+        "Turneringsdato, Dommer_HLag, Dommer_BLag, Dommer_HPoeng, Dommer_BPoeng, Typespill) "
+        "Values (?, ?, 0, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
+        {vb::Variant(*GyldigDommernummer(Text4.Text())), vb::Variant::Long(static_cast<long long>(state::Sekvensnummer) + 1),
+         Text1.Text(), Text2.Text(), Text5.Text(), Text6.Text(), Text8(0).Text(), Text8(1).Text(),
+         poeng(Text8(2).Text()), poeng(Text8(3).Text()), typespill});
 }

@@ -8,13 +8,12 @@
 namespace {
 
 constexpr kamper::Kolonne Kolonner[] = {
-    {"DommerID", 850, 3}, {"Sekv.nr", 660, 3},  {"Fornavn", 1200, 0},    {"Etternavn", 1200, -1},
-    {"Dato", 1500, 0},    {"Turnering", 2200, -1}, {"Typespill", 850, -1}, {"HLag", 1600, 3},
-    {"BLag", 1600, 3},    {"HPoeng", 670, 3},   {"BPoeng", 670, 3},      {"Slettedato", 1000, 3}};
-
-constexpr const char* Felter[] = {"DommerNR",    "SekvensNR",      "Dommer_FNavn", "Dommer_ENavn",
-                                  "Turneringsdato", "TurneringsNavn", "Typespill",    "Dommer_HLag",
-                                  "Dommer_BLag", "Dommer_HPoeng",  "Dommer_BPoeng", "DatoEndret"};
+    {"DommerID", 850, 3, "DommerNR"},           {"Sekv.nr", 660, 3, "SekvensNR"},
+    {"Fornavn", 1200, 0, "Dommer_FNavn"},       {"Etternavn", 1200, -1, "Dommer_ENavn"},
+    {"Dato", 1500, 0, "Turneringsdato"},        {"Turnering", 2200, -1, "TurneringsNavn"},
+    {"Typespill", 850, -1, "Typespill"},        {"HLag", 1600, 3, "Dommer_HLag"},
+    {"BLag", 1600, 3, "Dommer_BLag"},           {"HPoeng", 670, 3, "Dommer_HPoeng"},
+    {"BPoeng", 670, 3, "Dommer_BPoeng"},        {"Slettedato", 1000, 3, "DatoEndret"}};
 
 } // namespace
 
@@ -42,11 +41,7 @@ void Init_Grid_Slettede() {
 void VisSletteData::Form_Load() {
     Init_Grid_Slettede();
     state::Utvalg = kamper::AndreHandtak().OpenRecordset("Select * from dommertabell where status= 3", dao::dbOpenSnapshot);
-    for (; !state::Utvalg.EOF_(); state::Utvalg.MoveNext()) {
-        std::string rad = vb::Concat(state::Utvalg.Get(Felter[0]), "");
-        for (std::size_t i = 1; i < std::size(Felter); ++i) rad += vb::vbTab + vb::Concat(state::Utvalg.Get(Felter[i]), "");
-        MSFlexGrid1.AddItem(rad);
-    }
+    for (; !state::Utvalg.EOF_(); state::Utvalg.MoveNext()) MSFlexGrid1.AddItem(kamper::Celler(state::Utvalg, Kolonner));
 }
 
 void VisSletteData::Form_Activate() {

@@ -69,7 +69,7 @@ TEST_F(Sletting, WithoutAPickedRowNothingIsAsked) {
     const struct { const char* hva; std::function<void()> steg; } tilfeller[] = {
         {"nothing clicked", [] { state::ValgtDommer = 3; state::Sekvensnummer = 20; }},
         {"another referee clicked", [this] { velgDommer(1); f->MSFlexGrid1.UserClickCell(1, 0); velgDommer(2); }},
-        {"refilled by a sort", [this] { velgDommer(1); f->MSFlexGrid1.UserClickCell(1, 0); f->SSCommand10.UserClick(); velgDommer(1); }},
+        {"list refilled", [this] { velgDommer(1); f->MSFlexGrid1.UserClickCell(1, 0); f->Fyll_Kampliste(); }},
         {"after an import", [this] { velgDommer(1); f->MSFlexGrid1.UserClickCell(1, 0); Nullstill_Valgt_Kamp(); }},
         {"after a save", [this] {
              velgDommer(1);

@@ -126,6 +126,15 @@ TEST_F(Utskrift, DeletedMatchesPrintAtTheirPositionsAndTheUserIsTold) {
     EXPECT_EQ(b[0].style, forms::vbExclamation);
 }
 
+TEST_F(Utskrift, DeletedWindowListsOnlyDeletedRowsWholeWithEmptyCellsForNulls) {
+    kamp({.nr = 7, .sekvens = 5, .status = 3, .hp = std::nullopt, .typespill = "Boccia", .fnavn = "Ola"});
+    kamp({.nr = 7, .sekvens = 6});
+    auto& w = forms::Default<VisSletteData>();
+    w.Show();
+    EXPECT_EQ(rader(w.MSFlexGrid1), (std::vector<std::string>{"7|5|Ola||1. mai 2026|Cup|Boccia|A|B||2|"}));
+    EXPECT_EQ(w.Top(), 1700);
+}
+
 TEST_F(Utskrift, AFailingPrintIsKilledToldAndTheProgramGoesOn) {
     dommer(3, "Ola", "Nordmann");
     kamp({.nr = 3, .sekvens = 1});

@@ -1,0 +1,148 @@
+// The match windows on a full database: 999 referees, 100,000 active matches
+// and 10,000 deleted ones.
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+
+#include "database/Database.h"
+#include "matches/Dommer.h"
+#include "matches/VisSletteData.h"
+#include "platform/dao/Dao.h"
+#include "platform/forms/Runtime.h"
+#include "platform/printer/Printer.h"
+#include "platform/printer/Recording.h"
+#include "state/ProgramState.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int Dommere = 999;
+constexpr int Kamper = 100000;
+constexpr int Slettede = 10000;
+
+std::string g_mappe;
+
+void fyll() {
+    dao::Workspace& ws = dao::DBEngine::Workspaces(0);
+    ws.BeginTrans();
+    for (int nr = 1; nr <= Dommere; ++nr)
+        state::DBase.Execute("Insert Into Dommere (DommerNR, Dommer_FNavn, Dommer_ENavn, Dommer_Lag) Values (?, ?, ?, ?)",
+                             {vb::Variant::Integer(nr), "Fornavn" + std::to_string(nr), "Etternavn", "Klubb"});
+    for (int i = 0; i < Kamper + Slettede; ++i)
+        state::DBase.Execute(
+            "Insert Into Dommertabell (DommerNR, SekvensNR, Status, TurneringsNavn, Turneringsdato, Dommer_HLag, "
+            "Dommer_BLag, Dommer_HPoeng, Dommer_BPoeng, Typespill, DatoEndret) "
+            "Values (?, ?, ?, ?, '12. mai 2026', ?, ?, ?, ?, 'BOCCIA', ?)",
+            {vb::Variant::Integer(1 + i % Dommere), vb::Variant::Long(i + 1), vb::Variant::Integer(i < Kamper ? 0 : 3),
+             "Turnering " + std::to_string(i % 50), "Lag " + std::to_string(i % 37), "Lag " + std::to_string(i % 41),
+             vb::Variant::Integer(i % 7), vb::Variant::Integer(i % 5),
+             i < Kamper ? vb::Variant(vb::Null) : vb::Variant("8. des 2026")});
+    // Some matches entered twice, each pair once with the game in other letters.
+    state::DBase.Execute("Insert Into Dommertabell (DommerNR, SekvensNR, Status, TurneringsNavn, Turneringsdato, "
+                         "Dommer_HLag, Dommer_BLag, Dommer_HPoeng, Dommer_BPoeng, Typespill) "
+                         "Select DommerNR, SekvensNR + 1000000, Status, TurneringsNavn, Turneringsdato, Dommer_HLag, "
+                         "Dommer_BLag, Dommer_HPoeng, Dommer_BPoeng, Case When SekvensNR % 200 = 0 Then 'BOCCIA' "
+                         "Else 'Boccia' End From Dommertabell Where SekvensNR % 100 = 0");
+    ws.CommitTrans();
+}
+
+Dommer& vindu() {
+    static Dommer* f = [] {
+        const fs::path mappe = fs::temp_directory_path() / ("kd-bench-matches-" + std::to_string(::getpid()));
+        fs::create_directories(mappe);
+        g_mappe = mappe.string();
+        std::atexit([] {
+            std::error_code ec;
+            fs::remove_all(g_mappe, ec);
+        });
+        state::Arbeidsomrade = &dao::DBEngine::Workspaces(0);
+        state::Databasenavn = g_mappe + "/Turnering.KVX";
+        state::DBase = dao::DBEngine::Workspaces(0).CreateDatabase(state::Databasenavn);
+        Opprett_Versjon();
+        Opprett_Dommere();
+        Opprett_Dommertabell();
+        Opprett_Ranking();
+        Opprett_Ranking_KlData();
+        fyll();
+        auto& form = forms::Default<Dommer>();
+        form.Show();
+        return &form;
+    }();
+    return *f;
+}
+
+void BM_Dommerliste(benchmark::State& s) {
+    Dommer& f = vindu();
+    for (auto _ : s) f.Fyll_Dommerliste();
+    s.counters["rader"] = f.MSFlexGrid2.Rows() - 1;
+}
+BENCHMARK(BM_Dommerliste)->Unit(benchmark::kMillisecond);
+
+void BM_Kampliste(benchmark::State& s) {
+    Dommer& f = vindu();
+    f.Text4.SetText("500");
+    for (auto _ : s) f.Fyll_Kampliste();
+    s.counters["rader"] = f.MSFlexGrid1.Rows() - 1;
+}
+BENCHMARK(BM_Kampliste)->Unit(benchmark::kMillisecond);
+
+void BM_ManuellLagring(benchmark::State& s) {
+    Dommer& f = vindu();
+    for (auto _ : s) {
+        s.PauseTiming();
+        f.Text4.SetText("500");
+        f.Text1.SetText("Fornavn500");
+        f.Text5.SetText("Vårcup");
+        f.Text6.SetText("3. mai 2026");
+        f.Text8(2).SetText("3");
+        f.SSCheck1.SetValue(1);
+        s.ResumeTiming();
+        f.SSCommand2_Click();
+    }
+}
+BENCHMARK(BM_ManuellLagring)->Unit(benchmark::kMillisecond);
+
+void BM_Duplikatsok(benchmark::State& s) {
+    Dommer& f = vindu();
+    for (auto _ : s) {
+        f.SSCommand5_Click();
+        s.PauseTiming();
+        s.counters["linjer"] = f.MSFlexGrid1.Rows() - 1;
+        f.SSCommand5_Click();
+        s.ResumeTiming();
+    }
+}
+BENCHMARK(BM_Duplikatsok)->Unit(benchmark::kMillisecond);
+
+void BM_VisSletteData(benchmark::State& s) {
+    vindu();
+    for (auto _ : s) {
+        forms::Default<VisSletteData>().Load();
+        s.PauseTiming();
+        s.counters["rader"] = forms::Default<VisSletteData>().MSFlexGrid1.Rows() - 1;
+        forms::Default<VisSletteData>().Unload();
+        s.ResumeTiming();
+    }
+}
+BENCHMARK(BM_VisSletteData)->Unit(benchmark::kMillisecond);
+
+void BM_KamprapportAlleDommere(benchmark::State& s) {
+    Dommer& f = vindu();
+    printer::ResetPrinter();
+    for (auto _ : s) {
+        f.SSCommand7_Click();
+        s.PauseTiming();
+        s.counters["sider"] = printer::Recorder().last().pages;
+        printer::Recorder().clear();
+        s.ResumeTiming();
+    }
+}
+BENCHMARK(BM_KamprapportAlleDommere)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
