@@ -77,3 +77,10 @@ double Tallposisjon(double verdi, double base, double underTi, double underHundr
 }
 
 std::string Sidetekst(int side) { return "Side " + std::to_string(side); }
+
+void Skriv_Kolonner(std::initializer_list<std::pair<double, const char*>> kolonner) {
+    for (const auto& [x, tekst] : kolonner) {
+        Printer.SetCurrentX(x);
+        Printer.Print(tekst, printer::Stay);
+    }
+}

@@ -15,6 +15,8 @@
 // kills the document and is told to the user.
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
+#include <utility>
 #include <string>
 
 struct Sideoppsett {
@@ -55,6 +57,9 @@ private:
 // X of a number right-aligned by its digit count: below 10 moves it right by
 // underTi, 10 to 99 by underHundre, larger numbers print at base.
 double Tallposisjon(double verdi, double base, double underTi, double underHundre);
+
+// Each text at its X, staying on the line (a heading line, or the columns of a row).
+void Skriv_Kolonner(std::initializer_list<std::pair<double, const char*>> kolonner);
 
 // "Side " and the page number without blanks.
 std::string Sidetekst(int side);

@@ -22,6 +22,16 @@ protected:
     }
     void TearDown() override { printer::ResetPrinter(); }
 
+    // Rows "r1".."rn", each followed by the page-break test, then the end.
+    static void skrivRader(Utskriftsside& side, int rader) {
+        for (int i = 1; i <= rader; ++i) {
+            Printer.SetCurrentX(1000);
+            Printer.Print("r" + std::to_string(i));
+            side.Sideskift();
+        }
+        side.Slutt();
+    }
+
     // The standard set: title line, blank line, heading, then rows; the heading is "H".
     void standard(int rader) {
         Utskriftsside side(Standardsett, [] {
@@ -36,12 +46,7 @@ protected:
         Printer.Print();
         side.Overskrift();
         side.Rader();
-        for (int i = 1; i <= rader; ++i) {
-            Printer.SetCurrentX(1000);
-            Printer.Print("r" + std::to_string(i));
-            side.Sideskift();
-        }
-        side.Slutt();
+        skrivRader(side, rader);
     }
 
     // The count set: the heading prints its own line at the size in force, leaves the
@@ -62,12 +67,7 @@ protected:
         side.Tittel("T2");
         side.Overskrift();
         side.Rader();
-        for (int i = 1; i <= rader; ++i) {
-            Printer.SetCurrentX(1000);
-            Printer.Print("r" + std::to_string(i));
-            side.Sideskift();
-        }
-        side.Slutt();
+        skrivRader(side, rader);
     }
 
     printer::RecordingBackend& rec = printer::Recorder();

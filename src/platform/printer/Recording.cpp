@@ -43,7 +43,11 @@ double RecordingBackend::lineHeight(const Font& font) {
     return it != lineHeights.end() ? it->second : font.Size * 22.5;
 }
 
-void RecordingBackend::startDoc() { documents.emplace_back(); }
+void RecordingBackend::startDoc() {
+    documents.emplace_back();
+    // Room for a long list up front: growing the vector page by page cost more than the report.
+    documents.back().texts.reserve(16384);
+}
 
 void RecordingBackend::text(const PrintedText& item) {
     RecordedDocument& doc = documents.back();
