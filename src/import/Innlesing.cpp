@@ -147,6 +147,7 @@ void lesInn(Utgave utgave) {
         if (utgave == Utgave::Vanlig) AntallDuplikater = 0;
         HentDommerFil& vindu = forms::Default<HentDommerFil>();
         vindu.Init_Grid_Dommerdata();
+        vindu.Text2.SetText("");   // it counts the rows of the file on screen
 
         slippResultatfil();
         arbeidsomrade();
@@ -175,7 +176,8 @@ void lesInn(Utgave utgave) {
                                   forms::vbExclamation);
                 else
                     // A status the tournament program never writes: the file is not read in, but shown.
-                    forms::MsgBox(std::string("Denne fil har ukjent filstatus (") + vb::Concat(status, "") + ") og leses ikke inn!" +
+                    forms::MsgBox(std::string("Denne fil har ukjent filstatus (") + (status.IsNull() ? "tom" : vb::Concat(status, "")) +
+                                      ") og leses ikke inn!" +
                                       vb::vbCr + "Trykk OK og inneholdet vises på skjerm i stedet!",
                                   forms::vbExclamation);
                 visFil();
