@@ -57,13 +57,13 @@ private:
     bool tilkoplet_ = true;
 };
 
-// The file in DBaseFil and the import's own handle, with UtvalgFil and UtvalgVersjon on it.
+// The file in DBaseFil and the import's own handle, with UtvalgVersjon on its row
+// (showing the file puts UtvalgFil on its rows).
 void apneResultatfil() {
     dao::Workspace& ws = arbeidsomrade();
     SisteBase = ws.OpenDatabase(state::Filsti, true);
     SisteFil = state::Filsti;
     state::DBaseFil = ws.OpenDatabase(state::Filsti, true);
-    state::UtvalgFil = state::DBaseFil.OpenRecordset("Select * from dommerdata");
     state::UtvalgVersjon = state::DBaseFil.OpenRecordset("Select * from versjon");
 }
 
@@ -129,6 +129,22 @@ void fullfortMelding(bool ukjentMerket) {
                   forms::vbExclamation);
 }
 
+// Why a file that is not to be read in is shown instead.
+std::string visesIStedet(const vb::Variant& status) {
+    const std::string vises = "Trykk OK og inneholdet vises på skjerm i stedet!";
+    switch (Filstatus_Verdi(status)) {
+    case FilInnlest:
+        return std::string("Denne fil er tidligere innlest! ") + vb::vbCr + "Kan kun leses inn 1 gang!" + vb::vbCr + vises;
+    case FilMedUkjentDommer:
+        return std::string("Denne fil er tidligere delvis innlest,") + vb::vbCr + "men inneholder noen poster med ukjent dommer! " +
+               vb::vbCr + vises + vb::vbCr + "Poster med Status=2 er ikke registrert pga ukjent dommer!";
+    default:
+        // A status the tournament program never writes: the file is not read in, but shown.
+        return "Denne fil har ukjent filstatus (" + (status.IsNull() ? std::string("tom") : vb::Concat(status, "")) +
+               ") og leses ikke inn!" + vb::vbCr + vises;
+    }
+}
+
 void lesInn(Utgave utgave) {
     forms::Screen.SetMousePointer(forms::vbHourglass);
     try {
@@ -159,27 +175,11 @@ void lesInn(Utgave utgave) {
                                                            dao::dbOpenSnapshot);
             const vb::Variant status = rs.Get(0);
             rs.Close();
-            const int filstatus = Filstatus_Verdi(status);
-            if (filstatus != FilIkkeInnlest) {
+            if (Filstatus_Verdi(status) != FilIkkeInnlest) {
                 fil.frakople();
                 apneResultatfil();
                 pekerNormal();
-                if (filstatus == FilInnlest)
-                    forms::MsgBox(std::string("Denne fil er tidligere innlest! ") + vb::vbCr + "Kan kun leses inn 1 gang!" + vb::vbCr +
-                                      "Trykk OK og inneholdet vises på skjerm i stedet!",
-                                  forms::vbExclamation);
-                else if (filstatus == FilMedUkjentDommer)
-                    forms::MsgBox(std::string("Denne fil er tidligere delvis innlest,") + vb::vbCr +
-                                      "men inneholder noen poster med ukjent dommer! " + vb::vbCr +
-                                      "Trykk OK og inneholdet vises på skjerm i stedet!" + vb::vbCr +
-                                      "Poster med Status=2 er ikke registrert pga ukjent dommer!",
-                                  forms::vbExclamation);
-                else
-                    // A status the tournament program never writes: the file is not read in, but shown.
-                    forms::MsgBox(std::string("Denne fil har ukjent filstatus (") + (status.IsNull() ? "tom" : vb::Concat(status, "")) +
-                                      ") og leses ikke inn!" +
-                                      vb::vbCr + "Trykk OK og inneholdet vises på skjerm i stedet!",
-                                  forms::vbExclamation);
+                forms::MsgBox(visesIStedet(status), forms::vbExclamation);
                 visFil();
                 pekerNormal();
                 return;
