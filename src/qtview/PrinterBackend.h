@@ -10,6 +10,9 @@
 // set-up when it is installed, else to the system default; with no printer
 // installed at all they go to a PDF file in the report folder "Dommerrapport"
 // (made when missing) and the user is told its full path.
+//
+// A test that paints through this backend sets a PDF file (setPdfFile) or the list of
+// installed printers (setInstalledPrinters); otherwise it prints on the machine's printer.
 #include <QString>
 #include <QStringList>
 #include <functional>
