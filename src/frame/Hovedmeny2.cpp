@@ -4,6 +4,7 @@
 
 #include "database/Database.h"
 #include "database/NyDBase.h"
+#include "distribution/VBMail.h"
 #include "frame/FraFil.h"
 #include "frame/FraFil_Dommerbase.h"
 #include "frame/Gate.h"
@@ -15,6 +16,8 @@
 #include "platform/forms/Runtime.h"
 #include "platform/vb/Err.h"
 #include "platform/vb/Strings.h"
+#include "ranking/ListeData.h"
+#include "ranking/Ranking.h"
 #include "register/Dommere_Init.h"
 #include "state/ProgramState.h"
 
@@ -127,20 +130,29 @@ void Hovedmeny2::Dommere_Initielle_Click() {
     forms::Default<Dommere_Init>().Show();
 }
 
-// The windows behind these gates come with the result import, the match
-// records, the ranking lists and the distribution.
 void Hovedmeny2::Hent_Dommer_Fil_Click() {
     if (frame::IngenDatabaseApen()) return;
     forms::Default<HentDommerFil>().Show();
 }
-void Hovedmeny2::Ny_Dommerfil_Click() { frame::IngenDatabaseApen(); }
-void Hovedmeny2::SSCommand1_Click() { frame::IngenDatabaseApen(); }
+void Hovedmeny2::Ny_Dommerfil_Click() {
+    if (frame::IngenDatabaseApen()) return;
+    forms::Default<VBMail>().Show();
+}
+void Hovedmeny2::SSCommand1_Click() { Ny_Dommerfil_Click(); }
 void Hovedmeny2::SSCommand2_Click() {
     if (frame::IngenDatabaseApen()) return;
     forms::Default<HentDommerFil>().Show();
 }
-void Hovedmeny2::SSCommand3_Click() { frame::IngenDatabaseApen(); }
-void Hovedmeny2::SSCommand4_Click() { frame::IngenDatabaseApen(); }
+
+void Hovedmeny2::SSCommand3_Click() {
+    if (frame::IngenDatabaseApen()) return;
+    forms::Default<Ranking>().Show();
+}
+
+void Hovedmeny2::SSCommand4_Click() {
+    if (frame::IngenDatabaseApen()) return;
+    forms::Default<ListeData>().Show();
+}
 
 void Hovedmeny2::TurneringsdataSlettet_Click() {
     if (frame::IngenDatabaseApen()) return;

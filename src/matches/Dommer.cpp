@@ -35,14 +35,14 @@ Dommer::Dommer() : Kampvindu("Dommer") {
     Text3.Locked = true;
 
     // Push buttons keep their caption on one line: each is as wide as its caption needs.
-    Knapp(SSCommand2, 120, 6200, 3960, 640, "Lagre Turnerings Data for Dommer");
+    Knapp(SSCommand2, 120, 5580, 3960, 540, "Lagre Turnerings Data for Dommer");
     SSCommand2.SetFontBold(true);
-    Knapp(SSCommand3, 120, 6900, 3960, 640, "Slette Turneringsdata");
-    Knapp(SSCommand5, 4260, 6200, 3300, 640, "Søk etter mulige Duplikater i Dommerdatabasen");
-    Knapp(SSCommand4, 7620, 6200, 2700, 640, "Skriv Rapport for 1 utvalgt Dommer");
-    Knapp(SSCommand7, 10380, 6200, 4080, 640, "Skriv Rapport over dømte kamper for alle Dommere");
-    Knapp(SSCommand8, 4260, 6900, 3900, 640, "Elektronisk rapport over dømte kamper for alle dommere");
-    Knapp(SSCommand9, 8220, 6900, 2900, 640, "Elektronisk rapport for 1 utvalgt dommer");
+    Knapp(SSCommand3, 120, 6180, 3960, 540, "Slette Turneringsdata");
+    Knapp(SSCommand5, 4260, 5580, 3300, 540, "Søk etter mulige Duplikater i Dommerdatabasen");
+    Knapp(SSCommand4, 7620, 5580, 2700, 540, "Skriv Rapport for 1 utvalgt Dommer");
+    Knapp(SSCommand7, 10380, 5580, 4080, 540, "Skriv Rapport over dømte kamper for alle Dommere");
+    Knapp(SSCommand8, 4260, 6180, 3900, 540, "Elektronisk rapport over dømte kamper for alle dommere");
+    Knapp(SSCommand9, 8220, 6180, 2900, 540, "Elektronisk rapport for 1 utvalgt dommer");
 
     MSFlexGrid2.Click = [this] { MSFlexGrid2_Click(); };
     MSFlexGrid1.Click = [this] { MSFlexGrid1_Click(); };

@@ -29,10 +29,10 @@ Dommer2::Dommer2() : Kampvindu("Dommer2") {
     Ledetekst(Label12, 7620, 870, 1260, "Dato:");
     for (auto* t : {&Text1, &Text2, &Text3}) t->Locked = true;
 
-    Knapp(SSCommand5, 120, 6200, 3960, 640, "Hent/Les inn     Turneringsdata fra klubbene");
-    Knapp(SSCommand2, 120, 6900, 3960, 640, "Vis Duplikater for siste innlesning");
-    Knapp(SSCommand8, 4260, 6200, 3900, 640, "Elektronisk rapport over dømte kamper for alle dommere");
-    Knapp(SSCommand9, 8220, 6200, 4400, 640, "  Elektronisk rapport for           1 utvalgt turnerings-dommer");
+    Knapp(SSCommand5, 120, 5580, 3960, 540, "Hent/Les inn     Turneringsdata fra klubbene");
+    Knapp(SSCommand2, 120, 6180, 3960, 540, "Vis Duplikater for siste innlesning");
+    Knapp(SSCommand8, 4260, 5580, 3900, 540, "Elektronisk rapport over dømte kamper for alle dommere");
+    Knapp(SSCommand9, 8220, 5580, 4400, 540, "  Elektronisk rapport for           1 utvalgt turnerings-dommer");
 
     MSFlexGrid2.Click = [this] { MSFlexGrid2_Click(); };
     MSFlexGrid1.Click = [this] { MSFlexGrid1_Click(); };

@@ -1,5 +1,6 @@
 #include "matches/Kampvindu.h"
 
+#include <algorithm>
 #include <string>
 #include <unordered_map>
 
@@ -80,7 +81,12 @@ Kampvindu::Kampvindu(const std::string& navn) : forms::Form(navn) {
 
 void Kampvindu::plasser() {
     SetLeft(120);
-    SetTop(forms::Default<Hovedmeny2>().Picture2.Height() + 750);
+    // 750 twips below the button bar; on a screen too low for that, as far up as keeps the
+    // whole window (its buttons at the bottom) inside the area under the bar.
+    constexpr int TittelOgMeny = 900;
+    const int linje = forms::Default<Hovedmeny2>().Picture2.Height();
+    const int plass = forms::Screen.Height - TittelOgMeny - linje - Height();
+    SetTop(std::max(0, std::min(linje + 750, plass)));
 }
 
 void Kampvindu::SSCommand1_Click() {

@@ -9,6 +9,7 @@
 #include "platform/dao/Dao.h"
 #include "platform/forms/Controls.h"
 #include "platform/forms/Form.h"
+#include "platform/report/CrystalReport.h"
 
 namespace kamper {
 
@@ -77,6 +78,8 @@ public:
     // The report files of all referees and of the one in Text4.
     forms::SSCommand SSCommand8{this, "SSCommand8"};
     forms::SSCommand SSCommand9{this, "SSCommand9"};
+    // Each window's own report control; a run keeps what the previous one set.
+    report::CrystalReport CrReport1;
     forms::SSCommand SSCommand1{this, "SSCommand1"};
 
     // "Ferdig".

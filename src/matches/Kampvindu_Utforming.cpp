@@ -30,7 +30,7 @@ void Kampvindu::byggFelles(int kampgridBredde) {
     using kamper::Ledetekst;
     MDIChild = true;
     SetCaption("Turneringsdata for Dommere");
-    Move(120, 0, 14700, 8300);
+    Move(120, 0, 14700, 7300);
 
     Label1.Move(120, 60, 9000, 375);
     forms::Font tittel;
@@ -39,10 +39,10 @@ void Kampvindu::byggFelles(int kampgridBredde) {
     Label1.SetFont(tittel);
     Label1.SetForeColor(0x800000);
 
-    MSFlexGrid2.Move(120, 480, 3960, 5160);
-    Knapp(SSCommand6, 120, 5700, 1280, 400, "Sortèr på nr");
-    Knapp(SSCommand10, 1460, 5700, 1280, 400, "Sortèr på navn");
-    Knapp(SSCommand11, 2800, 5700, 1280, 400, "Sortèr på kamper");
+    MSFlexGrid2.Move(120, 480, 3960, 4560);
+    Knapp(SSCommand6, 120, 5100, 1280, 400, "Sortèr på nr");
+    Knapp(SSCommand10, 1460, 5100, 1280, 400, "Sortèr på navn");
+    Knapp(SSCommand11, 2800, 5100, 1280, 400, "Sortèr på kamper");
 
     // Referee boxes to the left, tournament boxes to the right.
     Ledetekst(Label2(0), 4260, 480, 1020, "Nr.:");
@@ -73,12 +73,12 @@ void Kampvindu::byggFelles(int kampgridBredde) {
     Text7.Move(6600, 2520, 3600, 315);
     Text7.Locked = true;
 
-    MSFlexGrid1.Move(4260, 2940, kampgridBredde, 3180);
+    MSFlexGrid1.Move(4260, 2940, kampgridBredde, 2580);
     for (forms::MSFlexGrid* g : {&MSFlexGrid1, &MSFlexGrid2}) {
         g->FixedCols = 0;
         g->SelectionMode = 1;
         g->SetFont(kamper::Smal(8.25));
     }
-    Knapp(SSCommand1, 12960, 6900, 1500, 800, "Ferdig");
+    Knapp(SSCommand1, 12960, 6180, 1500, 540, "Ferdig");
     SSCommand1.SetFontBold(true);
 }

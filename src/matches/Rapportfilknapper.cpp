@@ -1,10 +1,59 @@
-// The report-file buttons of the two match windows. Their runs (the report
-// files of all referees and of the referee in Text4) are written with the
-// report-template component; until then a press writes nothing.
+// The report-file buttons of the two match windows: the refereed matches of
+// all referees in one file, and those of the referee in Text4 in a file of his own.
 #include "matches/Dommer.h"
 #include "matches/Dommer2.h"
+#include "platform/forms/Runtime.h"
+#include "platform/report/ReportErrors.h"
+#include "platform/vb/Err.h"
+#include "platform/vb/Strings.h"
+#include "reports/Rapportfil.h"
 
-void Dommer::SSCommand8_Click() {}
-void Dommer::SSCommand9_Click() {}
-void Dommer2::SSCommand8_Click() {}
-void Dommer2::SSCommand9_Click() {}
+namespace {
+
+std::string Feilmelding(const vb::Err& e, const char* katalog) {
+    switch (e.Number) {
+    case report::errnum::TemplateUnavailable: return "Rapport ikke tilgjengelig";
+    case report::errnum::NoDefaultPrinter: return "Ingen default printer er funnet";
+    case report::errnum::CannotWriteOutput:
+        return std::string("Du må først manuelt opprette katalog for dommer-rapportene. ") + vb::vbCr +
+               "Start utforsker/file manager og opprett en katalog som heter Dommerrapport under " + katalog +
+               "-katalogen." + vb::vbCr + "Prøv så på nytt!";
+    case report::errnum::DatabaseDoesNotFit:
+        return std::string("Denne funksjonen virker kun på nye databaser.") + vb::vbCr +
+               "Du opprette en ny turnering for å benytte denne funksjon.";
+    default: return "Rapporten kunne desverre ikke skrives ut, feil: " + e.Description;
+    }
+}
+
+void AlleDommere(report::CrystalReport& CrReport1, const char* sortering) {
+    try {
+        rapportfil::Kjor(CrReport1, {"/dommerrapport.rpt", sortering, "", "/Dommerrapport/Dommerrapport.rtf"});
+    } catch (const vb::Err& e) {
+        forms::MsgBox(Feilmelding(e, "KvistrelDommer"), forms::vbOKOnly);
+        return;
+    }
+    forms::MsgBox(rapportfil::LagretMelding("Dommerrapport.rtf"), forms::vbOKOnly);
+}
+
+void EnDommer(report::CrystalReport& CrReport1, const std::string& text4, const char* mal) {
+    try {
+        if (!(vb::Val(text4) > 0)) {
+            forms::MsgBox(std::string("Ingen dommer er valgt!") + vb::vbCr + "Velg dommer først og prøv igjen!",
+                          forms::vbInformation);
+            return;
+        }
+        const std::string nr = std::to_string(vb::CInt(vb::Variant(vb::Val(text4))));
+        const std::string fil = "DommerOversikt_" + nr + ".rtf";
+        rapportfil::Kjor(CrReport1, {mal, "+ {dommere.DommerNR}", "{dommere.dommernr} =" + nr, "/DommerRapport/" + fil});
+        forms::MsgBox(rapportfil::LagretMelding(fil), forms::vbOKOnly);
+    } catch (const vb::Err& e) {
+        forms::MsgBox(Feilmelding(e, "Kvistrel"), forms::vbOKOnly);
+    }
+}
+
+} // namespace
+
+void Dommer::SSCommand8_Click() { AlleDommere(CrReport1, "+ {dommere.Dommernr}"); }
+void Dommer::SSCommand9_Click() { EnDommer(CrReport1, Text4.Text(), "/Dommerrapport1.rpt"); }
+void Dommer2::SSCommand8_Click() { AlleDommere(CrReport1, "+ {dommere.DommerNR}"); }
+void Dommer2::SSCommand9_Click() { EnDommer(CrReport1, Text4.Text(), "/DommerRapport1.rpt"); }

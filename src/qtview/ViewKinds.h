@@ -14,5 +14,6 @@ std::unique_ptr<WidgetView> MakeListView(forms::Control& control, FormWindow& wi
 std::unique_ptr<WidgetView> MakeFileView(forms::Control& control, FormWindow& window, QWidget* parent);
 std::unique_ptr<WidgetView> MakeGridView(forms::Control& control, FormWindow& window, QWidget* parent);
 std::unique_ptr<WidgetView> MakeStatusBarView(forms::Control& control, FormWindow& window, QWidget* parent);
+std::unique_ptr<WidgetView> MakeLineView(forms::Control& control, FormWindow& window, QWidget* parent);
 
 } // namespace qtview

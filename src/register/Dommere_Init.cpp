@@ -37,6 +37,7 @@ void Dommere_Init::koble() {
     C_SlettDommer.Click = [this] { C_SlettDommer_Click(); };
     SSCommand10.Click = [this] { SSCommand10_Click(); };
     Command1.Click = [this] { Command1_Click(); };
+    C_ElektroniskRapport.Click = [this] { C_ElektroniskRapport_Click(); };
 
     Option1.Click = [this] { Option1_Click(); };
     Option2.Click = [this] { Option2_Click(); };
@@ -64,9 +65,10 @@ void Dommere_Init::koble() {
     }
     Text14.LostFocus = [this] { Text14_LostFocus(); };
 
-    // The report buttons (C_SkrivRapport, SSCommand3 to SSCommand6, SSCommand8, SSCommand9,
-    // C_ElektroniskRapport) and the distribution buttons (C_Lag_Dommerfil, SSCommand11) get
+    // The report buttons (C_SkrivRapport, SSCommand3 to SSCommand6, SSCommand8, SSCommand9) and the distribution buttons (C_Lag_Dommerfil, SSCommand11) get
     // their handlers from the report and distribution modules.
+    C_Lag_Dommerfil.Click = [this] { C_Lag_Dommerfil_Click(); };
+    SSCommand11.Click = [this] { SSCommand11_Click(); };
 }
 
 void Dommere_Init::Form_Load() {

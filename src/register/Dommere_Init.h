@@ -5,6 +5,7 @@
 #include "platform/forms/Controls.h"
 #include "platform/forms/Form.h"
 #include "platform/dao/Dao.h"
+#include "platform/report/CrystalReport.h"
 
 class Dommere_Init : public forms::Form {
 public:
@@ -173,6 +174,14 @@ public:
     void Sletter_TData();
     void SSCommand10_Click();
     void Command1_Click();
+
+    // The distribution file: into the data folder, or into a chosen folder.
+    void C_Lag_Dommerfil_Click();
+    void SSCommand11_Click();
+
+    // The referee list of the chosen report type as a report file.
+    report::CrystalReport CrReport1;
+    void C_ElektroniskRapport_Click();
 
 private:
     // Window layout, one part each.

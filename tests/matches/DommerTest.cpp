@@ -33,9 +33,19 @@ TEST_F(DommerVindu, RefereeGridCountsActiveMatchesOnlyAndNamesTheTwoWays) {
     kamp({.nr = 7, .sekvens = 4, .status = 3});
     Dommer& f = vis();
     EXPECT_EQ(rader(f.MSFlexGrid2), (std::vector<std::string>{"3|Ola Nordmann|2", "7|Kari |0"}));
-    EXPECT_EQ(f.Top(), forms::Default<Hovedmeny2>().Picture2.Height() + 750);
     f.Fyll_Dommerliste();
     EXPECT_EQ(rader(f.MSFlexGrid2), (std::vector<std::string>{"3|Nordmann, Ola|2", "7|Kari|0"}));
+}
+
+TEST_F(DommerVindu, PlacedBelowTheButtonBarAndNeverPastTheScreen) {
+    const int linje = forms::Default<Hovedmeny2>().Picture2.Height();
+    forms::Screen.Height = 1080 * 15;
+    EXPECT_EQ(vis().Top(), linje + 750);
+    forms::Default<Dommer>().Unload();
+    forms::Screen.Height = 768 * 15;
+    const Dommer& f = vis();
+    EXPECT_LT(f.Top(), linje + 750);
+    EXPECT_LE(linje + f.Top() + f.Height(), forms::Screen.Height - 900);
 }
 
 TEST_F(DommerVindu, RefereeClickListsHisActiveMatchesNumberedWithTheirSequenceNumbers) {

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 
+#include "frame/Hovedmeny2.h"
 #include "matches/Dommer.h"
 #include "matches/Dommer2.h"
 #include "matches/VisSletteData.h"
@@ -25,10 +26,13 @@ TEST_F(Skjermbilde, MatchWindowsAreDrawn) {
     forms::SetHost(&host);
     const std::string mappe = KD_BINARY_DIR "/screenshots";
     std::filesystem::create_directories(mappe);
+    auto& hoved = forms::Default<Hovedmeny2>();
+    hoved.Show();
     auto& f = forms::Default<Dommer>();
     f.Show();
     f.MSFlexGrid2.UserClickCell(2, 1);
     EXPECT_TRUE(qtview::SaveScreenshot(f, mappe + "/dommer.png"));
+    EXPECT_TRUE(qtview::SaveScreenshot(hoved, mappe + "/hovedvindu-dommer.png"));
     f.SSCommand5.UserClick();
     EXPECT_TRUE(qtview::SaveScreenshot(f, mappe + "/dommer-duplikater.png"));
     auto& f2 = forms::Default<Dommer2>();

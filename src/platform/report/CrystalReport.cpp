@@ -1,0 +1,57 @@
+#include "platform/report/CrystalReport.h"
+
+#include "platform/dao/Dao.h"
+#include "platform/report/Paths.h"
+#include "platform/report/Render.h"
+#include "platform/report/ReportErrors.h"
+#include "platform/report/Template.h"
+#include "platform/vb/Err.h"
+
+namespace report {
+
+namespace {
+
+const std::string& at(const std::vector<std::string>& list, int index) {
+    static const std::string none;
+    return index >= 0 && static_cast<size_t>(index) < list.size() ? list[static_cast<size_t>(index)] : none;
+}
+
+void put(std::vector<std::string>& list, int index, const std::string& value) {
+    if (index < 0) vb::Raise(9);
+    if (static_cast<size_t>(index) >= list.size()) list.resize(static_cast<size_t>(index) + 1);
+    list[static_cast<size_t>(index)] = value;
+}
+
+// The data file through the program's own connection when it holds the file open.
+dao::Database openData(const std::string& path) {
+    if (path.empty()) vb::Raise(errnum::CannotOpenData, "Ingen datafil er oppgitt for rapporten");
+    try {
+        return dao::DBEngine::Workspaces(0).OpenDatabase(path);
+    } catch (const vb::Err& e) {
+        vb::Raise(errnum::CannotOpenData, "Kan ikke åpne datafilen '" + path + "': " + e.Description);
+    }
+}
+
+} // namespace
+
+const std::string& CrystalReport::DataFiles(int index) const { return at(dataFiles_, index); }
+void CrystalReport::SetDataFiles(int index, const std::string& path) { put(dataFiles_, index, path); }
+const std::string& CrystalReport::SortFields(int index) const { return at(sortFields_, index); }
+void CrystalReport::SetSortFields(int index, const std::string& field) { put(sortFields_, index, field); }
+
+void CrystalReport::SetAction(int action) {
+    action_ = action;
+    if (action != 1) return;
+    const ReportTemplate tpl = ReadTemplate(FindWithoutCase(ReportFileName));
+    dao::Database db = openData(DataFiles(0));
+    struct Release {
+        dao::Database& db;
+        ~Release() { db.Close(); }
+    } release{db};
+    Report report(tpl, db, SelectionFormula, SortFields(0));
+    WholeFile out(FindWithoutCase(PrintFileName));
+    report.Write(out.Stream());
+    out.Commit();
+}
+
+} // namespace report

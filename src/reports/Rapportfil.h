@@ -1,0 +1,27 @@
+#pragma once
+// The run of one report file on a form's report control, shared by the
+// register's referee lists and the match forms' match reports.
+#include <functional>
+#include <string>
+
+#include "platform/report/CrystalReport.h"
+
+namespace rapportfil {
+
+struct Rapportfil {
+    std::string mal;         // template name under the resource folder ("/Dommeroversikt3.rpt")
+    std::string sortering;   // "+ {dommere.DommerNR}"
+    std::string formel;      // "" selects every row
+    std::string utfil;       // output path under the program folder ("/DommerRapport/DommerOversikt.rtf")
+};
+
+// Sets the control's data file, template, sort field, formula and output
+// file, runs foerKjoring (the referee lists store their heading there), sets
+// the window placement and runs the report. Errors reach the caller, which
+// maps the control's numbers to its own messages.
+void Kjor(report::CrystalReport& CrReport1, const Rapportfil& fil, const std::function<void()>& foerKjoring = {});
+
+// The success message's beginning and path: "Rapporten ble lagret på følgende fil: " and the file.
+std::string LagretMelding(const std::string& filnavn);
+
+} // namespace rapportfil

@@ -1,0 +1,85 @@
+#include "Fixture.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+
+#include "database/Database.h"
+#include "state/ProgramState.h"
+
+namespace distest {
+
+void LagTurnering(const std::string& path, const std::string& opprettetAv) {
+    state::Arbeidsomrade = &dao::DBEngine::Workspaces(0);
+    state::DBase = dao::DBEngine::Workspaces(0).CreateDatabase(path);
+    state::Turnering_Navn = "Norges Valmorisk";
+    state::Opprettet_Av = opprettetAv;
+    Opprett_Versjon();
+    Opprett_Dommere();
+    Opprett_Dommertabell();
+    Opprett_Ranking();
+    Opprett_Ranking_KlData();
+    state::DBase2 = dao::DBEngine::Workspaces(0).OpenDatabase(path);
+    state::Databasenavn = path;
+}
+
+void LeggInn(const Dommer& d) {
+    state::DBase.Execute(
+        "Insert Into Dommere (DommerNR, Dommer_FNavn, Dommer_ENavn, Dommer_Lag, Dommer_Curling, Dommer_Boccia, "
+        "Dommer_Fotball, Dommer_Handball) Values (?, ?, ?, ?, ?, ?, ?, ?)",
+        {vb::Variant::Integer(d.nr), d.fnavn, d.enavn, d.lag, d.curling, d.boccia, d.fotball, d.handball});
+}
+
+void LeggInnMange(int antall) {
+    for (int nr = 1; nr <= antall; ++nr)
+        LeggInn({nr, "Fornavn " + std::to_string(nr), "Etternavn", "Klubb " + std::to_string(nr % 40), nr % 2 == 0,
+                 nr % 3 == 0});
+}
+
+std::string Sqlite(const std::string& file, const std::string& sql) {
+    const std::string sqlFile = file + ".sql";
+    if (FILE* f = std::fopen(sqlFile.c_str(), "w")) {
+        std::fputs(sql.c_str(), f);
+        std::fclose(f);
+    }
+    FILE* p = ::popen(("sqlite3 -batch '" + file + "' < '" + sqlFile + "' 2>&1").c_str(), "r");
+    std::string out;
+    char buf[4096];
+    while (p && !std::feof(p)) {
+        const size_t n = std::fread(buf, 1, sizeof buf, p);
+        out.append(buf, n);
+    }
+    if (p) ::pclose(p);
+    std::remove(sqlFile.c_str());
+    return out;
+}
+
+void DistTest::SetUp() {
+    forms::ResetDefaults();
+    forms::ResetRuntime();
+    state::ResetProgramState();
+    kdtest::PinClock(kdtest::PinnedNow());
+    forms::App.Path = dir.path();
+    LagTurnering(dir.file("Turnering.KVX"));
+}
+
+void DistTest::TearDown() {
+    forms::ResetDefaults();
+    state::ResetProgramState();
+    forms::ResetRuntime();
+}
+
+std::vector<forms::MsgBoxRequest> DistTest::bokser() {
+    auto b = forms::Headless().boxes;
+    forms::Headless().boxes.clear();
+    return b;
+}
+
+std::vector<std::string> DistTest::filer(const std::string& mappe) {
+    std::vector<std::string> navn;
+    for (const auto& e : std::filesystem::directory_iterator(mappe)) navn.push_back(e.path().filename().string());
+    std::sort(navn.begin(), navn.end());
+    return navn;
+}
+
+} // namespace distest

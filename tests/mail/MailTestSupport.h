@@ -1,0 +1,34 @@
+#pragma once
+// A stand-in xdg-email that records its arguments, PATH pointed at it, and
+// Python's email parser reading a saved message back.
+#include <map>
+#include <string>
+#include <vector>
+
+#include "support/TestEnv.h"
+
+namespace mailtest {
+
+// Writes an executable xdg-email into folder that stores its arguments (NUL
+// separated) in folder/args, then runs extra shell lines and exits with status.
+void WriteRecorder(const std::string& folder, int status, const std::string& extra = "");
+// The arguments the recorder got, or none when it never ran.
+std::vector<std::string> RecordedArgs(const std::string& folder);
+
+// Sets PATH for the life of the object.
+class PathAs {
+public:
+    explicit PathAs(const std::string& path);
+    ~PathAs();
+    PathAs(const PathAs&) = delete;
+    PathAs& operator=(const PathAs&) = delete;
+private:
+    std::string old_;
+};
+
+// What Python's email parser reads from an .eml file: "subject", "to" ("<none>"
+// when absent), "body", "filename", "attachment" (the bytes, hex), "unsent".
+std::map<std::string, std::string> ParseEml(const std::string& path);
+std::string Hex(const std::string& bytes);
+
+} // namespace mailtest

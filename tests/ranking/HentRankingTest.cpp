@@ -1,0 +1,128 @@
+// The two import choosers: how they open, and what OK, No and "Avbryt" leave
+// behind.
+#include <algorithm>
+#include <filesystem>
+#include <functional>
+
+#include "platform/vb/Strings.h"
+#include "ranking/HentRanking.h"
+#include "ranking/RankingfilFixture.h"
+#include "state/ProgramState.h"
+
+namespace fs = std::filesystem;
+
+namespace rankfiltest {
+namespace {
+
+using V = vb::Variant;
+
+struct Velger {
+    const char* navn;
+    std::function<Rankingvelger&()> vindu;
+    bool (*lastet)();
+    const char* tittel;
+    const char* monster;
+    const char* fil;   // a source of its kind in the folder "kilder"
+};
+
+class HentRankingTest : public RankingfilTest, public ::testing::WithParamInterface<Velger> {
+public:
+    void SetUp() override {
+        RankingfilTest::SetUp();
+        leggInn({{V::Integer(1), V::Integer(1), V::Integer(0), "Lokal", "En", "A", V::Integer(1), "Klasse 1"}});
+        mappe = program.file("kilder");
+        fs::create_directory(mappe);
+        Sqlite3(mappe + "/cup.bcd", "CREATE TABLE Ranking (Nr, Fornavn, Etternavn, Klubb, Rank_Nr, KlasseNr, Klasse_Navn, Trukket);"
+                                    "INSERT INTO Ranking VALUES (1, 'Fra', 'Fil', 'K', 1, 3, 'L', 0);");
+        LagTurneringsbase(mappe + "/Annen.KVX", "X");
+        dao::Database annen = dao::DBEngine::Workspaces(0).OpenDatabase(mappe + "/Annen.KVX");
+        LeggInn(annen, {{V::Integer(1), V::Integer(1), V::Integer(0), "Fra", "Fil", "K", V::Integer(3), "L"}});
+        annen.Close();
+        state::Katalog = mappe;
+    }
+    Rankingvelger& vis() {
+        Rankingvelger& v = GetParam().vindu();
+        v.Show();
+        return v;
+    }
+    void velg(Rankingvelger& v, const std::string& navn) {
+        const auto& filer = v.FileListBox.List();
+        const auto i = std::find(filer.begin(), filer.end(), navn);
+        ASSERT_NE(i, filer.end()) << navn;
+        v.FileListBox.UserSelect(static_cast<int>(i - filer.begin()));
+    }
+    std::string navn() { return rader("Select ForNavn from Ranking"); }
+    std::string mappe;
+};
+
+TEST_P(HentRankingTest, OpensInKatalogWithItsPatternSelectedInTheNameBox) {
+    Rankingvelger& v = vis();
+    EXPECT_EQ(v.Caption(), GetParam().tittel);
+    EXPECT_EQ(v.FileListBox.Path(), mappe);
+    EXPECT_EQ(v.PathSpec.Caption(), mappe);
+    EXPECT_EQ(v.FileListBox.Pattern(), GetParam().monster);
+    EXPECT_EQ(v.FileListBox.List(), std::vector<std::string>{GetParam().fil});
+    EXPECT_EQ(v.TextBox.Text(), GetParam().monster);
+    EXPECT_EQ(v.TextBox.SelLength(), static_cast<int>(vb::Len(GetParam().monster)));
+    EXPECT_EQ(state::Filnavn, GetParam().monster);
+    EXPECT_EQ(v.SSCommand1(0).Caption(), "OK");
+    EXPECT_EQ(v.SSCommand1(1).Caption(), "Avbryt");
+}
+
+TEST_P(HentRankingTest, ANameLeftByTheLastDialogIsShownWhenTheListHoldsIt) {
+    state::Filnavn = GetParam().fil;
+    Rankingvelger& v = vis();
+    EXPECT_EQ(v.TextBox.Text(), GetParam().fil);
+    EXPECT_EQ(v.FileListBox.FileName(), GetParam().fil);
+}
+
+TEST_P(HentRankingTest, OkAsksFirstAndNoChangesNothing) {
+    Rankingvelger& v = vis();
+    velg(v, GetParam().fil);
+    svar({forms::vbNo});
+    v.SSCommand1(0).UserClick();
+    const auto b = bokser();
+    ASSERT_EQ(b.size(), 1u);
+    EXPECT_EQ(b[0].prompt, std::string("Dersom du fortsetter vil eksisterende rankinglister slettes,") + vb::vbCr +
+                               "Ønsker du å fortsette?");
+    EXPECT_EQ(b[0].style, 36);
+    EXPECT_EQ(b[0].title, "Slette Rankinglister");
+    EXPECT_EQ(navn(), "Lokal\n");
+    EXPECT_FALSE(GetParam().lastet());
+    EXPECT_EQ(state::Katalog, mappe);
+}
+
+TEST_P(HentRankingTest, YesImportsThePickedFileAndClosesTheChooser) {
+    Rankingvelger& v = vis();
+    velg(v, GetParam().fil);
+    svar({forms::vbYes});
+    v.SSCommand1(0).UserClick();
+    EXPECT_EQ(bokser().size(), 1u);
+    EXPECT_EQ(navn(), "Fra\n");
+    EXPECT_FALSE(GetParam().lastet());
+    EXPECT_EQ(state::Katalog, mappe + "/");
+    EXPECT_EQ(state::RankingFilsti, mappe + "/" + GetParam().fil);
+    EXPECT_EQ(forms::Screen.MousePointer(), forms::vbDefault);
+}
+
+TEST_P(HentRankingTest, AvbrytClosesAndLeavesEverything) {
+    Rankingvelger& v = vis();
+    velg(v, GetParam().fil);
+    v.SSCommand1(1).UserClick();
+    EXPECT_TRUE(bokser().empty());
+    EXPECT_EQ(navn(), "Lokal\n");
+    EXPECT_FALSE(GetParam().lastet());
+    EXPECT_EQ(state::Katalog, mappe);
+    EXPECT_EQ(forms::Screen.MousePointer(), forms::vbDefault);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Velgere, HentRankingTest,
+    ::testing::Values(Velger{"HentRanking", [] () -> Rankingvelger& { return forms::Default<HentRanking>(); },
+                             &forms::IsLoaded<HentRanking>, "Hent Ranking", "*.bcd", "cup.bcd"},
+                      Velger{"HentRanking2", [] () -> Rankingvelger& { return forms::Default<HentRanking2>(); },
+                             &forms::IsLoaded<HentRanking2>, "Hent Ranking2", "*.kvx", "Annen.KVX"}),
+    [](const auto& info) { return std::string(info.param.navn); });
+
+} // namespace
+} // namespace rankfiltest

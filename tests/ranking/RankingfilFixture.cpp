@@ -1,0 +1,154 @@
+#include "ranking/RankingfilFixture.h"
+
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+
+#include "database/Database.h"
+#include "platform/forms/Form.h"
+#include "state/ProgramState.h"
+
+namespace rankfiltest {
+
+namespace {
+
+std::string Sitert(const std::string& tekst) {
+    std::string ut = "'";
+    for (char c : tekst) ut += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return ut + "'";
+}
+
+} // namespace
+
+void LagTurneringsbase(const std::string& sti, const std::string& opprettetAv) {
+    // The table creators work on DBase; the database open before stays open.
+    const dao::Database forrige = state::DBase;
+    state::DBase = dao::DBEngine::Workspaces(0).CreateDatabase(sti);
+    state::Turnering_Navn = "Norges Valmorisk";
+    state::Opprettet_Av = opprettetAv;
+    Opprett_Versjon();
+    Opprett_Dommere();
+    Opprett_Dommertabell();
+    Opprett_Ranking();
+    Opprett_Ranking_KlData();
+    dao::Workspace& ws = dao::DBEngine::Workspaces(0);
+    ws.BeginTrans();
+    for (int n = 1; n <= 29; ++n) {
+        const char* spill = n <= 20 ? "BOCCIA" : "CURLING";
+        const char* type = n <= 10 ? "SENIOR" : n <= 20 ? "JUNIOR" : n <= 24 ? "HERRER" : n <= 28 ? "DAMER" : "JUNIOR";
+        state::DBase.Execute("Insert Into Ranking_KlData (KlasseNr, TypeSpill, KlasseType, KlasseNavn) Values (?, ?, ?, ?)",
+                             {vb::Variant::Integer(n), spill, type, "Klasse " + std::to_string(n)});
+    }
+    ws.CommitTrans();
+    state::DBase.Close();
+    state::DBase = forrige;
+}
+
+void LeggInn(dao::Database& db, const std::vector<Post>& poster) {
+    dao::Workspace& ws = dao::DBEngine::Workspaces(0);
+    ws.BeginTrans();
+    for (const Post& p : poster)
+        db.Execute("Insert Into Ranking (Nr, Rank_Nr, Trukket, ForNavn, EtterNavn, Klubb, KlasseNr, Klasse_Navn) "
+                   "Values (?, ?, ?, ?, ?, ?, ?, ?)",
+                   {p.nr, p.rank, p.trukket, p.fornavn, p.etternavn, p.klubb, p.klasse, p.klasseNavn});
+    ws.CommitTrans();
+}
+
+void RankingfilTest::SetUp() {
+    forms::ResetDefaults();
+    forms::ResetRuntime();
+    state::ResetProgramState();
+    kdtest::PinClock(kdtest::PinnedNow());
+    forms::App.Path = program.path();
+    std::filesystem::create_directory(program.file("DommerDistribusjon"));
+    state::Arbeidsomrade = &dao::DBEngine::Workspaces(0);
+    dbsti = program.file("Turnering.KVX");
+    LagTurneringsbase(dbsti, "Norges Valmorisk");
+    apneTurneringsbase();
+}
+
+void RankingfilTest::TearDown() {
+    forms::ResetDefaults();
+    state::ResetProgramState();
+    forms::ResetRuntime();
+}
+
+void RankingfilTest::apneTurneringsbase() {
+    state::DBase = dao::DBEngine::Workspaces(0).OpenDatabase(dbsti);
+    state::DBase2 = dao::DBEngine::Workspaces(0).OpenDatabase(dbsti);
+    state::Databasenavn = dbsti;
+    state::DatabaseFilnavn = "Turnering.KVX";
+}
+
+dao::Database& RankingfilTest::state_DBase() { return state::DBase; }
+
+long RankingfilTest::antall(const std::string& sql) {
+    dao::Recordset rs = state::DBase.OpenRecordset(sql, dao::dbOpenSnapshot);
+    return vb::CLng(rs.Get(0));
+}
+
+std::string RankingfilTest::rader(const std::string& sql) {
+    std::string ut;
+    for (dao::Recordset rs = state::DBase.OpenRecordset(sql, dao::dbOpenSnapshot); !rs.EOF_(); rs.MoveNext()) {
+        for (int i = 0; i < rs.FieldCount(); ++i) ut += (i ? "|" : "") + vb::Concat(rs.Get(i), "");
+        ut += "\n";
+    }
+    return ut;
+}
+
+std::vector<forms::MsgBoxRequest> RankingfilTest::bokser() {
+    auto b = forms::Headless().boxes;
+    forms::Headless().boxes.clear();
+    return b;
+}
+
+void RankingfilTest::svar(std::initializer_list<int> svarene) {
+    for (int s : svarene) forms::Headless().setNextAnswer(s);
+}
+
+std::string Sqlite3(const std::string& fil, const std::string& sql) {
+    const std::string kommando = "sqlite3 -batch -noheader -separator '|' " + Sitert(fil) + " " + Sitert(sql) + " 2>&1";
+    FILE* rør = ::popen(kommando.c_str(), "r");
+    if (!rør) return "popen failed";
+    std::string ut;
+    std::array<char, 4096> buf{};
+    while (size_t n = std::fread(buf.data(), 1, buf.size(), rør)) ut.append(buf.data(), n);
+    ::pclose(rør);
+    return ut;
+}
+
+AnnenProsessLaser::AnnenProsessLaser(const std::string& fil) {
+    int rør[2];
+    if (::pipe(rør) != 0) throw std::runtime_error("pipe");
+    pid_ = ::fork();
+    if (pid_ == 0) {
+        ::dup2(rør[1], STDOUT_FILENO);
+        ::close(rør[0]);
+        const char* skript =
+            "import sqlite3, sys, time\n"
+            "c = sqlite3.connect(sys.argv[1], isolation_level=None)\n"
+            "c.execute('BEGIN EXCLUSIVE')\n"
+            "print('laast', flush=True)\n"
+            "time.sleep(60)\n";
+        ::execlp("python3", "python3", "-c", skript, fil.c_str(), static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    ::close(rør[1]);
+    char c = 0;
+    // Waits until the lock is taken (or the child is gone).
+    while (::read(rør[0], &c, 1) == 1 && c != '\n') {
+    }
+    ::close(rør[0]);
+}
+
+AnnenProsessLaser::~AnnenProsessLaser() {
+    if (pid_ <= 0) return;
+    ::kill(pid_, SIGKILL);
+    ::waitpid(pid_, nullptr, 0);
+}
+
+} // namespace rankfiltest
