@@ -17,12 +17,13 @@ void etikett(forms::Label& l, int left, int top, int width, const char* caption)
     l.Move(left, top, width, 285);
     l.SetCaption(caption);
     l.Alignment = forms::vbRightJustify;
+    l.SetFont(smal(8.25));
 }
 
 void knapp(forms::SSCommand& k, int left, int width, const char* caption) {
     k.Move(left, 7320, width, 975);
     k.SetCaption(caption);
-    k.SetFont(smal(11.25));
+    k.SetFont(smal(9.75));
 }
 
 } // namespace
@@ -61,6 +62,7 @@ void HentDommerFil::utform() {
     knapp(SSCommand2, 3600, 3135, "Skriv ut rapport for denne fil");
     SSCommand2.SetVisible(false);
     knapp(SSCommand4, 6840, 2055, "Vis Duplikater i innleste data");
+    SSCommand4.SetFont(smal(8.25));   // the longest caption on the narrowest button
     knapp(SSCommand3, 9000, 2055, "Velg alternativ Printer");
     knapp(SSCommand1, 12120, 1455, "Ferdig");
     SSCheck1.Move(11160, 7200, 855, 615);

@@ -57,13 +57,13 @@ private:
     bool tilkoplet_ = true;
 };
 
-// The file in DBaseFil and the import's own handle, with UtvalgFil and UtvalgVersjon on it.
+// The file in DBaseFil and the import's own handle, with UtvalgVersjon on its row
+// (showing the file puts UtvalgFil on its rows).
 void apneResultatfil() {
     dao::Workspace& ws = arbeidsomrade();
     SisteBase = ws.OpenDatabase(state::Filsti, true);
     SisteFil = state::Filsti;
     state::DBaseFil = ws.OpenDatabase(state::Filsti, true);
-    state::UtvalgFil = state::DBaseFil.OpenRecordset("Select * from dommerdata");
     state::UtvalgVersjon = state::DBaseFil.OpenRecordset("Select * from versjon");
 }
 
@@ -129,6 +129,22 @@ void fullfortMelding(bool ukjentMerket) {
                   forms::vbExclamation);
 }
 
+// Why a file that is not to be read in is shown instead.
+std::string visesIStedet(const vb::Variant& status) {
+    const std::string vises = "Trykk OK og inneholdet vises på skjerm i stedet!";
+    switch (Filstatus_Verdi(status)) {
+    case FilInnlest:
+        return std::string("Denne fil er tidligere innlest! ") + vb::vbCr + "Kan kun leses inn 1 gang!" + vb::vbCr + vises;
+    case FilMedUkjentDommer:
+        return std::string("Denne fil er tidligere delvis innlest,") + vb::vbCr + "men inneholder noen poster med ukjent dommer! " +
+               vb::vbCr + vises + vb::vbCr + "Poster med Status=2 er ikke registrert pga ukjent dommer!";
+    default:
+        // A status the tournament program never writes: the file is not read in, but shown.
+        return "Denne fil har ukjent filstatus (" + (status.IsNull() ? std::string("tom") : vb::Concat(status, "")) +
+               ") og leses ikke inn!" + vb::vbCr + vises;
+    }
+}
+
 void lesInn(Utgave utgave) {
     forms::Screen.SetMousePointer(forms::vbHourglass);
     try {
@@ -144,9 +160,10 @@ void lesInn(Utgave utgave) {
             }
         }
         state::Sekvensnummer = 0;
-        AntallDuplikater = 0;
+        if (utgave == Utgave::Vanlig) AntallDuplikater = 0;
         HentDommerFil& vindu = forms::Default<HentDommerFil>();
         vindu.Init_Grid_Dommerdata();
+        vindu.Text2.SetText("");   // it counts the rows of the file on screen
 
         slippResultatfil();
         arbeidsomrade();
@@ -158,26 +175,11 @@ void lesInn(Utgave utgave) {
                                                            dao::dbOpenSnapshot);
             const vb::Variant status = rs.Get(0);
             rs.Close();
-            const int filstatus = Filstatus_Verdi(status);
-            if (filstatus != FilIkkeInnlest) {
+            if (Filstatus_Verdi(status) != FilIkkeInnlest) {
                 fil.frakople();
                 apneResultatfil();
                 pekerNormal();
-                if (filstatus == FilInnlest)
-                    forms::MsgBox(std::string("Denne fil er tidligere innlest! ") + vb::vbCr + "Kan kun leses inn 1 gang!" + vb::vbCr +
-                                      "Trykk OK og inneholdet vises på skjerm i stedet!",
-                                  forms::vbExclamation);
-                else if (filstatus == FilMedUkjentDommer)
-                    forms::MsgBox(std::string("Denne fil er tidligere delvis innlest,") + vb::vbCr +
-                                      "men inneholder noen poster med ukjent dommer! " + vb::vbCr +
-                                      "Trykk OK og inneholdet vises på skjerm i stedet!" + vb::vbCr +
-                                      "Poster med Status=2 er ikke registrert pga ukjent dommer!",
-                                  forms::vbExclamation);
-                else
-                    // A status the tournament program never writes: the file is not read in, but shown.
-                    forms::MsgBox(std::string("Denne fil har ukjent filstatus (") + vb::Concat(status, "") + ") og leses ikke inn!" +
-                                      vb::vbCr + "Trykk OK og inneholdet vises på skjerm i stedet!",
-                                  forms::vbExclamation);
+                forms::MsgBox(visesIStedet(status), forms::vbExclamation);
                 visFil();
                 pekerNormal();
                 return;
@@ -245,27 +247,38 @@ void Les_Inn_Dommerfil() { lesInn(Utgave::Vanlig); }
 void Les_Inn_Dommerfil_Test() { lesInn(Utgave::Test); }
 
 void Sjekk_Duplikat() {
-    // Texts exactly as stored (case and blanks count), points by value; an empty value matches nothing.
-    const std::string Tekstpar[][2] = {{"Dommer_HLag", "HLag"}, {"Dommer_BLag", "BLag"}, {"TurneringsNavn", "Turneringsnavn"},
-                                       {"Turneringsdato", "Turneringsdato"}, {"Typespill", "TypeSpill"}};
-    std::string sammeKamp = "t.DommerNR = d.DommerNR AND t.Status < 3";
-    std::string nokkel = "DommerNR", ikkeTom = "d.Status = 0";
-    for (const auto& [kamp, fil] : Tekstpar) {
-        sammeKamp += " AND t." + kamp + " = CAST(d." + fil + " AS TEXT) COLLATE BINARY";
-        nokkel += ", CAST(" + fil + " AS TEXT) COLLATE BINARY";
-        ikkeTom += " AND d." + fil + " IS NOT NULL";
+    // Live matches of the register and the file's unread rows sorted together by the match
+    // key: a file row is a duplicate when a live match or an earlier file row (read in before
+    // it, or a duplicate itself) shares its key. Texts count exactly as stored (case and
+    // blanks), points by value; a row with an empty key value matches nothing.
+    struct Par {
+        const char* kamp;
+        const char* fil;
+        bool tekst;
+    };
+    constexpr Par Nokkel[] = {{"DommerNR", "DommerNR", false},          {"Dommer_HLag", "HLag", true},
+                              {"Dommer_BLag", "BLag", true},            {"Dommer_HPoeng", "HPoeng", false},
+                              {"Dommer_BPoeng", "BPoeng", false},       {"TurneringsNavn", "Turneringsnavn", true},
+                              {"Turneringsdato", "Turneringsdato", true}, {"Typespill", "TypeSpill", true}};
+    std::string kamper = "SELECT 0 AS kilde, 0 AS rad", filrader = "SELECT 1, rowid", kampHele = "Status < 3",
+                filHele = "Status = 0", deling;
+    int k = 0;
+    for (const auto& p : Nokkel) {
+        const std::string navn = "k" + std::to_string(k++);
+        const std::string binaer = p.tekst ? " COLLATE BINARY" : "";
+        kamper += std::string(", ") + (p.tekst ? "CAST(" + std::string(p.kamp) + " AS TEXT)" : p.kamp) + binaer + " AS " + navn;
+        filrader += std::string(", ") + (p.tekst ? "CAST(" + std::string(p.fil) + " AS TEXT)" : p.fil) + binaer;
+        kampHele += std::string(" AND ") + p.kamp + " IS NOT NULL";
+        filHele += std::string(" AND ") + p.fil + " IS NOT NULL";
+        deling += (deling.empty() ? "" : ", ") + navn + binaer;
     }
-    for (const auto& [kamp, fil] : {std::pair{"Dommer_HPoeng", "HPoeng"}, std::pair{"Dommer_BPoeng", "BPoeng"}}) {
-        sammeKamp += std::string(" AND t.") + kamp + " = d." + fil;
-        nokkel += std::string(", ") + fil;
-        ikkeTom += std::string(" AND d.") + fil + " IS NOT NULL";
-    }
-    // A match already live for the referee, or the same match earlier in the file (which is
-    // either read in before this row or is a duplicate of a live match itself).
-    state::DBase.Execute("UPDATE " + Fil + "dommerdata SET Status = 4 WHERE rowid IN (SELECT d.rowid FROM " + Fil +
-                         "dommerdata AS d WHERE " + ikkeTom + " AND EXISTS (SELECT 1 FROM main.Dommertabell AS t WHERE " +
-                         sammeKamp + ") UNION SELECT rad FROM (SELECT d.rowid AS rad, row_number() OVER (PARTITION BY " + nokkel +
-                         " ORDER BY d.rowid) AS nr FROM " + Fil + "dommerdata AS d WHERE " + ikkeTom + ") WHERE nr > 1)");
+    // Only live matches of the file's tournament dates take part: the others cannot share a key.
+    kampHele += " AND CAST(Turneringsdato AS TEXT) COLLATE BINARY IN (SELECT CAST(Turneringsdato AS TEXT) FROM " + Fil +
+                "dommerdata WHERE " + filHele + ")";
+    state::DBase.Execute("UPDATE " + Fil + "dommerdata SET Status = 4 WHERE rowid IN (SELECT rad FROM (SELECT kilde, rad, "
+                         "row_number() OVER (PARTITION BY " + deling + " ORDER BY kilde, rad) AS nr FROM (" + kamper +
+                         " FROM main.Dommertabell WHERE " + kampHele + " UNION ALL " + filrader + " FROM " + Fil +
+                         "dommerdata WHERE " + filHele + ")) WHERE kilde = 1 AND nr > 1)");
     AntallDuplikater = static_cast<int32_t>(state::DBase.RecordsAffected());
     if (AntallDuplikater > 0) DuplikatFunnet = 1;
 }

@@ -93,7 +93,7 @@ TEST_F(Innlesing, FileReadInBeforeIsOnlyShown) {
          "skjerm i stedet!\rPoster med Status=2 er ikke registrert pga ukjent dommer!",
          "Har poster med ukjent dommer"},
         {"3", "Denne fil har ukjent filstatus (3) og leses ikke inn!\rTrykk OK og inneholdet vises på skjerm i stedet!", ""},
-        {std::nullopt, "Denne fil har ukjent filstatus () og leses ikke inn!\rTrykk OK og inneholdet vises på skjerm i stedet!", ""},
+        {std::nullopt, "Denne fil har ukjent filstatus (tom) og leses ikke inn!\rTrykk OK og inneholdet vises på skjerm i stedet!", ""},
     };
     int n = 0;
     for (const auto& t : tilfeller) {
@@ -136,6 +136,7 @@ TEST_F(Innlesing, NoToTheQuestionChangesNeitherFile) {
     tomtNavn[2] = tomtNavn[4] = std::nullopt;
     const std::string sti = lagFil("nei.dkv", {Kamp(1), Kamp(77), tomtNavn});
     const auto for_ = bytes(sti);
+    vindu().Text2.SetText("5");   // the count of a file shown before
     forms::Headless().setNextAnswer(forms::vbYes);
     forms::Headless().setNextAnswer(forms::vbNo);
     lesInn(sti);
@@ -144,6 +145,7 @@ TEST_F(Innlesing, NoToTheQuestionChangesNeitherFile) {
     EXPECT_NE(b[1].find("Ukjent dommernummer er : 88   Etternavn, \r"), std::string::npos) << b[1];
     EXPECT_EQ(state::Svar, forms::vbNo);
     EXPECT_EQ(vindu().MSFlexGrid1.Rows(), 1);
+    EXPECT_EQ(vindu().Text2.Text(), "");
     EXPECT_FALSE(vindu().SSCommand2.Visible());
     EXPECT_EQ(bytes(sti), for_);
     EXPECT_EQ(forms::Screen.MousePointer(), forms::vbDefault);

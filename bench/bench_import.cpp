@@ -1,0 +1,172 @@
+// The result import into a full tournament database (999 referees, 100,000
+// matches), beside a bare SQLite program doing the same inserts and updates in one
+// transaction over the same two files.
+#include <benchmark/benchmark.h>
+#include <sqlite3.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <string>
+
+#include "Resultatfilskriver.h"
+#include "database/Database.h"
+#include "import/HentDommerFil.h"
+#include "import/Innlesing.h"
+#include "platform/dao/Dao.h"
+#include "platform/forms/Runtime.h"
+#include "state/ProgramState.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int Dommere = 999;
+constexpr int Kamper = 100000;
+
+std::string g_mappe;
+
+std::string les(const std::string& sti) {
+    std::ifstream f(sti, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(f), {});
+}
+
+void skriv(const std::string& sti, const std::string& bytes) {
+    fs::remove(sti + "-journal");
+    std::ofstream(sti, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+// The pristine tournament database, made once.
+const std::string& tomDatabase() {
+    static const std::string bytes = [] {
+        const fs::path mappe = fs::temp_directory_path() / ("kd-bench-import-" + std::to_string(::getpid()));
+        fs::create_directories(mappe);
+        g_mappe = mappe.string();
+        std::atexit([] {
+            std::error_code ec;
+            fs::remove_all(g_mappe, ec);
+        });
+        const std::string sti = g_mappe + "/mal.KVX";
+        dao::Workspace& ws = dao::DBEngine::Workspaces(0);
+        state::DBase = ws.CreateDatabase(sti);
+        Opprett_Versjon();
+        Opprett_Dommere();
+        Opprett_Dommertabell();
+        Opprett_Ranking();
+        Opprett_Ranking_KlData();
+        ws.BeginTrans();
+        for (int nr = 1; nr <= Dommere; ++nr)
+            state::DBase.Execute("Insert Into Dommere (DommerNR, Dommer_FNavn, Dommer_ENavn) Values (?, ?, 'Etternavn')",
+                                 {vb::Variant::Integer(nr), "Fornavn" + std::to_string(nr)});
+        for (int i = 0; i < Kamper; ++i)
+            state::DBase.Execute("Insert Into Dommertabell (DommerNR, SekvensNR, Status, TurneringsNavn, Turneringsdato, Dommer_HLag, "
+                                 "Dommer_BLag, Dommer_HPoeng, Dommer_BPoeng, Typespill) Values (?, ?, 0, 'NM', '1. mai 2025', ?, 'Ørn', 3, 2, 'BOCCIA')",
+                                 {vb::Variant::Integer(1 + i % Dommere), vb::Variant::Long(i + 1), "Lag" + std::to_string(i)});
+        ws.CommitTrans();
+        state::DBase.Close();
+        return les(sti);
+    }();
+    return bytes;
+}
+
+// A pristine result file of n rows, each a new match of a registered referee.
+const std::string& resultatfil(int rader) {
+    static std::map<int, std::string> filer;
+    auto& bytes = filer[rader];
+    if (bytes.empty()) {
+        tomDatabase();
+        resultatfil::Innhold innhold;
+        innhold.turneringsnavn = "NM i Boccia";
+        innhold.turneringsdato = "1. mai 2026";
+        for (int i = 0; i < rader; ++i)
+            innhold.rader.push_back({std::to_string(1 + i % Dommere), "0", "Fornavn", "Etternavn", "Klubb", "NM", "1. mai 2026", "BOCCIA",
+                                     "Lag" + std::to_string(i), "Ørn", std::to_string(i % 13), "2"});
+        const std::string sti = g_mappe + "/mal" + std::to_string(rader) + ".dkv";
+        resultatfil::Skriv(sti, innhold);
+        bytes = les(sti);
+    }
+    return bytes;
+}
+
+void BM_Innlesing(benchmark::State& s) {
+    const int rader = static_cast<int>(s.range(0));
+    tomDatabase();
+    const std::string db = g_mappe + "/T.KVX";
+    const std::string dkv = g_mappe + "/fil.dkv";
+    state::Arbeidsomrade = &dao::DBEngine::Workspaces(0);
+    for (auto _ : s) {
+        s.PauseTiming();
+        innlesing::Glem_Siste_Fil();
+        state::ResetProgramState();
+        forms::ResetDefaults();
+        skriv(db, tomDatabase());
+        skriv(dkv, resultatfil(rader));
+        state::DBase = dao::DBEngine::Workspaces(0).OpenDatabase(db);
+        state::Databasenavn = db;
+        state::Filsti = dkv;
+        forms::Default<HentDommerFil>().Show();
+        s.ResumeTiming();
+        Les_Inn_Dommerfil();
+        s.PauseTiming();
+        if (forms::Default<HentDommerFil>().Text3.Text() != std::to_string(rader)) s.SkipWithError("not every row was read in");
+        s.ResumeTiming();
+    }
+}
+BENCHMARK(BM_Innlesing)->Arg(5000)->Arg(50000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void kjor(sqlite3* db, const char* sql) {
+    if (sqlite3_exec(db, sql, nullptr, nullptr, nullptr) != SQLITE_OK) std::abort();
+}
+
+// The same appends and marks, row by row with prepared statements, in one transaction.
+void BM_BareSqlite(benchmark::State& s) {
+    const int rader = static_cast<int>(s.range(0));
+    tomDatabase();
+    const std::string db = g_mappe + "/B.KVX", dkv = g_mappe + "/b.dkv";
+    for (auto _ : s) {
+        s.PauseTiming();
+        skriv(db, tomDatabase());
+        skriv(dkv, resultatfil(rader));
+        s.ResumeTiming();
+        sqlite3* c = nullptr;
+        sqlite3_open(db.c_str(), &c);
+        kjor(c, "PRAGMA locking_mode = EXCLUSIVE");
+        const std::string attach = "ATTACH '" + dkv + "' AS f";
+        kjor(c, attach.c_str());
+        kjor(c, "BEGIN");
+        sqlite3_stmt *maks, *velg, *sett, *merk;
+        sqlite3_prepare_v2(c, "SELECT coalesce(max(SekvensNR), 0) FROM Dommertabell", -1, &maks, nullptr);
+        sqlite3_step(maks);
+        long long sekvens = sqlite3_column_int64(maks, 0);
+        sqlite3_finalize(maks);
+        sqlite3_prepare_v2(c, "SELECT rowid, DommerNR, Dommer_ForNavn, Dommer_EtterNavn, Dommer_Lag, Turneringsdato, Turneringsnavn, "
+                              "HLag, BLag, HPoeng, BPoeng, TypeSpill FROM f.dommerdata WHERE Status = 0 ORDER BY rowid",
+                           -1, &velg, nullptr);
+        sqlite3_prepare_v2(c, "INSERT INTO Dommertabell (DommerNR, SekvensNR, Status, Dommer_FNavn, Dommer_ENavn, Dommer_Lag, "
+                              "Turneringsdato, TurneringsNavn, Dommer_HLag, Dommer_BLag, Dommer_HPoeng, Dommer_BPoeng, Typespill) "
+                              "VALUES (?, ?, 0, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
+                           -1, &sett, nullptr);
+        sqlite3_prepare_v2(c, "UPDATE f.dommerdata SET Status = 1 WHERE rowid = ?", -1, &merk, nullptr);
+        while (sqlite3_step(velg) == SQLITE_ROW) {
+            sqlite3_bind_value(sett, 1, sqlite3_column_value(velg, 1));
+            sqlite3_bind_int64(sett, 2, ++sekvens);
+            for (int k = 2; k <= 11; ++k) sqlite3_bind_value(sett, k + 1, sqlite3_column_value(velg, k));
+            sqlite3_step(sett);
+            sqlite3_reset(sett);
+            sqlite3_bind_int64(merk, 1, sqlite3_column_int64(velg, 0));
+            sqlite3_step(merk);
+            sqlite3_reset(merk);
+        }
+        for (auto* st : {velg, sett, merk}) sqlite3_finalize(st);
+        kjor(c, "UPDATE f.Versjon SET Status = 1");
+        kjor(c, "COMMIT");
+        sqlite3_close(c);
+    }
+}
+BENCHMARK(BM_BareSqlite)->Arg(5000)->Arg(50000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
+
+BENCHMARK_MAIN();

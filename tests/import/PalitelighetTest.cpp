@@ -1,0 +1,252 @@
+// Reliability: an import killed at any moment leaves both files whole and either
+// untouched or fully read in; random and broken files never crash the import and,
+// when refused, leave both files byte for byte as they were.
+#include "Fixture.h"
+
+#include <signal.h>
+#include <sqlite3.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <thread>
+
+#include "import/HentDommerFil.h"
+#include "import/Innlesing.h"
+#include "state/ProgramState.h"
+
+namespace fs = std::filesystem;
+
+namespace importtest {
+namespace {
+
+class Palitelighet : public ImportTest {};
+
+// Reads one number with the plain SQLite library (which also rolls back a hot journal).
+long long sporring(const std::string& sti, const std::string& sql) {
+    sqlite3* db = nullptr;
+    EXPECT_EQ(sqlite3_open_v2(sti.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr), SQLITE_OK);
+    sqlite3_stmt* s = nullptr;
+    long long verdi = -1;
+    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &s, nullptr) == SQLITE_OK && sqlite3_step(s) == SQLITE_ROW) {
+        verdi = sqlite3_column_type(s, 0) == SQLITE_TEXT && std::string(reinterpret_cast<const char*>(sqlite3_column_text(s, 0))) == "ok"
+                    ? 1
+                    : sqlite3_column_int64(s, 0);
+    }
+    sqlite3_finalize(s);
+    sqlite3_close(db);
+    return verdi;
+}
+
+// Runs the regular import of dkv into the database at db in a child process; returns its pid.
+pid_t startBarn(const std::string& db, const std::string& dkv) {
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        state::DBase = dao::DBEngine::Workspaces(0).OpenDatabase(db);
+        state::Filsti = dkv;
+        Les_Inn_Dommerfil();
+        ::_exit(forms::Headless().boxes.size() == 1 ? 0 : 3);
+    }
+    return pid;
+}
+
+TEST_F(Palitelighet, KilledImportLeavesBothFilesBeforeOrAfter) {
+    constexpr int Rader = 20000;
+    std::vector<Rad> rader;
+    for (int i = 0; i < Rader; ++i) rader.push_back(Kamp(1 + i % 20, ("Lag" + std::to_string(i)).c_str()));
+    const std::string kilde = lagFil("stor.dkv", rader);
+    state::DBase.Execute("Insert Into Dommertabell (DommerNR, SekvensNR, Status) Values (1, 1, 0)");
+    slippFiler();
+    state::DBase.Close();
+    forms::ResetDefaults();
+    const std::string opprinneligDb = kdtest::ReadFile(dbsti), opprinneligDkv = kdtest::ReadFile(kilde);
+
+    const std::string arbeid = dir.file("arbeid");
+    const std::string db = arbeid + "/T.KVX", dkv = arbeid + "/stor.dkv";
+    auto gjenopprett = [&] {
+        fs::remove_all(arbeid);
+        fs::create_directories(arbeid);
+        std::ofstream(db, std::ios::binary) << opprinneligDb;
+        std::ofstream(dkv, std::ios::binary) << opprinneligDkv;
+    };
+
+    // How long a whole import takes here.
+    gjenopprett();
+    const auto start = std::chrono::steady_clock::now();
+    int status = 0;
+    ::waitpid(startBarn(db, dkv), &status, 0);
+    const auto varighet = std::chrono::steady_clock::now() - start;
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the whole import did not finish in the child";
+    const long long mikros = std::chrono::duration_cast<std::chrono::microseconds>(varighet).count();
+
+    std::mt19937 tilfeldig(20261208);
+    int for_ = 0, etter = 0;
+    for (int runde = 0; runde < 24; ++runde) {
+        SCOPED_TRACE(runde);
+        gjenopprett();
+        const pid_t barn = startBarn(db, dkv);
+        std::this_thread::sleep_for(std::chrono::microseconds(std::uniform_int_distribution<long long>(0, mikros)(tilfeldig)));
+        ::kill(barn, SIGKILL);
+        ::waitpid(barn, &status, 0);
+
+        ASSERT_EQ(sporring(db, "PRAGMA integrity_check"), 1);
+        ASSERT_EQ(sporring(dkv, "PRAGMA integrity_check"), 1);
+        const long long kamper = sporring(db, "SELECT count(*) FROM Dommertabell");
+        const long long ulest = sporring(dkv, "SELECT count(*) FROM dommerdata WHERE Status = 0");
+        const long long lest = sporring(dkv, "SELECT count(*) FROM dommerdata WHERE Status = 1");
+        const long long filstatus = sporring(dkv, "SELECT Status FROM Versjon");
+        const bool uendret = kamper == 1 && ulest == Rader && lest == 0 && filstatus == 0;
+        const bool innlest = kamper == 1 + Rader && ulest == 0 && lest == Rader && filstatus == 1;
+        EXPECT_TRUE(uendret || innlest) << kamper << " matches, " << ulest << " unread, " << lest << " read, file status " << filstatus;
+        for_ += uendret;
+        etter += innlest;
+    }
+    std::cout << "killed before the commit " << for_ << " times, after it " << etter << " times\n";
+    state::DBase = dao::DBEngine::Workspaces(0).OpenDatabase(dbsti);
+}
+
+// A result file of random make-up: column types, value kinds, missing parts, damage.
+class TilfeldigFil {
+public:
+    explicit TilfeldigFil(std::mt19937& t) : t_(t) {}
+
+    void skriv(const std::string& sti) {
+        const int art = tall(0, 19);
+        ren_ = tall(0, 1) == 1;
+        if (art == 0) {   // empty file
+            std::ofstream(sti, std::ios::binary);
+            return;
+        }
+        if (art == 1) {   // foreign bytes
+            std::string b(static_cast<size_t>(tall(1, 5000)), '\0');
+            for (char& c : b) c = static_cast<char>(tall(0, 255));
+            std::ofstream(sti, std::ios::binary) << b;
+            return;
+        }
+        sqlite3* db = nullptr;
+        sqlite3_open(sti.c_str(), &db);
+        kjor(db, "BEGIN");
+        if (art != 2) lagDommerdata(db);
+        if (art != 3) lagVersjon(db, art == 4);
+        if (art == 5) kjor(db, "CREATE TABLE Annet (x)");
+        kjor(db, "COMMIT");
+        sqlite3_close(db);
+        if (art == 6) {   // cut short
+            const auto storrelse = fs::file_size(sti);
+            fs::resize_file(sti, static_cast<uintmax_t>(tall(1, static_cast<int>(storrelse) - 1)));
+        }
+    }
+
+private:
+    int tall(int a, int b) { return std::uniform_int_distribution<int>(a, b)(t_); }
+    static void kjor(sqlite3* db, const std::string& sql) { sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr); }
+
+    // Declared types as other writers use them; now and then a text type for a number.
+    std::string type(bool tallkolonne) {
+        const char* tall_[] = {"INTEGER", "SMALLINT", "", "REAL", "LONG", "TEXT"};
+        const char* tekst[] = {"TEXT", "TEXT(50)", "", "VARCHAR(255)"};
+        return tallkolonne ? tall_[tall(0, ren_ ? 4 : 5)] : tekst[tall(0, 3)];
+    }
+
+    // A value of a random kind: in a clean file a fitting one or Null (never for the
+    // referee number); otherwise now and then text in a number column, fractions, big
+    // numbers, long or zero-byte texts, blobs.
+    void bind(sqlite3_stmt* s, int i, bool tallkolonne, bool nummer = false) {
+        const int r = ren_ ? (nummer ? 10 : tall(7, 29)) : tall(0, 29);
+        if (r == 0 || (ren_ && r == 7)) sqlite3_bind_null(s, i);
+        else if (r == 1) sqlite3_bind_text(s, i, "tekst", -1, SQLITE_TRANSIENT);
+        else if (r == 2) sqlite3_bind_double(s, i, tall(-100, 100) / 4.0);
+        else if (r == 3) sqlite3_bind_int64(s, i, tall(-1, 1) * 40000LL + tall(0, 5));
+        else if (r == 4) sqlite3_bind_text(s, i, std::string(static_cast<size_t>(tall(45, 60)), 'x').c_str(), -1, SQLITE_TRANSIENT);
+        else if (r == 5) sqlite3_bind_blob(s, i, "\0\1\2", 3, SQLITE_TRANSIENT);
+        else if (r == 6) sqlite3_bind_text(s, i, "a\0b", 3, SQLITE_TRANSIENT);
+        else if (r == 7) sqlite3_bind_text(s, i, "", 0, SQLITE_TRANSIENT);
+        else if (tallkolonne) sqlite3_bind_int(s, i, tall(0, 25));
+        else sqlite3_bind_text(s, i, tall(0, 1) ? "Lyn" : "Ørn", -1, SQLITE_TRANSIENT);
+    }
+
+    void lagDommerdata(sqlite3* db) {
+        std::string kolonner;
+        int antall = 0;
+        for (size_t i = 0; i < resultatfil::Kolonner.size(); ++i) {
+            if (!ren_ && tall(0, 20) == 0) continue;   // a missing column
+            kolonner += std::string(antall++ ? ", " : "") + resultatfil::Kolonner[i] + " " + type(i <= 1 || i >= 10);
+        }
+        if (antall == 0) kolonner = "x";
+        kjor(db, "CREATE TABLE dommerdata (" + kolonner + ")");
+        sqlite3_stmt* s = nullptr;
+        std::string merker = "?";
+        for (int i = 1; i < std::max(antall, 1); ++i) merker += ", ?";
+        sqlite3_prepare_v2(db, ("INSERT INTO dommerdata VALUES (" + merker + ")").c_str(), -1, &s, nullptr);
+        const int rader = tall(0, 30);
+        for (int r = 0; r < rader; ++r) {
+            for (int i = 1; i <= std::max(antall, 1); ++i) bind(s, i, i <= 2 || i >= antall - 1, i == 1);
+            sqlite3_step(s);
+            sqlite3_reset(s);
+        }
+        sqlite3_finalize(s);
+    }
+
+    void lagVersjon(sqlite3* db, bool tom) {
+        kjor(db, "CREATE TABLE Versjon (Turneringsnavn " + type(false) + ", Turneringsdato " + type(false) + ", Status " + type(true) + ")");
+        if (tom) return;
+        sqlite3_stmt* s = nullptr;
+        sqlite3_prepare_v2(db, "INSERT INTO Versjon VALUES (?, ?, ?)", -1, &s, nullptr);
+        bind(s, 1, false);
+        bind(s, 2, false);
+        if (tall(0, 2)) sqlite3_bind_int(s, 3, 0);
+        else bind(s, 3, true);
+        sqlite3_step(s);
+        sqlite3_finalize(s);
+    }
+
+    std::mt19937& t_;
+    bool ren_ = false;
+};
+
+TEST_F(Palitelighet, RandomFilesGiveAMessageOrACorrectImport) {
+    std::mt19937 tilfeldig(4711);
+    int avvist = 0, innlest = 0, vist = 0;
+    for (int n = 0; n < 300; ++n) {
+        SCOPED_TRACE(n);
+        const std::string sti = datamappe + "/f" + std::to_string(n) + ".dkv";
+        TilfeldigFil(tilfeldig).skriv(sti);
+        const auto for_ = bytes(sti);
+        const long kamperFor = antallKamper();
+        forms::Default<HentDommerFil>().Text3.SetText("");
+        const bool test = n % 5 == 4;
+        state::Filsti = sti;
+        if (test) Les_Inn_Dommerfil_Test();
+        else Les_Inn_Dommerfil();
+        const auto b = boksTekster();
+        ASSERT_FALSE(b.empty());
+        const std::string& siste = b.back();
+        if (siste.rfind(innlesing::FeilMelding, 0) == 0) {
+            ++avvist;
+            EXPECT_EQ(bytes(sti), for_);
+        } else if (std::find_if(b.begin(), b.end(), [](const std::string& s) { return s.rfind("Innlesing fullført OK!", 0) == 0; }) !=
+                   b.end()) {
+            ++innlest;
+            const long lagtTil = antallKamper() - kamperFor;
+            if (!test) {
+                EXPECT_EQ(forms::Default<HentDommerFil>().Text3.Text(), std::to_string(lagtTil));
+            }
+            const std::string status = filstatus(sti);
+            EXPECT_TRUE(status == "1" || status == "2") << status;
+        } else {
+            ++vist;
+            EXPECT_NE(siste.find("vises på skjerm"), std::string::npos) << siste;
+            EXPECT_EQ(bytes(sti), for_);
+        }
+        slippFiler();
+    }
+    std::cout << avvist << " refused, " << innlest << " read in, " << vist << " only shown\n";
+    EXPECT_GT(avvist, 30);
+    EXPECT_GT(innlest, 30);
+}
+
+} // namespace
+} // namespace importtest
