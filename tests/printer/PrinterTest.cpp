@@ -117,6 +117,16 @@ TEST_F(PrinterTest, ALineThatWouldPassTheBottomStartsANewPage) {
     EXPECT_DOUBLE_EQ(rec.last().find("next")->y, 0);
 }
 
+TEST_F(PrinterTest, AColumnBrokenOntoANewPageKeepsItsX) {
+    Printer.SetFontSize(10);
+    Printer.SetCurrentY(9900);
+    Printer.SetCurrentX(4000);
+    Printer.Print("kolonne");
+    Printer.EndDoc();
+    EXPECT_EQ(rec.last().find("kolonne")->page, 2);
+    EXPECT_DOUBLE_EQ(rec.last().find("kolonne")->x, 4000);
+}
+
 TEST_F(PrinterTest, EndingOrKillingWithoutOutputSendsNothing) {
     Printer.EndDoc();
     Printer.KillDoc();

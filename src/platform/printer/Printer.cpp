@@ -79,7 +79,10 @@ void PrinterObject::Print(const vb::Variant& item, Line line) {
     if (!text.empty()) {
         double yTwips = y_ * unit;
         if (yTwips > 0 && yTwips + height > backend.pageSize().printableHeight) {
+            // The text goes on at the top of the next page, in its own column.
+            const double x = x_;
             NewPage();
+            x_ = x;
             yTwips = 0;
         }
         backend.text(PrintedText{page_, x_, yTwips, y_, font_, text});
