@@ -43,18 +43,19 @@ std::optional<QColor> ToQColor(forms::Color c, forms::Color desktopDefault) {
 
 QFont ToQFont(const forms::Font& f) {
     const QString name = Q(f.Name).toLower();
-    QString family = QStringLiteral("DejaVu Sans");
+    QString family = QStringLiteral("Liberation Sans");
     QFont::StyleHint hint = QFont::SansSerif;
     int stretch = QFont::Unstretched;
     if (name.contains(QLatin1String("narrow")) || name.contains(QLatin1String("condensed"))) {
+        family = QStringLiteral("Liberation Sans Narrow");
         stretch = QFont::Condensed;
     } else if (name.contains(QLatin1String("courier")) || name.contains(QLatin1String("mono")) ||
                name.contains(QLatin1String("fixedsys")) || name.contains(QLatin1String("terminal"))) {
-        family = QStringLiteral("DejaVu Sans Mono");
+        family = QStringLiteral("Liberation Mono");
         hint = QFont::Monospace;
     } else if (name.contains(QLatin1String("times")) ||
                (name.contains(QLatin1String("serif")) && !name.contains(QLatin1String("sans")))) {
-        family = QStringLiteral("DejaVu Serif");
+        family = QStringLiteral("Liberation Serif");
         hint = QFont::Serif;
     }
     QFont font(family);

@@ -28,7 +28,8 @@ std::string CrLf(const QString& text);
 std::optional<QColor> ToQColor(forms::Color c, forms::Color desktopDefault);
 QColor ToQColor(forms::Color c);
 
-// The old Windows face names map to the DejaVu families shipped on Linux.
+// The old Windows face names map to the Liberation families, whose letters are as wide as
+// the faces the windows were laid out with.
 QFont ToQFont(const forms::Font& f);
 
 // 0 left, 1 right, 2 centre.

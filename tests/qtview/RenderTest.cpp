@@ -124,11 +124,12 @@ TEST_F(RenderTest, EveryControlKindGetsItsWidgetInPlace) {
     EXPECT_TRUE(items[1]->isSeparator());
     EXPECT_FALSE(items[2]->isEnabled());
 
-    // Fonts: the old sans face becomes DejaVu Sans at the size set; the panel's narrow bold face stays narrow and bold.
-    EXPECT_EQ(text->font().family(), QString("DejaVu Sans"));
+    // Fonts: the old sans face becomes Liberation Sans at the size set; the panel's narrow bold face stays narrow and bold.
+    EXPECT_EQ(text->font().family(), QString("Liberation Sans"));
     EXPECT_DOUBLE_EQ(text->font().pointSizeF(), 8.25);
     const QFont panelFont = WidgetOf(host, form.Panel3D1)->font();
     EXPECT_TRUE(panelFont.bold());
+    EXPECT_EQ(panelFont.family(), QString("Liberation Sans Narrow"));
     EXPECT_EQ(panelFont.stretch(), int(QFont::Condensed));
     EXPECT_DOUBLE_EQ(panelFont.pointSizeF(), 12.0);
     // &H00BBGGRR: 0x800000 is navy blue.
