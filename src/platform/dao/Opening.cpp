@@ -95,6 +95,9 @@ Owned openSqlite(const std::string& path, bool readOnly) {
 }
 
 std::shared_ptr<DatabaseImpl> adopt(Owned db, const std::string& path, const FileId& id, bool exclusive, bool readOnly) {
+    // The whole match table of a large tournament database stays in memory for the counts
+    // and lists that read it again and again (64 MiB at most; SQLite's default is 2 MiB).
+    run(db.get(), "PRAGMA cache_size = -65536");
     auto conn = std::make_shared<DatabaseImpl>();
     conn->db = db.release();
     conn->path = path;
