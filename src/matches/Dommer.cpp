@@ -60,6 +60,7 @@ void Dommer::Form_Load() {
     Overskrift_Dommerliste();
     Overskrift_Kampliste();
     fyllDommereFornavnForst();
+    folgDatabasen();
 }
 
 std::span<const kamper::Kolonne> Dommer::kampkolonner() const { return Kampkolonner; }

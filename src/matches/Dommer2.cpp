@@ -46,6 +46,7 @@ Dommer2::Dommer2() : Kampvindu("Dommer2") {
 void Dommer2::Form_Load() {
     plasser();
     Overskrift_Kampliste();
+    folgDatabasen();
 }
 
 void Dommer2::Form_Activate() {

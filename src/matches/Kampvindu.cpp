@@ -4,6 +4,7 @@
 #include <string>
 #include <unordered_map>
 
+#include "database/Apen.h"
 #include "frame/Hovedmeny2.h"
 #include "platform/forms/Runtime.h"
 #include "platform/vb/Err.h"
@@ -95,6 +96,22 @@ void Kampvindu::SSCommand1_Click() {
 }
 
 int16_t Kampvindu::tilDommernummer(const std::string& celle) { return GyldigDommernummer(celle).value_or(0); }
+
+Kampvindu::~Kampvindu() { turneringsdb::GlemDatabaseendring(this); }
+
+void Kampvindu::Form_Unload(int& /*Cancel*/) { turneringsdb::GlemDatabaseendring(this); }
+
+void Kampvindu::folgDatabasen() {
+    turneringsdb::NarDatabasenEndres(this, [this] {
+        for (auto* t : {&Text1, &Text2, &Text3, &Text4, &Text7}) t->SetText("");
+        state::DommerFunnet = false;
+        listetDommer_ = 0;
+        Overskrift_Dommerliste();
+        Overskrift_Kampliste();
+        kampgridTomt();
+        fyllDommereFornavnForst();
+    });
+}
 
 void Kampvindu::Hent_Dommer() {
     // Only a whole number of the register's range can name a referee; any other text finds none.

@@ -38,6 +38,8 @@ dao::Database& AndreHandtak();
 class Kampvindu : public forms::Form {
 public:
     explicit Kampvindu(const std::string& navn);
+    ~Kampvindu() override;
+    void Form_Unload(int& Cancel) override;
 
     forms::Label Label1{this, "Label1"};
 
@@ -111,6 +113,9 @@ protected:
 
     // Placement below the main window's button bar, as both windows do on load.
     void plasser();
+    // From loading on, another open database empties the referee's boxes and the
+    // match grid and refills the referee grid, so nothing acts on the previous file.
+    void folgDatabasen();
     // Positions, captions and fonts of the shared controls.
     void byggFelles(int matchGridWidth);
 

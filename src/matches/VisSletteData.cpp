@@ -1,5 +1,6 @@
 #include "matches/VisSletteData.h"
 
+#include "database/Apen.h"
 #include "matches/Kampvindu.h"
 #include "matches/Utforming.h"
 #include "platform/vb/Strings.h"
@@ -42,7 +43,12 @@ void VisSletteData::Form_Load() {
     Init_Grid_Slettede();
     state::Utvalg = kamper::AndreHandtak().OpenRecordset("Select * from dommertabell where status= 3", dao::dbOpenSnapshot);
     for (; !state::Utvalg.EOF_(); state::Utvalg.MoveNext()) MSFlexGrid1.AddItem(kamper::Celler(state::Utvalg, Kolonner));
+    // Another open database: its deleted matches, not the previous file's.
+    turneringsdb::NarDatabasenEndres(this, [this] { Form_Load(); });
 }
+
+void VisSletteData::Form_Unload(int& /*Cancel*/) { turneringsdb::GlemDatabaseendring(this); }
+VisSletteData::~VisSletteData() { turneringsdb::GlemDatabaseendring(this); }
 
 void VisSletteData::Form_Activate() {
     SetTop(1700);

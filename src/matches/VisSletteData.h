@@ -14,6 +14,8 @@ public:
     forms::SSCommand SSCommand1{this, "SSCommand1"};
 
     void Form_Load() override;
+    void Form_Unload(int& Cancel) override;
+    ~VisSletteData() override;
     void Form_Activate() override;
     void SSCommand1_Click();
     void SSCommand2_Click();

@@ -2,6 +2,7 @@
 // play type, and saves a changed class name.
 #include "ranking/ListeData.h"
 
+#include "database/Apen.h"
 #include "platform/dao/Dao.h"
 #include "platform/forms/Runtime.h"
 #include "platform/vb/Strings.h"
@@ -80,6 +81,11 @@ void ListeData::bygg() {
     plasser(SSCommand2, 7560, 6480, 1740, 480, "Lagre / Utfør endring");
     plasser(SSCommand1, 9420, 6480, 1740, 480, "Avslutt");
 }
+
+// Another open database refreshes the lists as a return to the window does.
+void ListeData::Form_Load() { turneringsdb::NarDatabasenEndres(this, [this] { Form_Activate(); }); }
+void ListeData::Form_Unload(int& /*Cancel*/) { turneringsdb::GlemDatabaseendring(this); }
+ListeData::~ListeData() { turneringsdb::GlemDatabaseendring(this); }
 
 void ListeData::Form_Activate() {
     state::Utvalg2 = state::DBase.OpenRecordset("Select * from Dommere");

@@ -38,6 +38,9 @@ public:
     forms::SSCommand SSCommand1{this, "SSCommand1"};
 
     void Form_Activate() override;
+    void Form_Load() override;
+    void Form_Unload(int& Cancel) override;
+    ~ListeData() override;
     void Fyll_Grid_Listedata();
     void MSFlexGrid1_Click();
     void Option1_Click();

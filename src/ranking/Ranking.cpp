@@ -3,6 +3,7 @@
 // the current list shown), the grid of the current list, and closing.
 #include "ranking/Ranking.h"
 
+#include "database/Apen.h"
 #include "platform/dao/Dao.h"
 #include "platform/forms/Runtime.h"
 #include "platform/vb/Strings.h"
@@ -58,7 +59,12 @@ void Ranking::Form_Load() {
     Combo2.AddItem("CURLING");
     for (int g = 1; g < Combo1.Count(); ++g) Combo1(g).SetVisible(false);
     Fyll_Liste_Boccia();
+    // Another open database refreshes the lists as a return to the window does.
+    turneringsdb::NarDatabasenEndres(this, [this] { Form_Activate(); });
 }
+
+void Ranking::Form_Unload(int& /*Cancel*/) { turneringsdb::GlemDatabaseendring(this); }
+Ranking::~Ranking() { turneringsdb::GlemDatabaseendring(this); }
 
 void Ranking::Form_Activate() {
     ranking::ValgtNr = 0;

@@ -73,6 +73,8 @@ public:
 
     // Opening, refresh on every activation, closing.
     void Form_Load() override;
+    void Form_Unload(int& Cancel) override;
+    ~Ranking() override;
     void Form_Activate() override;
     void SSCommand1_Click();
     void Slett_Liste99();
