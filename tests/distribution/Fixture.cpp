@@ -4,23 +4,14 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "database/Database.h"
 #include "state/ProgramState.h"
+#include "support/Turneringsbase.h"
 
 namespace distest {
 
 void LagTurnering(const std::string& path, const std::string& opprettetAv) {
-    state::Arbeidsomrade = &dao::DBEngine::Workspaces(0);
-    state::DBase = dao::DBEngine::Workspaces(0).CreateDatabase(path);
-    state::Turnering_Navn = "Norges Valmorisk";
-    state::Opprettet_Av = opprettetAv;
-    Opprett_Versjon();
-    Opprett_Dommere();
-    Opprett_Dommertabell();
-    Opprett_Ranking();
-    Opprett_Ranking_KlData();
+    kdtest::ApneNyTurnering(path, opprettetAv);
     state::DBase2 = dao::DBEngine::Workspaces(0).OpenDatabase(path);
-    state::Databasenavn = path;
 }
 
 void LeggInn(const Dommer& d) {

@@ -2,12 +2,12 @@
 
 #include <filesystem>
 
-#include "database/Database.h"
 #include "import/HentDommerFil.h"
 #include "import/Innlesing.h"
 #include "platform/files/Files.h"
 #include "platform/forms/Form.h"
 #include "state/ProgramState.h"
+#include "support/Turneringsbase.h"
 
 namespace importtest {
 
@@ -15,17 +15,6 @@ Rad Kamp(int nr, const char* hlag, const char* blag, int hpoeng, int bpoeng, con
     return {std::to_string(nr), status, "Fornavn" + std::to_string(nr), "Etternavn", "Klubb", "NM", "1. mai 2026",
             typespill ? Felt(typespill) : Felt(), hlag ? Felt(hlag) : Felt(), blag ? Felt(blag) : Felt(),
             std::to_string(hpoeng), std::to_string(bpoeng)};
-}
-
-void LagDatabase(const std::string& path) {
-    state::DBase = dao::DBEngine::Workspaces(0).CreateDatabase(path);
-    state::Turnering_Navn = "Norges Valmorisk";
-    state::Opprettet_Av = "Norges Valmorisk";
-    Opprett_Versjon();
-    Opprett_Dommere();
-    Opprett_Dommertabell();
-    Opprett_Ranking();
-    Opprett_Ranking_KlData();
 }
 
 void ImportTest::SetUp() {
@@ -38,10 +27,8 @@ void ImportTest::SetUp() {
     std::filesystem::create_directories(forms::App.Path);
     datamappe = files::DataFolder();
     std::filesystem::create_directories(datamappe);
-    state::Arbeidsomrade = &dao::DBEngine::Workspaces(0);
     dbsti = dir.file("Turnering.KVX");
-    LagDatabase(dbsti);
-    state::Databasenavn = dbsti;
+    kdtest::ApneNyTurnering(dbsti);
     for (int nr = 1; nr <= 20; ++nr)
         state::DBase.Execute("Insert Into Dommere (DommerNR, Dommer_FNavn, Dommer_ENavn) Values (?, ?, ?)",
                              {vb::Variant::Integer(nr), "Fornavn" + std::to_string(nr), "Etternavn"});

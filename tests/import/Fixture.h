@@ -21,9 +21,6 @@ using resultatfil::Rad;
 Rad Kamp(int nr, const char* hlag = "Lyn", const char* blag = "Ørn", int hpoeng = 3, int bpoeng = 2,
          const char* typespill = "BOCCIA", Felt status = "0");
 
-// Makes a new tournament database at path with the program's table creators; DBase stays open on it.
-void LagDatabase(const std::string& path);
-
 class ImportTest : public ::testing::Test {
 protected:
     void SetUp() override;

@@ -1,8 +1,8 @@
 #include "Fixture.h"
 
-#include "database/Database.h"
 #include "matches/ValgtKamp.h"
 #include "state/ProgramState.h"
+#include "support/Turneringsbase.h"
 
 namespace kamptest {
 
@@ -12,17 +12,8 @@ void KampTest::SetUp() {
     state::ResetProgramState();
     Nullstill_Valgt_Kamp();
     kdtest::PinClock(kdtest::PinnedNow());
-    state::Arbeidsomrade = &dao::DBEngine::Workspaces(0);
     dbsti = dir.file("Turnering.KVX");
-    state::DBase = dao::DBEngine::Workspaces(0).CreateDatabase(dbsti);
-    state::Turnering_Navn = "Norges Valmorisk";
-    state::Opprettet_Av = "Norges Valmorisk";
-    Opprett_Versjon();
-    Opprett_Dommere();
-    Opprett_Dommertabell();
-    Opprett_Ranking();
-    Opprett_Ranking_KlData();
-    state::Databasenavn = dbsti;
+    kdtest::ApneNyTurnering(dbsti);
 }
 
 void KampTest::TearDown() {

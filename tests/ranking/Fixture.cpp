@@ -1,8 +1,8 @@
 #include "Fixture.h"
 
-#include "database/Database.h"
 #include "ranking/Rankinglister.h"
 #include "state/ProgramState.h"
+#include "support/Turneringsbase.h"
 
 namespace rankingtest {
 
@@ -20,17 +20,8 @@ void RankingTest::SetUp() {
     ranking::AktivSpillOpsjon.clear();
     ranking::ValgtNr = 0;
     kdtest::PinClock(kdtest::PinnedNow());
-    state::Arbeidsomrade = &dao::DBEngine::Workspaces(0);
     dbsti = dir.file("Turnering.KVX");
-    state::DBase = dao::DBEngine::Workspaces(0).CreateDatabase(dbsti);
-    state::Turnering_Navn = "Norges Valmorisk";
-    state::Opprettet_Av = "Norges Valmorisk";
-    Opprett_Versjon();
-    Opprett_Dommere();
-    Opprett_Dommertabell();
-    Opprett_Ranking();
-    Opprett_Ranking_KlData();
-    state::Databasenavn = dbsti;
+    kdtest::ApneNyTurnering(dbsti);
     leggInnDommer();
 }
 

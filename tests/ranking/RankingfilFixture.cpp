@@ -8,9 +8,9 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "database/Database.h"
 #include "platform/forms/Form.h"
 #include "state/ProgramState.h"
+#include "support/Turneringsbase.h"
 
 namespace rankfiltest {
 
@@ -27,14 +27,7 @@ std::string Sitert(const std::string& tekst) {
 void LagTurneringsbase(const std::string& sti, const std::string& opprettetAv) {
     // The table creators work on DBase; the database open before stays open.
     const dao::Database forrige = state::DBase;
-    state::DBase = dao::DBEngine::Workspaces(0).CreateDatabase(sti);
-    state::Turnering_Navn = "Norges Valmorisk";
-    state::Opprettet_Av = opprettetAv;
-    Opprett_Versjon();
-    Opprett_Dommere();
-    Opprett_Dommertabell();
-    Opprett_Ranking();
-    Opprett_Ranking_KlData();
+    kdtest::LagTurneringsbase(sti, opprettetAv);
     dao::Workspace& ws = dao::DBEngine::Workspaces(0);
     ws.BeginTrans();
     for (int n = 1; n <= 29; ++n) {

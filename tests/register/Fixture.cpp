@@ -1,7 +1,7 @@
 #include "Fixture.h"
 
-#include "database/Database.h"
 #include "state/ProgramState.h"
+#include "support/Turneringsbase.h"
 
 namespace regtest {
 
@@ -12,27 +12,14 @@ public:
 };
 } // namespace
 
-void LagDatabase(const std::string& path) {
-    state::DBase = dao::DBEngine::Workspaces(0).CreateDatabase(path);
-    state::Turnering_Navn = "Norges Valmorisk";
-    state::Opprettet_Av = "Norges Valmorisk";
-    Opprett_Versjon();
-    Opprett_Dommere();
-    Opprett_Dommertabell();
-    Opprett_Ranking();
-    Opprett_Ranking_KlData();
-}
-
 void RegisterTest::SetUp() {
     forms::ResetDefaults();
     forms::ResetRuntime();
     state::ResetProgramState();
     kdtest::PinClock(kdtest::PinnedNow());
     forms::App.ResourcePath = KD_SOURCE_DIR "/resources";
-    state::Arbeidsomrade = &dao::DBEngine::Workspaces(0);
     dbsti = dir.file("Turnering.KVX");
-    LagDatabase(dbsti);
-    state::Databasenavn = dbsti;
+    kdtest::ApneNyTurnering(dbsti);
 }
 
 void RegisterTest::TearDown() {

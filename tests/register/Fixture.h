@@ -17,10 +17,6 @@
 
 namespace regtest {
 
-// Makes a new tournament database at path with the program's own table creators;
-// DBase is left open on it.
-void LagDatabase(const std::string& path);
-
 struct Dommer {
     int nr = 0;
     std::string fnavn, enavn, lag;

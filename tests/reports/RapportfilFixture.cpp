@@ -2,11 +2,11 @@
 
 #include <filesystem>
 
-#include "database/Database.h"
 #include "platform/dao/Dao.h"
 #include "platform/forms/Form.h"
 #include "state/ProgramState.h"
 #include "support/RtfReaders.h"
+#include "support/Turneringsbase.h"
 
 namespace rapporttest {
 
@@ -17,15 +17,8 @@ void RapportfilTest::SetUp() {
     kdtest::PinClock(kdtest::PinnedNow());
     forms::App.Path = program.path();
     forms::App.ResourcePath = KD_SOURCE_DIR "/resources";
-    state::Arbeidsomrade = &dao::DBEngine::Workspaces(0);
     dbsti = data.file("Turnering.KVX");
-    state::DBase = dao::DBEngine::Workspaces(0).CreateDatabase(dbsti);
-    state::Turnering_Navn = "Norges Valmorisk";
-    state::Opprettet_Av = "Norges Valmorisk";
-    Opprett_Versjon();
-    Opprett_Dommere();
-    Opprett_Dommertabell();
-    state::Databasenavn = dbsti;
+    kdtest::ApneNyTurnering(dbsti, "Norges Valmorisk", kdtest::Tabeller::UtenRanking);
     state::DBase2 = dao::DBEngine::Workspaces(0).OpenDatabase(dbsti);
 }
 

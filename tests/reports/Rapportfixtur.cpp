@@ -1,7 +1,7 @@
 #include "Rapportfixtur.h"
 
-#include "database/Database.h"
 #include "state/ProgramState.h"
+#include "support/Turneringsbase.h"
 
 namespace rapporttest {
 
@@ -14,15 +14,7 @@ void RapportTest::SetUp() {
     rec.lineHeights = {{8, 100}, {10, 200}};
     kdtest::PinClock(kdtest::PinnedNow());
     forms::App.Path = dir.path();
-    state::Arbeidsomrade = &dao::DBEngine::Workspaces(0);
-    state::Databasenavn = dir.file("Turnering.KVX");
-    state::DBase = dao::DBEngine::Workspaces(0).CreateDatabase(state::Databasenavn);
-    state::Turnering_Navn = state::Opprettet_Av = "Norges Valmorisk";
-    Opprett_Versjon();
-    Opprett_Dommere();
-    Opprett_Dommertabell();
-    Opprett_Ranking();
-    Opprett_Ranking_KlData();
+    kdtest::ApneNyTurnering(dir.file("Turnering.KVX"));
 }
 
 void RapportTest::TearDown() {
