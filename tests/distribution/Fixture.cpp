@@ -46,24 +46,14 @@ std::string Sqlite(const std::string& file, const std::string& sql) {
 }
 
 void DistTest::SetUp() {
-    forms::ResetDefaults();
-    forms::ResetRuntime();
-    state::ResetProgramState();
+    kdtest::NullstillProgrammet();
     kdtest::PinClock(kdtest::PinnedNow());
     forms::App.Path = dir.path();
     LagTurnering(dir.file("Turnering.KVX"));
 }
 
 void DistTest::TearDown() {
-    forms::ResetDefaults();
-    state::ResetProgramState();
-    forms::ResetRuntime();
-}
-
-std::vector<forms::MsgBoxRequest> DistTest::bokser() {
-    auto b = forms::Headless().boxes;
-    forms::Headless().boxes.clear();
-    return b;
+    kdtest::NullstillProgrammet();
 }
 
 std::vector<std::string> DistTest::filer(const std::string& mappe) {

@@ -18,9 +18,7 @@ Rad Kamp(int nr, const char* hlag, const char* blag, int hpoeng, int bpoeng, con
 }
 
 void ImportTest::SetUp() {
-    forms::ResetDefaults();
-    forms::ResetRuntime();
-    state::ResetProgramState();
+    kdtest::NullstillProgrammet();
     innlesing::Glem_Siste_Fil();
     kdtest::PinClock(kdtest::PinnedNow());
     forms::App.Path = dir.file("program");
@@ -96,12 +94,6 @@ std::pair<std::string, std::string> ImportTest::bytes(const std::string& dkv) {
     auto ut = std::make_pair(kdtest::ReadFile(dkv), kdtest::ReadFile(dbsti));
     state::DBase = dao::DBEngine::Workspaces(0).OpenDatabase(dbsti);
     return ut;
-}
-
-std::vector<forms::MsgBoxRequest> ImportTest::bokser() {
-    auto b = forms::Headless().boxes;
-    forms::Headless().boxes.clear();
-    return b;
 }
 
 std::vector<std::string> ImportTest::boksTekster() {

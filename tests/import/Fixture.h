@@ -9,6 +9,7 @@
 #include "Resultatfilskriver.h"
 #include "platform/dao/Dao.h"
 #include "platform/forms/Runtime.h"
+#include "support/Programtilstand.h"
 #include "support/TestEnv.h"
 
 namespace importtest {
@@ -42,7 +43,7 @@ protected:
     // The bytes of both files, with nothing held open while they are read.
     std::pair<std::string, std::string> bytes(const std::string& dkv);
 
-    std::vector<forms::MsgBoxRequest> bokser();
+    std::vector<forms::MsgBoxRequest> bokser() { return kdtest::TaBokser(); }
     std::vector<std::string> boksTekster();
 
     kdtest::TempDir dir;

@@ -14,9 +14,7 @@ public:
 } // namespace
 
 void RankingTest::SetUp() {
-    forms::ResetDefaults();
-    forms::ResetRuntime();
-    state::ResetProgramState();
+    kdtest::NullstillProgrammet();
     ranking::AktivSpillOpsjon.clear();
     ranking::ValgtNr = 0;
     kdtest::PinClock(kdtest::PinnedNow());
@@ -26,9 +24,7 @@ void RankingTest::SetUp() {
 }
 
 void RankingTest::TearDown() {
-    forms::ResetDefaults();
-    state::ResetProgramState();
-    forms::ResetRuntime();
+    kdtest::NullstillProgrammet();
 }
 
 void RankingTest::leggInnDommer() {
@@ -75,12 +71,6 @@ std::vector<std::string> RankingTest::rutenett(Ranking& f, int c) {
 void RankingTest::skriv(forms::TextBox& t, const std::string& tekst) {
     t.SetFocus();
     t.UserSetText(tekst);
-}
-
-std::vector<forms::MsgBoxRequest> RankingTest::bokser() {
-    auto b = forms::Headless().boxes;
-    forms::Headless().boxes.clear();
-    return b;
 }
 
 } // namespace rankingtest

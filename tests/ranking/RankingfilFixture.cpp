@@ -52,9 +52,7 @@ void LeggInn(dao::Database& db, const std::vector<Post>& poster) {
 }
 
 void RankingfilTest::SetUp() {
-    forms::ResetDefaults();
-    forms::ResetRuntime();
-    state::ResetProgramState();
+    kdtest::NullstillProgrammet();
     kdtest::PinClock(kdtest::PinnedNow());
     forms::App.Path = program.path();
     std::filesystem::create_directory(program.file("DommerDistribusjon"));
@@ -65,9 +63,7 @@ void RankingfilTest::SetUp() {
 }
 
 void RankingfilTest::TearDown() {
-    forms::ResetDefaults();
-    state::ResetProgramState();
-    forms::ResetRuntime();
+    kdtest::NullstillProgrammet();
 }
 
 void RankingfilTest::apneTurneringsbase() {
@@ -91,12 +87,6 @@ std::string RankingfilTest::rader(const std::string& sql) {
         ut += "\n";
     }
     return ut;
-}
-
-std::vector<forms::MsgBoxRequest> RankingfilTest::bokser() {
-    auto b = forms::Headless().boxes;
-    forms::Headless().boxes.clear();
-    return b;
 }
 
 void RankingfilTest::svar(std::initializer_list<int> svarene) {

@@ -13,9 +13,7 @@ public:
 } // namespace
 
 void RegisterTest::SetUp() {
-    forms::ResetDefaults();
-    forms::ResetRuntime();
-    state::ResetProgramState();
+    kdtest::NullstillProgrammet();
     kdtest::PinClock(kdtest::PinnedNow());
     forms::App.ResourcePath = KD_SOURCE_DIR "/resources";
     dbsti = dir.file("Turnering.KVX");
@@ -23,9 +21,7 @@ void RegisterTest::SetUp() {
 }
 
 void RegisterTest::TearDown() {
-    forms::ResetDefaults();
-    state::ResetProgramState();
-    forms::ResetRuntime();
+    kdtest::NullstillProgrammet();
 }
 
 void RegisterTest::leggInn(const Dommer& d) {
@@ -80,12 +76,6 @@ bool RegisterTest::flagg(int nr, const char* kolonne) { return vb::CBool(rad(nr)
 void RegisterTest::skriv(forms::TextBox& t, const std::string& tekst) {
     t.SetFocus();
     t.UserSetText(tekst);
-}
-
-std::vector<forms::MsgBoxRequest> RegisterTest::bokser() {
-    auto b = forms::Headless().boxes;
-    forms::Headless().boxes.clear();
-    return b;
 }
 
 } // namespace regtest

@@ -11,9 +11,7 @@
 namespace rapporttest {
 
 void RapportfilTest::SetUp() {
-    forms::ResetDefaults();
-    forms::ResetRuntime();
-    state::ResetProgramState();
+    kdtest::NullstillProgrammet();
     kdtest::PinClock(kdtest::PinnedNow());
     forms::App.Path = program.path();
     forms::App.ResourcePath = KD_SOURCE_DIR "/resources";
@@ -23,9 +21,7 @@ void RapportfilTest::SetUp() {
 }
 
 void RapportfilTest::TearDown() {
-    forms::ResetDefaults();
-    state::ResetProgramState();
-    forms::ResetRuntime();
+    kdtest::NullstillProgrammet();
 }
 
 void RapportfilTest::leggInn(const Dommer& d) {
@@ -59,12 +55,6 @@ std::vector<std::string> RapportfilTest::forsteKolonne(const std::string& fil) c
     for (const auto& rad : kdtest::PandocRows(fil)) ut.push_back(rad.empty() ? "" : rad.front());
     if (!ut.empty()) ut.erase(ut.begin());
     return ut;
-}
-
-std::vector<forms::MsgBoxRequest> RapportfilTest::bokser() {
-    auto b = forms::Headless().boxes;
-    forms::Headless().boxes.clear();
-    return b;
 }
 
 } // namespace rapporttest

@@ -6,9 +6,7 @@
 namespace rapporttest {
 
 void RapportTest::SetUp() {
-    forms::ResetDefaults();
-    forms::ResetRuntime();
-    state::ResetProgramState();
+    kdtest::NullstillProgrammet();
     printer::ResetPrinter();
     rec.page = {12000, 11000, 11000, 10000};
     rec.lineHeights = {{8, 100}, {10, 200}};
@@ -18,9 +16,7 @@ void RapportTest::SetUp() {
 }
 
 void RapportTest::TearDown() {
-    forms::ResetDefaults();
-    state::ResetProgramState();
-    forms::ResetRuntime();
+    kdtest::NullstillProgrammet();
     printer::ResetPrinter();
 }
 
@@ -64,12 +60,6 @@ Dommere_Init& RapportTest::register_(int type) {
     for (auto* o : valg) o->SetValue(false);
     if (type > 0) valg[type - 1]->SetValue(true);
     return f;
-}
-
-std::vector<forms::MsgBoxRequest> RapportTest::bokser() {
-    auto b = forms::Headless().boxes;
-    forms::Headless().boxes.clear();
-    return b;
 }
 
 const printer::RecordedDocument& RapportTest::doc() {
