@@ -25,20 +25,9 @@ void RegisterTest::TearDown() {
 }
 
 void RegisterTest::leggInn(const Dommer& d) {
-    std::string kolonner = "DommerNR, Dommer_FNavn, Dommer_ENavn, Dommer_Lag, Dommer_Boccia, Dommer_Curling";
-    std::string merker = "?, ?, ?, ?, ?, ?";
-    dao::Params p{vb::Variant::Integer(d.nr), d.fnavn, d.enavn, d.lag, d.boccia, d.curling};
-    for (const auto& f : d.flagg) {
-        kolonner += ", " + f;
-        merker += ", ?";
-        p.emplace_back(true);
-    }
-    for (const auto& [k, v] : d.tekster) {
-        kolonner += ", " + k;
-        merker += ", ?";
-        p.emplace_back(v);
-    }
-    state::DBase.Execute("Insert Into Dommere (" + kolonner + ") Values (" + merker + ")", p);
+    kdtest::LeggInnDommer({{"DommerNR", vb::Variant::Integer(d.nr)}, {"Dommer_FNavn", d.fnavn}, {"Dommer_ENavn", d.enavn},
+                           {"Dommer_Lag", d.lag}, {"Dommer_Boccia", d.boccia}, {"Dommer_Curling", d.curling}},
+                          d.flagg, {d.tekster.begin(), d.tekster.end()});
 }
 
 void RegisterTest::leggInnKamper(int nr, int antall, int status) {

@@ -25,15 +25,9 @@ void RapportfilTest::TearDown() {
 }
 
 void RapportfilTest::leggInn(const Dommer& d) {
-    std::string kolonner = "DommerNR, Dommer_FNavn, Dommer_ENavn, Dommer_Boccia, Dommer_Curling";
-    std::string merker = "?, ?, ?, ?, ?";
-    dao::Params p{vb::Variant::Integer(d.nr), d.fnavn, d.enavn, d.boccia, d.curling};
-    for (const auto& f : d.flagg) {
-        kolonner += ", " + f;
-        merker += ", ?";
-        p.emplace_back(true);
-    }
-    state::DBase.Execute("Insert Into Dommere (" + kolonner + ") Values (" + merker + ")", p);
+    kdtest::LeggInnDommer({{"DommerNR", vb::Variant::Integer(d.nr)}, {"Dommer_FNavn", d.fnavn}, {"Dommer_ENavn", d.enavn},
+                           {"Dommer_Boccia", d.boccia}, {"Dommer_Curling", d.curling}},
+                          d.flagg);
 }
 
 void RapportfilTest::leggInnKamp(int nr, int sekvens, int status, const std::string& turnering) {

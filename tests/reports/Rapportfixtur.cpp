@@ -21,25 +21,12 @@ void RapportTest::TearDown() {
 }
 
 void RapportTest::leggInn(const Dommer& d) {
-    std::string kolonner = "DommerNR, Dommer_FNavn, Dommer_ENavn, Dommer_Lag, Dommer_Boccia, Dommer_Curling";
-    std::string merker = "?, ?, ?, ?, ?, ?";
-    dao::Params p{vb::Variant::Integer(d.nr),
-                  d.nullNavn ? vb::Variant(vb::Null) : vb::Variant(d.fnavn),
-                  d.nullNavn ? vb::Variant(vb::Null) : vb::Variant(d.enavn),
-                  d.lag.empty() ? vb::Variant(vb::Null) : vb::Variant(d.lag),
-                  d.boccia,
-                  d.curling};
-    for (const auto& f : d.flagg) {
-        kolonner += ", " + f;
-        merker += ", ?";
-        p.emplace_back(true);
-    }
-    for (const auto& [k, v] : d.tekster) {
-        kolonner += ", " + k;
-        merker += ", ?";
-        p.emplace_back(v);
-    }
-    state::DBase.Execute("Insert Into Dommere (" + kolonner + ") Values (" + merker + ")", p);
+    kdtest::LeggInnDommer({{"DommerNR", vb::Variant::Integer(d.nr)},
+                           {"Dommer_FNavn", d.nullNavn ? vb::Variant(vb::Null) : vb::Variant(d.fnavn)},
+                           {"Dommer_ENavn", d.nullNavn ? vb::Variant(vb::Null) : vb::Variant(d.enavn)},
+                           {"Dommer_Lag", d.lag.empty() ? vb::Variant(vb::Null) : vb::Variant(d.lag)},
+                           {"Dommer_Boccia", d.boccia}, {"Dommer_Curling", d.curling}},
+                          d.flagg, d.tekster);
 }
 
 void RapportTest::leggInnKamper(int nr, int antall, const std::string& typespill, int status) {
