@@ -4,11 +4,11 @@
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "BenchBase.h"
 #include "platform/dao/Dao.h"
 
 namespace fs = std::filesystem;
@@ -21,20 +21,8 @@ const char* const kTextColumns[] = {"Dommer_FNavn", "Dommer_ENavn", "Dommer_Lag"
 
 dao::Workspace& Ws() { return dao::DBEngine::Workspaces(0); }
 
-struct Folder {
-    Folder() {
-        std::string pattern = (fs::temp_directory_path() / "kd-bench-dao-XXXXXX").string();
-        path = ::mkdtemp(pattern.data());
-    }
-    ~Folder() {
-        std::error_code ec;
-        fs::remove_all(path, ec);
-    }
-    std::string path;
-};
-
-Folder& Scratch() {
-    static Folder folder;
+const std::string& Scratch() {
+    static const std::string folder = benchbase::Mappe("dao");
     return folder;
 }
 
@@ -92,7 +80,7 @@ void AddMatchTable(dao::Database& db) {
 
 // A new file with the empty match table; the previous one of that name is removed.
 std::string FreshFile(const std::string& name) {
-    const std::string path = Scratch().path + "/" + name;
+    const std::string path = Scratch() + "/" + name;
     fs::remove(path);
     dao::Database db = Ws().CreateDatabase(path);
     AddMatchTable(db);

@@ -2,10 +2,10 @@
 // upgrading a full version-1 file, and saving a full file under a new name.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 
+#include "BenchBase.h"
 #include "database/Database.h"
 #include "database/Schema.h"
 #include "platform/dao/Dao.h"
@@ -20,24 +20,14 @@ namespace {
 constexpr int Dommere = 999;
 constexpr int Kamper = 100000;
 
-struct Mappe {
-    Mappe() {
-        std::string mal = (fs::temp_directory_path() / "kd-bench-XXXXXX").string();
-        sti = ::mkdtemp(mal.data());
-        forms::App.Path = sti;
+const std::string& Felles() {
+    static const std::string sti = [] {
+        const std::string mappe = benchbase::Mappe("database");
+        forms::App.Path = mappe;
         state::Arbeidsomrade = &dao::DBEngine::Workspaces(0);
-    }
-    ~Mappe() {
-        state::ResetProgramState();
-        std::error_code ec;
-        fs::remove_all(sti, ec);
-    }
-    std::string sti;
-};
-
-Mappe& Felles() {
-    static Mappe m;
-    return m;
+        return mappe;
+    }();
+    return sti;
 }
 
 bool KomMedTrinn(const std::string& tabell, const std::string& kolonne) {
@@ -76,7 +66,7 @@ void LagVersjon1(const std::string& sti) {
 
 const std::string& Mal() {
     static const std::string sti = [] {
-        const std::string s = Felles().sti + "/mal.KVX";
+        const std::string s = Felles() + "/mal.KVX";
         LagVersjon1(s);
         return s;
     }();
@@ -91,7 +81,7 @@ void Apne(const std::string& sti) {
 }
 
 void NyDatabase(benchmark::State& s) {
-    const std::string sti = Felles().sti + "/Ny.kvx";
+    const std::string sti = Felles() + "/Ny.kvx";
     for (auto _ : s) {
         state::Databasenavn = sti;
         Opprett_Ny_Database();
@@ -106,7 +96,7 @@ void NyDatabase(benchmark::State& s) {
 BENCHMARK(NyDatabase)->Unit(benchmark::kMillisecond)->Iterations(50)->Repetitions(5)->ReportAggregatesOnly(true);
 
 void ApneOgOppgrader(benchmark::State& s) {
-    const std::string sti = Felles().sti + "/Oppgrader.KVX";
+    const std::string sti = Felles() + "/Oppgrader.KVX";
     for (auto _ : s) {
         s.PauseTiming();
         state::ResetProgramState();
@@ -124,9 +114,9 @@ void ApneOgOppgrader(benchmark::State& s) {
 BENCHMARK(ApneOgOppgrader)->Unit(benchmark::kMillisecond)->Iterations(10)->Repetitions(5)->ReportAggregatesOnly(true);
 
 void LagreSom(benchmark::State& s) {
-    const std::string original = Felles().sti + "/Full.KVX";
+    const std::string original = Felles() + "/Full.KVX";
     fs::copy_file(Mal(), original, fs::copy_options::overwrite_existing);
-    const std::string mappe = Felles().sti + "/kopier";
+    const std::string mappe = Felles() + "/kopier";
     fs::create_directories(mappe);
     state::ResetProgramState();
     state::Arbeidsomrade = &dao::DBEngine::Workspaces(0);

@@ -1,12 +1,10 @@
 // The referee distribution file from a full register of 999 referees.
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 
-#include "database/Database.h"
+#include "BenchBase.h"
 #include "distribution/Dommerfil.h"
 #include "platform/dao/Dao.h"
 #include "platform/forms/Runtime.h"
@@ -22,30 +20,17 @@ std::string g_mappe;
 // One tournament database with a full register, made once.
 const std::string& mappe() {
     static const bool laget = [] {
-        g_mappe = (fs::temp_directory_path() / ("kd-bench-dommerfil-" + std::to_string(::getpid()))).string();
-        fs::create_directories(g_mappe);
-        std::atexit([] {
-            std::error_code ec;
-            fs::remove_all(g_mappe, ec);
-        });
+        g_mappe = benchbase::Mappe("dommerfil");
         forms::App.Path = g_mappe;
-        state::Arbeidsomrade = &dao::DBEngine::Workspaces(0);
-        state::Databasenavn = g_mappe + "/Turnering.KVX";
-        state::DBase = dao::DBEngine::Workspaces(0).CreateDatabase(state::Databasenavn);
-        Opprett_Versjon();
-        Opprett_Dommere();
-        Opprett_Dommertabell();
-        Opprett_Ranking();
-        Opprett_Ranking_KlData();
+        benchbase::ApneNyTurnering(g_mappe);
         state::DBase2 = dao::DBEngine::Workspaces(0).OpenDatabase(state::Databasenavn);
-        dao::Workspace& ws = dao::DBEngine::Workspaces(0);
-        ws.BeginTrans();
-        for (int nr = 1; nr <= Dommere; ++nr)
-            state::DBase.Execute("Insert Into Dommere (DommerNR, Dommer_FNavn, Dommer_ENavn, Dommer_Lag, Dommer_Boccia, "
-                                 "Dommer_Curling) Values (?, ?, ?, ?, ?, ?)",
-                                 {vb::Variant::Integer(nr), "Fornavn" + std::to_string(nr), "Etternavn",
-                                  "Klubb " + std::to_string(nr % 40), nr % 2 == 0, nr % 3 == 0});
-        ws.CommitTrans();
+        benchbase::IEnTransaksjon([] {
+            for (int nr = 1; nr <= Dommere; ++nr)
+                state::DBase.Execute("Insert Into Dommere (DommerNR, Dommer_FNavn, Dommer_ENavn, Dommer_Lag, Dommer_Boccia, "
+                                     "Dommer_Curling) Values (?, ?, ?, ?, ?, ?)",
+                                     {vb::Variant::Integer(nr), "Fornavn" + std::to_string(nr), "Etternavn",
+                                      "Klubb " + std::to_string(nr % 40), nr % 2 == 0, nr % 3 == 0});
+        });
         return true;
     }();
     (void)laget;

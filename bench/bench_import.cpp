@@ -3,7 +3,6 @@
 // transaction over the same two files.
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -11,6 +10,7 @@
 #include <map>
 #include <string>
 
+#include "BenchBase.h"
 #include "Resultatfilskriver.h"
 #include "database/Database.h"
 #include "import/HentDommerFil.h"
@@ -41,30 +41,18 @@ void skriv(const std::string& sti, const std::string& bytes) {
 // The pristine tournament database, made once.
 const std::string& tomDatabase() {
     static const std::string bytes = [] {
-        const fs::path mappe = fs::temp_directory_path() / ("kd-bench-import-" + std::to_string(::getpid()));
-        fs::create_directories(mappe);
-        g_mappe = mappe.string();
-        std::atexit([] {
-            std::error_code ec;
-            fs::remove_all(g_mappe, ec);
-        });
+        g_mappe = benchbase::Mappe("import");
         const std::string sti = g_mappe + "/mal.KVX";
-        dao::Workspace& ws = dao::DBEngine::Workspaces(0);
-        state::DBase = ws.CreateDatabase(sti);
-        Opprett_Versjon();
-        Opprett_Dommere();
-        Opprett_Dommertabell();
-        Opprett_Ranking();
-        Opprett_Ranking_KlData();
-        ws.BeginTrans();
-        for (int nr = 1; nr <= Dommere; ++nr)
-            state::DBase.Execute("Insert Into Dommere (DommerNR, Dommer_FNavn, Dommer_ENavn) Values (?, ?, 'Etternavn')",
-                                 {vb::Variant::Integer(nr), "Fornavn" + std::to_string(nr)});
-        for (int i = 0; i < Kamper; ++i)
-            state::DBase.Execute("Insert Into Dommertabell (DommerNR, SekvensNR, Status, TurneringsNavn, Turneringsdato, Dommer_HLag, "
-                                 "Dommer_BLag, Dommer_HPoeng, Dommer_BPoeng, Typespill) Values (?, ?, 0, 'NM', '1. mai 2025', ?, 'Ørn', 3, 2, 'BOCCIA')",
-                                 {vb::Variant::Integer(1 + i % Dommere), vb::Variant::Long(i + 1), "Lag" + std::to_string(i)});
-        ws.CommitTrans();
+        benchbase::LagTurneringsbase(sti);
+        benchbase::IEnTransaksjon([] {
+            for (int nr = 1; nr <= Dommere; ++nr)
+                state::DBase.Execute("Insert Into Dommere (DommerNR, Dommer_FNavn, Dommer_ENavn) Values (?, ?, 'Etternavn')",
+                                     {vb::Variant::Integer(nr), "Fornavn" + std::to_string(nr)});
+            for (int i = 0; i < Kamper; ++i)
+                state::DBase.Execute("Insert Into Dommertabell (DommerNR, SekvensNR, Status, TurneringsNavn, Turneringsdato, Dommer_HLag, "
+                                     "Dommer_BLag, Dommer_HPoeng, Dommer_BPoeng, Typespill) Values (?, ?, 0, 'NM', '1. mai 2025', ?, 'Ørn', 3, 2, 'BOCCIA')",
+                                     {vb::Variant::Integer(1 + i % Dommere), vb::Variant::Long(i + 1), "Lag" + std::to_string(i)});
+        });
         state::DBase.Close();
         return les(sti);
     }();

@@ -2,12 +2,9 @@
 // and 10,000 deleted ones.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <string>
-#include <unistd.h>
 
-#include "database/Database.h"
+#include "BenchBase.h"
 #include "matches/Dommer.h"
 #include "matches/VisSletteData.h"
 #include "platform/dao/Dao.h"
@@ -18,17 +15,11 @@
 
 namespace {
 
-namespace fs = std::filesystem;
-
 constexpr int Dommere = 999;
 constexpr int Kamper = 100000;
 constexpr int Slettede = 10000;
 
-std::string g_mappe;
-
 void fyll() {
-    dao::Workspace& ws = dao::DBEngine::Workspaces(0);
-    ws.BeginTrans();
     for (int nr = 1; nr <= Dommere; ++nr)
         state::DBase.Execute("Insert Into Dommere (DommerNR, Dommer_FNavn, Dommer_ENavn, Dommer_Lag) Values (?, ?, ?, ?)",
                              {vb::Variant::Integer(nr), "Fornavn" + std::to_string(nr), "Etternavn", "Klubb"});
@@ -47,27 +38,12 @@ void fyll() {
                          "Select DommerNR, SekvensNR + 1000000, Status, TurneringsNavn, Turneringsdato, Dommer_HLag, "
                          "Dommer_BLag, Dommer_HPoeng, Dommer_BPoeng, Case When SekvensNR % 200 = 0 Then 'BOCCIA' "
                          "Else 'Boccia' End From Dommertabell Where SekvensNR % 100 = 0");
-    ws.CommitTrans();
 }
 
 Dommer& vindu() {
     static Dommer* f = [] {
-        const fs::path mappe = fs::temp_directory_path() / ("kd-bench-matches-" + std::to_string(::getpid()));
-        fs::create_directories(mappe);
-        g_mappe = mappe.string();
-        std::atexit([] {
-            std::error_code ec;
-            fs::remove_all(g_mappe, ec);
-        });
-        state::Arbeidsomrade = &dao::DBEngine::Workspaces(0);
-        state::Databasenavn = g_mappe + "/Turnering.KVX";
-        state::DBase = dao::DBEngine::Workspaces(0).CreateDatabase(state::Databasenavn);
-        Opprett_Versjon();
-        Opprett_Dommere();
-        Opprett_Dommertabell();
-        Opprett_Ranking();
-        Opprett_Ranking_KlData();
-        fyll();
+        benchbase::ApneNyTurnering(benchbase::Mappe("matches"));
+        benchbase::IEnTransaksjon(fyll);
         auto& form = forms::Default<Dommer>();
         form.Show();
         return &form;

@@ -2,12 +2,9 @@
 // list but the last, which holds 200.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <string>
-#include <unistd.h>
 
-#include "database/Database.h"
+#include "BenchBase.h"
 #include "platform/dao/Dao.h"
 #include "platform/forms/Runtime.h"
 #include "platform/printer/Printer.h"
@@ -17,19 +14,13 @@
 
 namespace {
 
-namespace fs = std::filesystem;
-
 constexpr int Poster = 3000;
-std::string g_mappe;
-
 class AnnetVindu : public forms::Form {
 public:
     AnnetVindu() : forms::Form("AnnetVindu") { MDIChild = true; }
 };
 
 void fyllPoster() {
-    dao::Workspace& ws = dao::DBEngine::Workspaces(0);
-    ws.BeginTrans();
     for (int i = 0; i < Poster; ++i) {
         const int liste = i < 2800 ? 1 + i / 100 : 29;
         const int plass = i < 2800 ? i % 100 : i - 2800;
@@ -40,29 +31,14 @@ void fyllPoster() {
             {vb::Variant::Integer(200 - plass), vb::Variant::Integer(liste), vb::Variant::Integer(trukket ? 0 : plass + 1),
              vb::Variant::Integer(trukket ? plass + 1 : 0), "Fornavn" + std::to_string(i), "Etternavn", "Klubb"});
     }
-    ws.CommitTrans();
 }
 
 // One tournament database with the 29 full lists and the ranking window shown on it.
 Ranking& rankingvindu() {
     static Ranking* f = [] {
-        const fs::path mappe = fs::temp_directory_path() / ("kd-bench-ranking-" + std::to_string(::getpid()));
-        fs::create_directories(mappe);
-        g_mappe = mappe.string();
-        std::atexit([] {
-            std::error_code ec;
-            fs::remove_all(g_mappe, ec);
-        });
-        state::Arbeidsomrade = &dao::DBEngine::Workspaces(0);
-        state::Databasenavn = g_mappe + "/Turnering.KVX";
-        state::DBase = dao::DBEngine::Workspaces(0).CreateDatabase(state::Databasenavn);
-        Opprett_Versjon();
-        Opprett_Dommere();
-        Opprett_Dommertabell();
-        Opprett_Ranking();
-        Opprett_Ranking_KlData();
+        benchbase::ApneNyTurnering(benchbase::Mappe("ranking"));
         state::DBase.Execute("Insert Into Dommere (DommerNR, Dommer_FNavn) Values (1, 'Kari')");
-        fyllPoster();
+        benchbase::IEnTransaksjon(fyllPoster);
         auto& form = forms::Default<Ranking>();
         form.Show();
         return &form;

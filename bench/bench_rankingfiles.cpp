@@ -1,14 +1,12 @@
 // The ranking files with 29 lists and 3,000 entries: the export for the clubs
 // (a new file, and the refill of an existing one) and the two imports.
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 
+#include "BenchBase.h"
 #include "Turneringsfilskriver.h"
-#include "database/Database.h"
 #include "platform/dao/Dao.h"
 #include "platform/forms/Runtime.h"
 #include "ranking/Eksport.h"
@@ -34,30 +32,24 @@ struct Filer {
 
 // A tournament database with the 29 lists and the entries, left in DBase.
 void lagTurneringsbase(const std::string& sti) {
-    state::DBase = dao::DBEngine::Workspaces(0).CreateDatabase(sti);
     state::Opprettet_Av = "Norges Valmorisk";
-    Opprett_Versjon();
-    Opprett_Dommere();
-    Opprett_Dommertabell();
-    Opprett_Ranking();
-    Opprett_Ranking_KlData();
-    dao::Workspace& ws = dao::DBEngine::Workspaces(0);
-    ws.BeginTrans();
-    for (int n = 1; n <= 29; ++n)
-        state::DBase.Execute("Insert Into Ranking_KlData (KlasseNr, TypeSpill, KlasseType, KlasseNavn) Values (?, ?, ?, ?)",
-                             {vb::Variant::Integer(n), n <= 20 ? "BOCCIA" : "CURLING", "SENIOR", "Klasse " + std::to_string(n)});
-    for (const Rankingpost& p : poster())
-        state::DBase.Execute("Insert Into Ranking (Nr, Rank_Nr, Trukket, ForNavn, EtterNavn, Klubb, KlasseNr, Klasse_Navn) "
-                             "Values (?, ?, ?, ?, ?, ?, ?, ?)",
-                             {vb::Variant::Integer(p.nr), vb::Variant::Integer(p.rank), vb::Variant::Integer(p.trukket),
-                              p.fornavn, p.etternavn, p.klubb, vb::Variant::Integer(p.klasse), p.klasseNavn});
-    ws.CommitTrans();
+    benchbase::LagTurneringsbase(sti);
+    benchbase::IEnTransaksjon([] {
+        for (int n = 1; n <= 29; ++n)
+            state::DBase.Execute("Insert Into Ranking_KlData (KlasseNr, TypeSpill, KlasseType, KlasseNavn) Values (?, ?, ?, ?)",
+                                 {vb::Variant::Integer(n), n <= 20 ? "BOCCIA" : "CURLING", "SENIOR", "Klasse " + std::to_string(n)});
+        for (const Rankingpost& p : poster())
+            state::DBase.Execute("Insert Into Ranking (Nr, Rank_Nr, Trukket, ForNavn, EtterNavn, Klubb, KlasseNr, Klasse_Navn) "
+                                 "Values (?, ?, ?, ?, ?, ?, ?, ?)",
+                                 {vb::Variant::Integer(p.nr), vb::Variant::Integer(p.rank), vb::Variant::Integer(p.trukket),
+                                  p.fornavn, p.etternavn, p.klubb, vb::Variant::Integer(p.klasse), p.klasseNavn});
+    });
 }
 
 const Filer& filer() {
     static const Filer f = [] {
         Filer f;
-        f.mappe = (fs::temp_directory_path() / ("kd-bench-rankingfiles-" + std::to_string(::getpid()))).string();
+        f.mappe = benchbase::Mappe("rankingfiles");
         fs::create_directories(f.mappe + "/DommerDistribusjon");
         forms::App.Path = f.mappe;
         f.turnering = f.mappe + "/Turnering.KVX";
@@ -70,11 +62,6 @@ const Filer& filer() {
         state::DBase2 = dao::DBEngine::Workspaces(0).OpenDatabase(f.turnering);
         state::Databasenavn = f.turnering;
         SkrivTurneringsfil(f.bcd, poster());
-        static const std::string* const rydd = new std::string(f.mappe);
-        std::atexit([] {
-            std::error_code ingen;
-            fs::remove_all(*rydd, ingen);
-        });
         return f;
     }();
     return f;

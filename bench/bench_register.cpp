@@ -1,12 +1,9 @@
 // The referee register on a full database: 999 referees, 100,000 match rows.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <unistd.h>
 #include <string>
 
-#include "database/Database.h"
+#include "BenchBase.h"
 #include "platform/dao/Dao.h"
 #include "platform/forms/Runtime.h"
 #include "register/Dommere_Init.h"
@@ -15,21 +12,10 @@
 
 namespace {
 
-namespace fs = std::filesystem;
-
 constexpr int Dommere = 999;
 constexpr int Kamper = 100000;
 
 std::string g_mappe;
-
-void lagDatabase(const std::string& sti) {
-    state::DBase = dao::DBEngine::Workspaces(0).CreateDatabase(sti);
-    Opprett_Versjon();
-    Opprett_Dommere();
-    Opprett_Dommertabell();
-    Opprett_Ranking();
-    Opprett_Ranking_KlData();
-}
 
 void fyllDommere(dao::Database& db) {
     dao::Workspace& ws = dao::DBEngine::Workspaces(0);
@@ -55,16 +41,8 @@ void fyllKamper(int nr, int antall, long start) {
 // One tournament database, full, with the register shown on it.
 Dommere_Init& register_() {
     static Dommere_Init* f = [] {
-        const fs::path mappe = fs::temp_directory_path() / ("kd-bench-register-" + std::to_string(::getpid()));
-        fs::create_directories(mappe);
-        g_mappe = mappe.string();
-        std::atexit([] {
-            std::error_code ec;
-            fs::remove_all(g_mappe, ec);
-        });
-        state::Arbeidsomrade = &dao::DBEngine::Workspaces(0);
-        state::Databasenavn = g_mappe + "/Turnering.KVX";
-        lagDatabase(state::Databasenavn);
+        g_mappe = benchbase::Mappe("register");
+        benchbase::ApneNyTurnering(g_mappe);
         fyllDommere(state::DBase);
         fyllKamper(0, Kamper, 1);
         auto& form = forms::Default<Dommere_Init>();
@@ -157,7 +135,7 @@ void BM_LesInn999(benchmark::State& s) {
     static const std::string kilde = [] {
         const std::string sti = g_mappe + "/Kilde.KVX";
         dao::Database mal = state::DBase;
-        lagDatabase(sti);
+        benchbase::LagTurneringsbase(sti);
         fyllDommere(state::DBase);
         state::DBase.Close();
         state::DBase = mal;

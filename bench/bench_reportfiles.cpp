@@ -1,12 +1,10 @@
 // Report files on a full database: 999 referees, 100,000 match rows.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
-#include <unistd.h>
 
-#include "database/Database.h"
+#include "BenchBase.h"
 #include "matches/Dommer.h"
 #include "platform/dao/Dao.h"
 #include "platform/forms/Form.h"
@@ -24,8 +22,6 @@ constexpr int Kamper = 100000;
 std::string g_mappe;
 
 void fyll() {
-    dao::Workspace& ws = dao::DBEngine::Workspaces(0);
-    ws.BeginTrans();
     for (int nr = 1; nr <= Dommere; ++nr)
         state::DBase.Execute(
             "Insert Into Dommere (DommerNR, Dommer_FNavn, Dommer_ENavn, Dommer_Lag, Dommer_Boccia, Dommer_Curling, "
@@ -38,28 +34,17 @@ void fyll() {
             "Dommer_BLag, Dommer_HPoeng, Dommer_BPoeng, Typespill) Values (?, ?, ?, 'Norgesmesterskapet', "
             "'1. mai 2026', 'Hjemmelaget Å', 'Bortelaget Ø', 3, 2, 'BOCCIA')",
             {vb::Variant::Integer(1 + i % Dommere), vb::Variant::Long(i + 1), vb::Variant::Integer(i % 50 == 0 ? 3 : 0)});
-    ws.CommitTrans();
 }
 
 // One full tournament database with its report folder; the templates beside the sources.
 void forbered() {
     static const bool klar = [] {
-        const fs::path mappe = fs::temp_directory_path() / ("kd-bench-reportfiles-" + std::to_string(::getpid()));
-        fs::create_directories(mappe / "Dommerrapport");
-        g_mappe = mappe.string();
-        std::atexit([] {
-            std::error_code ec;
-            fs::remove_all(g_mappe, ec);
-        });
+        g_mappe = benchbase::Mappe("reportfiles");
+        fs::create_directories(g_mappe + "/Dommerrapport");
         forms::App.Path = g_mappe;
         forms::App.ResourcePath = (fs::path(__FILE__).parent_path().parent_path() / "resources").string();
-        state::Arbeidsomrade = &dao::DBEngine::Workspaces(0);
-        state::Databasenavn = g_mappe + "/Turnering.KVX";
-        state::DBase = dao::DBEngine::Workspaces(0).CreateDatabase(state::Databasenavn);
-        Opprett_Versjon();
-        Opprett_Dommere();
-        Opprett_Dommertabell();
-        fyll();
+        benchbase::ApneNyTurnering(g_mappe, benchbase::Tabeller::UtenRanking);
+        benchbase::IEnTransaksjon(fyll);
         return true;
     }();
     (void)klar;

@@ -4,12 +4,9 @@
 
 #include <QApplication>
 
-#include <cstdlib>
-#include <filesystem>
 #include <string>
-#include <unistd.h>
 
-#include "database/Database.h"
+#include "BenchBase.h"
 #include "platform/dao/Dao.h"
 #include "platform/forms/Runtime.h"
 #include "platform/printer/Printer.h"
@@ -21,16 +18,12 @@
 
 namespace {
 
-namespace fs = std::filesystem;
-
 constexpr int Dommere = 999;
 constexpr int Kamper = 100000;
 
 std::string g_mappe;
 
 void fyll() {
-    dao::Workspace& ws = dao::DBEngine::Workspaces(0);
-    ws.BeginTrans();
     for (int nr = 1; nr <= Dommere; ++nr)
         state::DBase.Execute(
             "Insert Into Dommere (DommerNR, Dommer_FNavn, Dommer_ENavn, Dommer_Lag, Dommer_Boccia, Dommer_Curling, "
@@ -45,29 +38,15 @@ void fyll() {
             "'Bortelaget', 3, 2, ?)",
             {vb::Variant::Integer(1 + i % Dommere), vb::Variant::Long(i + 1), vb::Variant::Integer(i % 10 == 0 ? 3 : 0),
              i % 2 ? "BOCCIA" : "Curling"});
-    ws.CommitTrans();
 }
 
 // One full tournament database, the register's report type "Alle (Boccia + Curling)".
 void database() {
     static bool klar = [] {
-        const fs::path mappe = fs::temp_directory_path() / ("kd-bench-reports-" + std::to_string(::getpid()));
-        fs::create_directories(mappe);
-        g_mappe = mappe.string();
-        std::atexit([] {
-            std::error_code ec;
-            fs::remove_all(g_mappe, ec);
-        });
+        g_mappe = benchbase::Mappe("reports");
         forms::App.Path = g_mappe;
-        state::Arbeidsomrade = &dao::DBEngine::Workspaces(0);
-        state::Databasenavn = g_mappe + "/Turnering.KVX";
-        state::DBase = dao::DBEngine::Workspaces(0).CreateDatabase(state::Databasenavn);
-        Opprett_Versjon();
-        Opprett_Dommere();
-        Opprett_Dommertabell();
-        Opprett_Ranking();
-        Opprett_Ranking_KlData();
-        fyll();
+        benchbase::ApneNyTurnering(g_mappe);
+        benchbase::IEnTransaksjon(fyll);
         state::DBase2 = state::Arbeidsomrade->OpenDatabase(state::Databasenavn);
         forms::Default<Dommere_Init>().SSOption1.SetValue(true);
         return true;

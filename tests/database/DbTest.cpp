@@ -151,9 +151,7 @@ void DbTest::SetUp() {
 }
 
 void DbTest::TearDown() {
-    forms::ResetDefaults();
-    state::ResetProgramState();
-    forms::ResetRuntime();
+    kdtest::NullstillProgrammet();
 }
 
 std::string DbTest::NyFil(const std::string& navn) {

@@ -9,6 +9,7 @@
 
 #include "platform/dao/Dao.h"
 #include "platform/forms/Runtime.h"
+#include "support/Programtilstand.h"
 #include "support/TestEnv.h"
 
 namespace dbtest {

@@ -4,23 +4,14 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "database/Database.h"
 #include "state/ProgramState.h"
+#include "support/Turneringsbase.h"
 
 namespace distest {
 
 void LagTurnering(const std::string& path, const std::string& opprettetAv) {
-    state::Arbeidsomrade = &dao::DBEngine::Workspaces(0);
-    state::DBase = dao::DBEngine::Workspaces(0).CreateDatabase(path);
-    state::Turnering_Navn = "Norges Valmorisk";
-    state::Opprettet_Av = opprettetAv;
-    Opprett_Versjon();
-    Opprett_Dommere();
-    Opprett_Dommertabell();
-    Opprett_Ranking();
-    Opprett_Ranking_KlData();
+    kdtest::ApneNyTurnering(path, opprettetAv);
     state::DBase2 = dao::DBEngine::Workspaces(0).OpenDatabase(path);
-    state::Databasenavn = path;
 }
 
 void LeggInn(const Dommer& d) {
@@ -55,24 +46,14 @@ std::string Sqlite(const std::string& file, const std::string& sql) {
 }
 
 void DistTest::SetUp() {
-    forms::ResetDefaults();
-    forms::ResetRuntime();
-    state::ResetProgramState();
+    kdtest::NullstillProgrammet();
     kdtest::PinClock(kdtest::PinnedNow());
     forms::App.Path = dir.path();
     LagTurnering(dir.file("Turnering.KVX"));
 }
 
 void DistTest::TearDown() {
-    forms::ResetDefaults();
-    state::ResetProgramState();
-    forms::ResetRuntime();
-}
-
-std::vector<forms::MsgBoxRequest> DistTest::bokser() {
-    auto b = forms::Headless().boxes;
-    forms::Headless().boxes.clear();
-    return b;
+    kdtest::NullstillProgrammet();
 }
 
 std::vector<std::string> DistTest::filer(const std::string& mappe) {

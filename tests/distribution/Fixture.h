@@ -9,6 +9,7 @@
 #include "platform/forms/Form.h"
 #include "platform/forms/Runtime.h"
 #include "platform/vb/Variant.h"
+#include "support/Programtilstand.h"
 #include "support/TestEnv.h"
 
 namespace distest {
@@ -34,7 +35,7 @@ protected:
     void SetUp() override;
     void TearDown() override;
     // The message boxes shown so far (and forgets them).
-    std::vector<forms::MsgBoxRequest> bokser();
+    std::vector<forms::MsgBoxRequest> bokser() { return kdtest::TaBokser(); }
     // The files of a folder, hidden ones too.
     std::vector<std::string> filer(const std::string& mappe);
 

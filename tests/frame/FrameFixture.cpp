@@ -9,9 +9,7 @@ namespace fs = std::filesystem;
 namespace kdtest {
 
 void FrameTest::SetUp() {
-    forms::ResetDefaults();
-    forms::ResetRuntime();
-    state::ResetProgramState();
+    kdtest::NullstillProgrammet();
     forms::App.Path = program.path();
     forms::App.ResourcePath = KD_SOURCE_DIR "/resources";
     dataFolder = files::DataFolder();
@@ -20,9 +18,7 @@ void FrameTest::SetUp() {
 }
 
 void FrameTest::TearDown() {
-    forms::ResetDefaults();
-    state::ResetProgramState();
-    forms::ResetRuntime();
+    kdtest::NullstillProgrammet();
     std::error_code ec;
     fs::remove_all(dataFolder, ec);
 }

@@ -9,6 +9,7 @@
 #include "platform/forms/Form.h"
 #include "platform/forms/Runtime.h"
 #include "state/ProgramState.h"
+#include "support/Programtilstand.h"
 #include "support/TestEnv.h"
 
 namespace kdtest {

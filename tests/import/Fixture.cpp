@@ -2,12 +2,12 @@
 
 #include <filesystem>
 
-#include "database/Database.h"
 #include "import/HentDommerFil.h"
 #include "import/Innlesing.h"
 #include "platform/files/Files.h"
 #include "platform/forms/Form.h"
 #include "state/ProgramState.h"
+#include "support/Turneringsbase.h"
 
 namespace importtest {
 
@@ -17,31 +17,16 @@ Rad Kamp(int nr, const char* hlag, const char* blag, int hpoeng, int bpoeng, con
             std::to_string(hpoeng), std::to_string(bpoeng)};
 }
 
-void LagDatabase(const std::string& path) {
-    state::DBase = dao::DBEngine::Workspaces(0).CreateDatabase(path);
-    state::Turnering_Navn = "Norges Valmorisk";
-    state::Opprettet_Av = "Norges Valmorisk";
-    Opprett_Versjon();
-    Opprett_Dommere();
-    Opprett_Dommertabell();
-    Opprett_Ranking();
-    Opprett_Ranking_KlData();
-}
-
 void ImportTest::SetUp() {
-    forms::ResetDefaults();
-    forms::ResetRuntime();
-    state::ResetProgramState();
+    kdtest::NullstillProgrammet();
     innlesing::Glem_Siste_Fil();
     kdtest::PinClock(kdtest::PinnedNow());
     forms::App.Path = dir.file("program");
     std::filesystem::create_directories(forms::App.Path);
     datamappe = files::DataFolder();
     std::filesystem::create_directories(datamappe);
-    state::Arbeidsomrade = &dao::DBEngine::Workspaces(0);
     dbsti = dir.file("Turnering.KVX");
-    LagDatabase(dbsti);
-    state::Databasenavn = dbsti;
+    kdtest::ApneNyTurnering(dbsti);
     for (int nr = 1; nr <= 20; ++nr)
         state::DBase.Execute("Insert Into Dommere (DommerNR, Dommer_FNavn, Dommer_ENavn) Values (?, ?, ?)",
                              {vb::Variant::Integer(nr), "Fornavn" + std::to_string(nr), "Etternavn"});
@@ -109,12 +94,6 @@ std::pair<std::string, std::string> ImportTest::bytes(const std::string& dkv) {
     auto ut = std::make_pair(kdtest::ReadFile(dkv), kdtest::ReadFile(dbsti));
     state::DBase = dao::DBEngine::Workspaces(0).OpenDatabase(dbsti);
     return ut;
-}
-
-std::vector<forms::MsgBoxRequest> ImportTest::bokser() {
-    auto b = forms::Headless().boxes;
-    forms::Headless().boxes.clear();
-    return b;
 }
 
 std::vector<std::string> ImportTest::boksTekster() {

@@ -9,6 +9,7 @@
 #include "Resultatfilskriver.h"
 #include "platform/dao/Dao.h"
 #include "platform/forms/Runtime.h"
+#include "support/Programtilstand.h"
 #include "support/TestEnv.h"
 
 namespace importtest {
@@ -20,9 +21,6 @@ using resultatfil::Rad;
 // One match row of referee nr in the tournament "NM" on "1. mai 2026".
 Rad Kamp(int nr, const char* hlag = "Lyn", const char* blag = "Ørn", int hpoeng = 3, int bpoeng = 2,
          const char* typespill = "BOCCIA", Felt status = "0");
-
-// Makes a new tournament database at path with the program's table creators; DBase stays open on it.
-void LagDatabase(const std::string& path);
 
 class ImportTest : public ::testing::Test {
 protected:
@@ -45,7 +43,7 @@ protected:
     // The bytes of both files, with nothing held open while they are read.
     std::pair<std::string, std::string> bytes(const std::string& dkv);
 
-    std::vector<forms::MsgBoxRequest> bokser();
+    std::vector<forms::MsgBoxRequest> bokser() { return kdtest::TaBokser(); }
     std::vector<std::string> boksTekster();
 
     kdtest::TempDir dir;

@@ -1,34 +1,21 @@
 #include "Fixture.h"
 
-#include "database/Database.h"
 #include "matches/ValgtKamp.h"
 #include "state/ProgramState.h"
+#include "support/Turneringsbase.h"
 
 namespace kamptest {
 
 void KampTest::SetUp() {
-    forms::ResetDefaults();
-    forms::ResetRuntime();
-    state::ResetProgramState();
+    kdtest::NullstillProgrammet();
     Nullstill_Valgt_Kamp();
     kdtest::PinClock(kdtest::PinnedNow());
-    state::Arbeidsomrade = &dao::DBEngine::Workspaces(0);
     dbsti = dir.file("Turnering.KVX");
-    state::DBase = dao::DBEngine::Workspaces(0).CreateDatabase(dbsti);
-    state::Turnering_Navn = "Norges Valmorisk";
-    state::Opprettet_Av = "Norges Valmorisk";
-    Opprett_Versjon();
-    Opprett_Dommere();
-    Opprett_Dommertabell();
-    Opprett_Ranking();
-    Opprett_Ranking_KlData();
-    state::Databasenavn = dbsti;
+    kdtest::ApneNyTurnering(dbsti);
 }
 
 void KampTest::TearDown() {
-    forms::ResetDefaults();
-    state::ResetProgramState();
-    forms::ResetRuntime();
+    kdtest::NullstillProgrammet();
 }
 
 void KampTest::dommer(int nr, const std::string& fnavn, const std::string& enavn, const std::string& lag, bool boccia,
@@ -63,12 +50,6 @@ std::vector<std::string> KampTest::rader(const forms::MSFlexGrid& g) {
 long KampTest::tall(const std::string& sql, const dao::Params& p) {
     dao::Recordset rs = state::DBase.OpenRecordset(sql, dao::dbOpenSnapshot, p);
     return rs.EOF_() || rs.Get(0).IsNull() ? -1 : vb::CLng(rs.Get(0));
-}
-
-std::vector<forms::MsgBoxRequest> KampTest::bokser() {
-    auto b = forms::Headless().boxes;
-    forms::Headless().boxes.clear();
-    return b;
 }
 
 void KampTest::skriv(forms::TextBox& t, const std::string& tekst) {

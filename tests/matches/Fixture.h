@@ -11,6 +11,7 @@
 #include "platform/forms/Controls.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/Runtime.h"
+#include "support/Programtilstand.h"
 #include "support/TestEnv.h"
 
 #pragma GCC diagnostic ignored "-Wmissing-field-initializers"
@@ -38,7 +39,7 @@ protected:
     // Rows of a grid below the heading, each as its cells joined by "|".
     static std::vector<std::string> rader(const forms::MSFlexGrid& g);
     long tall(const std::string& sql, const dao::Params& p = {});
-    std::vector<forms::MsgBoxRequest> bokser();
+    std::vector<forms::MsgBoxRequest> bokser() { return kdtest::TaBokser(); }
     static void skriv(forms::TextBox& t, const std::string& tekst);
 
     kdtest::TempDir dir;

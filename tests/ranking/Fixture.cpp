@@ -1,8 +1,8 @@
 #include "Fixture.h"
 
-#include "database/Database.h"
 #include "ranking/Rankinglister.h"
 #include "state/ProgramState.h"
+#include "support/Turneringsbase.h"
 
 namespace rankingtest {
 
@@ -14,30 +14,17 @@ public:
 } // namespace
 
 void RankingTest::SetUp() {
-    forms::ResetDefaults();
-    forms::ResetRuntime();
-    state::ResetProgramState();
+    kdtest::NullstillProgrammet();
     ranking::AktivSpillOpsjon.clear();
     ranking::ValgtNr = 0;
     kdtest::PinClock(kdtest::PinnedNow());
-    state::Arbeidsomrade = &dao::DBEngine::Workspaces(0);
     dbsti = dir.file("Turnering.KVX");
-    state::DBase = dao::DBEngine::Workspaces(0).CreateDatabase(dbsti);
-    state::Turnering_Navn = "Norges Valmorisk";
-    state::Opprettet_Av = "Norges Valmorisk";
-    Opprett_Versjon();
-    Opprett_Dommere();
-    Opprett_Dommertabell();
-    Opprett_Ranking();
-    Opprett_Ranking_KlData();
-    state::Databasenavn = dbsti;
+    kdtest::ApneNyTurnering(dbsti);
     leggInnDommer();
 }
 
 void RankingTest::TearDown() {
-    forms::ResetDefaults();
-    state::ResetProgramState();
-    forms::ResetRuntime();
+    kdtest::NullstillProgrammet();
 }
 
 void RankingTest::leggInnDommer() {
@@ -84,12 +71,6 @@ std::vector<std::string> RankingTest::rutenett(Ranking& f, int c) {
 void RankingTest::skriv(forms::TextBox& t, const std::string& tekst) {
     t.SetFocus();
     t.UserSetText(tekst);
-}
-
-std::vector<forms::MsgBoxRequest> RankingTest::bokser() {
-    auto b = forms::Headless().boxes;
-    forms::Headless().boxes.clear();
-    return b;
 }
 
 } // namespace rankingtest

@@ -9,6 +9,7 @@
 #include "platform/dao/Dao.h"
 #include "platform/forms/Runtime.h"
 #include "ranking/Ranking.h"
+#include "support/Programtilstand.h"
 #include "support/TestEnv.h"
 
 namespace rankingtest {
@@ -39,7 +40,7 @@ protected:
     static std::vector<std::string> rutenett(Ranking& f, int c);
     static void skriv(forms::TextBox& t, const std::string& tekst);
     // The message boxes shown so far (and forgets them).
-    std::vector<forms::MsgBoxRequest> bokser();
+    std::vector<forms::MsgBoxRequest> bokser() { return kdtest::TaBokser(); }
 
     kdtest::TempDir dir;
     std::string dbsti;

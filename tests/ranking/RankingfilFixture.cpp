@@ -8,9 +8,9 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "database/Database.h"
 #include "platform/forms/Form.h"
 #include "state/ProgramState.h"
+#include "support/Turneringsbase.h"
 
 namespace rankfiltest {
 
@@ -27,14 +27,7 @@ std::string Sitert(const std::string& tekst) {
 void LagTurneringsbase(const std::string& sti, const std::string& opprettetAv) {
     // The table creators work on DBase; the database open before stays open.
     const dao::Database forrige = state::DBase;
-    state::DBase = dao::DBEngine::Workspaces(0).CreateDatabase(sti);
-    state::Turnering_Navn = "Norges Valmorisk";
-    state::Opprettet_Av = opprettetAv;
-    Opprett_Versjon();
-    Opprett_Dommere();
-    Opprett_Dommertabell();
-    Opprett_Ranking();
-    Opprett_Ranking_KlData();
+    kdtest::LagTurneringsbase(sti, opprettetAv);
     dao::Workspace& ws = dao::DBEngine::Workspaces(0);
     ws.BeginTrans();
     for (int n = 1; n <= 29; ++n) {
@@ -59,9 +52,7 @@ void LeggInn(dao::Database& db, const std::vector<Post>& poster) {
 }
 
 void RankingfilTest::SetUp() {
-    forms::ResetDefaults();
-    forms::ResetRuntime();
-    state::ResetProgramState();
+    kdtest::NullstillProgrammet();
     kdtest::PinClock(kdtest::PinnedNow());
     forms::App.Path = program.path();
     std::filesystem::create_directory(program.file("DommerDistribusjon"));
@@ -72,9 +63,7 @@ void RankingfilTest::SetUp() {
 }
 
 void RankingfilTest::TearDown() {
-    forms::ResetDefaults();
-    state::ResetProgramState();
-    forms::ResetRuntime();
+    kdtest::NullstillProgrammet();
 }
 
 void RankingfilTest::apneTurneringsbase() {
@@ -98,12 +87,6 @@ std::string RankingfilTest::rader(const std::string& sql) {
         ut += "\n";
     }
     return ut;
-}
-
-std::vector<forms::MsgBoxRequest> RankingfilTest::bokser() {
-    auto b = forms::Headless().boxes;
-    forms::Headless().boxes.clear();
-    return b;
 }
 
 void RankingfilTest::svar(std::initializer_list<int> svarene) {

@@ -10,6 +10,7 @@
 
 #include "platform/dao/Dao.h"
 #include "platform/forms/Runtime.h"
+#include "support/Programtilstand.h"
 #include "support/TestEnv.h"
 
 namespace rankfiltest {
@@ -38,7 +39,7 @@ public:
     // The rows of sql on the open database: columns joined by "|", Null as nothing, a line each.
     std::string rader(const std::string& sql);
     // The message boxes shown so far (and forgets them).
-    std::vector<forms::MsgBoxRequest> bokser();
+    std::vector<forms::MsgBoxRequest> bokser() { return kdtest::TaBokser(); }
     // Scripted answers for the next boxes, in order.
     static void svar(std::initializer_list<int> svarene);
     std::string eksportfil() const { return program.path() + "/DommerDistribusjon/RankingListe.rlt"; }

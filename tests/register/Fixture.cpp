@@ -1,7 +1,7 @@
 #include "Fixture.h"
 
-#include "database/Database.h"
 #include "state/ProgramState.h"
+#include "support/Turneringsbase.h"
 
 namespace regtest {
 
@@ -12,50 +12,22 @@ public:
 };
 } // namespace
 
-void LagDatabase(const std::string& path) {
-    state::DBase = dao::DBEngine::Workspaces(0).CreateDatabase(path);
-    state::Turnering_Navn = "Norges Valmorisk";
-    state::Opprettet_Av = "Norges Valmorisk";
-    Opprett_Versjon();
-    Opprett_Dommere();
-    Opprett_Dommertabell();
-    Opprett_Ranking();
-    Opprett_Ranking_KlData();
-}
-
 void RegisterTest::SetUp() {
-    forms::ResetDefaults();
-    forms::ResetRuntime();
-    state::ResetProgramState();
+    kdtest::NullstillProgrammet();
     kdtest::PinClock(kdtest::PinnedNow());
     forms::App.ResourcePath = KD_SOURCE_DIR "/resources";
-    state::Arbeidsomrade = &dao::DBEngine::Workspaces(0);
     dbsti = dir.file("Turnering.KVX");
-    LagDatabase(dbsti);
-    state::Databasenavn = dbsti;
+    kdtest::ApneNyTurnering(dbsti);
 }
 
 void RegisterTest::TearDown() {
-    forms::ResetDefaults();
-    state::ResetProgramState();
-    forms::ResetRuntime();
+    kdtest::NullstillProgrammet();
 }
 
 void RegisterTest::leggInn(const Dommer& d) {
-    std::string kolonner = "DommerNR, Dommer_FNavn, Dommer_ENavn, Dommer_Lag, Dommer_Boccia, Dommer_Curling";
-    std::string merker = "?, ?, ?, ?, ?, ?";
-    dao::Params p{vb::Variant::Integer(d.nr), d.fnavn, d.enavn, d.lag, d.boccia, d.curling};
-    for (const auto& f : d.flagg) {
-        kolonner += ", " + f;
-        merker += ", ?";
-        p.emplace_back(true);
-    }
-    for (const auto& [k, v] : d.tekster) {
-        kolonner += ", " + k;
-        merker += ", ?";
-        p.emplace_back(v);
-    }
-    state::DBase.Execute("Insert Into Dommere (" + kolonner + ") Values (" + merker + ")", p);
+    kdtest::LeggInnDommer({{"DommerNR", vb::Variant::Integer(d.nr)}, {"Dommer_FNavn", d.fnavn}, {"Dommer_ENavn", d.enavn},
+                           {"Dommer_Lag", d.lag}, {"Dommer_Boccia", d.boccia}, {"Dommer_Curling", d.curling}},
+                          d.flagg, {d.tekster.begin(), d.tekster.end()});
 }
 
 void RegisterTest::leggInnKamper(int nr, int antall, int status) {
@@ -93,12 +65,6 @@ bool RegisterTest::flagg(int nr, const char* kolonne) { return vb::CBool(rad(nr)
 void RegisterTest::skriv(forms::TextBox& t, const std::string& tekst) {
     t.SetFocus();
     t.UserSetText(tekst);
-}
-
-std::vector<forms::MsgBoxRequest> RegisterTest::bokser() {
-    auto b = forms::Headless().boxes;
-    forms::Headless().boxes.clear();
-    return b;
 }
 
 } // namespace regtest

@@ -10,16 +10,13 @@
 #include "platform/dao/Dao.h"
 #include "platform/forms/Runtime.h"
 #include "register/Dommere_Init.h"
+#include "support/Programtilstand.h"
 #include "support/TestEnv.h"
 
 // Referees are written with designated initializers; the members left out keep their defaults.
 #pragma GCC diagnostic ignored "-Wmissing-field-initializers"
 
 namespace regtest {
-
-// Makes a new tournament database at path with the program's own table creators;
-// DBase is left open on it.
-void LagDatabase(const std::string& path);
 
 struct Dommer {
     int nr = 0;
@@ -50,7 +47,7 @@ protected:
     // What the user does: type into a box, tick, click.
     static void skriv(forms::TextBox& t, const std::string& tekst);
     // The message boxes shown so far (and forgets them).
-    std::vector<forms::MsgBoxRequest> bokser();
+    std::vector<forms::MsgBoxRequest> bokser() { return kdtest::TaBokser(); }
 
     kdtest::TempDir dir;
     std::string dbsti;

@@ -7,6 +7,7 @@
 
 #include "register/LesInn.h"
 #include "state/ProgramState.h"
+#include "support/Turneringsbase.h"
 
 namespace regtest {
 namespace {
@@ -17,7 +18,7 @@ protected:
     std::string kilde(const std::function<void(dao::Database&)>& fyll) {
         dao::Database mal = state::DBase;
         const std::string sti = dir.file("Kilde.KVX");
-        LagDatabase(sti);
+        kdtest::LagTurneringsbase(sti);
         fyll(state::DBase);
         state::DBase.Close();
         state::DBase = mal;

@@ -2,49 +2,32 @@
 
 #include <filesystem>
 
-#include "database/Database.h"
 #include "platform/dao/Dao.h"
 #include "platform/forms/Form.h"
 #include "state/ProgramState.h"
 #include "support/RtfReaders.h"
+#include "support/Turneringsbase.h"
 
 namespace rapporttest {
 
 void RapportfilTest::SetUp() {
-    forms::ResetDefaults();
-    forms::ResetRuntime();
-    state::ResetProgramState();
+    kdtest::NullstillProgrammet();
     kdtest::PinClock(kdtest::PinnedNow());
     forms::App.Path = program.path();
     forms::App.ResourcePath = KD_SOURCE_DIR "/resources";
-    state::Arbeidsomrade = &dao::DBEngine::Workspaces(0);
     dbsti = data.file("Turnering.KVX");
-    state::DBase = dao::DBEngine::Workspaces(0).CreateDatabase(dbsti);
-    state::Turnering_Navn = "Norges Valmorisk";
-    state::Opprettet_Av = "Norges Valmorisk";
-    Opprett_Versjon();
-    Opprett_Dommere();
-    Opprett_Dommertabell();
-    state::Databasenavn = dbsti;
+    kdtest::ApneNyTurnering(dbsti, "Norges Valmorisk", kdtest::Tabeller::UtenRanking);
     state::DBase2 = dao::DBEngine::Workspaces(0).OpenDatabase(dbsti);
 }
 
 void RapportfilTest::TearDown() {
-    forms::ResetDefaults();
-    state::ResetProgramState();
-    forms::ResetRuntime();
+    kdtest::NullstillProgrammet();
 }
 
 void RapportfilTest::leggInn(const Dommer& d) {
-    std::string kolonner = "DommerNR, Dommer_FNavn, Dommer_ENavn, Dommer_Boccia, Dommer_Curling";
-    std::string merker = "?, ?, ?, ?, ?";
-    dao::Params p{vb::Variant::Integer(d.nr), d.fnavn, d.enavn, d.boccia, d.curling};
-    for (const auto& f : d.flagg) {
-        kolonner += ", " + f;
-        merker += ", ?";
-        p.emplace_back(true);
-    }
-    state::DBase.Execute("Insert Into Dommere (" + kolonner + ") Values (" + merker + ")", p);
+    kdtest::LeggInnDommer({{"DommerNR", vb::Variant::Integer(d.nr)}, {"Dommer_FNavn", d.fnavn}, {"Dommer_ENavn", d.enavn},
+                           {"Dommer_Boccia", d.boccia}, {"Dommer_Curling", d.curling}},
+                          d.flagg);
 }
 
 void RapportfilTest::leggInnKamp(int nr, int sekvens, int status, const std::string& turnering) {
@@ -66,12 +49,6 @@ std::vector<std::string> RapportfilTest::forsteKolonne(const std::string& fil) c
     for (const auto& rad : kdtest::PandocRows(fil)) ut.push_back(rad.empty() ? "" : rad.front());
     if (!ut.empty()) ut.erase(ut.begin());
     return ut;
-}
-
-std::vector<forms::MsgBoxRequest> RapportfilTest::bokser() {
-    auto b = forms::Headless().boxes;
-    forms::Headless().boxes.clear();
-    return b;
 }
 
 } // namespace rapporttest

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/forms/Runtime.h"
+#include "support/Programtilstand.h"
 #include "support/TestEnv.h"
 
 namespace rapporttest {
@@ -32,7 +33,7 @@ public:
     std::string rapport(const std::string& fil) const { return program.path() + "/Dommerrapport/" + fil; }
     // The first cell of every table row but the heading row, as pandoc reads the file.
     std::vector<std::string> forsteKolonne(const std::string& fil) const;
-    std::vector<forms::MsgBoxRequest> bokser();
+    std::vector<forms::MsgBoxRequest> bokser() { return kdtest::TaBokser(); }
 
     kdtest::TempDir program, data;
     std::string dbsti;

@@ -1,57 +1,32 @@
 #include "Rapportfixtur.h"
 
-#include "database/Database.h"
 #include "state/ProgramState.h"
+#include "support/Turneringsbase.h"
 
 namespace rapporttest {
 
 void RapportTest::SetUp() {
-    forms::ResetDefaults();
-    forms::ResetRuntime();
-    state::ResetProgramState();
+    kdtest::NullstillProgrammet();
     printer::ResetPrinter();
     rec.page = {12000, 11000, 11000, 10000};
     rec.lineHeights = {{8, 100}, {10, 200}};
     kdtest::PinClock(kdtest::PinnedNow());
     forms::App.Path = dir.path();
-    state::Arbeidsomrade = &dao::DBEngine::Workspaces(0);
-    state::Databasenavn = dir.file("Turnering.KVX");
-    state::DBase = dao::DBEngine::Workspaces(0).CreateDatabase(state::Databasenavn);
-    state::Turnering_Navn = state::Opprettet_Av = "Norges Valmorisk";
-    Opprett_Versjon();
-    Opprett_Dommere();
-    Opprett_Dommertabell();
-    Opprett_Ranking();
-    Opprett_Ranking_KlData();
+    kdtest::ApneNyTurnering(dir.file("Turnering.KVX"));
 }
 
 void RapportTest::TearDown() {
-    forms::ResetDefaults();
-    state::ResetProgramState();
-    forms::ResetRuntime();
+    kdtest::NullstillProgrammet();
     printer::ResetPrinter();
 }
 
 void RapportTest::leggInn(const Dommer& d) {
-    std::string kolonner = "DommerNR, Dommer_FNavn, Dommer_ENavn, Dommer_Lag, Dommer_Boccia, Dommer_Curling";
-    std::string merker = "?, ?, ?, ?, ?, ?";
-    dao::Params p{vb::Variant::Integer(d.nr),
-                  d.nullNavn ? vb::Variant(vb::Null) : vb::Variant(d.fnavn),
-                  d.nullNavn ? vb::Variant(vb::Null) : vb::Variant(d.enavn),
-                  d.lag.empty() ? vb::Variant(vb::Null) : vb::Variant(d.lag),
-                  d.boccia,
-                  d.curling};
-    for (const auto& f : d.flagg) {
-        kolonner += ", " + f;
-        merker += ", ?";
-        p.emplace_back(true);
-    }
-    for (const auto& [k, v] : d.tekster) {
-        kolonner += ", " + k;
-        merker += ", ?";
-        p.emplace_back(v);
-    }
-    state::DBase.Execute("Insert Into Dommere (" + kolonner + ") Values (" + merker + ")", p);
+    kdtest::LeggInnDommer({{"DommerNR", vb::Variant::Integer(d.nr)},
+                           {"Dommer_FNavn", d.nullNavn ? vb::Variant(vb::Null) : vb::Variant(d.fnavn)},
+                           {"Dommer_ENavn", d.nullNavn ? vb::Variant(vb::Null) : vb::Variant(d.enavn)},
+                           {"Dommer_Lag", d.lag.empty() ? vb::Variant(vb::Null) : vb::Variant(d.lag)},
+                           {"Dommer_Boccia", d.boccia}, {"Dommer_Curling", d.curling}},
+                          d.flagg, d.tekster);
 }
 
 void RapportTest::leggInnKamper(int nr, int antall, const std::string& typespill, int status) {
@@ -72,12 +47,6 @@ Dommere_Init& RapportTest::register_(int type) {
     for (auto* o : valg) o->SetValue(false);
     if (type > 0) valg[type - 1]->SetValue(true);
     return f;
-}
-
-std::vector<forms::MsgBoxRequest> RapportTest::bokser() {
-    auto b = forms::Headless().boxes;
-    forms::Headless().boxes.clear();
-    return b;
 }
 
 const printer::RecordedDocument& RapportTest::doc() {

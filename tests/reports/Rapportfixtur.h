@@ -11,6 +11,7 @@
 #include "platform/printer/Printer.h"
 #include "platform/printer/Recording.h"
 #include "register/Dommere_Init.h"
+#include "support/Programtilstand.h"
 #include "support/TestEnv.h"
 
 // Referees are written with designated initializers; the members left out keep their defaults.
@@ -36,7 +37,7 @@ protected:
     void leggInnKamper(int nr, int antall, const std::string& typespill, int status = 0);
     // The register window shown (DBase2 opened) in report mode, with report type `type` chosen.
     Dommere_Init& register_(int type = 0);
-    std::vector<forms::MsgBoxRequest> bokser();
+    std::vector<forms::MsgBoxRequest> bokser() { return kdtest::TaBokser(); }
 
     // The last printed document (ended), and its texts at one X.
     const printer::RecordedDocument& doc();

@@ -1,0 +1,63 @@
+#include "BenchBase.h"
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <vector>
+
+#include "database/Database.h"
+#include "platform/dao/Dao.h"
+#include "state/ProgramState.h"
+
+namespace benchbase {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::vector<std::string>& MapperTilOpprydding() {
+    // Never destroyed: the exit handler reads it after static destructors may have run.
+    static auto* mapper = new std::vector<std::string>;
+    return *mapper;
+}
+
+} // namespace
+
+std::string Mappe(const std::string& navn) {
+    const std::string sti = (fs::temp_directory_path() / ("kd-bench-" + navn + "-" + std::to_string(::getpid()))).string();
+    fs::create_directories(sti);
+    if (MapperTilOpprydding().empty())
+        std::atexit([] {
+            std::error_code ec;
+            for (const std::string& m : MapperTilOpprydding()) fs::remove_all(m, ec);
+        });
+    MapperTilOpprydding().push_back(sti);
+    return sti;
+}
+
+void LagTurneringsbase(const std::string& sti, Tabeller tabeller) {
+    state::DBase = dao::DBEngine::Workspaces(0).CreateDatabase(sti);
+    Opprett_Versjon();
+    Opprett_Dommere();
+    Opprett_Dommertabell();
+    if (tabeller == Tabeller::Alle) {
+        Opprett_Ranking();
+        Opprett_Ranking_KlData();
+    }
+}
+
+void ApneNyTurnering(const std::string& mappe, Tabeller tabeller) {
+    state::Arbeidsomrade = &dao::DBEngine::Workspaces(0);
+    state::Databasenavn = mappe + "/Turnering.KVX";
+    LagTurneringsbase(state::Databasenavn, tabeller);
+}
+
+void IEnTransaksjon(const std::function<void()>& fyll) {
+    dao::Workspace& ws = dao::DBEngine::Workspaces(0);
+    ws.BeginTrans();
+    fyll();
+    ws.CommitTrans();
+}
+
+} // namespace benchbase

@@ -1,0 +1,24 @@
+#pragma once
+// What the benchmarks set up alike: a scratch folder removed at exit and a
+// tournament database with the tables a new file gets.
+#include <functional>
+#include <string>
+
+namespace benchbase {
+
+// The tables made: all five, or without the two ranking tables.
+enum class Tabeller { Alle, UtenRanking };
+
+// Makes <temp>/kd-bench-<navn>-<pid> and removes it with everything in it when the program ends.
+std::string Mappe(const std::string& navn);
+
+// Creates the database at sti, leaves it open in DBase and makes its tables.
+void LagTurneringsbase(const std::string& sti, Tabeller tabeller = Tabeller::Alle);
+
+// Points Arbeidsomrade and Databasenavn at mappe/Turnering.KVX and makes that database.
+void ApneNyTurnering(const std::string& mappe, Tabeller tabeller = Tabeller::Alle);
+
+// Runs fyll inside one transaction of the default workspace, so that large fills stay quick.
+void IEnTransaksjon(const std::function<void()>& fyll);
+
+} // namespace benchbase
