@@ -7,12 +7,14 @@
 #include <random>
 #include <string>
 
+#include "database/Apen.h"
 #include "distribution/Dommerfil.h"
 #include "platform/files/Files.h"
 #include "platform/files/SysError.h"
 #include "platform/forms/Runtime.h"
 #include "platform/vb/Err.h"
 #include "platform/vb/Strings.h"
+#include "register/Transaksjon.h"
 #include "state/ProgramState.h"
 
 namespace dommerfil {
@@ -63,7 +65,7 @@ void visAvbrutt() {
 }
 
 void visFeil(const vb::Err& e) {
-    state::Svar = static_cast<int16_t>(forms::MsgBox("Årsak :  " + e.Description, forms::vbOKOnly + forms::vbInformation,
+    state::Svar = static_cast<int16_t>(forms::MsgBox(turneringsdb::Aarsak(e), forms::vbOKOnly + forms::vbInformation,
                                                      "Feil ved opprettelse av ny database"));
 }
 
@@ -72,20 +74,16 @@ dao::Workspace& arbeid() {
     return *state::ArbeidsomradeFil;
 }
 
-// Runs the work on fil in one transaction; on failure nothing of it stays and fil is closed.
+// Runs the work on fil in one transaction; on failure nothing of it stays. Either way fil is
+// closed, so the mail client reads the file whole and no lock keeps it.
 template <class F>
 void iTransaksjon(dao::Database& fil, F arbeidet) {
-    dao::Workspace& ws = arbeid();
     try {
-        ws.BeginTrans();
-        arbeidet();
-        ws.CommitTrans();
+        I_Transaksjon(arbeidet);
     } catch (...) {
-        if (ws.InTransaction()) ws.Rollback();
         fil.Close();
         throw;
     }
-    // Closed, so the mail client reads the file whole and no lock keeps it.
     fil.Close();
 }
 

@@ -141,10 +141,7 @@ void Hovedmeny2::Ny_Dommerfil_Click() {
     forms::Default<VBMail>().Show();
 }
 void Hovedmeny2::SSCommand1_Click() { Ny_Dommerfil_Click(); }
-void Hovedmeny2::SSCommand2_Click() {
-    if (frame::IngenDatabaseApen()) return;
-    forms::Default<HentDommerFil>().Show();
-}
+void Hovedmeny2::SSCommand2_Click() { Hent_Dommer_Fil_Click(); }
 
 void Hovedmeny2::SSCommand3_Click() {
     if (frame::IngenDatabaseApen()) return;

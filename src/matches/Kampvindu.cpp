@@ -10,6 +10,7 @@
 #include "platform/vb/Err.h"
 #include "platform/vb/Strings.h"
 #include "register/Dommernummer.h"
+#include "register/Transaksjon.h"
 #include "state/ProgramState.h"
 
 namespace kamper {
@@ -143,9 +144,8 @@ void Kampvindu::Fyll_Kampliste() {
     }
     listKamper(true);
     state::DommerFunnet = true;
-    dao::Recordset dommer = state::DBase.OpenRecordset("Select * from Dommere where Dommernr= ?", dao::dbOpenSnapshot,
-                                                       {vb::Variant(state::ValgtDommer)});
-    if (!dommer.EOF_()) Text7.SetText(tekst(dommer, "Dommer_FNavn") + " " + tekst(dommer, "Dommer_ENavn"));
+    // Utvalg still stands on the referee's row that Hent_Dommer found.
+    Text7.SetText(tekst(state::Utvalg, "Dommer_FNavn") + " " + tekst(state::Utvalg, "Dommer_ENavn"));
 }
 
 void Kampvindu::listKamper(bool typespillSmaBokstaver) {
@@ -165,8 +165,7 @@ void Kampvindu::Overskrift_Kampliste() {
 }
 
 void Kampvindu::Overskrift_Dommerliste() {
-    dao::Workspace& ws = state::Arbeidsomrade ? *state::Arbeidsomrade : dao::DBEngine::Workspaces(0);
-    dao::Database ny = ws.OpenDatabase(state::Databasenavn, true);
+    dao::Database ny = Registerets_Arbeidsomrade().OpenDatabase(state::Databasenavn, true);
     if (!state::DBase2.IsNothing()) state::DBase2.Close();
     state::DBase2 = ny;
     kamper::SettOverskrift(MSFlexGrid2, DommerKolonner);

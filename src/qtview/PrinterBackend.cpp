@@ -31,16 +31,8 @@ QString ChoosePrinter(const QStringList& installed, const QString& chosen, const
     return installed.first();
 }
 
-QString PrintFamily(const std::string& name) {
-    const QString n = Q(name).trimmed();
-    if (n.compare(QStringLiteral("Arial Narrow"), Qt::CaseInsensitive) == 0) return QStringLiteral("Liberation Sans Narrow");
-    if (n.compare(QStringLiteral("Arial"), Qt::CaseInsensitive) == 0 ||
-        n.compare(QStringLiteral("MS Sans Serif"), Qt::CaseInsensitive) == 0)
-        return QStringLiteral("Liberation Sans");
-    if (n.compare(QStringLiteral("Times New Roman"), Qt::CaseInsensitive) == 0) return QStringLiteral("Liberation Serif");
-    if (n.compare(QStringLiteral("Courier New"), Qt::CaseInsensitive) == 0) return QStringLiteral("Liberation Mono");
-    return n;
-}
+// The windows' own mapping of the old faces, so that print and screen agree.
+QString PrintFamily(const std::string& name) { return ToQFont(forms::Font{.Name = name}).family(); }
 
 QtPrinterBackend::QtPrinterBackend(const QPrinter* chosen)
     : chosen_(chosen), installed_([] { return QPrinterInfo::availablePrinterNames(); }) {}
@@ -82,11 +74,7 @@ printer::PageSize QtPrinterBackend::pageSize() {
 }
 
 QFont QtPrinterBackend::qfont(const printer::Font& font) const {
-    QFont f(PrintFamily(font.Name));
-    f.setPointSizeF(font.Size);
-    f.setBold(font.Bold);
-    f.setUnderline(font.Underline);
-    return f;
+    return ToQFont(forms::Font{.Name = font.Name, .Size = font.Size, .Bold = font.Bold, .Underline = font.Underline});
 }
 
 double QtPrinterBackend::textWidth(const std::string& text, const printer::Font& font) {

@@ -4,6 +4,7 @@
 #include "platform/vb/Err.h"
 #include "platform/vb/Strings.h"
 #include "register/Dommere_Init.h"
+#include "reports/Felt.h"
 #include "reports/Rapportfil.h"
 #include "state/ProgramState.h"
 
@@ -93,17 +94,13 @@ std::string Feilmelding(const vb::Err& e) {
 } // namespace
 
 void Dommere_Init::C_ElektroniskRapport_Click() {
-    forms::SSOption* valg[] = {&SSOption1,  &SSOption2,  &SSOption3,  &SSOption4,  &SSOption5,
-                               &SSOption6,  &SSOption7,  &SSOption8,  &SSOption9,  &SSOption10,
-                               &SSOption11, &SSOption12, &SSOption13, &SSOption14, &SSOption15};
-    const Listetype* type = nullptr;
-    for (size_t i = 0; i < std::size(valg) && !type; ++i)
-        if (valg[i]->Value()) type = &kTyper[i];
-    if (!type) {
+    const int valgt = Rapporttype();
+    if (valgt == 0) {
         forms::MsgBox(std::string("Ingen rapporttype er valgt!") + vb::vbCr + "Velg type rapport og prøv igjen!",
                       forms::vbExclamation);
         return;
     }
+    const Listetype* type = &kTyper[valgt - 1];
 
     dao::Recordset telling = state::DBase2.OpenRecordset(type->telling);
     if (!(telling.RecordCount() > 0)) {
