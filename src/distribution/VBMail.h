@@ -2,11 +2,11 @@
 // The e-mail window: signs on to the mail system, composes the letter to the
 // clubs with the distribution file attached, and hands it to the mail client.
 // A clock and the on-line state show in its status bar.
+#include <memory>
+
 #include "platform/forms/Controls.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/Line.h"
-#include <memory>
-
 #include "platform/mail/Mail.h"
 
 class VBMail : public forms::Form {

@@ -5,9 +5,16 @@
 #include <chrono>
 #include <filesystem>
 
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QMessageBox>
+#include <QTimer>
+
 #include "../mail/MailTestSupport.h"
 #include "distribution/VBMail.h"
 #include "frame/Hovedmeny2.h"
+#include "qtview/QtHost.h"
 #include "state/ProgramState.h"
 
 namespace distest {
@@ -150,6 +157,38 @@ TEST_F(Epost, ALateOrFailedRefusalSavesTheLetterAndTellsTheUser) {
             f.SSCommand1.UserClick();
         }
     }
+}
+
+// In the real window the late answer comes through the event loop, as a real message box.
+TEST_F(Epost, InTheDrawnWindowALateRefusalIsToldFromTheEventLoop) {
+    mailtest::WriteRecorder(bin.path(), 3, "sleep 1");
+    PathAs path(bin.path() + ":/usr/bin:/bin");
+    qtview::QtHost host;
+    forms::SetHost(&host);
+    VBMail& f = vis();
+    QString tekst;
+    QTimer boksvakt;
+    QObject::connect(&boksvakt, &QTimer::timeout, [&] {
+        if (auto* boks = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            tekst = boks->text();
+            boks->accept();
+        }
+    });
+    boksvakt.start(20);
+    f.Logon.UserClick();
+    EXPECT_EQ(f.MsgCountLbl.Caption(), "On Line");
+    QElapsedTimer klokke;
+    klokke.start();
+    while (tekst.isEmpty() && klokke.elapsed() < 20000) {
+        QEventLoop loop;
+        QTimer::singleShot(20, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    EXPECT_TRUE(tekst.startsWith("Det er ikke satt opp noe e-postprogram på denne maskinen.")) << tekst.toStdString();
+    EXPECT_EQ(f.MsgCountLbl.Caption(), "Off Line");
+    EXPECT_TRUE(std::filesystem::exists(dir.file("DommerDistribusjon/KV_Dommere.eml")));
+    forms::ResetDefaults();
+    forms::SetHost(nullptr);
 }
 
 TEST_F(Epost, WithoutMailClientTheLetterIsSavedAndTheUserToldWhere) {
