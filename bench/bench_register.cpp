@@ -1,9 +1,12 @@
-// The referee register on a full database: 999 referees, 100,000 match rows.
+// The referee register on a full database: 999 referees, 100,000 match rows;
+// the refresh and the showing also with the window on screen.
 #include <benchmark/benchmark.h>
 
+#include <map>
 #include <string>
 
 #include "BenchBase.h"
+#include "Skjerm.h"
 #include "platform/dao/Dao.h"
 #include "platform/forms/Runtime.h"
 #include "register/Dommere_Init.h"
@@ -38,18 +41,25 @@ void fyllKamper(int nr, int antall, long start) {
     ws.CommitTrans();
 }
 
-// One tournament database, full, with the register shown on it.
-Dommere_Init& register_() {
-    static Dommere_Init* f = [] {
-        g_mappe = benchbase::Mappe("register");
-        benchbase::ApneNyTurnering(g_mappe);
+// A full tournament database with this many matches, made once, open, with the register shown on it.
+Dommere_Init& register_(int kamper = Kamper) {
+    static std::map<int, std::string> baser;
+    std::string& sti = baser[kamper];
+    if (sti.empty()) {
+        const std::string mappe = benchbase::Mappe("register-" + std::to_string(kamper));
+        if (g_mappe.empty()) g_mappe = mappe;
+        benchbase::ApneNyTurnering(mappe);
         fyllDommere(state::DBase);
-        fyllKamper(0, Kamper, 1);
-        auto& form = forms::Default<Dommere_Init>();
-        form.Show();
-        return &form;
-    }();
-    return *f;
+        fyllKamper(0, kamper, 1);
+        sti = state::Databasenavn;
+    } else if (sti != state::Databasenavn) {
+        state::Databasenavn = sti;
+        state::DBase = dao::DBEngine::Workspaces(0).OpenDatabase(sti);
+    }
+    auto& form = forms::Default<Dommere_Init>();
+    form.Show();
+    form.Form_Activate();
+    return form;
 }
 
 int radFor(Dommere_Init& f, int nr) {
@@ -58,12 +68,32 @@ int radFor(Dommere_Init& f, int nr) {
     return 0;
 }
 
+// Each return to the register; with the window on screen, until it has drawn the refill.
 void BM_Oppfrisking(benchmark::State& s) {
-    Dommere_Init& f = register_();
-    for (auto _ : s) f.Form_Activate();
+    Dommere_Init& f = register_(static_cast<int>(s.range(0)));
+    benchbase::Skjerm skjerm(s.range(1) != 0);
+    skjerm.vis(f);
+    for (auto _ : s) {
+        f.Form_Activate();
+        benchbase::Skjerm::tegn();
+    }
     s.counters["rader"] = f.MSFlexGrid1.Rows() - 1;
 }
-BENCHMARK(BM_Oppfrisking)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Oppfrisking)->ArgsProduct({{Kamper}, {0, 1}})->ArgNames({"kamper", "visning"})->Unit(benchmark::kMillisecond);
+
+// The register opened: loaded, filled and (with windows) built and drawn.
+void BM_VisRegisteret(benchmark::State& s) {
+    register_(static_cast<int>(s.range(0)));
+    benchbase::Skjerm skjerm(s.range(1) != 0);
+    for (auto _ : s) {
+        s.PauseTiming();
+        forms::Default<Dommere_Init>().Unload();
+        s.ResumeTiming();
+        skjerm.vis(forms::Default<Dommere_Init>());
+    }
+    s.counters["rader"] = forms::Default<Dommere_Init>().MSFlexGrid1.Rows() - 1;
+}
+BENCHMARK(BM_VisRegisteret)->ArgsProduct({{Kamper}, {0, 1}})->ArgNames({"kamper", "visning"})->Unit(benchmark::kMillisecond);
 
 // What a save and a deletion spend on the refill of list and grid that follows them.
 void BM_FyllListeOgRutenett(benchmark::State& s) {
@@ -156,4 +186,4 @@ BENCHMARK(BM_LesInn999)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) { return benchbase::KjorMedSkjerm(argc, argv); }

@@ -6,7 +6,8 @@
 #include <QAbstractTableModel>
 #include <QApplication>
 #include <QHeaderView>
-#include <QProxyStyle>
+#include <QPainter>
+#include <QStyledItemDelegate>
 #include <QTableView>
 
 #include "platform/forms/Controls.h"
@@ -102,39 +103,55 @@ private:
     int rows_ = 0, cols_ = 0, fixedRows_ = -1, fixedCols_ = -1;
 };
 
-// The old grid wrote a cell's text a pixel inside its lines and cut what did not fit;
-// Qt's wider item margins and ellipsis would cut headings the columns were made to hold.
-class GridStyle : public QProxyStyle {
+// Draws a cell as the old grid did: its text a pixel inside the grid lines, cut
+// where the column ends (no ellipsis), so the headings the columns were made for show
+// whole. Plainer than the style's item drawing, and so quicker to repaint.
+class CellPainter : public QStyledItemDelegate {
 public:
-    using QProxyStyle::QProxyStyle;
-    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
-        if (metric == PM_FocusFrameHMargin) return 0;
-        return QProxyStyle::pixelMetric(metric, option, widget);
+    static constexpr int Inset = 1;
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        const bool selected = option.state & QStyle::State_Selected;
+        const QPalette::ColorGroup group = !(option.state & QStyle::State_Enabled) ? QPalette::Disabled
+                                           : option.state & QStyle::State_Active   ? QPalette::Normal
+                                                                                   : QPalette::Inactive;
+        if (selected) {
+            p->fillRect(option.rect, option.palette.brush(group, QPalette::Highlight));
+        } else if (const QVariant back = index.data(Qt::BackgroundRole); back.isValid()) {
+            p->fillRect(option.rect, qvariant_cast<QBrush>(back));
+        }
+        p->setPen(option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
+        p->setFont(option.font);
+        p->drawText(option.rect.adjusted(Inset, 0, -Inset, 0), index.data(Qt::TextAlignmentRole).toInt() | Qt::TextSingleLine,
+                    index.data(Qt::DisplayRole).toString());
+        if (option.state & QStyle::State_HasFocus) {
+            QStyleOptionFocusRect focus;
+            focus.QStyleOption::operator=(option);
+            focus.backgroundColor = option.palette.color(group, selected ? QPalette::Highlight : QPalette::Base);
+            const QWidget* view = option.widget;
+            (view ? view->style() : QApplication::style())->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, p, view);
+        }
+    }
+    // The room the cell's text needs to show whole.
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        const QFontMetrics metrics(option.font);
+        return {metrics.horizontalAdvance(index.data(Qt::DisplayRole).toString()) + 2 * Inset, metrics.height()};
     }
 };
-
-QStyle* gridStyle() {
-    static QPointer<GridStyle> style;
-    if (!style) {
-        style = new GridStyle(QApplication::style()->name());
-        style->setParent(qApp);
-    }
-    return style;
-}
 
 class GridView : public WidgetView {
 public:
     GridView(forms::MSFlexGrid& grid, FormWindow& window, QWidget* parent)
         : WidgetView(grid, window, new QTableView(parent)), grid_(grid), cells_(new GridCells(grid, table())) {
         QTableView* t = table();
-        t->setStyle(gridStyle());
         t->setModel(cells_);
+        t->setItemDelegate(new CellPainter(t));
         t->horizontalHeader()->hide();
         t->verticalHeader()->hide();
         t->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
         t->setEditTriggers(QAbstractItemView::NoEditTriggers);
         t->setWordWrap(false);
-        t->setTextElideMode(Qt::ElideNone);
         t->setSelectionMode(QAbstractItemView::SingleSelection);
         on(t, &QTableView::clicked, [this](const QModelIndex& at) {
             if (toModel([this, at] { grid_.UserClickCell(at.row(), at.column()); })) flush();
