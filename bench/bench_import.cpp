@@ -111,7 +111,7 @@ void BM_Innlesing(benchmark::State& s) {
     forms::ResetDefaults();
 }
 BENCHMARK(BM_Innlesing)
-    ->ArgsProduct({{5000, 50000}, {Kamper}, {0, 1}})
+    ->ArgsProduct({{5000, 50000}, {Kamper, benchbase::MangeKamper}, {0, 1}})
     ->ArgNames({"rader", "kamper", "visning"})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
@@ -165,7 +165,7 @@ void BM_BareSqlite(benchmark::State& s) {
     }
 }
 BENCHMARK(BM_BareSqlite)
-    ->ArgsProduct({{5000, 50000}, {Kamper}})
+    ->ArgsProduct({{5000, 50000}, {Kamper, benchbase::MangeKamper}})
     ->ArgNames({"rader", "kamper"})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();

@@ -2,7 +2,6 @@
 // and a tenth as many deleted ones; the refills and the showing also with the window on screen.
 #include <benchmark/benchmark.h>
 
-#include <map>
 #include <string>
 
 #include "BenchBase.h"
@@ -44,16 +43,7 @@ void fyll(int kamper) {
 
 // A full tournament database with this many active matches, made once, open, with the match window shown on it.
 Dommer& vindu(int kamper = Kamper) {
-    static std::map<int, std::string> baser;
-    std::string& sti = baser[kamper];
-    if (sti.empty()) {
-        benchbase::ApneNyTurnering(benchbase::Mappe("matches-" + std::to_string(kamper)));
-        benchbase::IEnTransaksjon([kamper] { fyll(kamper); });
-        sti = state::Databasenavn;
-    } else if (sti != state::Databasenavn) {
-        state::Databasenavn = sti;
-        state::DBase = dao::DBEngine::Workspaces(0).OpenDatabase(sti);
-    }
+    benchbase::ApneTurnering("matches", kamper, [kamper] { benchbase::IEnTransaksjon([kamper] { fyll(kamper); }); });
     auto& form = forms::Default<Dommer>();
     form.Show();
     return form;
@@ -64,40 +54,28 @@ void BM_Dommerliste(benchmark::State& s) {
     Dommer& f = vindu(static_cast<int>(s.range(0)));
     benchbase::Skjerm skjerm(s.range(1) != 0);
     skjerm.vis(f);
-    for (auto _ : s) {
-        f.Fyll_Dommerliste();
-        benchbase::Skjerm::tegn();
-    }
+    benchbase::TidMedTegning(s, [&f] { f.Fyll_Dommerliste(); });
     s.counters["rader"] = f.MSFlexGrid2.Rows() - 1;
 }
-BENCHMARK(BM_Dommerliste)->ArgsProduct({{Kamper}, {0, 1}})->ArgNames({"kamper", "visning"})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Dommerliste)->Apply(benchbase::MedOgUtenSkjerm);
 
 void BM_Kampliste(benchmark::State& s) {
     Dommer& f = vindu(static_cast<int>(s.range(0)));
     benchbase::Skjerm skjerm(s.range(1) != 0);
     skjerm.vis(f);
     f.Text4.SetText("500");
-    for (auto _ : s) {
-        f.Fyll_Kampliste();
-        benchbase::Skjerm::tegn();
-    }
+    benchbase::TidMedTegning(s, [&f] { f.Fyll_Kampliste(); });
     s.counters["rader"] = f.MSFlexGrid1.Rows() - 1;
 }
-BENCHMARK(BM_Kampliste)->ArgsProduct({{Kamper}, {0, 1}})->ArgNames({"kamper", "visning"})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Kampliste)->Apply(benchbase::MedOgUtenSkjerm);
 
-// The match window opened: loaded, filled and (with windows) built and drawn.
 void BM_VisKampvinduet(benchmark::State& s) {
     vindu(static_cast<int>(s.range(0)));
     benchbase::Skjerm skjerm(s.range(1) != 0);
-    for (auto _ : s) {
-        s.PauseTiming();
-        forms::Default<Dommer>().Unload();
-        s.ResumeTiming();
-        skjerm.vis(forms::Default<Dommer>());
-    }
+    benchbase::TidApning<Dommer>(s, skjerm);
     s.counters["rader"] = forms::Default<Dommer>().MSFlexGrid2.Rows() - 1;
 }
-BENCHMARK(BM_VisKampvinduet)->ArgsProduct({{Kamper}, {0, 1}})->ArgNames({"kamper", "visning"})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_VisKampvinduet)->Apply(benchbase::MedOgUtenSkjerm);
 
 void BM_ManuellLagring(benchmark::State& s) {
     Dommer& f = vindu();

@@ -2,7 +2,6 @@
 // the refresh and the showing also with the window on screen.
 #include <benchmark/benchmark.h>
 
-#include <map>
 #include <string>
 
 #include "BenchBase.h"
@@ -17,8 +16,6 @@ namespace {
 
 constexpr int Dommere = 999;
 constexpr int Kamper = 100000;
-
-std::string g_mappe;
 
 void fyllDommere(dao::Database& db) {
     dao::Workspace& ws = dao::DBEngine::Workspaces(0);
@@ -43,19 +40,10 @@ void fyllKamper(int nr, int antall, long start) {
 
 // A full tournament database with this many matches, made once, open, with the register shown on it.
 Dommere_Init& register_(int kamper = Kamper) {
-    static std::map<int, std::string> baser;
-    std::string& sti = baser[kamper];
-    if (sti.empty()) {
-        const std::string mappe = benchbase::Mappe("register-" + std::to_string(kamper));
-        if (g_mappe.empty()) g_mappe = mappe;
-        benchbase::ApneNyTurnering(mappe);
+    benchbase::ApneTurnering("register", kamper, [kamper] {
         fyllDommere(state::DBase);
         fyllKamper(0, kamper, 1);
-        sti = state::Databasenavn;
-    } else if (sti != state::Databasenavn) {
-        state::Databasenavn = sti;
-        state::DBase = dao::DBEngine::Workspaces(0).OpenDatabase(sti);
-    }
+    });
     auto& form = forms::Default<Dommere_Init>();
     form.Show();
     form.Form_Activate();
@@ -73,27 +61,18 @@ void BM_Oppfrisking(benchmark::State& s) {
     Dommere_Init& f = register_(static_cast<int>(s.range(0)));
     benchbase::Skjerm skjerm(s.range(1) != 0);
     skjerm.vis(f);
-    for (auto _ : s) {
-        f.Form_Activate();
-        benchbase::Skjerm::tegn();
-    }
+    benchbase::TidMedTegning(s, [&f] { f.Form_Activate(); });
     s.counters["rader"] = f.MSFlexGrid1.Rows() - 1;
 }
-BENCHMARK(BM_Oppfrisking)->ArgsProduct({{Kamper}, {0, 1}})->ArgNames({"kamper", "visning"})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Oppfrisking)->Apply(benchbase::MedOgUtenSkjerm);
 
-// The register opened: loaded, filled and (with windows) built and drawn.
 void BM_VisRegisteret(benchmark::State& s) {
     register_(static_cast<int>(s.range(0)));
     benchbase::Skjerm skjerm(s.range(1) != 0);
-    for (auto _ : s) {
-        s.PauseTiming();
-        forms::Default<Dommere_Init>().Unload();
-        s.ResumeTiming();
-        skjerm.vis(forms::Default<Dommere_Init>());
-    }
+    benchbase::TidApning<Dommere_Init>(s, skjerm);
     s.counters["rader"] = forms::Default<Dommere_Init>().MSFlexGrid1.Rows() - 1;
 }
-BENCHMARK(BM_VisRegisteret)->ArgsProduct({{Kamper}, {0, 1}})->ArgNames({"kamper", "visning"})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_VisRegisteret)->Apply(benchbase::MedOgUtenSkjerm);
 
 // What a save and a deletion spend on the refill of list and grid that follows them.
 void BM_FyllListeOgRutenett(benchmark::State& s) {
@@ -163,7 +142,7 @@ void BM_LesInn999(benchmark::State& s) {
     register_();
     // The source: another file with a full register, made once.
     static const std::string kilde = [] {
-        const std::string sti = g_mappe + "/Kilde.KVX";
+        const std::string sti = benchbase::Mappe("register-kilde") + "/Kilde.KVX";
         dao::Database mal = state::DBase;
         benchbase::LagTurneringsbase(sti);
         fyllDommere(state::DBase);

@@ -1,7 +1,5 @@
 #include "Skjerm.h"
 
-#include <benchmark/benchmark.h>
-
 #include <QApplication>
 
 #include "platform/forms/Form.h"
@@ -35,6 +33,17 @@ void Skjerm::vis(forms::Form& form) {
 }
 
 void Skjerm::tegn() { QCoreApplication::processEvents(); }
+
+void MedOgUtenSkjerm(benchmark::internal::Benchmark* b) {
+    b->ArgsProduct({{Kamper, MangeKamper}, {0, 1}})->ArgNames({"kamper", "visning"})->Unit(benchmark::kMillisecond);
+}
+
+void TidMedTegning(benchmark::State& s, const std::function<void()>& kall) {
+    for (auto _ : s) {
+        kall();
+        Skjerm::tegn();
+    }
+}
 
 int KjorMedSkjerm(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
