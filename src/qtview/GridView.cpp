@@ -151,7 +151,6 @@ public:
         t->verticalHeader()->hide();
         t->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
         t->setEditTriggers(QAbstractItemView::NoEditTriggers);
-        t->setWordWrap(false);
         t->setSelectionMode(QAbstractItemView::SingleSelection);
         on(t, &QTableView::clicked, [this](const QModelIndex& at) {
             if (toModel([this, at] { grid_.UserClickCell(at.row(), at.column()); })) flush();
