@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "PdfLeser.h"
+#include "database/Schema.h"
 #include "RapportfilFixture.h"
 #include "platform/report/Template.h"
 #include "reports/Rapportfil.h"
@@ -48,7 +49,7 @@ TEST_F(LibreOffice, ShippedTemplatesRepeatTheirHeadingsAndHoldEachCellOnOneLine)
         const std::string stamme = e.path().stem().string();
         report::CrystalReport kontroll;
         rapportfil::Kjor(kontroll, {"/" + e.path().filename().string(), "+ {dommere.DommerNR}", "", "/Dommerrapport/" + stamme + ".rtf"});
-        maler.emplace_back(stamme, report::ReadTemplate(e.path().string()));
+        maler.emplace_back(stamme, report::ReadTemplate(e.path().string(), turneringsdb::Tabelldefinisjoner()));
         filer += " " + pdftest::Sitat(rapport(stamme + ".rtf"));
     }
     ASSERT_EQ(maler.size(), 7u);

@@ -43,7 +43,7 @@ void CrystalReport::SetSortFields(int index, const std::string& field) { put(sor
 void CrystalReport::SetAction(int action) {
     action_ = action;
     if (action != 1) return;
-    const ReportTemplate tpl = ReadTemplate(files::FindInAnyCase(ReportFileName));
+    const ReportTemplate tpl = ReadTemplate(files::FindInAnyCase(ReportFileName), DatabaseLayout);
     dao::Database db = openData(DataFiles(0));
     struct Release {
         dao::Database& db;

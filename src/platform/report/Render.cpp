@@ -12,8 +12,6 @@ namespace report {
 
 namespace {
 
-constexpr const char* kVersionTable = "Versjon";
-
 bool same(const std::string& a, const std::string& b) { return vb::UCase(a) == vb::UCase(b); }
 
 std::string bracket(const std::string& name) { return "[" + name + "]"; }
@@ -101,7 +99,7 @@ std::vector<std::string> titles(const std::vector<Pattern>& patterns, dao::Datab
         for (const auto& t : patterns) out.push_back(t.pieces.empty() ? "" : t.pieces.front().text);
         return out;
     }
-    Source version(db, kVersionTable);
+    Source version(db, kTitleTable);
     std::vector<Compiled> compiled;
     for (const auto& t : patterns) compiled.push_back(compile(t, {&version}));
     const dao::Recordset rs = db.OpenRecordset("SELECT " + version.list() + " FROM " + version.name() + " LIMIT 1",

@@ -33,6 +33,8 @@ constexpr int kShortSide = 11906, kLongSide = 16838, kMargin = 1134;
 
 } // namespace
 
+int RtfTableWidth(bool landscape) { return (landscape ? kLongSide : kShortSide) - 2 * kMargin; }
+
 std::string RtfText(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size() + 8);
