@@ -83,7 +83,7 @@ Compiled compile(const Pattern& p, std::vector<Source*> sources) {
         int s = 0;
         while (s < static_cast<int>(sources.size()) && !sources[static_cast<size_t>(s)]->is(piece.field->table)) ++s;
         if (s == static_cast<int>(sources.size()))
-            vb::Raise(errnum::FormulaError, "Tabellen " + piece.field->table + " i rapportmalen er ikke med i rapporten");
+            vb::Raise(errnum::TemplateUnavailable, "Tabellen " + piece.field->table + " i rapportmalen er ikke med i rapporten");
         Source& src = *sources[static_cast<size_t>(s)];
         out.pieces.push_back({"", s, src.select(src.field(piece.field->field))});
     }
@@ -156,7 +156,8 @@ Report::Report(const ReportTemplate& tpl, dao::Database& db, const std::string& 
         p.layout.push_back({c.heading, c.width,
                             c.format == Format::Number ? Align::Right : c.format == Format::Mark ? Align::Center : Align::Left});
     }
-    if (tpl.group) p.group = compile(*tpl.group, sources);
+    // The group row is written before the detail rows: it has the master's fields only.
+    if (tpl.group) p.group = compile(*tpl.group, {&master});
     if (detail) {
         const Detail& d = *tpl.detail;
         p.detail = true;
