@@ -1,7 +1,6 @@
 // The report files as LibreOffice lays them out: every shipped template's
 // column headings on every page, and no cell text broken over two lines.
 #include <filesystem>
-#include <regex>
 #include <sstream>
 
 #include "PdfLeser.h"
@@ -19,11 +18,23 @@ namespace fs = std::filesystem;
 
 const std::string kDato = "30. september 2024";   // the widest date of a Norwegian month
 
-std::string Overskriftslinje(const report::ReportTemplate& mal) {
-    static const std::regex spesiell(R"([.^$|()\[\]{}*+?\\])");
-    std::string linje;
-    for (const auto& k : mal.columns) linje += (linje.empty() ? "" : R"(\s+)") + std::regex_replace(k.heading, spesiell, R"(\$&)");
-    return linje;
+// Whether one line of the page holds every heading of the template, in order.
+bool HarOverskriftslinje(const std::string& side, const report::ReportTemplate& mal) {
+    std::istringstream linjer(side);
+    for (std::string linje; std::getline(linjer, linje);) {
+        size_t fra = 0;
+        bool alle = true;
+        for (const auto& k : mal.columns) {
+            fra = linje.find(k.heading, fra);
+            if (fra == std::string::npos) {
+                alle = false;
+                break;
+            }
+            fra += k.heading.size();
+        }
+        if (alle) return true;
+    }
+    return false;
 }
 
 class LibreOffice : public RapportfilTest {};
@@ -61,13 +72,12 @@ TEST_F(LibreOffice, ShippedTemplatesRepeatTheirHeadingsAndHoldEachCellOnOneLine)
         SCOPED_TRACE(stamme);
         const std::string pdf = pdfer + "/" + stamme + ".pdf";
         ASSERT_GE(pdftest::Sider(pdf), 2);
-        const std::regex overskrift(Overskriftslinje(mal));
         std::istringstream sider(pdftest::Tekst(pdf));
         int side = 0;
         for (std::string tekst; std::getline(sider, tekst, '\f');) {
             if (tekst.find_first_not_of(" \n") == std::string::npos) continue;
             ++side;
-            EXPECT_TRUE(std::regex_search(tekst, overskrift)) << "side " << side << ":\n" << tekst;
+            EXPECT_TRUE(HarOverskriftslinje(tekst, mal)) << "side " << side << ":\n" << tekst;
             // A date broken over two lines leaves a line with its year alone.
             std::istringstream linjer(tekst);
             for (std::string linje; std::getline(linjer, linje);) {
