@@ -257,6 +257,10 @@ private:
     std::vector<int> colWidth_, colAlign_;
 };
 
+// A stored value as one cell of a row for AddItem: a tab, CR or LF in it shows as a blank,
+// so that it can neither split the row into one cell too many nor break the cell's line.
+std::string GridCell(std::string value);
+
 class Timer : public Control {
 public:
     using Control::Control;

@@ -209,6 +209,11 @@ void MSFlexGrid::Sort(int code) {
     notify(Prop::Grid);
 }
 
+std::string GridCell(std::string value) {
+    std::replace_if(value.begin(), value.end(), [](char c) { return c == '\t' || c == '\r' || c == '\n'; }, ' ');
+    return value;
+}
+
 void MSFlexGrid::UserClickCell(int row, int col) {
     detail::DispatchScope scope;
     if (!EffectiveEnabled() || !EffectiveVisible() || row < 0 || row >= rows_ || col < 0 || col >= cols_) return;
