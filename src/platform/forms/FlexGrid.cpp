@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <utility>
 
 #include "platform/forms/Controls.h"
 #include "platform/forms/Dispatcher.h"
@@ -61,13 +62,14 @@ void MSFlexGrid::SetRows(int n) {
     use();
     if (n < 0 || n < FixedRows) vb::Raise(380);
     if (n == rows_) return;
+    const int old = rows_;
     rows_ = n;
     cells_.resize(rows_, std::vector<std::string>(cols_));
     const int last = std::max(0, rows_ - 1);
     row_ = std::min(row_, last);
     rowSel_ = std::min(rowSel_, last);
     TopRow = std::min(TopRow, last);
-    notify(Prop::Grid);
+    rowsChangedFrom(std::min(old, n));
 }
 
 void MSFlexGrid::SetCols(int n) {
@@ -81,7 +83,7 @@ void MSFlexGrid::SetCols(int n) {
     const int last = std::max(0, cols_ - 1);
     col_ = std::min(col_, last);
     colSel_ = std::min(colSel_, last);
-    notify(Prop::Grid);
+    columnsChanged();
 }
 
 std::string MSFlexGrid::TextMatrix(int row, int col) const {
@@ -95,7 +97,7 @@ void MSFlexGrid::SetTextMatrix(int row, int col, const std::string& text) {
     if (row < 0 || row >= rows_ || col < 0 || col >= cols_) badIndex();
     if (cells_[row][col] == text) return;
     cells_[row][col] = text;
-    notify(Prop::Grid);
+    rowsChangedFrom(row);
 }
 
 void MSFlexGrid::SetRow(int r) {
@@ -136,11 +138,14 @@ int MSFlexGrid::ColWidth(int col) const {
 void MSFlexGrid::SetColWidth(int col, int twips) {
     use();
     if (col < -1 || col >= cols_) badIndex();
+    if (col == -1 ? std::all_of(colWidth_.begin(), colWidth_.end(), [twips](int w) { return w == twips; })
+                  : colWidth_[col] == twips)
+        return;
     if (col == -1)
         std::fill(colWidth_.begin(), colWidth_.end(), twips);
     else
         colWidth_[col] = twips;
-    notify(Prop::Grid);
+    columnsChanged();
 }
 
 int MSFlexGrid::ColAlignment(int col) const {
@@ -153,11 +158,14 @@ void MSFlexGrid::SetColAlignment(int col, int alignment) {
     use();
     if (col < -1 || col >= cols_) badIndex();
     if (alignment < 0 || alignment > flexAlignGeneral) vb::Raise(380);
+    if (col == -1 ? std::all_of(colAlign_.begin(), colAlign_.end(), [alignment](int a) { return a == alignment; })
+                  : colAlign_[col] == alignment)
+        return;
     if (col == -1)
         std::fill(colAlign_.begin(), colAlign_.end(), alignment);
     else
         colAlign_[col] = alignment;
-    notify(Prop::Grid);
+    columnsChanged();
 }
 
 void MSFlexGrid::AddItem(const std::string& tabbedCells, int index) {
@@ -169,7 +177,7 @@ void MSFlexGrid::AddItem(const std::string& tabbedCells, int index) {
     for (size_t c = 0; c < cells.size() && c < row.size(); ++c) row[c] = cells[c];
     cells_.insert(cells_.begin() + at, std::move(row));
     ++rows_;
-    notify(Prop::Grid);
+    rowsChangedFrom(at);
 }
 
 void MSFlexGrid::RemoveItem(int index) {
@@ -181,13 +189,13 @@ void MSFlexGrid::RemoveItem(int index) {
     row_ = std::min(row_, last);
     rowSel_ = std::min(rowSel_, last);
     TopRow = std::min(TopRow, last);
-    notify(Prop::Grid);
+    rowsChangedFrom(index);
 }
 
 void MSFlexGrid::Clear() {
     use();
     for (auto& row : cells_) std::fill(row.begin(), row.end(), std::string());
-    notify(Prop::Grid);
+    rowsChangedFrom(0);
 }
 
 void MSFlexGrid::Sort(int code) {
@@ -206,7 +214,7 @@ void MSFlexGrid::Sort(int code) {
                          }
                          return false;
                      });
-    notify(Prop::Grid);
+    rowsChangedFrom(first);
 }
 
 std::string GridCell(std::string value) {
@@ -235,6 +243,19 @@ void MSFlexGrid::UserDblClickCell(int row, int col) {
     if (!EffectiveEnabled() || !EffectiveVisible() || row < 0 || row >= rows_ || col < 0 || col >= cols_) return;
     UserClickCell(row, col);
     raise(DblClick);
+}
+
+GridChanges MSFlexGrid::TakeChanges() { return std::exchange(pending_, GridChanges{}); }
+
+void MSFlexGrid::rowsChangedFrom(int row) { changed(row, false); }
+
+void MSFlexGrid::columnsChanged() { changed(-1, true); }
+
+void MSFlexGrid::changed(int firstRow, bool columns) {
+    const bool first = !pending_.any();
+    if (firstRow >= 0) pending_.firstRow = pending_.firstRow < 0 ? firstRow : std::min(pending_.firstRow, firstRow);
+    pending_.columns = pending_.columns || columns;
+    if (first) notify(Prop::Grid);
 }
 
 } // namespace forms
