@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QWindow>
+#include <QApplication>
+#include <QTimer>
 
 #include "platform/forms/Controls.h"
 #include "platform/forms/Runtime.h"
@@ -288,6 +290,23 @@ TEST_F(HostTest, AUsersResizeReachesTheFormWhereTheWindowStands) {
     f.Move(f.Left(), f.Top(), 6000, 4500);
     Settle();
     EXPECT_EQ(frame->size(), QSize(400 - 8, 300 - 30));
+}
+
+TEST_F(HostTest, ThePrinterSetUpSaysItChoosesAPrinterAndPrintsNothing) {
+    QString title;
+    QStringList buttons;
+    QTimer::singleShot(0, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (!dialog) return;
+        title = dialog->windowTitle();
+        for (auto* b : dialog->findChildren<QPushButton*>())
+            if (b->isVisible()) buttons << b->text();
+        dialog->close();
+    });
+    EXPECT_FALSE(host.printerSetup());
+    EXPECT_EQ(title, QStringLiteral("Skriveroppsett"));
+    EXPECT_TRUE(buttons.contains(QStringLiteral("&Velg skriver"))) << buttons.join(QLatin1Char('|')).toStdString();
+    for (const QString& b : buttons) EXPECT_FALSE(b.contains(QStringLiteral("Print")) || b.contains(QStringLiteral("Skriv ut")));
 }
 
 } // namespace

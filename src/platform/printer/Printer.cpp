@@ -126,6 +126,8 @@ void PrinterObject::EndDoc() {
     afterDocument();
 }
 
+bool PrinterObject::ReachedPrinter() const { return CurrentBackend().savedFile().empty(); }
+
 void PrinterObject::KillDoc() {
     if (!open_) return;
     try {
