@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QPrinter>
+#include <filesystem>
 
 #include "PdfLeser.h"
 #include "platform/forms/Runtime.h"
@@ -104,6 +105,20 @@ TEST_F(QtPrinterTest, APdfFileChosenInThePrinterSetUpTakesTheFollowingPrintsAndT
     EXPECT_FALSE(Printer.ReachedPrinter());
     ASSERT_EQ(forms::Headless().boxes.size(), 1u);
     EXPECT_EQ(forms::Headless().boxes[0].prompt, "Utskriften er lagret som PDF-fil:\r" + pdf);
+}
+
+TEST_F(QtPrinterTest, ThePdfGoesIntoTheUsersReportFolderInWhateverCaseHeMadeIt) {
+    backend.setInstalledPrinters([] { return QStringList{}; });
+    for (const char* made : {"DommerRapport", "DOMMERRAPPORT"}) {
+        kdtest::TempDir program;
+        forms::App.Path = program.path();
+        std::filesystem::create_directory(program.file(made));
+        liste(1);
+        EXPECT_EQ(QFileInfo(backend.lastPdf()).absolutePath().toStdString(), program.path() + "/" + made);
+        // No second folder beside his.
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(program.path()), std::filesystem::directory_iterator()), 1)
+            << made;
+    }
 }
 
 TEST_F(QtPrinterTest, AKilledDocumentWritesNothing) {
