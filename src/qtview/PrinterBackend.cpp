@@ -45,12 +45,19 @@ QPrinter& QtPrinterBackend::target() {
     auto p = std::make_unique<QPrinter>(QPrinter::HighResolution);
     p->setDocName(QStringLiteral("KvistrelDommer"));
     QString queue;
-    if (pdfFile_.isEmpty()) {
+    // The printer set-up may have chosen a PDF file in place of a printer.
+    chosenFile_ = pdfFile_.isEmpty() && chosen_ && chosen_->outputFormat() == QPrinter::PdfFormat
+                      ? chosen_->outputFileName()
+                      : QString();
+    if (pdfFile_.isEmpty() && chosenFile_.isEmpty()) {
         const QString chosenName = chosen_ ? chosen_->printerName() : QString();
         queue = ChoosePrinter(installed_(), chosenName, QPrinterInfo::defaultPrinterName());
     }
-    fallback_ = pdfFile_.isEmpty() && queue.isEmpty();
-    if (queue.isEmpty()) {
+    fallback_ = pdfFile_.isEmpty() && chosenFile_.isEmpty() && queue.isEmpty();
+    if (!chosenFile_.isEmpty()) {
+        p->setOutputFormat(QPrinter::PdfFormat);
+        p->setPageLayout(chosen_->pageLayout());
+    } else if (queue.isEmpty()) {
         p->setOutputFormat(QPrinter::PdfFormat);
         p->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
                                      QPageLayout::Millimeter));
@@ -113,7 +120,7 @@ void QtPrinterBackend::endDoc() {
     std::unique_ptr<QPrinter> out = std::move(target_);
     auto pages = std::move(pages_);
     pages_.clear();
-    lastPdf_ = fallback_ ? fallbackPdf() : pdfFile_;
+    lastPdf_ = fallback_ ? fallbackPdf() : !chosenFile_.isEmpty() ? chosenFile_ : pdfFile_;
     if (!lastPdf_.isEmpty()) out->setOutputFileName(lastPdf_);
 
     QPainter painter;
@@ -132,7 +139,11 @@ void QtPrinterBackend::endDoc() {
     if (fallback_)
         forms::MsgBox("Ingen skriver er installert. Utskriften er lagret som PDF-fil:\r" + S(lastPdf_),
                       forms::vbInformation);
+    else if (!chosenFile_.isEmpty())
+        forms::MsgBox("Utskriften er lagret som PDF-fil:\r" + S(lastPdf_), forms::vbInformation);
 }
+
+std::string QtPrinterBackend::savedFile() const { return S(lastPdf_); }
 
 void QtPrinterBackend::killDoc() {
     pages_.clear();

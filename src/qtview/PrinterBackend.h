@@ -51,6 +51,7 @@ public:
     void setInstalledPrinters(std::function<QStringList()> list) { installed_ = std::move(list); }
     // The PDF file the last document went to; empty when it went to a printer.
     const QString& lastPdf() const { return lastPdf_; }
+    std::string savedFile() const override;
 
     printer::PageSize pageSize() override;
     double textWidth(const std::string& text, const printer::Font& font) override;
@@ -71,6 +72,7 @@ private:
     std::function<QStringList()> installed_;
     std::unique_ptr<QPrinter> target_;
     bool fallback_ = false;
+    QString chosenFile_;      // the PDF file the printer set-up chose, for the coming document
     QString lastPdf_;
     std::vector<std::vector<printer::PrintedText>> pages_;
 };

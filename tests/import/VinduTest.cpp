@@ -1,6 +1,11 @@
 // The import window, its chooser and the duplicates window as the user meets them.
 #include "Fixture.h"
 
+#include <QApplication>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QTimer>
+
 #include <filesystem>
 #include <fstream>
 
@@ -11,7 +16,10 @@
 #include "import/Innlesing.h"
 #include "import/VisDuplikater.h"
 #include "platform/files/Files.h"
+#include "qtview/FormWindow.h"
+#include "qtview/QtHost.h"
 #include "state/ProgramState.h"
+#include "support/Mus.h"
 
 namespace importtest {
 namespace {
@@ -98,6 +106,40 @@ TEST_F(Vindu, ImportChosenAfterTheWindowWentFillsTheWindowShownNext) {
     EXPECT_EQ(f.Text3.Text(), "2");
     EXPECT_EQ(f.Text1(2).Text(), "Innlest tidligere");
     EXPECT_TRUE(f.SSCommand2.Visible());
+}
+
+TEST_F(Vindu, WithTheLastFileShownADoubleClickReadsTheOtherOne) {
+    lagFil("host.dkv", {Kamp(1)});
+    lagFil("vaar.dkv", {Kamp(1), Kamp(2)});
+    state::Filnavn = "vaar.dkv";
+    qtview::QtHost qt;
+    forms::SetHost(&qt);
+    vindu().HentDommere.UserClick();
+    auto& f = forms::Default<FraFil_Dommer>();
+    ASSERT_EQ(f.TextBox.Text(), "vaar.dkv");
+    auto* liste = qobject_cast<QListWidget*>(qt.windowOf(f)->viewWidget(f.FileListBox));
+    ASSERT_NE(liste, nullptr);
+    kdtest::FocusByMouse(qt.windowOf(f)->viewWidget(f.TextBox));
+    kdtest::ClickRow(liste, kdtest::RowOf(liste, QStringLiteral("host.dkv")));
+    ASSERT_EQ(f.TextBox.Text(), "host.dkv");
+    ASSERT_EQ(liste->count(), 2);
+    // The read-in ends with its message; the user closes it.
+    std::string melding;
+    QTimer lukk;
+    QObject::connect(&lukk, &QTimer::timeout, [&melding] {
+        if (auto* boks = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            melding = boks->text().toStdString();
+            boks->close();
+        }
+    });
+    lukk.start(20);
+    kdtest::DoubleClickRow(liste, kdtest::RowOf(liste, QStringLiteral("host.dkv")));
+    EXPECT_EQ(melding.rfind("Innlesing fullført OK!", 0), 0u) << melding;
+    EXPECT_FALSE(forms::IsLoaded<FraFil_Dommer>());
+    EXPECT_EQ(state::Filsti, datamappe + "/host.dkv");
+    EXPECT_EQ(vindu().Text3.Text(), "1");
+    forms::ResetDefaults();
+    forms::SetHost(nullptr);
 }
 
 TEST_F(Vindu, OkMakesAReadOnlyFileWritableAndCancelTouchesNothing) {

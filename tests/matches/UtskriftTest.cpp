@@ -7,6 +7,7 @@
 #include "matches/VisSletteData.h"
 #include "platform/printer/Printer.h"
 #include "platform/printer/Recording.h"
+#include "qtview/PrinterBackend.h"
 #include "state/ProgramState.h"
 
 namespace kamptest {
@@ -125,6 +126,18 @@ TEST_F(Utskrift, DeletedMatchesPrintAtTheirPositionsAndTheUserIsTold) {
     ASSERT_EQ(b.size(), 1u);
     EXPECT_EQ(b[0].prompt, "Rapport oversendt printer for utskrift!");
     EXPECT_EQ(b[0].style, forms::vbExclamation);
+}
+
+TEST_F(Utskrift, DeletedRowsSavedAsPdfWithoutAPrinterAreNotToldAsSentToOne) {
+    kamp({.nr = 7, .sekvens = 5, .status = 3});
+    qtview::QtPrinterBackend pdf;
+    pdf.setInstalledPrinters([] { return QStringList{}; });
+    printer::SetBackend(&pdf);
+    Print_Slettede_Data();
+    const auto b = bokser();
+    ASSERT_EQ(b.size(), 1u);
+    EXPECT_EQ(b[0].prompt, "Ingen skriver er installert. Utskriften er lagret som PDF-fil:\r" + pdf.lastPdf().toStdString());
+    printer::SetBackend(nullptr);
 }
 
 TEST_F(Utskrift, DeletedWindowListsOnlyDeletedRowsWholeWithEmptyCellsForNulls) {

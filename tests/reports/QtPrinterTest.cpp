@@ -84,10 +84,27 @@ TEST_F(QtPrinterTest, WithNoPrinterInstalledThePrintIsAPdfInTheReportFolderAndTh
     EXPECT_EQ(pdftest::Sider(pdf), 1);
     ASSERT_EQ(forms::Headless().boxes.size(), 1u);
     EXPECT_NE(forms::Headless().boxes[0].prompt.find(pdf), std::string::npos);
+    EXPECT_FALSE(Printer.ReachedPrinter());
 
     liste(3);   // a second print in the same second keeps the first file
     EXPECT_NE(backend.lastPdf().toStdString(), pdf);
     EXPECT_TRUE(QFileInfo::exists(QString::fromStdString(pdf)));
+}
+
+TEST_F(QtPrinterTest, APdfFileChosenInThePrinterSetUpTakesTheFollowingPrintsAndTheUserIsTold) {
+    QPrinter valgt;
+    valgt.setOutputFormat(QPrinter::PdfFormat);
+    const std::string pdf = dir.file("valgt.pdf");
+    valgt.setOutputFileName(QString::fromStdString(pdf));
+    qtview::QtPrinterBackend tilValgt(&valgt);
+    tilValgt.setInstalledPrinters([] { return QStringList{"Kontor"}; });
+    printer::SetBackend(&tilValgt);
+    liste(3);
+    EXPECT_EQ(tilValgt.lastPdf().toStdString(), pdf);
+    EXPECT_EQ(pdftest::Sider(pdf), 1);
+    EXPECT_FALSE(Printer.ReachedPrinter());
+    ASSERT_EQ(forms::Headless().boxes.size(), 1u);
+    EXPECT_EQ(forms::Headless().boxes[0].prompt, "Utskriften er lagret som PDF-fil:\r" + pdf);
 }
 
 TEST_F(QtPrinterTest, ThePdfGoesIntoTheUsersReportFolderInWhateverCaseHeMadeIt) {

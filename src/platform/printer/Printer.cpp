@@ -130,6 +130,8 @@ void PrinterObject::EndDoc() {
     afterDocument();
 }
 
+bool PrinterObject::ReachedPrinter() const { return CurrentBackend().savedFile().empty(); }
+
 void PrinterObject::KillDoc() {
     if (!open_) return afterDocument();
     try {

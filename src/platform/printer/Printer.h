@@ -77,6 +77,8 @@ public:
     void EndDoc();                                 // sends the document
     void KillDoc();                                // drops it: nothing of it is printed
     bool DocumentOpen() const { return open_; }
+    // Whether the last sent document went to a printer, not into a file.
+    bool ReachedPrinter() const;
 
     // Back to the start values, the open document killed (tests, backend changes).
     void Reset();
