@@ -1,11 +1,18 @@
 // The match windows on a full database: 999 referees, 100,000 active matches
-// and 10,000 deleted ones.
+// and 10,000 deleted ones (KD_KAMPER=1000000 for a federation's ten seasons), beside
+// floors that read the same rows with SQLite alone.
 #include <benchmark/benchmark.h>
+#include <sqlite3.h>
 
+#include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "BenchBase.h"
 #include "matches/Dommer.h"
+#include "matches/Dommer2.h"
+#include "matches/ValgtKamp.h"
+#include "reports/Rapporter.h"
 #include "matches/VisSletteData.h"
 #include "platform/dao/Dao.h"
 #include "platform/forms/Runtime.h"
@@ -16,8 +23,8 @@
 namespace {
 
 constexpr int Dommere = 999;
-constexpr int Kamper = 100000;
-constexpr int Slettede = 10000;
+const int Kamper = std::getenv("KD_KAMPER") ? std::atoi(std::getenv("KD_KAMPER")) : 100000;
+const int Slettede = Kamper / 10;
 
 void fyll() {
     for (int nr = 1; nr <= Dommere; ++nr)
@@ -40,10 +47,18 @@ void fyll() {
                          "Else 'Boccia' End From Dommertabell Where SekvensNR % 100 = 0");
 }
 
+const std::string& gulvsti() {
+    static const std::string sti = benchbase::Mappe("matches-gulv") + "/Gulv.KVX";
+    return sti;
+}
+
 Dommer& vindu() {
     static Dommer* f = [] {
         benchbase::ApneNyTurnering(benchbase::Mappe("matches"));
         benchbase::IEnTransaksjon(fyll);
+        state::DBase.Close();
+        std::filesystem::copy_file(state::Databasenavn, gulvsti());
+        state::DBase = dao::DBEngine::Workspaces(0).OpenDatabase(state::Databasenavn);
         auto& form = forms::Default<Dommer>();
         form.Show();
         return &form;
@@ -81,6 +96,111 @@ void BM_ManuellLagring(benchmark::State& s) {
     }
 }
 BENCHMARK(BM_ManuellLagring)->Unit(benchmark::kMillisecond);
+
+// Deleting one active match of referee 500 with the list refilled; each iteration a match
+// that a save just added, so the table keeps its size.
+void BM_Sletting(benchmark::State& s) {
+    Dommer& f = vindu();
+    for (auto _ : s) {
+        s.PauseTiming();
+        f.Text4.SetText("500");
+        f.Text1.SetText("Fornavn500");
+        f.Text5.SetText("Vårcup");
+        f.Text6.SetText("3. mai 2026");
+        f.SSCheck1.SetValue(1);
+        f.SSCommand2_Click();
+        f.Text4.SetText("500");
+        f.Fyll_Kampliste();
+        kamper::ValgtKamp = kamper::Kampvalg{500, state::Sekvensnummer + 1};
+        forms::Headless().setNextAnswer(forms::vbYes);
+        s.ResumeTiming();
+        f.SSCommand3_Click();
+    }
+}
+BENCHMARK(BM_Sletting)->Unit(benchmark::kMillisecond);
+
+// Showing the window with its referee grid, after a write elsewhere was made.
+void BM_VisDommer2(benchmark::State& s) {
+    vindu();
+    for (auto _ : s) {
+        forms::Default<Dommer2>().Show();
+        s.PauseTiming();
+        forms::Default<Dommer2>().Unload();
+        s.ResumeTiming();
+    }
+}
+BENCHMARK(BM_VisDommer2)->Unit(benchmark::kMillisecond);
+
+// The counts of refereed matches, printed.
+void BM_AntallDomteKamper(benchmark::State& s) {
+    vindu();
+    printer::ResetPrinter();
+    state::DBase2 = state::DBase;
+    for (auto _ : s) {
+        Print_Antall_Domte_Kamper();
+        s.PauseTiming();
+        printer::Recorder().clear();
+        s.ResumeTiming();
+    }
+}
+BENCHMARK(BM_AntallDomteKamper)->Unit(benchmark::kMillisecond);
+
+// The first reading of the whole table after a change from outside the program's own
+// saves: what a cold list or count pays once.
+void BM_DommerlisteEtterEndring(benchmark::State& s) {
+    Dommer& f = vindu();
+    for (auto _ : s) {
+        s.PauseTiming();
+        state::DBase.Execute("Update Dommertabell Set DatoEndret = Null Where SekvensNR = 1");
+        s.ResumeTiming();
+        f.Fyll_Dommerliste();
+    }
+}
+BENCHMARK(BM_DommerlisteEtterEndring)->Unit(benchmark::kMillisecond);
+
+// Floors: SQLite alone on a copy of the file made after the fill, with the program's page cache.
+sqlite3* gulvbase() {
+    static sqlite3* c = [] {
+        vindu();
+        sqlite3* db = nullptr;
+        sqlite3_open_v2(gulvsti().c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
+        sqlite3_exec(db, "PRAGMA cache_size = -65536", nullptr, nullptr, nullptr);
+        return db;
+    }();
+    return c;
+}
+
+void gulv(benchmark::State& s, const char* sql) {
+    sqlite3* c = gulvbase();
+    sqlite3_stmt* st = nullptr;
+    sqlite3_prepare_v2(c, sql, -1, &st, nullptr);
+    for (auto _ : s) {
+        long rader = 0;
+        while (sqlite3_step(st) == SQLITE_ROW) ++rader;
+        sqlite3_reset(st);
+        benchmark::DoNotOptimize(rader);
+    }
+    sqlite3_finalize(st);
+}
+
+// One referee's active matches, every column: what a refill reads.
+void BM_GulvEnDommersKamper(benchmark::State& s) {
+    gulv(s, "Select * From Dommertabell Where DommerNR = 500 And Status < 3");
+}
+BENCHMARK(BM_GulvEnDommersKamper)->Unit(benchmark::kMillisecond);
+
+// The whole table once, the columns the counts read.
+void BM_GulvHeleTabellen(benchmark::State& s) {
+    gulv(s, "Select DommerNR, SekvensNR, Status < 3, Typespill = 'BOCCIA' Collate Binary From Dommertabell");
+}
+BENCHMARK(BM_GulvHeleTabellen)->Unit(benchmark::kMillisecond);
+
+// The seven compared fields of every active row, grouped: the duplicate search in SQL alone.
+void BM_GulvDuplikater(benchmark::State& s) {
+    gulv(s, "Select DommerNR, Turneringsdato, TurneringsNavn, Typespill, Dommer_HLag, Dommer_BLag, Dommer_HPoeng, "
+            "Dommer_BPoeng From Dommertabell Where Status < 3 Group By 1, 2, 3, 4, 5, 6, 7, 8 Having Count(*) > 1");
+}
+BENCHMARK(BM_GulvDuplikater)->Unit(benchmark::kMillisecond);
 
 void BM_Duplikatsok(benchmark::State& s) {
     Dommer& f = vindu();
