@@ -1,9 +1,15 @@
 // The match windows on a full database: 999 referees, 100,000 active matches
 // and 10,000 deleted ones (KD_KAMPER=1000000 for a federation's ten seasons), beside
 // floors that read the same rows with SQLite alone.
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPrinter>
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -18,6 +24,8 @@
 #include "platform/forms/Runtime.h"
 #include "platform/printer/Printer.h"
 #include "platform/printer/Recording.h"
+#include "qtview/Convert.h"
+#include "qtview/PrinterBackend.h"
 #include "state/ProgramState.h"
 
 namespace {
@@ -263,6 +271,85 @@ void BM_KamprapportAlleDommereUtenLagring(benchmark::State& s) {
     s.counters["tekster"] = static_cast<double>(bakende.tekster) / static_cast<double>(s.iterations());
 }
 BENCHMARK(BM_KamprapportAlleDommereUtenLagring)->Unit(benchmark::kMillisecond);
+
+QGuiApplication& qt() {
+    static int argc = 1;
+    static char navn[] = "bench_matches";
+    static char* argv[] = {navn, nullptr};
+    static QGuiApplication* app = new QGuiApplication(argc, argv);
+    return *app;
+}
+
+// The report to a PDF file through the program's printer backend.
+void BM_KamprapportTilPdf(benchmark::State& s) {
+    Dommer& f = vindu();
+    qt();
+    qtview::QtPrinterBackend bakende;
+    const std::string pdf = benchbase::Mappe("matches-pdf") + "/rapport.pdf";
+    bakende.setPdfFile(QString::fromStdString(pdf));
+    printer::SetBackend(&bakende);
+    for (auto _ : s) f.SSCommand7_Click();
+    printer::SetBackend(nullptr);
+    s.counters["bytes"] = static_cast<double>(std::filesystem::file_size(pdf));
+}
+BENCHMARK(BM_KamprapportTilPdf)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The texts that backend is given, measured by it: what the floor below draws.
+class Opptak : public printer::Backend {
+public:
+    explicit Opptak(printer::Backend& maler) : maler_(maler) {}
+    printer::PageSize pageSize() override { return maler_.pageSize(); }
+    double textWidth(const std::string& t, const printer::Font& f) override { return maler_.textWidth(t, f); }
+    double lineHeight(const printer::Font& f) override { return maler_.lineHeight(f); }
+    void startDoc() override { sider.assign(1, {}); }
+    void text(const printer::PrintedText& t) override { sider.back().push_back(t); }
+    void newPage() override { sider.emplace_back(); }
+    void endDoc() override {}
+    void killDoc() override {}
+    std::vector<std::vector<printer::PrintedText>> sider;
+
+private:
+    printer::Backend& maler_;
+};
+
+// Floor: QPainter alone drawing the same texts into a PDF, each font made once.
+void BM_GulvQPainterTilPdf(benchmark::State& s) {
+    Dommer& f = vindu();
+    qt();
+    qtview::QtPrinterBackend maler;
+    Opptak opptak(maler);
+    printer::SetBackend(&opptak);
+    f.SSCommand7_Click();
+    printer::SetBackend(nullptr);
+    const std::string pdf = benchbase::Mappe("matches-gulvpdf") + "/gulv.pdf";
+    for (auto _ : s) {
+        QPrinter p(QPrinter::HighResolution);
+        p.setOutputFormat(QPrinter::PdfFormat);
+        p.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
+                                    QPageLayout::Millimeter));
+        p.setOutputFileName(QString::fromStdString(pdf));
+        std::vector<std::pair<printer::Font, std::pair<QFont, double>>> fonter;
+        QPainter maling(&p);
+        const double skala = p.resolution() / 1440.0;
+        for (size_t i = 0; i < opptak.sider.size(); ++i) {
+            if (i > 0) p.newPage();
+            for (const printer::PrintedText& t : opptak.sider[i]) {
+                auto it = std::find_if(fonter.begin(), fonter.end(), [&](const auto& e) { return e.first == t.font; });
+                if (it == fonter.end()) {
+                    const QFont q = qtview::ToQFont(
+                        forms::Font{.Name = t.font.Name, .Size = t.font.Size, .Bold = t.font.Bold, .Underline = t.font.Underline});
+                    fonter.push_back({t.font, {q, QFontMetricsF(q, &p).ascent()}});
+                    it = fonter.end() - 1;
+                }
+                maling.setFont(it->second.first);
+                maling.drawText(QPointF(t.x * skala, t.y * skala + it->second.second), QString::fromStdString(t.text));
+            }
+        }
+        maling.end();
+    }
+    s.counters["bytes"] = static_cast<double>(std::filesystem::file_size(pdf));
+}
+BENCHMARK(BM_GulvQPainterTilPdf)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 

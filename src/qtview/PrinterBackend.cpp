@@ -84,8 +84,14 @@ std::uint32_t QtPrinterBackend::fontNumber(const printer::Font& font) {
 }
 
 double QtPrinterBackend::textWidth(const std::string& text, const printer::Font& font) {
-    const FontEntry& f = fonts_[fontNumber(font)];
-    return ToTwips(f.metrics.horizontalAdvance(Q(text)), target().resolution());
+    const std::uint32_t n = fontNumber(font);
+    std::string key(reinterpret_cast<const char*>(&n), sizeof n);
+    key += text;
+    if (const auto it = widths_.find(key); it != widths_.end()) return it->second;
+    if (widths_.size() >= 100000) widths_.clear();
+    const double width = ToTwips(fonts_[n].metrics.horizontalAdvance(Q(text)), target().resolution());
+    widths_.emplace(std::move(key), width);
+    return width;
 }
 
 double QtPrinterBackend::lineHeight(const printer::Font& font) {
@@ -151,6 +157,7 @@ void QtPrinterBackend::forget() {
     pages_.clear();
     texts_.clear();
     fonts_.clear();
+    widths_.clear();
     lastFont_ = 0;
 }
 

@@ -21,6 +21,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/printer/Backend.h"
@@ -84,6 +85,8 @@ private:
     void forget();            // the document and the fonts measured for its printer
 
     std::vector<FontEntry> fonts_;
+    // Widths measured, by font number and text: reports measure the same few texts again and again.
+    std::unordered_map<std::string, double> widths_;
     std::uint32_t lastFont_ = 0;
     std::vector<std::vector<KeptText>> pages_;
     std::string texts_;
