@@ -143,7 +143,6 @@ BENCHMARK(BM_VisDommer2)->Unit(benchmark::kMillisecond);
 void BM_AntallDomteKamper(benchmark::State& s) {
     vindu();
     printer::ResetPrinter();
-    state::DBase2 = state::DBase;
     for (auto _ : s) {
         Print_Antall_Domte_Kamper();
         s.PauseTiming();
