@@ -1,8 +1,7 @@
 // The match windows on a full database: 999 referees, 100,000 active matches
-// and 10,000 deleted ones (KD_KAMPER=1000000 for a federation's ten seasons), beside
-// floors that read the same rows with SQLite alone.
+// and a tenth as many deleted ones (and ten times that); the refills and the showing also with
+// the window on screen; beside floors that read the same rows with SQLite alone.
 #include <QFontMetricsF>
-#include <QGuiApplication>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
@@ -10,13 +9,14 @@
 #include <sqlite3.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
+#include <map>
+
 #include <string>
 
 #include "BenchBase.h"
+#include "Skjerm.h"
 #include "matches/Dommer.h"
-#include "matches/Dommer2.h"
 #include "matches/ValgtKamp.h"
 #include "reports/Rapporter.h"
 #include "matches/VisSletteData.h"
@@ -31,22 +31,22 @@
 namespace {
 
 constexpr int Dommere = 999;
-const int Kamper = std::getenv("KD_KAMPER") ? std::atoi(std::getenv("KD_KAMPER")) : 100000;
-const int Slettede = Kamper / 10;
+constexpr int Kamper = 100000;
 
-void fyll() {
+void fyll(int kamper) {
+    const int slettede = kamper / 10;
     for (int nr = 1; nr <= Dommere; ++nr)
         state::DBase.Execute("Insert Into Dommere (DommerNR, Dommer_FNavn, Dommer_ENavn, Dommer_Lag) Values (?, ?, ?, ?)",
                              {vb::Variant::Integer(nr), "Fornavn" + std::to_string(nr), "Etternavn", "Klubb"});
-    for (int i = 0; i < Kamper + Slettede; ++i)
+    for (int i = 0; i < kamper + slettede; ++i)
         state::DBase.Execute(
             "Insert Into Dommertabell (DommerNR, SekvensNR, Status, TurneringsNavn, Turneringsdato, Dommer_HLag, "
             "Dommer_BLag, Dommer_HPoeng, Dommer_BPoeng, Typespill, DatoEndret) "
             "Values (?, ?, ?, ?, '12. mai 2026', ?, ?, ?, ?, 'BOCCIA', ?)",
-            {vb::Variant::Integer(1 + i % Dommere), vb::Variant::Long(i + 1), vb::Variant::Integer(i < Kamper ? 0 : 3),
+            {vb::Variant::Integer(1 + i % Dommere), vb::Variant::Long(i + 1), vb::Variant::Integer(i < kamper ? 0 : 3),
              "Turnering " + std::to_string(i % 50), "Lag " + std::to_string(i % 37), "Lag " + std::to_string(i % 41),
              vb::Variant::Integer(i % 7), vb::Variant::Integer(i % 5),
-             i < Kamper ? vb::Variant(vb::Null) : vb::Variant("8. des 2026")});
+             i < kamper ? vb::Variant(vb::Null) : vb::Variant("8. des 2026")});
     // Some matches entered twice, each pair once with the game in other letters.
     state::DBase.Execute("Insert Into Dommertabell (DommerNR, SekvensNR, Status, TurneringsNavn, Turneringsdato, "
                          "Dommer_HLag, Dommer_BLag, Dommer_HPoeng, Dommer_BPoeng, Typespill) "
@@ -55,42 +55,44 @@ void fyll() {
                          "Else 'Boccia' End From Dommertabell Where SekvensNR % 100 = 0");
 }
 
-const std::string& gulvsti() {
-    static const std::string sti = benchbase::Mappe("matches-gulv") + "/Gulv.KVX";
-    return sti;
+// A full tournament database with this many active matches, made once, open, with the match window shown on it.
+Dommer& vindu(int kamper = Kamper) {
+    benchbase::ApneTurnering("matches", kamper, [kamper] { benchbase::IEnTransaksjon([kamper] { fyll(kamper); }); });
+    auto& form = forms::Default<Dommer>();
+    form.Show();
+    return form;
 }
 
-Dommer& vindu() {
-    static Dommer* f = [] {
-        benchbase::ApneNyTurnering(benchbase::Mappe("matches"));
-        benchbase::IEnTransaksjon(fyll);
-        state::DBase.Close();
-        std::filesystem::copy_file(state::Databasenavn, gulvsti());
-        state::DBase = dao::DBEngine::Workspaces(0).OpenDatabase(state::Databasenavn);
-        auto& form = forms::Default<Dommer>();
-        form.Show();
-        return &form;
-    }();
-    return *f;
-}
-
+// With the window on screen, until it has drawn the refill.
 void BM_Dommerliste(benchmark::State& s) {
-    Dommer& f = vindu();
-    for (auto _ : s) f.Fyll_Dommerliste();
+    Dommer& f = vindu(static_cast<int>(s.range(0)));
+    benchbase::Skjerm skjerm(s.range(1) != 0);
+    skjerm.vis(f);
+    benchbase::TidMedTegning(s, [&f] { f.Fyll_Dommerliste(); });
     s.counters["rader"] = f.MSFlexGrid2.Rows() - 1;
 }
-BENCHMARK(BM_Dommerliste)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Dommerliste)->Apply(benchbase::MedOgUtenSkjerm);
 
 void BM_Kampliste(benchmark::State& s) {
-    Dommer& f = vindu();
+    Dommer& f = vindu(static_cast<int>(s.range(0)));
+    benchbase::Skjerm skjerm(s.range(1) != 0);
+    skjerm.vis(f);
     f.Text4.SetText("500");
-    for (auto _ : s) f.Fyll_Kampliste();
+    benchbase::TidMedTegning(s, [&f] { f.Fyll_Kampliste(); });
     s.counters["rader"] = f.MSFlexGrid1.Rows() - 1;
 }
-BENCHMARK(BM_Kampliste)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Kampliste)->Apply(benchbase::MedOgUtenSkjerm);
+
+void BM_VisKampvinduet(benchmark::State& s) {
+    vindu(static_cast<int>(s.range(0)));
+    benchbase::Skjerm skjerm(s.range(1) != 0);
+    benchbase::TidApning<Dommer>(s, skjerm);
+    s.counters["rader"] = forms::Default<Dommer>().MSFlexGrid2.Rows() - 1;
+}
+BENCHMARK(BM_VisKampvinduet)->Apply(benchbase::MedOgUtenSkjerm);
 
 void BM_ManuellLagring(benchmark::State& s) {
-    Dommer& f = vindu();
+    Dommer& f = vindu(static_cast<int>(s.range(0)));
     for (auto _ : s) {
         s.PauseTiming();
         f.Text4.SetText("500");
@@ -103,12 +105,12 @@ void BM_ManuellLagring(benchmark::State& s) {
         f.SSCommand2_Click();
     }
 }
-BENCHMARK(BM_ManuellLagring)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ManuellLagring)->Arg(benchbase::Kamper)->Arg(benchbase::MangeKamper)->Unit(benchmark::kMillisecond);
 
 // Deleting one active match of referee 500 with the list refilled; each iteration a match
 // that a save just added, so the table keeps its size.
 void BM_Sletting(benchmark::State& s) {
-    Dommer& f = vindu();
+    Dommer& f = vindu(static_cast<int>(s.range(0)));
     for (auto _ : s) {
         s.PauseTiming();
         f.Text4.SetText("500");
@@ -125,23 +127,11 @@ void BM_Sletting(benchmark::State& s) {
         f.SSCommand3_Click();
     }
 }
-BENCHMARK(BM_Sletting)->Unit(benchmark::kMillisecond);
-
-// Showing the window with its referee grid, after a write elsewhere was made.
-void BM_VisDommer2(benchmark::State& s) {
-    vindu();
-    for (auto _ : s) {
-        forms::Default<Dommer2>().Show();
-        s.PauseTiming();
-        forms::Default<Dommer2>().Unload();
-        s.ResumeTiming();
-    }
-}
-BENCHMARK(BM_VisDommer2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Sletting)->Arg(benchbase::Kamper)->Arg(benchbase::MangeKamper)->Unit(benchmark::kMillisecond);
 
 // The counts of refereed matches, printed.
 void BM_AntallDomteKamper(benchmark::State& s) {
-    vindu();
+    vindu(static_cast<int>(s.range(0)));
     printer::ResetPrinter();
     for (auto _ : s) {
         Print_Antall_Domte_Kamper();
@@ -150,12 +140,12 @@ void BM_AntallDomteKamper(benchmark::State& s) {
         s.ResumeTiming();
     }
 }
-BENCHMARK(BM_AntallDomteKamper)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AntallDomteKamper)->Arg(benchbase::Kamper)->Arg(benchbase::MangeKamper)->Unit(benchmark::kMillisecond);
 
 // The first reading of the whole table after a change from outside the program's own
 // saves: what a cold list or count pays once.
 void BM_DommerlisteEtterEndring(benchmark::State& s) {
-    Dommer& f = vindu();
+    Dommer& f = vindu(static_cast<int>(s.range(0)));
     for (auto _ : s) {
         s.PauseTiming();
         state::DBase.Execute("Update Dommertabell Set DatoEndret = Null Where SekvensNR = 1");
@@ -163,22 +153,25 @@ void BM_DommerlisteEtterEndring(benchmark::State& s) {
         f.Fyll_Dommerliste();
     }
 }
-BENCHMARK(BM_DommerlisteEtterEndring)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DommerlisteEtterEndring)->Arg(benchbase::Kamper)->Arg(benchbase::MangeKamper)->Unit(benchmark::kMillisecond);
 
 // Floors: SQLite alone on a copy of the file made after the fill, with the program's page cache.
-sqlite3* gulvbase() {
-    static sqlite3* c = [] {
-        vindu();
-        sqlite3* db = nullptr;
-        sqlite3_open_v2(gulvsti().c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
+// The file is committed, so its bytes are a whole database while the program holds it.
+sqlite3* gulvbase(int kamper) {
+    static std::map<int, sqlite3*> baser;
+    sqlite3*& db = baser[kamper];
+    if (!db) {
+        vindu(kamper);
+        const std::string kopi = benchbase::Mappe("matches-gulv-" + std::to_string(kamper)) + "/Gulv.KVX";
+        std::filesystem::copy_file(state::Databasenavn, kopi);
+        sqlite3_open_v2(kopi.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
         sqlite3_exec(db, "PRAGMA cache_size = -65536", nullptr, nullptr, nullptr);
-        return db;
-    }();
-    return c;
+    }
+    return db;
 }
 
 void gulv(benchmark::State& s, const char* sql) {
-    sqlite3* c = gulvbase();
+    sqlite3* c = gulvbase(static_cast<int>(s.range(0)));
     sqlite3_stmt* st = nullptr;
     sqlite3_prepare_v2(c, sql, -1, &st, nullptr);
     for (auto _ : s) {
@@ -194,23 +187,23 @@ void gulv(benchmark::State& s, const char* sql) {
 void BM_GulvEnDommersKamper(benchmark::State& s) {
     gulv(s, "Select * From Dommertabell Where DommerNR = 500 And Status < 3");
 }
-BENCHMARK(BM_GulvEnDommersKamper)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GulvEnDommersKamper)->Arg(benchbase::Kamper)->Arg(benchbase::MangeKamper)->Unit(benchmark::kMillisecond);
 
 // The whole table once, the columns the counts read.
 void BM_GulvHeleTabellen(benchmark::State& s) {
     gulv(s, "Select DommerNR, SekvensNR, Status < 3, Typespill = 'BOCCIA' Collate Binary From Dommertabell");
 }
-BENCHMARK(BM_GulvHeleTabellen)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GulvHeleTabellen)->Arg(benchbase::Kamper)->Arg(benchbase::MangeKamper)->Unit(benchmark::kMillisecond);
 
 // The seven compared fields of every active row, grouped: the duplicate search in SQL alone.
 void BM_GulvDuplikater(benchmark::State& s) {
     gulv(s, "Select DommerNR, Turneringsdato, TurneringsNavn, Typespill, Dommer_HLag, Dommer_BLag, Dommer_HPoeng, "
             "Dommer_BPoeng From Dommertabell Where Status < 3 Group By 1, 2, 3, 4, 5, 6, 7, 8 Having Count(*) > 1");
 }
-BENCHMARK(BM_GulvDuplikater)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GulvDuplikater)->Arg(benchbase::Kamper)->Arg(benchbase::MangeKamper)->Unit(benchmark::kMillisecond);
 
 void BM_Duplikatsok(benchmark::State& s) {
-    Dommer& f = vindu();
+    Dommer& f = vindu(static_cast<int>(s.range(0)));
     for (auto _ : s) {
         f.SSCommand5_Click();
         s.PauseTiming();
@@ -219,7 +212,7 @@ void BM_Duplikatsok(benchmark::State& s) {
         s.ResumeTiming();
     }
 }
-BENCHMARK(BM_Duplikatsok)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Duplikatsok)->Arg(benchbase::Kamper)->Arg(benchbase::MangeKamper)->Unit(benchmark::kMillisecond);
 
 void BM_VisSletteData(benchmark::State& s) {
     vindu();
@@ -271,18 +264,9 @@ void BM_KamprapportAlleDommereUtenLagring(benchmark::State& s) {
 }
 BENCHMARK(BM_KamprapportAlleDommereUtenLagring)->Unit(benchmark::kMillisecond);
 
-QGuiApplication& qt() {
-    static int argc = 1;
-    static char navn[] = "bench_matches";
-    static char* argv[] = {navn, nullptr};
-    static QGuiApplication* app = new QGuiApplication(argc, argv);
-    return *app;
-}
-
 // The report to a PDF file through the program's printer backend.
 void BM_KamprapportTilPdf(benchmark::State& s) {
     Dommer& f = vindu();
-    qt();
     qtview::QtPrinterBackend bakende;
     const std::string pdf = benchbase::Mappe("matches-pdf") + "/rapport.pdf";
     bakende.setPdfFile(QString::fromStdString(pdf));
@@ -314,7 +298,6 @@ private:
 // Floor: QPainter alone drawing the same texts into a PDF, each font made once.
 void BM_GulvQPainterTilPdf(benchmark::State& s) {
     Dommer& f = vindu();
-    qt();
     qtview::QtPrinterBackend maler;
     Opptak opptak(maler);
     printer::SetBackend(&opptak);
@@ -352,4 +335,4 @@ BENCHMARK(BM_GulvQPainterTilPdf)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) { return benchbase::KjorMedSkjerm(argc, argv); }
