@@ -1,5 +1,7 @@
 #include "import/Innlesing.h"
 
+#include <unordered_set>
+
 #include "import/HentDommerFil.h"
 #include "import/Resultatfil.h"
 #include "matches/ValgtKamp.h"
@@ -252,39 +254,45 @@ void Les_Inn_Dommerfil() { lesInn(Utgave::Vanlig); }
 
 void Les_Inn_Dommerfil_Test() { lesInn(Utgave::Test); }
 
-void Sjekk_Duplikat() {
-    // Live matches of the register and the file's unread rows sorted together by the match
-    // key: a file row is a duplicate when a live match or an earlier file row (read in before
-    // it, or a duplicate itself) shares its key. Texts count exactly as stored (case and
-    // blanks), points by value; a row with an empty key value matches nothing.
-    struct Par {
-        const char* kamp;
-        const char* fil;
-        bool tekst;
-    };
-    constexpr Par Nokkel[] = {{"DommerNR", "DommerNR", false},          {"Dommer_HLag", "HLag", true},
-                              {"Dommer_BLag", "BLag", true},            {"Dommer_HPoeng", "HPoeng", false},
-                              {"Dommer_BPoeng", "BPoeng", false},       {"TurneringsNavn", "Turneringsnavn", true},
-                              {"Turneringsdato", "Turneringsdato", true}, {"Typespill", "TypeSpill", true}};
-    std::string kamper = "SELECT 0 AS kilde, 0 AS rad", filrader = "SELECT 1, rowid", kampHele = "Status < 3",
-                filHele = "Status = 0", deling;
-    int k = 0;
-    for (const auto& p : Nokkel) {
-        const std::string navn = "k" + std::to_string(k++);
-        const std::string binaer = p.tekst ? " COLLATE BINARY" : "";
-        kamper += std::string(", ") + (p.tekst ? "CAST(" + std::string(p.kamp) + " AS TEXT)" : p.kamp) + binaer + " AS " + navn;
-        filrader += std::string(", ") + (p.tekst ? "CAST(" + std::string(p.fil) + " AS TEXT)" : p.fil) + binaer;
-        kampHele += std::string(" AND ") + p.kamp + " IS NOT NULL";
-        filHele += std::string(" AND ") + p.fil + " IS NOT NULL";
-        deling += (deling.empty() ? "" : ", ") + navn + binaer;
+namespace {
+
+// A row's match key as one text, each value after its length, so that two keys are equal
+// exactly when every value is: texts as stored (case and blanks), numbers by value. Empty
+// when a value is missing: such a row matches nothing.
+std::string matchNokkel(const std::vector<vb::Variant>& rad, std::size_t fra) {
+    std::string k;
+    for (std::size_t i = fra; i < rad.size(); ++i) {
+        if (rad[i].IsNull()) return {};
+        const std::string v = vb::CStr(rad[i]);
+        const auto n = static_cast<uint32_t>(v.size());
+        k.append(reinterpret_cast<const char*>(&n), sizeof n).append(v);
     }
-    // Only live matches of the file's tournament dates take part: the others cannot share a key.
-    kampHele += " AND CAST(Turneringsdato AS TEXT) COLLATE BINARY IN (SELECT CAST(Turneringsdato AS TEXT) FROM " + Fil +
-                "dommerdata WHERE " + filHele + ")";
-    state::DBase.Execute("UPDATE " + Fil + "dommerdata SET Status = 4 WHERE rowid IN (SELECT rad FROM (SELECT kilde, rad, "
-                         "row_number() OVER (PARTITION BY " + deling + " ORDER BY kilde, rad) AS nr FROM (" + kamper +
-                         " FROM main.Dommertabell WHERE " + kampHele + " UNION ALL " + filrader + " FROM " + Fil +
-                         "dommerdata WHERE " + filHele + ")) WHERE kilde = 1 AND nr > 1)");
-    AntallDuplikater = static_cast<int32_t>(state::DBase.RecordsAffected());
+    return k;
+}
+
+} // namespace
+
+void Sjekk_Duplikat() {
+    // A file row is a duplicate when a live match or an earlier file row (read in before it,
+    // or a duplicate itself) shares its key.
+    const std::string filDatoer = "SELECT Turneringsdato FROM " + Fil + "dommerdata WHERE Status = 0";
+    std::unordered_set<std::string> kjent;
+    // Only live matches of the file's tournament dates can share a key.
+    state::DBase.Scan("SELECT DommerNR, Dommer_HLag, Dommer_BLag, Dommer_HPoeng, Dommer_BPoeng, TurneringsNavn, Turneringsdato, "
+                      "Typespill FROM main.Dommertabell WHERE Status < 3 AND CAST(Turneringsdato AS TEXT) COLLATE BINARY IN "
+                      "(SELECT CAST(Turneringsdato AS TEXT) FROM (" + filDatoer + "))",
+                      [&](const std::vector<vb::Variant>& rad) {
+                          if (std::string k = matchNokkel(rad, 0); !k.empty()) kjent.insert(std::move(k));
+                      });
+    std::vector<vb::Variant> duplikater;
+    state::DBase.Scan("SELECT rowid, DommerNR, HLag, BLag, HPoeng, BPoeng, Turneringsnavn, Turneringsdato, TypeSpill FROM " + Fil +
+                          "dommerdata WHERE Status = 0 ORDER BY rowid",
+                      [&](const std::vector<vb::Variant>& rad) {
+                          const std::string k = matchNokkel(rad, 1);
+                          if (!k.empty() && !kjent.insert(k).second) duplikater.push_back(rad[0]);
+                      });
+    for (const vb::Variant& rad : duplikater)
+        state::DBase.Execute("UPDATE " + Fil + "dommerdata SET Status = 4 WHERE rowid = ?", {rad});
+    AntallDuplikater = static_cast<int32_t>(duplikater.size());
     if (AntallDuplikater > 0) DuplikatFunnet = 1;
 }

@@ -120,10 +120,32 @@ TEST_F(Registrering, PointsAreTakenByValueWhateverTheirLeadingZeros) {
     }
 }
 
-TEST_F(Registrering, EmptyTableStartsAtOne) {
+TEST_F(Registrering, NumbersStartAtOneWhenNoPositiveOneIsStored) {
     dommer(3, "Ola", "Nordmann");
+    const struct {
+        const char* hva;
+        std::vector<long> lagret;
+    } tilfeller[] = {{"empty table", {}}, {"only negative numbers", {-5, -3}}, {"zero", {0}}};
+    for (const auto& t : tilfeller) {
+        state::DBase.Execute("Delete From Dommertabell");
+        for (long s : t.lagret) kamp({.nr = 3, .sekvens = s});
+        fyllUt().SSCommand2.UserClick();
+        EXPECT_EQ(tall("Select Count(*) From Dommertabell Where SekvensNR = 1"), 1) << t.hva;
+    }
+}
+
+// The counts and numbers kept between refills follow a write made past the window too.
+TEST_F(Registrering, KeptCountsFollowEveryWrite) {
+    dommer(3, "Ola", "Nordmann");
+    kamp({.nr = 3, .sekvens = 4});
+    Dommer& f = fyllUt();
+    f.SSCommand2.UserClick();
+    EXPECT_EQ(KampTest::rader(f.MSFlexGrid2), (std::vector<std::string>{"3|Nordmann, Ola|2"}));
+    kamp({.nr = 3, .sekvens = 90});
+    state::DBase.Execute("Update Dommertabell Set Status = 3 Where SekvensNR = 4");
     fyllUt().SSCommand2.UserClick();
-    EXPECT_EQ(tall("Select Max(SekvensNR) From Dommertabell"), 1);
+    EXPECT_EQ(KampTest::rader(f.MSFlexGrid2), (std::vector<std::string>{"3|Nordmann, Ola|3"}));
+    EXPECT_EQ(tall("Select Count(*) From Dommertabell Where SekvensNR = 91"), 1);
 }
 
 TEST_F(Registrering, FailedAppendIsShownAndTheBoxesKept) {

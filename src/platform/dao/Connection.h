@@ -38,6 +38,8 @@ struct DatabaseImpl {
     detail::FileId id;
     bool readOnly = false;
     bool exclusive = false;
+    unsigned long long serial = 0;  // this opening's number, never reused in the process
+    long long schemaChanges = 0;
     int handles = 0;                // open Database handles on this connection
     int txDepth = 0;                // workspace transaction levels this connection takes part in
     long affected = 0;

@@ -98,7 +98,9 @@ std::shared_ptr<DatabaseImpl> adopt(Owned db, const std::string& path, const Fil
     // The whole match table of a large tournament database stays in memory for the counts
     // and lists that read it again and again (64 MiB at most; SQLite's default is 2 MiB).
     run(db.get(), "PRAGMA cache_size = -65536");
+    static unsigned long long openings = 0;
     auto conn = std::make_shared<DatabaseImpl>();
+    conn->serial = ++openings;
     conn->db = db.release();
     conn->path = path;
     conn->id = id;
