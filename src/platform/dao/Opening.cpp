@@ -185,17 +185,21 @@ std::shared_ptr<DatabaseImpl> OpenConnection(const std::string& path, bool exclu
     return adopt(std::move(db), path, proof.id, exclusive, readOnly);
 }
 
-std::shared_ptr<DatabaseImpl> CreateConnection(const std::string& path) {
+std::shared_ptr<DatabaseImpl> CreateConnection(const std::string& path, bool inEmptyFile) {
     struct stat st {};
     const std::string folder = folderOf(path);
     if (::stat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) Fail(num::PathNotFound, folder);
-    const int fd = ::open(path.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0666);
-    if (fd < 0) {
-        if (errno == EEXIST) Fail(vb::errnum::DatabaseExists, path);
-        if (errno == ENOENT || errno == ENOTDIR) Fail(num::PathNotFound, folder);
-        cannotOpen(path, "filen kan ikke opprettes");
+    if (inEmptyFile) {
+        if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size != 0) Fail(vb::errnum::DatabaseExists, path);
+    } else {
+        const int fd = ::open(path.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0666);
+        if (fd < 0) {
+            if (errno == EEXIST) Fail(vb::errnum::DatabaseExists, path);
+            if (errno == ENOENT || errno == ENOTDIR) Fail(num::PathNotFound, folder);
+            cannotOpen(path, "filen kan ikke opprettes");
+        }
+        ::close(fd);
     }
-    ::close(fd);
     try {
         Owned db = openSqlite(path, false);
         run(db.get(), "PRAGMA locking_mode = EXCLUSIVE");
@@ -205,7 +209,7 @@ std::shared_ptr<DatabaseImpl> CreateConnection(const std::string& path) {
         if (::stat(path.c_str(), &st) != 0) cannotOpen(path, "filen forsvant");
         return adopt(std::move(db), path, {st.st_dev, st.st_ino}, true, false);
     } catch (...) {
-        ::unlink(path.c_str());
+        if (!inEmptyFile) ::unlink(path.c_str());
         throw;
     }
 }
