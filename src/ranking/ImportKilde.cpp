@@ -22,7 +22,8 @@ void Apne_Rankingkilde(const std::string& sti, dao::Workspace& ws, std::span<con
     // Its entries would be deleted before they were read.
     if (turneringsdb::ErApenDatabase(sti))
         vb::Raise(vb::errnum::CannotOpen, "Filen er databasen som er åpen nå. Velg en annen database.");
-    state::DBaseRanking = ws.OpenDatabase(sti, true, false);
+    // Only read: a source that is refused or read keeps its bytes (and its journal mode).
+    state::DBaseRanking = ws.OpenDatabase(sti, true, true);
     if (!state::DBaseRanking.HasTable("Ranking")) vb::Raise(IngenTabell, "Filen har ingen tabell Ranking.");
     const dao::TableDef tabell = state::DBaseRanking.TableDef_("Ranking");
     for (const Importkolonne& k : kolonner)
