@@ -80,9 +80,15 @@ void proveDatabase(sqlite3* db, const std::string& schema, const std::string& pa
 void lockExclusively(sqlite3* db, const std::string& path) {
     const int rc = sqlite3_exec(db, "BEGIN EXCLUSIVE; COMMIT;", nullptr, nullptr, nullptr);
     if (rc == SQLITE_OK) return;
-    sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
-    if ((rc & 0xff) == SQLITE_BUSY || (rc & 0xff) == SQLITE_LOCKED) Fail(vb::errnum::InUse, path);
-    FailSqlite(db, rc);
+    // The error is read before the rollback, whose own message ("no transaction is
+    // active", after a disk error undid it already) would take its place.
+    try {
+        if ((rc & 0xff) == SQLITE_BUSY || (rc & 0xff) == SQLITE_LOCKED) Fail(vb::errnum::InUse, path);
+        FailSqlite(db, rc);
+    } catch (...) {
+        sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+        throw;
+    }
 }
 
 void run(sqlite3* db, const std::string& sql) {
