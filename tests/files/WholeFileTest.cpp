@@ -1,15 +1,9 @@
 // Whole-file writes: a failure at any step leaves the target as it was and nothing
-// of ours beside it; a writer killed half way leaves a temporary file that the next
-// write into the folder clears.
+// of ours beside it. (Killed writers: the copy and distribution-file kill tests.)
 #include <gtest/gtest.h>
-
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -84,30 +78,6 @@ TEST(WholeFile, CommitReplacesTheTargetAndDropsAJournalLeftBesideIt) {
     out.Commit();
     EXPECT_EQ(kdtest::ReadFile(target), "ny 42");
     EXPECT_EQ(Names(dir.path()), std::vector<std::string>{"RankingListe.rlt"});
-}
-
-TEST(WholeFile, AKilledWriterLeavesATemporaryFileTheNextWriteClears) {
-    kdtest::TempDir dir;
-    const std::string target = dir.write("KV_Dommere.kvz", "gammel");
-    const pid_t child = ::fork();
-    if (child == 0) {
-        files::WholeFile out(target);
-        out.Write(std::string(1 << 20, 'h'));
-        out.Stream().flush();
-        // As a database built in the temporary file leaves its journal.
-        std::ofstream(out.TempPath() + "-journal") << "journal";
-        ::kill(::getpid(), SIGKILL);
-    }
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    ASSERT_TRUE(WIFSIGNALED(status));
-    EXPECT_EQ(Names(dir.path()).size(), 3u) << "the killed writer left its file and journal";
-    EXPECT_EQ(kdtest::ReadFile(target), "gammel");
-
-    files::WholeFile next(dir.file("Annen.rtf"));
-    EXPECT_EQ(Names(dir.path()).size(), 2u);   // the target and the new writer's own file
-    next.Commit();
-    EXPECT_EQ(Names(dir.path()), (std::vector<std::string>{"Annen.rtf", "KV_Dommere.kvz"}));
 }
 
 } // namespace
