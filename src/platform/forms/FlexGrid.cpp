@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <utility>
 
 #include "platform/forms/Controls.h"
 #include "platform/forms/Dispatcher.h"
@@ -58,18 +59,21 @@ MSFlexGrid::MSFlexGrid(Form* owner, std::string name, int index)
 }
 
 void MSFlexGrid::SetRows(int n) {
+    use();
     if (n < 0 || n < FixedRows) vb::Raise(380);
     if (n == rows_) return;
+    const int old = rows_;
     rows_ = n;
     cells_.resize(rows_, std::vector<std::string>(cols_));
     const int last = std::max(0, rows_ - 1);
     row_ = std::min(row_, last);
     rowSel_ = std::min(rowSel_, last);
     TopRow = std::min(TopRow, last);
-    notify(Prop::Grid);
+    rowsChangedFrom(std::min(old, n));
 }
 
 void MSFlexGrid::SetCols(int n) {
+    use();
     if (n < 0 || n < FixedCols) vb::Raise(380);
     if (n == cols_) return;
     cols_ = n;
@@ -79,76 +83,93 @@ void MSFlexGrid::SetCols(int n) {
     const int last = std::max(0, cols_ - 1);
     col_ = std::min(col_, last);
     colSel_ = std::min(colSel_, last);
-    notify(Prop::Grid);
+    columnsChanged();
 }
 
 std::string MSFlexGrid::TextMatrix(int row, int col) const {
+    use();
     if (row < 0 || row >= rows_ || col < 0 || col >= cols_) badIndex();
     return cells_[row][col];
 }
 
 void MSFlexGrid::SetTextMatrix(int row, int col, const std::string& text) {
+    use();
     if (row < 0 || row >= rows_ || col < 0 || col >= cols_) badIndex();
     if (cells_[row][col] == text) return;
     cells_[row][col] = text;
-    notify(Prop::Grid);
+    rowsChangedFrom(row);
 }
 
 void MSFlexGrid::SetRow(int r) {
+    use();
     if (r < 0 || r >= rows_) badIndex();
     row_ = rowSel_ = r;
     notify(Prop::Selection);
 }
 
 void MSFlexGrid::SetCol(int c) {
+    use();
     if (c < 0 || c >= cols_) badIndex();
     col_ = colSel_ = c;
     notify(Prop::Selection);
 }
 
 void MSFlexGrid::SetRowSel(int r) {
+    use();
     if (r < 0 || r >= rows_) badIndex();
     rowSel_ = r;
     notify(Prop::Selection);
 }
 
 void MSFlexGrid::SetColSel(int c) {
+    use();
     if (c < 0 || c >= cols_) badIndex();
     colSel_ = c;
     notify(Prop::Selection);
 }
 
 int MSFlexGrid::ColWidth(int col) const {
+    use();
     if (col < 0 || col >= cols_) badIndex();
     return colWidth_[col];
 }
 
 // Column -1 stands for every column.
 void MSFlexGrid::SetColWidth(int col, int twips) {
+    use();
     if (col < -1 || col >= cols_) badIndex();
+    if (col == -1 ? std::all_of(colWidth_.begin(), colWidth_.end(), [twips](int w) { return w == twips; })
+                  : colWidth_[col] == twips)
+        return;
     if (col == -1)
         std::fill(colWidth_.begin(), colWidth_.end(), twips);
     else
         colWidth_[col] = twips;
-    notify(Prop::Grid);
+    columnsChanged();
 }
 
 int MSFlexGrid::ColAlignment(int col) const {
+    use();
     if (col < 0 || col >= cols_) badIndex();
     return colAlign_[col];
 }
 
 void MSFlexGrid::SetColAlignment(int col, int alignment) {
+    use();
     if (col < -1 || col >= cols_) badIndex();
     if (alignment < 0 || alignment > flexAlignGeneral) vb::Raise(380);
+    if (col == -1 ? std::all_of(colAlign_.begin(), colAlign_.end(), [alignment](int a) { return a == alignment; })
+                  : colAlign_[col] == alignment)
+        return;
     if (col == -1)
         std::fill(colAlign_.begin(), colAlign_.end(), alignment);
     else
         colAlign_[col] = alignment;
-    notify(Prop::Grid);
+    columnsChanged();
 }
 
 void MSFlexGrid::AddItem(const std::string& tabbedCells, int index) {
+    use();
     const int at = index == -1 ? rows_ : index;
     if (at < 0 || at > rows_) badIndex();
     std::vector<std::string> row(cols_);
@@ -156,10 +177,11 @@ void MSFlexGrid::AddItem(const std::string& tabbedCells, int index) {
     for (size_t c = 0; c < cells.size() && c < row.size(); ++c) row[c] = cells[c];
     cells_.insert(cells_.begin() + at, std::move(row));
     ++rows_;
-    notify(Prop::Grid);
+    rowsChangedFrom(at);
 }
 
 void MSFlexGrid::RemoveItem(int index) {
+    use();
     if (index < 0 || index >= rows_) badIndex();
     cells_.erase(cells_.begin() + index);
     --rows_;
@@ -167,15 +189,17 @@ void MSFlexGrid::RemoveItem(int index) {
     row_ = std::min(row_, last);
     rowSel_ = std::min(rowSel_, last);
     TopRow = std::min(TopRow, last);
-    notify(Prop::Grid);
+    rowsChangedFrom(index);
 }
 
 void MSFlexGrid::Clear() {
+    use();
     for (auto& row : cells_) std::fill(row.begin(), row.end(), std::string());
-    notify(Prop::Grid);
+    rowsChangedFrom(0);
 }
 
 void MSFlexGrid::Sort(int code) {
+    use();
     if (code < flexSortNone || code > flexSortStringDescending) vb::Raise(380);
     const int first = std::clamp(FixedRows, 0, rows_);
     if (code == flexSortNone || rows_ - first < 2 || cols_ == 0) return;
@@ -190,7 +214,12 @@ void MSFlexGrid::Sort(int code) {
                          }
                          return false;
                      });
-    notify(Prop::Grid);
+    rowsChangedFrom(first);
+}
+
+std::string GridCell(std::string value) {
+    std::replace_if(value.begin(), value.end(), [](char c) { return c == '\t' || c == '\r' || c == '\n'; }, ' ');
+    return value;
 }
 
 void MSFlexGrid::UserClickCell(int row, int col) {
@@ -214,6 +243,19 @@ void MSFlexGrid::UserDblClickCell(int row, int col) {
     if (!EffectiveEnabled() || !EffectiveVisible() || row < 0 || row >= rows_ || col < 0 || col >= cols_) return;
     UserClickCell(row, col);
     raise(DblClick);
+}
+
+GridChanges MSFlexGrid::TakeChanges() { return std::exchange(pending_, GridChanges{}); }
+
+void MSFlexGrid::rowsChangedFrom(int row) { changed(row, false); }
+
+void MSFlexGrid::columnsChanged() { changed(-1, true); }
+
+void MSFlexGrid::changed(int firstRow, bool columns) {
+    const bool first = !pending_.any();
+    if (firstRow >= 0) pending_.firstRow = pending_.firstRow < 0 ? firstRow : std::min(pending_.firstRow, firstRow);
+    pending_.columns = pending_.columns || columns;
+    if (first) notify(Prop::Grid);
 }
 
 } // namespace forms

@@ -3,8 +3,8 @@
 #include <memory>
 
 #include "platform/dao/Dao.h"
+#include "platform/files/Files.h"
 #include "platform/files/WholeFile.h"
-#include "platform/report/Paths.h"
 #include "platform/report/Render.h"
 #include "platform/report/ReportErrors.h"
 #include "platform/report/Template.h"
@@ -53,14 +53,14 @@ void CrystalReport::SetSortFields(int index, const std::string& field) { put(sor
 void CrystalReport::SetAction(int action) {
     action_ = action;
     if (action != 1) return;
-    const ReportTemplate tpl = ReadTemplate(FindWithoutCase(ReportFileName));
+    const ReportTemplate tpl = ReadTemplate(files::FindInAnyCase(ReportFileName), DatabaseLayout);
     dao::Database db = openData(DataFiles(0));
     struct Release {
         dao::Database& db;
         ~Release() { db.Close(); }
     } release{db};
     Report report(tpl, db, SelectionFormula, SortFields(0));
-    const std::string path = FindWithoutCase(PrintFileName);
+    const std::string path = files::FindInAnyCase(PrintFileName);
     std::unique_ptr<files::WholeFile> out;
     try {
         out = std::make_unique<files::WholeFile>(path);

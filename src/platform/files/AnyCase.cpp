@@ -1,10 +1,9 @@
-#include "platform/report/Paths.h"
-
 #include <filesystem>
 
+#include "platform/files/Files.h"
 #include "platform/vb/Strings.h"
 
-namespace report {
+namespace files {
 
 namespace fs = std::filesystem;
 
@@ -24,7 +23,7 @@ std::string entryLike(const std::string& folder, const std::string& name) {
 
 } // namespace
 
-std::string FindWithoutCase(const std::string& path) {
+std::string FindInAnyCase(const std::string& path) {
     std::string out = path.starts_with('/') ? "/" : "";
     size_t from = path.starts_with('/') ? 1 : 0;
     while (from <= path.size()) {
@@ -41,4 +40,4 @@ std::string FindWithoutCase(const std::string& path) {
     return out;
 }
 
-} // namespace report
+} // namespace files
