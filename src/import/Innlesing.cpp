@@ -1,5 +1,6 @@
 #include "import/Innlesing.h"
 
+#include <limits>
 #include <unordered_set>
 
 #include "import/HentDommerFil.h"
@@ -15,6 +16,7 @@ using namespace innlesing;
 namespace {
 
 enum class Utgave { Vanlig, Test };
+constexpr int FilenErSkadet = 3049;   // the engine's "the file may be damaged"
 
 void pekerNormal() { forms::Screen.SetMousePointer(forms::vbDefault); }
 
@@ -60,12 +62,14 @@ private:
 };
 
 // The file in DBaseFil and the import's own handle, with UtvalgVersjon on its row
-// (showing the file puts UtvalgFil on its rows).
-void apneResultatfil() {
+// (showing the file puts UtvalgFil on its rows). A file only shown is opened read-only.
+enum class Apnes { ForSkriving, BareForVisning };
+void apneResultatfil(Apnes apnes) {
     dao::Workspace& ws = arbeidsomrade();
-    SisteBase = ws.OpenDatabase(state::Filsti, true);
+    const bool lesebeskyttet = apnes == Apnes::BareForVisning;
+    SisteBase = ws.OpenDatabase(state::Filsti, true, lesebeskyttet);
     SisteFil = state::Filsti;
-    state::DBaseFil = ws.OpenDatabase(state::Filsti, true);
+    state::DBaseFil = ws.OpenDatabase(state::Filsti, true, lesebeskyttet);
     state::UtvalgVersjon = state::DBaseFil.OpenRecordset("Select * from versjon");
 }
 
@@ -106,6 +110,11 @@ int32_t storsteSekvensnummer() {
 // sequence numbers in the file's order, then marks them 1. Returns how many.
 int32_t lesInnRader(Utgave utgave) {
     const std::string utvalg = utgave == Utgave::Vanlig ? " WHERE Status = 0" : "";
+    // Our own files refuse a number past the Long range by the column's check; a file
+    // without that check is refused here the same way, before any row is written.
+    const long long rader = tall("SELECT count(*) FROM " + Fil + "dommerdata" + utvalg);
+    if (state::Sekvensnummer + rader > std::numeric_limits<int32_t>::max())
+        vb::Raise(vb::errnum::Overflow, "Overflyt i feltet 'SekvensNR'.");
     state::DBase.Execute(
         "INSERT INTO main.Dommertabell (DommerNR, SekvensNR, Status, Dommer_FNavn, Dommer_ENavn, Dommer_Lag, Turneringsdato, "
         "TurneringsNavn, Dommer_HLag, Dommer_BLag, Dommer_HPoeng, Dommer_BPoeng, Typespill) "
@@ -147,6 +156,29 @@ std::string visesIStedet(const vb::Variant& status) {
     }
 }
 
+// The file is proved through a read-only handle before it is attached for writing, so a
+// file that is refused or only shown keeps its bytes: whole by SQLite's check, with the
+// tables and values the import needs. A file read in before is shown instead (false).
+bool skalLesesInn(Utgave utgave) {
+    vb::Variant status = vb::Variant::Integer(FilIkkeInnlest);
+    {
+        dao::Database provet = arbeidsomrade().OpenDatabase(state::Filsti, false, true);
+        if (const std::string skade = provet.Damage(); !skade.empty())
+            vb::Raise(FilenErSkadet, "Filen " + state::Filsti + " er skadet (" + skade + ").");
+        Kontroller_Oppbygning(provet, "main");
+        if (utgave == Utgave::Vanlig)
+            status = provet.OpenRecordset("SELECT Status FROM Versjon ORDER BY rowid LIMIT 1", dao::dbOpenSnapshot).Get(0);
+        if (Filstatus_Verdi(status) == FilIkkeInnlest) Kontroller_Rader(provet, "main");
+    }
+    if (Filstatus_Verdi(status) == FilIkkeInnlest) return true;
+    apneResultatfil(Apnes::BareForVisning);
+    pekerNormal();
+    forms::MsgBox(visesIStedet(status), forms::vbExclamation);
+    visFil();
+    pekerNormal();
+    return false;
+}
+
 void lesInn(Utgave utgave) {
     forms::Screen.SetMousePointer(forms::vbHourglass);
     try {
@@ -168,33 +200,15 @@ void lesInn(Utgave utgave) {
         vindu.Text2.SetText("");   // it counts the rows of the file on screen
 
         slippResultatfil();
-        arbeidsomrade();
+        if (!skalLesesInn(utgave)) return;
         Tilkoplet fil;
-        Kontroller_Oppbygning(state::DBase, Alias);
-
-        if (utgave == Utgave::Vanlig) {
-            dao::Recordset rs = state::DBase.OpenRecordset("SELECT Status FROM " + Fil + "Versjon ORDER BY rowid LIMIT 1",
-                                                           dao::dbOpenSnapshot);
-            const vb::Variant status = rs.Get(0);
-            rs.Close();
-            if (Filstatus_Verdi(status) != FilIkkeInnlest) {
-                fil.frakople();
-                apneResultatfil();
-                pekerNormal();
-                forms::MsgBox(visesIStedet(status), forms::vbExclamation);
-                visFil();
-                pekerNormal();
-                return;
-            }
-        }
-        Kontroller_Rader(state::DBase, Alias);
 
         long ukjente = 0;
         if (!sporOmUkjenteDommere(ukjente)) {
             // Nothing was read in, but the chosen file is the one the printout and the
             // duplicates window now act on, as it would have been after a Yes.
             fil.frakople();
-            apneResultatfil();
+            apneResultatfil(Apnes::ForSkriving);
             pekerNormal();
             return;
         }
@@ -214,7 +228,7 @@ void lesInn(Utgave utgave) {
         // The match rows on screen elsewhere may no longer be what the user picked from.
         Nullstill_Valgt_Kamp();
         fil.frakople();
-        apneResultatfil();
+        apneResultatfil(Apnes::ForSkriving);
 
         pekerNormal();
         fullfortMelding(ukjente > 0);

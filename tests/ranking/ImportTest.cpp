@@ -142,11 +142,17 @@ TEST_P(BadSourceTest, IsRefusedBeforeAnyEntryGoes) {
     const std::string sti = GetParam().lag(*this);
     std::unique_ptr<AnnenProsessLaser> laas;
     if (std::string(GetParam().navn) == "locked") laas = std::make_unique<AnnenProsessLaser>(sti);
+    const bool proves = fs::exists(sti) && std::string(GetParam().navn) != "openDatabase";
+    const std::string bytes = proves ? kdtest::ReadFile(sti) : "";
     if (GetParam().dommerdatabase) Importer_Fra_Dommerdatabase(sti);
     else Importer_Fra_Turneringsfil(sti);
     laas.reset();
 
     EXPECT_EQ(rader(Alle), for_);
+    // A refused source keeps its bytes: it is only ever opened read-only.
+    if (proves) {
+        EXPECT_TRUE(kdtest::ReadFile(sti) == bytes) << "the source changed";
+    }
     const auto b = bokser();
     ASSERT_EQ(b.size(), 1u);
     const std::string start = "Kunne ikke lese rankinglister fra:" + CR + sti + CR + "Årsak :  ";
@@ -165,6 +171,23 @@ std::string Database(ImportTest& t, const std::string& sql) {
     return t.program.file("kilde.bcd");
 }
 
+// A source without the column Trukket, then changed by what is done to its file.
+std::string UtenTrukket(ImportTest& t, const std::string& navn, const std::function<void(const std::string&)>& endre) {
+    const std::string sti = t.program.file(navn);
+    Sqlite3(sti, "CREATE TABLE Ranking (Nr, Fornavn, Etternavn, Klubb, Rank_Nr, KlasseNr, Klasse_Navn);");
+    endre(sti);
+    return sti;
+}
+
+// The header's size field left at 0, as older writers did: any write would mend it.
+void GammeltHode(const std::string& sti) {
+    std::string b = kdtest::ReadFile(sti);
+    for (int i = 28; i < 32; ++i) b[i] = 0;
+    std::ofstream(sti, std::ios::binary | std::ios::trunc) << b;
+}
+
+void WalModus(const std::string& sti) { Sqlite3(sti, "PRAGMA journal_mode = WAL;"); }
+
 INSTANTIATE_TEST_SUITE_P(
     Import, BadSourceTest,
     ::testing::Values(
@@ -178,7 +201,11 @@ INSTANTIATE_TEST_SUITE_P(
               [](ImportTest& t) { return Database(t, "CREATE TABLE Ranking (Nr, Fornavn, Etternavn, Klubb, Rank_Nr, KlasseNr, Klasse_Navn);"); },
               "Trukket"},
         Kilde{"locked", [](ImportTest& t) { return Database(t, BcdTabell); }, "i bruk"},
-        Kilde{"openDatabase", [](ImportTest& t) { return t.dbsti; }, "åpen", true}),
+        Kilde{"openDatabase", [](ImportTest& t) { return t.dbsti; }, "åpen", true},
+        Kilde{"staleHeader", [](ImportTest& t) { return UtenTrukket(t, "gammel.bcd", GammeltHode); }, "Trukket"},
+        Kilde{"walMode", [](ImportTest& t) { return UtenTrukket(t, "wal.bcd", WalModus); }, "Trukket"},
+        Kilde{"staleHeaderKvx", [](ImportTest& t) { return UtenTrukket(t, "Gammel.KVX", GammeltHode); }, "Trukket", true},
+        Kilde{"walModeKvx", [](ImportTest& t) { return UtenTrukket(t, "Wal.KVX", WalModus); }, "Trukket", true}),
     [](const auto& info) { return std::string(info.param.navn); });
 
 } // namespace

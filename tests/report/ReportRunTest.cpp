@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "ReportFixture.h"
+#include "support/FullDisk.h"
 #include "platform/report/Formula.h"
 #include "platform/report/ReportErrors.h"
 
@@ -256,6 +257,29 @@ TEST_F(ReportRun, DetailRowsJoinActiveOnlyUnderEachGroup) {
     c.SelectionFormula = "{dommere.dommernr} =5";
     c.SetAction(1);
     EXPECT_EQ(PandocRows(out).size(), 4u);
+}
+
+} // namespace
+} // namespace reporttest
+
+namespace reporttest {
+namespace {
+
+// Only a missing folder is 20507 (the windows answer it with their advice to make the
+// folder); a full disk keeps its own number and tells its reason, and leaves no file.
+TEST_F(ReportRun, AFullDiskIsToldAsItIsAndLeavesNoFile) {
+    for (int i = 0; i < 200; ++i) add({1000 + i, "Fornavn", "Etternavn", "Klubb", true, true});
+    auto c = control(tpl("liste.rpt", kListTemplate));
+    const std::string told = kdtest::WithFullDisk(4096, [&] {
+        try {
+            c.SetAction(1);
+            return std::string("written");
+        } catch (const vb::Err& e) {
+            return std::to_string(e.Number) + " " + e.Description;
+        }
+    });
+    EXPECT_EQ(told.rfind("61 Kan ikke skrive rapportfilen '" + outFolder + "/liste.rtf': Disken er full", 0), 0u) << told;
+    EXPECT_TRUE(fs::is_empty(outFolder));
 }
 
 } // namespace

@@ -80,7 +80,8 @@ Registry& registry();
 
 // Opening, creating and attaching files (Opening.cpp).
 std::shared_ptr<DatabaseImpl> OpenConnection(const std::string& path, bool exclusive, bool readOnly);
-std::shared_ptr<DatabaseImpl> CreateConnection(const std::string& path);
+// inEmptyFile: the file exists, empty, and is the caller's to remove on failure.
+std::shared_ptr<DatabaseImpl> CreateConnection(const std::string& path, bool inEmptyFile);
 void AttachFile(DatabaseImpl& conn, const std::string& path, const std::string& alias);
 void DetachFile(DatabaseImpl& conn, const std::string& alias);
 // ALTER TABLE ADD COLUMN with the column's check, without re-checking the existing rows.

@@ -144,6 +144,8 @@ public:
     std::vector<TableDef> TableDefs() const;       // read back: fields in order, indexes
     TableDef TableDef_(const std::string& name) const;   // 3265 when absent
     bool HasTable(const std::string& name) const;
+    // "" when the file is whole by SQLite's integrity check; its first finding otherwise.
+    std::string Damage() const;
     TableDef CreateTableDef(const std::string& name) const { return TableDef(name); }
     // Creates the table with its fields and indexes (3010 when the table exists, 3196 when in use).
     void TableDefs_Append(const TableDef& def);
@@ -167,6 +169,9 @@ public:
     // 3204 when the file exists; never creates missing folders (3044 path not found).
     Database CreateDatabase(const std::string& path, const std::string& locale = dbLangNorwegian,
                             int options = dbVersion30);
+    // A new database in an empty file made for it beforehand (the temporary file of a
+    // whole-file write); 3204 when the file is not empty.
+    Database CreateDatabaseIn(const std::string& emptyFile);
     // Transactions over every database opened in this workspace.
     void BeginTrans();
     void CommitTrans();

@@ -225,6 +225,15 @@ std::vector<TableDef> Database::TableDefs() const {
     return out;
 }
 
+std::string Database::Damage() const {
+    const auto check = live(impl_).statement("PRAGMA main.integrity_check(1)");
+    detail::Use use(*check);
+    if (!use.step()) return "ingen svar fra kontrollen";
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(*use, 0));
+    const std::string found = text ? text : "";
+    return found == "ok" ? std::string() : found;
+}
+
 bool Database::HasTable(const std::string& name) const { return live(impl_).table("main", name) != nullptr; }
 
 void Database::TableDefs_Append(const TableDef& def) {

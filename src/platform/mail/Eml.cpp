@@ -1,16 +1,12 @@
 #include "platform/mail/Eml.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <fstream>
 #include <sstream>
 #include <vector>
 
 #include "platform/files/Files.h"
+#include "platform/files/WholeFile.h"
 #include "platform/vb/Err.h"
 #include "platform/vb/Utf8.h"
 
@@ -253,29 +249,11 @@ std::string BuildEml(const EmlMessage& m) {
 
 void WriteEml(const EmlMessage& message, const std::string& path) {
     const std::string text = BuildEml(message);
-    const std::string folder = files::FolderOf(path).empty() ? "." : files::FolderOf(path);
-    if (!files::IsFolder(folder)) vb::Raise(vb::errnum::PathNotFound, "Mappen finnes ikke: " + folder);
     // A half-written message never takes the place of a whole one.
-    std::string temp = files::Join(folder, "." + files::BaseName(path) + ".XXXXXX");
-    std::vector<char> buf(temp.begin(), temp.end());
-    buf.push_back('\0');
-    const int fd = ::mkstemp(buf.data());
-    if (fd < 0) vb::Raise(vb::errnum::PathFileAccess, "Kan ikke skrive i mappen " + folder);
-    temp = buf.data();
-    size_t done = 0;
-    bool ok = true;
-    while (ok && done < text.size()) {
-        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        ok = n > 0;
-        if (ok) done += static_cast<size_t>(n);
-    }
-    ok = ok && ::fchmod(fd, 0644) == 0 && ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
-    if (!ok || ::rename(temp.c_str(), path.c_str()) != 0) {
-        ::unlink(temp.c_str());
-        vb::Raise(vb::errnum::PathFileAccess, "Kunne ikke skrive fila " + path);
-    }
+    files::WholeFile out(path);
+    out.Write(text);
+    out.SetMode(0644);
+    out.Commit();
 }
 
 } // namespace mail

@@ -1,8 +1,10 @@
 #include "platform/report/CrystalReport.h"
 
+#include <memory>
+
 #include "platform/dao/Dao.h"
 #include "platform/files/Files.h"
-#include "platform/report/Paths.h"
+#include "platform/files/WholeFile.h"
 #include "platform/report/Render.h"
 #include "platform/report/ReportErrors.h"
 #include "platform/report/Template.h"
@@ -33,6 +35,14 @@ dao::Database openData(const std::string& path) {
     }
 }
 
+// A failure of the report file's own write. Only a missing folder is 20507, which the
+// windows answer with their advice to make the folder; a full disk, an I/O error or a
+// refused write keeps its own number, and the text tells its reason.
+[[noreturn]] void cannotWrite(const std::string& path, const vb::Err& e) {
+    vb::Raise(e.Number == vb::errnum::PathNotFound ? errnum::CannotWriteOutput : e.Number,
+              "Kan ikke skrive rapportfilen '" + path + "': " + e.Description);
+}
+
 } // namespace
 
 const std::string& CrystalReport::DataFiles(int index) const { return at(dataFiles_, index); }
@@ -50,9 +60,19 @@ void CrystalReport::SetAction(int action) {
         ~Release() { db.Close(); }
     } release{db};
     Report report(tpl, db, SelectionFormula, SortFields(0));
-    WholeFile out(files::FindInAnyCase(PrintFileName));
-    report.Write(out.Stream());
-    out.Commit();
+    const std::string path = files::FindInAnyCase(PrintFileName);
+    std::unique_ptr<files::WholeFile> out;
+    try {
+        out = std::make_unique<files::WholeFile>(path);
+    } catch (const vb::Err& e) {
+        cannotWrite(path, e);
+    }
+    report.Write(out->Stream());
+    try {
+        out->Commit();
+    } catch (const vb::Err& e) {
+        cannotWrite(path, e);
+    }
 }
 
 } // namespace report
