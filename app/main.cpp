@@ -2,7 +2,6 @@
 // the screen, then Main and the event loop until the main window ends it.
 #include <QApplication>
 #include <QDir>
-#include <QIcon>
 #include <QScreen>
 #include <QStringList>
 
@@ -11,7 +10,7 @@
 #include "platform/files/Files.h"
 #include "platform/forms/Runtime.h"
 #include "platform/printer/Printer.h"
-#include "qtview/Pictures.h"
+#include "qtview/AppIcon.h"
 #include "qtview/PrinterBackend.h"
 #include "qtview/QtHost.h"
 #include "qtview/QtTexts.h"
@@ -48,7 +47,7 @@ int main(int argc, char** argv) {
     printer::SetBackend(&printerBackend);
 
     forms::App.Path = ProgramFolder();
-    QApplication::setWindowIcon(QIcon(qtview::LoadPicture("logo.svg", QSize(64, 64))));
+    QApplication::setWindowIcon(qtview::AppIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("kvistreldommer"));
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
