@@ -1,6 +1,6 @@
 // The result import into a full tournament database (999 referees, 100,000
-// matches), beside a bare SQLite program doing the same inserts and updates in one
-// transaction over the same two files.
+// matches), headless and with its window on screen, beside a bare SQLite program
+// doing the same inserts and updates in one transaction over the same two files.
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 
@@ -11,6 +11,7 @@
 #include <string>
 
 #include "BenchBase.h"
+#include "Skjerm.h"
 #include "Resultatfilskriver.h"
 #include "database/Database.h"
 #include "import/HentDommerFil.h"
@@ -26,7 +27,10 @@ namespace fs = std::filesystem;
 constexpr int Dommere = 999;
 constexpr int Kamper = 100000;
 
-std::string g_mappe;
+std::string mappe() {
+    static const std::string m = benchbase::Mappe("import");
+    return m;
+}
 
 std::string les(const std::string& sti) {
     std::ifstream f(sti, std::ios::binary);
@@ -38,24 +42,25 @@ void skriv(const std::string& sti, const std::string& bytes) {
     std::ofstream(sti, std::ios::binary | std::ios::trunc) << bytes;
 }
 
-// The pristine tournament database, made once.
-const std::string& tomDatabase() {
-    static const std::string bytes = [] {
-        g_mappe = benchbase::Mappe("import");
-        const std::string sti = g_mappe + "/mal.KVX";
+// The pristine tournament database with this many matches, made once.
+const std::string& tomDatabase(int kamper) {
+    static std::map<int, std::string> baser;
+    std::string& bytes = baser[kamper];
+    if (bytes.empty()) {
+        const std::string sti = mappe() + "/mal" + std::to_string(kamper) + ".KVX";
         benchbase::LagTurneringsbase(sti);
-        benchbase::IEnTransaksjon([] {
+        benchbase::IEnTransaksjon([kamper] {
             for (int nr = 1; nr <= Dommere; ++nr)
                 state::DBase.Execute("Insert Into Dommere (DommerNR, Dommer_FNavn, Dommer_ENavn) Values (?, ?, 'Etternavn')",
                                      {vb::Variant::Integer(nr), "Fornavn" + std::to_string(nr)});
-            for (int i = 0; i < Kamper; ++i)
+            for (int i = 0; i < kamper; ++i)
                 state::DBase.Execute("Insert Into Dommertabell (DommerNR, SekvensNR, Status, TurneringsNavn, Turneringsdato, Dommer_HLag, "
                                      "Dommer_BLag, Dommer_HPoeng, Dommer_BPoeng, Typespill) Values (?, ?, 0, 'NM', '1. mai 2025', ?, 'Ørn', 3, 2, 'BOCCIA')",
                                      {vb::Variant::Integer(1 + i % Dommere), vb::Variant::Long(i + 1), "Lag" + std::to_string(i)});
         });
         state::DBase.Close();
-        return les(sti);
-    }();
+        bytes = les(sti);
+    }
     return bytes;
 }
 
@@ -64,45 +69,52 @@ const std::string& resultatfil(int rader) {
     static std::map<int, std::string> filer;
     auto& bytes = filer[rader];
     if (bytes.empty()) {
-        tomDatabase();
         resultatfil::Innhold innhold;
         innhold.turneringsnavn = "NM i Boccia";
         innhold.turneringsdato = "1. mai 2026";
         for (int i = 0; i < rader; ++i)
             innhold.rader.push_back({std::to_string(1 + i % Dommere), "0", "Fornavn", "Etternavn", "Klubb", "NM", "1. mai 2026", "BOCCIA",
                                      "Lag" + std::to_string(i), "Ørn", std::to_string(i % 13), "2"});
-        const std::string sti = g_mappe + "/mal" + std::to_string(rader) + ".dkv";
+        const std::string sti = mappe() + "/mal" + std::to_string(rader) + ".dkv";
         resultatfil::Skriv(sti, innhold);
         bytes = les(sti);
     }
     return bytes;
 }
 
+// With the window on screen the time runs until it has drawn the rows read in.
 void BM_Innlesing(benchmark::State& s) {
-    const int rader = static_cast<int>(s.range(0));
-    tomDatabase();
-    const std::string db = g_mappe + "/T.KVX";
-    const std::string dkv = g_mappe + "/fil.dkv";
+    const int rader = static_cast<int>(s.range(0)), kamper = static_cast<int>(s.range(1));
+    const std::string db = mappe() + "/T.KVX";
+    const std::string dkv = mappe() + "/fil.dkv";
+    tomDatabase(kamper);
     state::Arbeidsomrade = &dao::DBEngine::Workspaces(0);
+    benchbase::Skjerm skjerm(s.range(2) != 0);
     for (auto _ : s) {
         s.PauseTiming();
         innlesing::Glem_Siste_Fil();
         state::ResetProgramState();
         forms::ResetDefaults();
-        skriv(db, tomDatabase());
+        skriv(db, tomDatabase(kamper));
         skriv(dkv, resultatfil(rader));
         state::DBase = dao::DBEngine::Workspaces(0).OpenDatabase(db);
         state::Databasenavn = db;
         state::Filsti = dkv;
-        forms::Default<HentDommerFil>().Show();
+        skjerm.vis(forms::Default<HentDommerFil>());
         s.ResumeTiming();
         Les_Inn_Dommerfil();
+        benchbase::Skjerm::tegn();
         s.PauseTiming();
         if (forms::Default<HentDommerFil>().Text3.Text() != std::to_string(rader)) s.SkipWithError("not every row was read in");
         s.ResumeTiming();
     }
+    forms::ResetDefaults();
 }
-BENCHMARK(BM_Innlesing)->Arg(5000)->Arg(50000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Innlesing)
+    ->ArgsProduct({{5000, 50000}, {Kamper, benchbase::MangeKamper}, {0, 1}})
+    ->ArgNames({"rader", "kamper", "visning"})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 void kjor(sqlite3* db, const char* sql) {
     if (sqlite3_exec(db, sql, nullptr, nullptr, nullptr) != SQLITE_OK) std::abort();
@@ -110,12 +122,11 @@ void kjor(sqlite3* db, const char* sql) {
 
 // The same appends and marks, row by row with prepared statements, in one transaction.
 void BM_BareSqlite(benchmark::State& s) {
-    const int rader = static_cast<int>(s.range(0));
-    tomDatabase();
-    const std::string db = g_mappe + "/B.KVX", dkv = g_mappe + "/b.dkv";
+    const int rader = static_cast<int>(s.range(0)), kamper = static_cast<int>(s.range(1));
+    const std::string db = mappe() + "/B.KVX", dkv = mappe() + "/b.dkv";
     for (auto _ : s) {
         s.PauseTiming();
-        skriv(db, tomDatabase());
+        skriv(db, tomDatabase(kamper));
         skriv(dkv, resultatfil(rader));
         s.ResumeTiming();
         sqlite3* c = nullptr;
@@ -153,8 +164,12 @@ void BM_BareSqlite(benchmark::State& s) {
         sqlite3_close(c);
     }
 }
-BENCHMARK(BM_BareSqlite)->Arg(5000)->Arg(50000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_BareSqlite)
+    ->ArgsProduct({{5000, 50000}, {Kamper, benchbase::MangeKamper}})
+    ->ArgNames({"rader", "kamper"})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) { return benchbase::KjorMedSkjerm(argc, argv); }

@@ -1,10 +1,11 @@
 // The match windows on a full database: 999 referees, 100,000 active matches
-// and 10,000 deleted ones.
+// and a tenth as many deleted ones; the refills and the showing also with the window on screen.
 #include <benchmark/benchmark.h>
 
 #include <string>
 
 #include "BenchBase.h"
+#include "Skjerm.h"
 #include "matches/Dommer.h"
 #include "matches/VisSletteData.h"
 #include "platform/dao/Dao.h"
@@ -17,21 +18,21 @@ namespace {
 
 constexpr int Dommere = 999;
 constexpr int Kamper = 100000;
-constexpr int Slettede = 10000;
 
-void fyll() {
+void fyll(int kamper) {
+    const int slettede = kamper / 10;
     for (int nr = 1; nr <= Dommere; ++nr)
         state::DBase.Execute("Insert Into Dommere (DommerNR, Dommer_FNavn, Dommer_ENavn, Dommer_Lag) Values (?, ?, ?, ?)",
                              {vb::Variant::Integer(nr), "Fornavn" + std::to_string(nr), "Etternavn", "Klubb"});
-    for (int i = 0; i < Kamper + Slettede; ++i)
+    for (int i = 0; i < kamper + slettede; ++i)
         state::DBase.Execute(
             "Insert Into Dommertabell (DommerNR, SekvensNR, Status, TurneringsNavn, Turneringsdato, Dommer_HLag, "
             "Dommer_BLag, Dommer_HPoeng, Dommer_BPoeng, Typespill, DatoEndret) "
             "Values (?, ?, ?, ?, '12. mai 2026', ?, ?, ?, ?, 'BOCCIA', ?)",
-            {vb::Variant::Integer(1 + i % Dommere), vb::Variant::Long(i + 1), vb::Variant::Integer(i < Kamper ? 0 : 3),
+            {vb::Variant::Integer(1 + i % Dommere), vb::Variant::Long(i + 1), vb::Variant::Integer(i < kamper ? 0 : 3),
              "Turnering " + std::to_string(i % 50), "Lag " + std::to_string(i % 37), "Lag " + std::to_string(i % 41),
              vb::Variant::Integer(i % 7), vb::Variant::Integer(i % 5),
-             i < Kamper ? vb::Variant(vb::Null) : vb::Variant("8. des 2026")});
+             i < kamper ? vb::Variant(vb::Null) : vb::Variant("8. des 2026")});
     // Some matches entered twice, each pair once with the game in other letters.
     state::DBase.Execute("Insert Into Dommertabell (DommerNR, SekvensNR, Status, TurneringsNavn, Turneringsdato, "
                          "Dommer_HLag, Dommer_BLag, Dommer_HPoeng, Dommer_BPoeng, Typespill) "
@@ -40,31 +41,41 @@ void fyll() {
                          "Else 'Boccia' End From Dommertabell Where SekvensNR % 100 = 0");
 }
 
-Dommer& vindu() {
-    static Dommer* f = [] {
-        benchbase::ApneNyTurnering(benchbase::Mappe("matches"));
-        benchbase::IEnTransaksjon(fyll);
-        auto& form = forms::Default<Dommer>();
-        form.Show();
-        return &form;
-    }();
-    return *f;
+// A full tournament database with this many active matches, made once, open, with the match window shown on it.
+Dommer& vindu(int kamper = Kamper) {
+    benchbase::ApneTurnering("matches", kamper, [kamper] { benchbase::IEnTransaksjon([kamper] { fyll(kamper); }); });
+    auto& form = forms::Default<Dommer>();
+    form.Show();
+    return form;
 }
 
+// With the window on screen, until it has drawn the refill.
 void BM_Dommerliste(benchmark::State& s) {
-    Dommer& f = vindu();
-    for (auto _ : s) f.Fyll_Dommerliste();
+    Dommer& f = vindu(static_cast<int>(s.range(0)));
+    benchbase::Skjerm skjerm(s.range(1) != 0);
+    skjerm.vis(f);
+    benchbase::TidMedTegning(s, [&f] { f.Fyll_Dommerliste(); });
     s.counters["rader"] = f.MSFlexGrid2.Rows() - 1;
 }
-BENCHMARK(BM_Dommerliste)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Dommerliste)->Apply(benchbase::MedOgUtenSkjerm);
 
 void BM_Kampliste(benchmark::State& s) {
-    Dommer& f = vindu();
+    Dommer& f = vindu(static_cast<int>(s.range(0)));
+    benchbase::Skjerm skjerm(s.range(1) != 0);
+    skjerm.vis(f);
     f.Text4.SetText("500");
-    for (auto _ : s) f.Fyll_Kampliste();
+    benchbase::TidMedTegning(s, [&f] { f.Fyll_Kampliste(); });
     s.counters["rader"] = f.MSFlexGrid1.Rows() - 1;
 }
-BENCHMARK(BM_Kampliste)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Kampliste)->Apply(benchbase::MedOgUtenSkjerm);
+
+void BM_VisKampvinduet(benchmark::State& s) {
+    vindu(static_cast<int>(s.range(0)));
+    benchbase::Skjerm skjerm(s.range(1) != 0);
+    benchbase::TidApning<Dommer>(s, skjerm);
+    s.counters["rader"] = forms::Default<Dommer>().MSFlexGrid2.Rows() - 1;
+}
+BENCHMARK(BM_VisKampvinduet)->Apply(benchbase::MedOgUtenSkjerm);
 
 void BM_ManuellLagring(benchmark::State& s) {
     Dommer& f = vindu();
@@ -146,4 +157,4 @@ BENCHMARK(BM_KamprapportAlleDommereUtenLagring)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) { return benchbase::KjorMedSkjerm(argc, argv); }

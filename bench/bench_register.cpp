@@ -1,9 +1,11 @@
-// The referee register on a full database: 999 referees, 100,000 match rows.
+// The referee register on a full database: 999 referees, 100,000 match rows;
+// the refresh and the showing also with the window on screen.
 #include <benchmark/benchmark.h>
 
 #include <string>
 
 #include "BenchBase.h"
+#include "Skjerm.h"
 #include "platform/dao/Dao.h"
 #include "platform/forms/Runtime.h"
 #include "register/Dommere_Init.h"
@@ -14,8 +16,6 @@ namespace {
 
 constexpr int Dommere = 999;
 constexpr int Kamper = 100000;
-
-std::string g_mappe;
 
 void fyllDommere(dao::Database& db) {
     dao::Workspace& ws = dao::DBEngine::Workspaces(0);
@@ -38,18 +38,16 @@ void fyllKamper(int nr, int antall, long start) {
     ws.CommitTrans();
 }
 
-// One tournament database, full, with the register shown on it.
-Dommere_Init& register_() {
-    static Dommere_Init* f = [] {
-        g_mappe = benchbase::Mappe("register");
-        benchbase::ApneNyTurnering(g_mappe);
+// A full tournament database with this many matches, made once, open, with the register shown on it.
+Dommere_Init& register_(int kamper = Kamper) {
+    benchbase::ApneTurnering("register", kamper, [kamper] {
         fyllDommere(state::DBase);
-        fyllKamper(0, Kamper, 1);
-        auto& form = forms::Default<Dommere_Init>();
-        form.Show();
-        return &form;
-    }();
-    return *f;
+        fyllKamper(0, kamper, 1);
+    });
+    auto& form = forms::Default<Dommere_Init>();
+    form.Show();
+    form.Form_Activate();
+    return form;
 }
 
 int radFor(Dommere_Init& f, int nr) {
@@ -58,12 +56,23 @@ int radFor(Dommere_Init& f, int nr) {
     return 0;
 }
 
+// Each return to the register; with the window on screen, until it has drawn the refill.
 void BM_Oppfrisking(benchmark::State& s) {
-    Dommere_Init& f = register_();
-    for (auto _ : s) f.Form_Activate();
+    Dommere_Init& f = register_(static_cast<int>(s.range(0)));
+    benchbase::Skjerm skjerm(s.range(1) != 0);
+    skjerm.vis(f);
+    benchbase::TidMedTegning(s, [&f] { f.Form_Activate(); });
     s.counters["rader"] = f.MSFlexGrid1.Rows() - 1;
 }
-BENCHMARK(BM_Oppfrisking)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Oppfrisking)->Apply(benchbase::MedOgUtenSkjerm);
+
+void BM_VisRegisteret(benchmark::State& s) {
+    register_(static_cast<int>(s.range(0)));
+    benchbase::Skjerm skjerm(s.range(1) != 0);
+    benchbase::TidApning<Dommere_Init>(s, skjerm);
+    s.counters["rader"] = forms::Default<Dommere_Init>().MSFlexGrid1.Rows() - 1;
+}
+BENCHMARK(BM_VisRegisteret)->Apply(benchbase::MedOgUtenSkjerm);
 
 // What a save and a deletion spend on the refill of list and grid that follows them.
 void BM_FyllListeOgRutenett(benchmark::State& s) {
@@ -133,7 +142,7 @@ void BM_LesInn999(benchmark::State& s) {
     register_();
     // The source: another file with a full register, made once.
     static const std::string kilde = [] {
-        const std::string sti = g_mappe + "/Kilde.KVX";
+        const std::string sti = benchbase::Mappe("register-kilde") + "/Kilde.KVX";
         dao::Database mal = state::DBase;
         benchbase::LagTurneringsbase(sti);
         fyllDommere(state::DBase);
@@ -156,4 +165,4 @@ BENCHMARK(BM_LesInn999)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) { return benchbase::KjorMedSkjerm(argc, argv); }

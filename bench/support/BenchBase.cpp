@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <map>
 #include <vector>
 
 #include "database/Database.h"
@@ -51,6 +52,20 @@ void ApneNyTurnering(const std::string& mappe, Tabeller tabeller) {
     state::Arbeidsomrade = &dao::DBEngine::Workspaces(0);
     state::Databasenavn = mappe + "/Turnering.KVX";
     LagTurneringsbase(state::Databasenavn, tabeller);
+}
+
+void ApneTurnering(const std::string& navn, int storrelse, const std::function<void()>& fyll) {
+    static std::map<std::string, std::string> baser;
+    std::string& sti = baser[navn + "-" + std::to_string(storrelse)];
+    if (sti.empty()) {
+        ApneNyTurnering(Mappe(navn + "-" + std::to_string(storrelse)));
+        fyll();
+        sti = state::Databasenavn;
+    } else if (sti != state::Databasenavn) {
+        state::Arbeidsomrade = &dao::DBEngine::Workspaces(0);
+        state::Databasenavn = sti;
+        state::DBase = state::Arbeidsomrade->OpenDatabase(sti);
+    }
 }
 
 void IEnTransaksjon(const std::function<void()>& fyll) {

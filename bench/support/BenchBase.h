@@ -18,6 +18,10 @@ void LagTurneringsbase(const std::string& sti, Tabeller tabeller = Tabeller::All
 // Points Arbeidsomrade and Databasenavn at mappe/Turnering.KVX and makes that database.
 void ApneNyTurnering(const std::string& mappe, Tabeller tabeller = Tabeller::Alle);
 
+// Opens (DBase, Databasenavn, Arbeidsomrade) the tournament database kept for this name and
+// size, made with its tables and filled by fyll the first time it is asked for.
+void ApneTurnering(const std::string& navn, int storrelse, const std::function<void()>& fyll);
+
 // Runs fyll inside one transaction of the default workspace, so that large fills stay quick.
 void IEnTransaksjon(const std::function<void()>& fyll);
 

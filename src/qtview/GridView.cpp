@@ -1,8 +1,14 @@
-// The flex grid: fixed rows and columns drawn as grey heading cells, the
-// rest as plain cells; cells are compared with what is shown and only the
-// changed ones are written, so filling row by row stays cheap.
+// The flex grid: a table view straight over the grid's own cells, fixed rows
+// and columns drawn as grey heading cells. Nothing is copied; the changes the
+// grid gathers reach the view once, at the next turn of the event loop or at
+// the end of the user's action, so a fill costs the view what changed, not
+// the grid's size for each cell written.
+#include <QAbstractTableModel>
+#include <QApplication>
 #include <QHeaderView>
-#include <QTableWidget>
+#include <QPainter>
+#include <QStyledItemDelegate>
+#include <QTableView>
 
 #include "platform/forms/Controls.h"
 #include "qtview/Convert.h"
@@ -22,20 +28,135 @@ bool looksNumeric(const std::string& text) {
     return digit;
 }
 
+// The grid's cells as a table model. Its row and column counts are the ones the
+// view has been told of; the grid may be ahead of them until follow() runs.
+class GridCells : public QAbstractTableModel {
+public:
+    GridCells(const forms::MSFlexGrid& grid, QObject* parent) : QAbstractTableModel(parent), grid_(grid) {}
+
+    int rowCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : rows_; }
+    int columnCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : cols_; }
+
+    QVariant data(const QModelIndex& index, int role) const override {
+        const int r = index.row(), c = index.column();
+        if (r >= grid_.Rows() || c >= grid_.Cols()) return {};
+        switch (role) {
+        case Qt::DisplayRole: return Q(grid_.TextMatrix(r, c));
+        case Qt::TextAlignmentRole:
+            if (fixed(r, c)) return int(Qt::AlignLeft | Qt::AlignVCenter);
+            return int(GridAlignment(grid_.ColAlignment(c), looksNumeric(grid_.TextMatrix(r, c))));
+        case Qt::BackgroundRole: return fixed(r, c) ? QVariant(heading_) : QVariant();
+        default: return {};
+        }
+    }
+
+    Qt::ItemFlags flags(const QModelIndex& index) const override {
+        return fixed(index.row(), index.column()) ? Qt::ItemIsEnabled : Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    }
+
+    bool fixed(int row, int col) const { return row < grid_.FixedRows || col < grid_.FixedCols; }
+    void setHeading(const QBrush& brush) { heading_ = brush; }
+
+    // Everything anew (a new column count, or the first showing).
+    void reload() {
+        beginResetModel();
+        take();
+        rows_ = grid_.Rows();
+        cols_ = grid_.Cols();
+        endResetModel();
+    }
+
+    // Tells the view what changed since it last looked; true when the columns need their widths again.
+    bool follow(const forms::GridChanges& changes) {
+        if (grid_.Cols() != cols_) {
+            reload();
+            return true;
+        }
+        // Other fixed rows or columns change how every cell is drawn.
+        const bool redrawAll = changes.columns || take();
+        const int rows = grid_.Rows(), kept = std::min(rows, rows_);
+        if (rows < rows_) {
+            beginRemoveRows({}, rows, rows_ - 1);
+            rows_ = rows;
+            endRemoveRows();
+        } else if (rows > rows_) {
+            beginInsertRows({}, rows_, rows - 1);
+            rows_ = rows;
+            endInsertRows();
+        }
+        const int first = redrawAll ? 0 : changes.firstRow;
+        if (first >= 0 && first < kept && cols_ > 0) emit dataChanged(index(first, 0), index(kept - 1, cols_ - 1));
+        return changes.columns;
+    }
+
+private:
+    // Notes the fixed rows and columns; true when they differ from the last ones noted.
+    bool take() {
+        const bool differ = fixedRows_ != grid_.FixedRows || fixedCols_ != grid_.FixedCols;
+        fixedRows_ = grid_.FixedRows;
+        fixedCols_ = grid_.FixedCols;
+        return differ;
+    }
+
+    const forms::MSFlexGrid& grid_;
+    QBrush heading_;
+    int rows_ = 0, cols_ = 0, fixedRows_ = -1, fixedCols_ = -1;
+};
+
+// Draws a cell as the old grid did: its text a pixel inside the grid lines, cut
+// where the column ends (no ellipsis), so the headings the columns were made for show
+// whole. Plainer than the style's item drawing, and so quicker to repaint.
+class CellPainter : public QStyledItemDelegate {
+public:
+    static constexpr int Inset = 1;
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        const bool selected = option.state & QStyle::State_Selected;
+        const QPalette::ColorGroup group = !(option.state & QStyle::State_Enabled) ? QPalette::Disabled
+                                           : option.state & QStyle::State_Active   ? QPalette::Normal
+                                                                                   : QPalette::Inactive;
+        if (selected) {
+            p->fillRect(option.rect, option.palette.brush(group, QPalette::Highlight));
+        } else if (const QVariant back = index.data(Qt::BackgroundRole); back.isValid()) {
+            p->fillRect(option.rect, qvariant_cast<QBrush>(back));
+        }
+        p->setPen(option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
+        p->setFont(option.font);
+        p->drawText(option.rect.adjusted(Inset, 0, -Inset, 0), index.data(Qt::TextAlignmentRole).toInt() | Qt::TextSingleLine,
+                    index.data(Qt::DisplayRole).toString());
+        if (option.state & QStyle::State_HasFocus) {
+            QStyleOptionFocusRect focus;
+            focus.QStyleOption::operator=(option);
+            focus.backgroundColor = option.palette.color(group, selected ? QPalette::Highlight : QPalette::Base);
+            const QWidget* view = option.widget;
+            (view ? view->style() : QApplication::style())->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, p, view);
+        }
+    }
+    // The room the cell's text needs to show whole.
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        const QFontMetrics metrics(option.font);
+        return {metrics.horizontalAdvance(index.data(Qt::DisplayRole).toString()) + 2 * Inset, metrics.height()};
+    }
+};
+
 class GridView : public WidgetView {
 public:
     GridView(forms::MSFlexGrid& grid, FormWindow& window, QWidget* parent)
-        : WidgetView(grid, window, new QTableWidget(parent)), grid_(grid) {
-        QTableWidget* t = table();
+        : WidgetView(grid, window, new QTableView(parent)), grid_(grid), cells_(new GridCells(grid, table())) {
+        QTableView* t = table();
+        t->setModel(cells_);
+        t->setItemDelegate(new CellPainter(t));
         t->horizontalHeader()->hide();
         t->verticalHeader()->hide();
+        t->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
         t->setEditTriggers(QAbstractItemView::NoEditTriggers);
-        t->setWordWrap(false);
-        on(t, &QTableWidget::cellClicked, [this](int row, int col) {
-            if (toModel([this, row, col] { grid_.UserClickCell(row, col); })) syncSelection();
+        t->setSelectionMode(QAbstractItemView::SingleSelection);
+        on(t, &QTableView::clicked, [this](const QModelIndex& at) {
+            if (toModel([this, at] { grid_.UserClickCell(at.row(), at.column()); })) flush();
         });
-        on(t, &QTableWidget::cellDoubleClicked, [this](int row, int col) {
-            toModel([this, row, col] { grid_.UserDblClickCell(row, col); });
+        on(t, &QTableView::doubleClicked, [this](const QModelIndex& at) {
+            if (toModel([this, at] { grid_.UserDblClickCell(at.row(), at.column()); })) flush();
         });
     }
 
@@ -47,88 +168,61 @@ protected:
         table()->verticalHeader()->setDefaultSectionSize(QFontMetrics(widget()->font()).height() + 6);
     }
     void content() override {
-        QTableWidget* t = table();
+        QTableView* t = table();
         t->setSelectionBehavior(grid_.SelectionMode == 1 ? QAbstractItemView::SelectRows : QAbstractItemView::SelectItems);
-        t->setSelectionMode(QAbstractItemView::SingleSelection);
         const Qt::ScrollBarPolicy off = Qt::ScrollBarAlwaysOff, asNeeded = Qt::ScrollBarAsNeeded;
         t->setHorizontalScrollBarPolicy(grid_.ScrollBars & 1 ? asNeeded : off);
         t->setVerticalScrollBarPolicy(grid_.ScrollBars & 2 ? asNeeded : off);
-        syncCells();
+        cells_->setHeading(t->palette().brush(QPalette::Button));
+        grid_.TakeChanges();
+        cells_->reload();
+        syncColumns();
         syncSelection();
     }
+    // Cells and selection wait for the next turn of the event loop, which takes all the changes at once.
     void update(forms::Prop what) override {
-        if (what == forms::Prop::Selection) syncSelection();
-        else if (what == forms::Prop::Grid) { syncCells(); syncSelection(); }
-        else content();
+        if (what != forms::Prop::Grid && what != forms::Prop::Selection) {
+            content();
+        } else if (!queued_) {
+            queued_ = true;
+            QMetaObject::invokeMethod(&flusher_, [this] { flush(); }, Qt::QueuedConnection);
+        }
     }
 
 private:
-    QTableWidget* table() const { return static_cast<QTableWidget*>(widget()); }
-    bool fixedCell(int row, int col) const { return row < grid_.FixedRows || col < grid_.FixedCols; }
+    QTableView* table() const { return static_cast<QTableView*>(widget()); }
 
-    void syncCells() {
+    void flush() {
+        queued_ = false;
+        if (!widget_) return;
         Updating guard(updating_);
-        QTableWidget* t = table();
-        const int rows = grid_.Rows(), cols = grid_.Cols();
-        if (t->rowCount() != rows || t->columnCount() != cols) {
-            t->setRowCount(rows);
-            t->setColumnCount(cols);
-        }
-        // Other fixed rows or columns change how every cell is drawn.
-        if (fixedRows_ != grid_.FixedRows || fixedCols_ != grid_.FixedCols) {
-            fixedRows_ = grid_.FixedRows;
-            fixedCols_ = grid_.FixedCols;
-            made_.clear();
-        }
-        shown_.resize(std::size_t(rows));
-        made_.resize(std::size_t(rows));
-        for (int r = 0; r < rows; ++r) {
-            shown_[std::size_t(r)].resize(std::size_t(cols));
-            made_[std::size_t(r)].resize(std::size_t(cols), false);
-        }
-        alignments_.resize(std::size_t(cols), -1);
-        for (int c = 0; c < cols; ++c) {
+        if (cells_->follow(grid_.TakeChanges())) syncColumns();
+        syncSelection();
+    }
+
+    void syncColumns() {
+        QTableView* t = table();
+        for (int c = 0; c < grid_.Cols(); ++c) {
             const int width = grid_.ColWidth(c);
             t->setColumnWidth(c, width >= 0 ? Px(width) : 64);
         }
-        const QBrush heading = t->palette().brush(QPalette::Button);
-        for (int r = 0; r < rows; ++r) {
-            for (int c = 0; c < cols; ++c) {
-                std::string text = grid_.TextMatrix(r, c);
-                const int alignment = grid_.ColAlignment(c);
-                auto& shown = shown_[std::size_t(r)][std::size_t(c)];
-                if (made_[std::size_t(r)][std::size_t(c)] && shown == text && alignments_[std::size_t(c)] == alignment) continue;
-                auto* item = new QTableWidgetItem(Q(text));
-                if (fixedCell(r, c)) {
-                    item->setBackground(heading);
-                    item->setFlags(Qt::ItemIsEnabled);
-                    item->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-                } else {
-                    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-                    item->setTextAlignment(GridAlignment(alignment, looksNumeric(text)));
-                }
-                t->setItem(r, c, item);
-                shown = std::move(text);
-                made_[std::size_t(r)][std::size_t(c)] = true;
-            }
-        }
-        for (int c = 0; c < cols; ++c) alignments_[std::size_t(c)] = grid_.ColAlignment(c);
     }
 
     void syncSelection() {
         Updating guard(updating_);
-        QTableWidget* t = table();
-        if (grid_.Row() < t->rowCount() && grid_.Col() < t->columnCount() && !fixedCell(grid_.Row(), grid_.Col()))
-            t->setCurrentCell(grid_.Row(), grid_.Col());
+        QTableView* t = table();
+        const int row = grid_.Row(), col = grid_.Col();
+        if (row < cells_->rowCount({}) && col < cells_->columnCount({}) && !cells_->fixed(row, col))
+            t->setCurrentIndex(cells_->index(row, col));
         else
             t->clearSelection();
     }
 
     forms::MSFlexGrid& grid_;
-    std::vector<std::vector<std::string>> shown_;
-    std::vector<std::vector<bool>> made_;
-    std::vector<int> alignments_;
-    int fixedRows_ = -1, fixedCols_ = -1;
+    GridCells* cells_;
+    // Queued flushes die with the view.
+    QObject flusher_;
+    bool queued_ = false;
 };
 
 } // namespace

@@ -168,6 +168,8 @@ bool SaveScreenshot(forms::Form& form, const std::string& pngPath) {
     FormWindow* window = host ? host->windowOf(form) : nullptr;
     QWidget* frame = window ? window->frame() : nullptr;
     if (!frame) return false;
+    // What the next turn of the event loop would show (grids draw their changes then).
+    QCoreApplication::sendPostedEvents();
     const QFileInfo target(Q(pngPath));
     QDir().mkpath(target.absolutePath());
     return frame->grab().save(target.absoluteFilePath(), "PNG");

@@ -114,4 +114,50 @@ TEST_F(Grid, ClickingACellSelectsItAndClicks) {
     EXPECT_EQ(events, (std::vector<std::string>{"EnterCell", "Click 2", "Click 2"}));
 }
 
+// A fill of many rows reaches the view as one change, which says where the rows begin to differ.
+TEST_F(Grid, ChangesGatherUntilTheViewTakesThem) {
+    struct Counter : ControlView {
+        void changed(Control&, Prop what) override { if (what == Prop::Grid) ++grids; }
+        int grids = 0;
+    } view;
+    struct Case {
+        const char* what;
+        std::function<void(MSFlexGrid&)> change;
+        int firstRow;
+        bool columns;
+    };
+    const std::vector<Case> cases = {
+        {"nothing", [](MSFlexGrid&) {}, -1, false},
+        {"rows added at the end", [](MSFlexGrid& g) { for (int i = 0; i < 1000; ++i) g.AddItem("x"); }, 5, false},
+        {"a row put in between", [](MSFlexGrid& g) { g.AddItem("x", 3); }, 3, false},
+        {"a row taken out", [](MSFlexGrid& g) { g.RemoveItem(2); }, 2, false},
+        {"fewer rows", [](MSFlexGrid& g) { g.SetRows(2); }, 2, false},
+        {"more rows", [](MSFlexGrid& g) { g.SetRows(9); }, 5, false},
+        {"cells written low, then high", [](MSFlexGrid& g) { g.SetTextMatrix(4, 1, "a"); g.SetTextMatrix(1, 0, "b"); }, 1, false},
+        {"a cell written as it stands", [](MSFlexGrid& g) { g.SetTextMatrix(4, 1, "d"); }, -1, false},
+        {"sorted", [](MSFlexGrid& g) { g.Sort(flexSortGenericAscending); }, 1, false},
+        {"cleared", [](MSFlexGrid& g) { g.Clear(); }, 0, false},
+        {"a new width", [](MSFlexGrid& g) { g.SetColWidth(1, 2000); }, -1, true},
+        {"the same width", [](MSFlexGrid& g) { g.SetColWidth(-1, 960); }, -1, false},
+        {"a new alignment, then a row", [](MSFlexGrid& g) { g.SetColAlignment(0, 4); g.AddItem("y"); }, 5, true},
+        {"more columns", [](MSFlexGrid& g) { g.SetCols(3); }, -1, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        reset();
+        g().SetRows(1);
+        for (const char* row : {"a\tb", "c\td", "e\tf", "g\td"}) g().AddItem(row);
+        g().SetView(&view);
+        g().TakeChanges();
+        view.grids = 0;
+        c.change(g());
+        const GridChanges changes = g().TakeChanges();
+        EXPECT_EQ(changes.firstRow, c.firstRow);
+        EXPECT_EQ(changes.columns, c.columns);
+        EXPECT_EQ(view.grids, changes.any() ? 1 : 0);
+        EXPECT_FALSE(g().TakeChanges().any());
+        g().SetView(nullptr);
+    }
+}
+
 } // namespace

@@ -1,11 +1,14 @@
 // The import window and the duplicates window drawn by Qt, saved as pictures to look at.
 #include "Fixture.h"
 
+#include <QStyledItemDelegate>
+#include <QTableView>
 #include <filesystem>
 
 #include "import/FraFil_Dommer.h"
 #include "import/HentDommerFil.h"
 #include "import/VisDuplikater.h"
+#include "qtview/FormWindow.h"
 #include "qtview/QtHost.h"
 #include "state/ProgramState.h"
 
@@ -13,6 +16,21 @@ namespace importtest {
 namespace {
 
 class Skjermbilde : public ImportTest {};
+
+// Each heading cell of the grid holds its whole text as the view draws it, inside the grid line.
+void overskrifterHele(qtview::QtHost& host, forms::MSFlexGrid& grid) {
+    auto* tabell = qobject_cast<QTableView*>(host.windowOf(*grid.Owner())->viewWidget(grid));
+    ASSERT_NE(tabell, nullptr);
+    QStyleOptionViewItem valg;
+    valg.initFrom(tabell);
+    valg.widget = tabell;
+    valg.font = tabell->font();
+    for (int c = 0; c < grid.Cols(); ++c) {
+        const QModelIndex celle = tabell->model()->index(0, c);
+        const int trengs = tabell->itemDelegateForIndex(celle)->sizeHint(valg, celle).width();
+        EXPECT_LE(trengs, tabell->columnWidth(c) - 1) << grid.TextMatrix(0, c);
+    }
+}
 
 TEST_F(Skjermbilde, ImportAndDuplicatesWindowsAreDrawn) {
     state::DBase.Execute(
@@ -31,8 +49,10 @@ TEST_F(Skjermbilde, ImportAndDuplicatesWindowsAreDrawn) {
     const std::string mappe = KD_BINARY_DIR "/screenshots";
     std::filesystem::create_directories(mappe);
     EXPECT_TRUE(qtview::SaveScreenshot(f, mappe + "/import.png"));
+    overskrifterHele(host, f.MSFlexGrid1);
     f.SSCommand4.UserClick();
     EXPECT_TRUE(qtview::SaveScreenshot(forms::Default<VisDuplikater>(), mappe + "/duplikater.png"));
+    overskrifterHele(host, forms::Default<VisDuplikater>().MSFlexGrid1);
     f.HentDommere.UserClick();
     EXPECT_TRUE(qtview::SaveScreenshot(forms::Default<FraFil_Dommer>(), mappe + "/velg-resultatfil.png"));
     forms::Default<FraFil_Dommer>().Unload();

@@ -208,6 +208,14 @@ inline constexpr int flexSortNone = 0, flexSortGenericAscending = 1, flexSortGen
 inline constexpr int flexAlignLeftCenter = 1, flexAlignCenterCenter = 4, flexAlignRightCenter = 7,
                      flexAlignGeneral = 9;
 
+// What changed in a grid since its view last took the changes: a fill of many
+// rows is one change, so the view's work follows what changed, not the grid's size.
+struct GridChanges {
+    int firstRow = -1;      // rows from here on may differ or be new or gone; -1: none
+    bool columns = false;   // the count, widths or alignments of the columns
+    bool any() const { return firstRow >= 0 || columns; }
+};
+
 class MSFlexGrid : public Control {
 public:
     MSFlexGrid(Form* owner, std::string name, int index = -1);
@@ -251,8 +259,16 @@ public:
     void UserClickCell(int row, int col);   // sets Row/Col (RowSel/ColSel), then Click
     void UserDblClickCell(int row, int col);
     Event<> SelChange, EnterCell;
+    // The changes since the last call, for the view. Only the first change after a call
+    // notifies it (Prop::Grid); the view takes them when it next draws.
+    GridChanges TakeChanges();
 private:
+    void rowsChangedFrom(int row);
+    void columnsChanged();
+    void changed(int firstRow, bool columns);
+
     int rows_ = 2, cols_ = 2, row_ = 1, col_ = 1, rowSel_ = 1, colSel_ = 1;
+    GridChanges pending_;
     std::vector<std::vector<std::string>> cells_;
     std::vector<int> colWidth_, colAlign_;
 };

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <utility>
 
 #include "platform/forms/Controls.h"
 #include "platform/forms/Dispatcher.h"
@@ -60,13 +61,14 @@ MSFlexGrid::MSFlexGrid(Form* owner, std::string name, int index)
 void MSFlexGrid::SetRows(int n) {
     if (n < 0 || n < FixedRows) vb::Raise(380);
     if (n == rows_) return;
+    const int old = rows_;
     rows_ = n;
     cells_.resize(rows_, std::vector<std::string>(cols_));
     const int last = std::max(0, rows_ - 1);
     row_ = std::min(row_, last);
     rowSel_ = std::min(rowSel_, last);
     TopRow = std::min(TopRow, last);
-    notify(Prop::Grid);
+    rowsChangedFrom(std::min(old, n));
 }
 
 void MSFlexGrid::SetCols(int n) {
@@ -79,7 +81,7 @@ void MSFlexGrid::SetCols(int n) {
     const int last = std::max(0, cols_ - 1);
     col_ = std::min(col_, last);
     colSel_ = std::min(colSel_, last);
-    notify(Prop::Grid);
+    columnsChanged();
 }
 
 std::string MSFlexGrid::TextMatrix(int row, int col) const {
@@ -91,7 +93,7 @@ void MSFlexGrid::SetTextMatrix(int row, int col, const std::string& text) {
     if (row < 0 || row >= rows_ || col < 0 || col >= cols_) badIndex();
     if (cells_[row][col] == text) return;
     cells_[row][col] = text;
-    notify(Prop::Grid);
+    rowsChangedFrom(row);
 }
 
 void MSFlexGrid::SetRow(int r) {
@@ -126,11 +128,14 @@ int MSFlexGrid::ColWidth(int col) const {
 // Column -1 stands for every column.
 void MSFlexGrid::SetColWidth(int col, int twips) {
     if (col < -1 || col >= cols_) badIndex();
+    if (col == -1 ? std::all_of(colWidth_.begin(), colWidth_.end(), [twips](int w) { return w == twips; })
+                  : colWidth_[col] == twips)
+        return;
     if (col == -1)
         std::fill(colWidth_.begin(), colWidth_.end(), twips);
     else
         colWidth_[col] = twips;
-    notify(Prop::Grid);
+    columnsChanged();
 }
 
 int MSFlexGrid::ColAlignment(int col) const {
@@ -141,11 +146,14 @@ int MSFlexGrid::ColAlignment(int col) const {
 void MSFlexGrid::SetColAlignment(int col, int alignment) {
     if (col < -1 || col >= cols_) badIndex();
     if (alignment < 0 || alignment > flexAlignGeneral) vb::Raise(380);
+    if (col == -1 ? std::all_of(colAlign_.begin(), colAlign_.end(), [alignment](int a) { return a == alignment; })
+                  : colAlign_[col] == alignment)
+        return;
     if (col == -1)
         std::fill(colAlign_.begin(), colAlign_.end(), alignment);
     else
         colAlign_[col] = alignment;
-    notify(Prop::Grid);
+    columnsChanged();
 }
 
 void MSFlexGrid::AddItem(const std::string& tabbedCells, int index) {
@@ -156,7 +164,7 @@ void MSFlexGrid::AddItem(const std::string& tabbedCells, int index) {
     for (size_t c = 0; c < cells.size() && c < row.size(); ++c) row[c] = cells[c];
     cells_.insert(cells_.begin() + at, std::move(row));
     ++rows_;
-    notify(Prop::Grid);
+    rowsChangedFrom(at);
 }
 
 void MSFlexGrid::RemoveItem(int index) {
@@ -167,12 +175,12 @@ void MSFlexGrid::RemoveItem(int index) {
     row_ = std::min(row_, last);
     rowSel_ = std::min(rowSel_, last);
     TopRow = std::min(TopRow, last);
-    notify(Prop::Grid);
+    rowsChangedFrom(index);
 }
 
 void MSFlexGrid::Clear() {
     for (auto& row : cells_) std::fill(row.begin(), row.end(), std::string());
-    notify(Prop::Grid);
+    rowsChangedFrom(0);
 }
 
 void MSFlexGrid::Sort(int code) {
@@ -190,7 +198,7 @@ void MSFlexGrid::Sort(int code) {
                          }
                          return false;
                      });
-    notify(Prop::Grid);
+    rowsChangedFrom(first);
 }
 
 void MSFlexGrid::UserClickCell(int row, int col) {
@@ -214,6 +222,19 @@ void MSFlexGrid::UserDblClickCell(int row, int col) {
     if (!EffectiveEnabled() || !EffectiveVisible() || row < 0 || row >= rows_ || col < 0 || col >= cols_) return;
     UserClickCell(row, col);
     raise(DblClick);
+}
+
+GridChanges MSFlexGrid::TakeChanges() { return std::exchange(pending_, GridChanges{}); }
+
+void MSFlexGrid::rowsChangedFrom(int row) { changed(row, false); }
+
+void MSFlexGrid::columnsChanged() { changed(-1, true); }
+
+void MSFlexGrid::changed(int firstRow, bool columns) {
+    const bool first = !pending_.any();
+    if (firstRow >= 0) pending_.firstRow = pending_.firstRow < 0 ? firstRow : std::min(pending_.firstRow, firstRow);
+    pending_.columns = pending_.columns || columns;
+    if (first) notify(Prop::Grid);
 }
 
 } // namespace forms

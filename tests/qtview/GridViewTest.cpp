@@ -1,0 +1,128 @@
+// The grid as the user meets it: what the screen shows after each kind of
+// change from code, and clicks on the rows the user sees, scrolled or not.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTableView>
+
+#include "platform/forms/Runtime.h"
+#include "qtview/AllControlsForm.h"
+#include "qtview/QtTestUtil.h"
+#include "support/TestEnv.h"
+
+using namespace qtviewtest;
+
+namespace {
+
+class GridViewTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        forms::ResetRuntime();
+        forms::App.ResourcePath = KD_SOURCE_DIR "/resources";
+        forms::SetHost(&host);
+        form.Show();
+        grid = As<QTableView>(host, form.MSFlexGrid1);
+        ASSERT_NE(grid, nullptr);
+    }
+    void TearDown() override { forms::ResetRuntime(); }
+
+    void fill(int rows) {
+        for (int i = 1; i <= rows; ++i) form.MSFlexGrid1.AddItem(std::to_string(i) + "\tDommer " + std::to_string(i) + "\tØrsta");
+    }
+    // What the window has on screen now, against the grid drawn afresh from the model.
+    QImage onScreen() {
+        QWidget* top = grid->window();
+        const QPoint at = grid->mapTo(top, QPoint(0, 0));
+        return QGuiApplication::primaryScreen()
+            ->grabWindow(top->winId(), at.x(), at.y(), grid->width(), grid->height())
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
+    }
+    QImage drawnAfresh() { return grid->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+    QModelIndex cell(int row, int col) const { return grid->model()->index(row, col); }
+    void click(int row, int col) { MouseClick(grid->viewport(), Qt::LeftButton, grid->visualRect(cell(row, col)).center()); }
+
+    kdtest::TempDir dir;
+    AllControlsForm form{dir.path()};
+    qtview::QtHost host;
+    QTableView* grid = nullptr;
+};
+
+TEST_F(GridViewTest, TheScreenShowsWhatTheGridHoldsAfterEachKindOfChange) {
+    forms::MSFlexGrid& g = form.MSFlexGrid1;
+    const std::vector<std::pair<const char*, std::function<void()>>> changes = {
+        {"rows added", [&] { fill(40); }},
+        {"a cell written", [&] { g.SetTextMatrix(2, 1, "Aas, Øystein"); }},
+        {"sorted by name, descending", [&] { g.SetCol(1); g.Sort(forms::flexSortStringDescending); }},
+        {"a row taken out", [&] { g.RemoveItem(1); }},
+        {"a row put in first", [&] { g.AddItem("0\tFørst\tBodø", 1); }},
+        {"fewer rows", [&] { g.SetRows(3); }},
+        {"cleared and refilled", [&] { g.Clear(); g.SetRows(1); fill(5); }},
+        {"a wider column", [&] { g.SetColWidth(1, T(220)); }},
+        {"a fixed first column", [&] { g.FixedCols = 1; g.SetTextMatrix(1, 0, "x"); }},
+        {"a row selected", [&] { g.SetRow(4); g.SetCol(2); }},
+        {"all rows gone", [&] { g.SetRows(1); }},
+    };
+    for (const auto& [what, change] : changes) {
+        SCOPED_TRACE(what);
+        change();
+        Settle();
+        ASSERT_EQ(grid->model()->rowCount(), g.Rows());
+        ASSERT_EQ(grid->model()->columnCount(), g.Cols());
+        for (int r = 0; r < g.Rows(); ++r)
+            for (int c = 0; c < g.Cols(); ++c) ASSERT_EQ(cell(r, c).data().toString().toStdString(), g.TextMatrix(r, c));
+        EXPECT_EQ(onScreen(), drawnAfresh());
+        const bool selectable = g.Row() >= g.FixedRows && g.Col() >= g.FixedCols;
+        EXPECT_EQ(grid->selectionModel()->isSelected(cell(g.Row(), g.Col())), selectable);
+    }
+}
+
+TEST_F(GridViewTest, AClickSelectsTheRowTheUserSeesAlsoWhenScrolled) {
+    fill(400);
+    Settle();
+    grid->verticalScrollBar()->setValue(grid->verticalScrollBar()->maximum() / 2);
+    Settle();
+    const QPoint middle = grid->viewport()->rect().center();
+    const QModelIndex seen = grid->indexAt(middle);
+    ASSERT_GT(seen.row(), 100);
+    MouseClick(grid->viewport(), Qt::LeftButton, middle);
+    EXPECT_EQ(form.MSFlexGrid1.Row(), seen.row());
+    EXPECT_EQ(form.MSFlexGrid1.Col(), seen.column());
+    EXPECT_EQ(form.MSFlexGrid1.TextMatrix(form.MSFlexGrid1.Row(), 0), std::to_string(seen.row() - 3));
+    EXPECT_EQ(form.events.back(), "Grid_Click " + std::to_string(seen.row()) + "," + std::to_string(seen.column()));
+    EXPECT_EQ(grid->currentIndex(), seen);
+
+    form.MSFlexGrid1.DblClick = [this] { form.events.push_back("Grid_DblClick"); };
+    form.events.clear();
+    QMouseEvent twice(QEvent::MouseButtonDblClick, QPointF(middle), grid->viewport()->mapToGlobal(QPointF(middle)), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(grid->viewport(), &twice);
+    EXPECT_EQ(form.events.back(), "Grid_DblClick");
+}
+
+// A click whose handler fills the grid anew sees the new rows on screen when it returns.
+TEST_F(GridViewTest, AClickThatRefillsTheGridShowsTheNewRowsAtOnce) {
+    fill(3);
+    Settle();
+    forms::MSFlexGrid& g = form.MSFlexGrid1;
+    g.Click = [&g] {
+        const std::string picked = g.TextMatrix(g.Row(), 1);
+        g.SetRows(1);
+        for (int i = 0; i < 50; ++i) g.AddItem(std::to_string(i) + "\t" + picked);
+        g.SetRow(7);
+    };
+    click(2, 1);
+    EXPECT_EQ(grid->model()->rowCount(), 51);
+    EXPECT_EQ(cell(50, 1).data().toString(), QString("Ærø, Åse"));
+    EXPECT_EQ(grid->currentIndex().row(), 7);
+    Settle();
+    EXPECT_EQ(onScreen(), drawnAfresh());
+}
+
+} // namespace
