@@ -189,6 +189,10 @@ void lesInn(Utgave utgave) {
 
         long ukjente = 0;
         if (!sporOmUkjenteDommere(ukjente)) {
+            // Nothing was read in, but the chosen file is the one the printout and the
+            // duplicates window now act on, as it would have been after a Yes.
+            fil.frakople();
+            apneResultatfil();
             pekerNormal();
             return;
         }
@@ -224,6 +228,8 @@ void lesInn(Utgave utgave) {
         pekerNormal();
     } catch (const vb::Err& e) {
         pekerNormal();
+        // The file shown before was let go; a file that failed is nothing to print.
+        if (!HarSisteFil()) forms::Default<HentDommerFil>().SSCommand2.SetVisible(false);
         forms::MsgBox(FeilMelding + e.Description, forms::vbExclamation);
     }
 }

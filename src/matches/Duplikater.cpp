@@ -30,7 +30,7 @@ std::vector<std::string> deler(const std::string& felt) {
 
 // The grid row: D-Nr., Dato, Turnering, B/C, Hjemmelag, Bortelag, HP, BP, SNr.
 std::string linje(int dommer, const std::string& felt, int32_t sekvens) {
-    const auto f = deler(felt);
+    const auto f = deler(forms::GridCell(felt));
     const std::string t = vb::vbTab;
     return std::to_string(dommer) + t + f[0] + t + f[1] + t + vb::Left(f[2], 1) + t + f[3] + t + f[4] + t + f[5] + t +
            f[6] + t + std::to_string(sekvens);

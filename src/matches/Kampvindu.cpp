@@ -32,7 +32,7 @@ void SettOverskrift(forms::MSFlexGrid& grid, std::span<const Kolonne> kolonner) 
 std::string Celler(const dao::Recordset& rad, std::span<const Kolonne> kolonner, bool typespillSmaBokstaver) {
     std::string celler;
     for (std::size_t i = 0; i < kolonner.size(); ++i) {
-        std::string verdi = vb::Concat(rad.Get(kolonner[i].felt), "");
+        std::string verdi = forms::GridCell(vb::Concat(rad.Get(kolonner[i].felt), ""));
         if (typespillSmaBokstaver && std::string_view(kolonner[i].felt) == "Typespill") verdi = vb::LCase(verdi);
         celler += (i ? vb::vbTab : "") + verdi;
     }
@@ -107,6 +107,7 @@ void Kampvindu::folgDatabasen() {
         for (auto* t : {&Text1, &Text2, &Text3, &Text4, &Text7}) t->SetText("");
         state::DommerFunnet = false;
         listetDommer_ = 0;
+        tilbakeTilKamplisten();
         Overskrift_Dommerliste();
         Overskrift_Kampliste();
         kampgridTomt();
@@ -184,7 +185,7 @@ void Kampvindu::fyllDommergrid(bool etternavnForst) {
         long kamper = 0;
         if (!nr.IsNull())
             if (auto funnet = antall.find(vb::CLng(nr)); funnet != antall.end()) kamper = funnet->second;
-        MSFlexGrid2.AddItem(vb::Concat(nr, "") + vb::vbTab + navn + vb::vbTab + std::to_string(kamper));
+        MSFlexGrid2.AddItem(vb::Concat(nr, "") + vb::vbTab + forms::GridCell(navn) + vb::vbTab + std::to_string(kamper));
     }
 }
 

@@ -1,4 +1,5 @@
 // Saving one refereed match typed in by hand.
+#include <algorithm>
 #include <string>
 
 #include "matches/Dommer.h"
@@ -25,7 +26,9 @@ bool lesPoeng(const std::string& tekst, vb::Variant& verdi) {
         return true;
     }
     const std::string sifre = t[0] == '-' || t[0] == '+' ? t.substr(1) : t;
-    if (!bareSifre(sifre) || sifre.size() > 5) return false;
+    if (!bareSifre(sifre)) return false;
+    // Leading zeros add nothing: only the digits after them can leave the range.
+    if (sifre.size() - std::min(sifre.find_first_not_of('0'), sifre.size()) > 5) return false;
     const long tall = std::stol(t);
     if (tall < -32768 || tall > 32767) return false;
     verdi = vb::Variant::Integer(static_cast<int>(tall));

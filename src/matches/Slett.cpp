@@ -36,6 +36,9 @@ void Dommer::SSCommand3_Click() {
     state::Utvalg2.Set("DatoEndret", vb::Format(vb::Now(), "d. mmm yyyy"));
     state::Utvalg2.Update();
     Nullstill_Valgt_Kamp();
+    // A save empties the number box, and the list would keep the deleted row: it lists
+    // the matches of the deleted one's referee instead.
+    if (vb::Val(Text4.Text()) <= 0) Text4.SetText(std::to_string(valgt.dommer));
     Fyll_Kampliste();
     Fyll_Dommerliste();
 }

@@ -8,6 +8,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include "platform/files/Files.h"
 #include "platform/forms/Runtime.h"
 #include "platform/vb/Err.h"
 #include "platform/vb/Format.h"
@@ -97,7 +98,8 @@ void QtPrinterBackend::text(const printer::PrintedText& item) { pages_.back().pu
 void QtPrinterBackend::newPage() { pages_.emplace_back(); }
 
 QString QtPrinterBackend::fallbackPdf() const {
-    const QString folder = Q(forms::App.Path) + QStringLiteral("/Dommerrapport");
+    // The user's own folder in whatever letter case he made it, as the report files find it.
+    const QString folder = Q(files::FindInAnyCase(forms::App.Path + "/Dommerrapport"));
     if (!QDir().mkpath(folder)) vb::Raise(vb::errnum::PathNotFound, "Finner ikke mappen " + S(folder));
     const QString stem = folder + QStringLiteral("/Utskrift_") + Q(vb::Format(vb::Now(), "yyyymmdd_hhnnss"));
     QString path = stem + QStringLiteral(".pdf");

@@ -83,6 +83,23 @@ TEST_F(Vindu, ChooserListsResultFilesOfTheDataFolderAndReadsTheChosenOne) {
     EXPECT_EQ(forms::Screen.MousePointer(), forms::vbDefault);
 }
 
+TEST_F(Vindu, ImportChosenAfterTheWindowWentFillsTheWindowShownNext) {
+    lagFil("sen.dkv", {Kamp(1), Kamp(2)});
+    FraFil_Dommer& velger = velg("sen.dkv");
+    vindu().SSCommand1.UserClick();   // "Ferdig" while the chooser is still open
+    ASSERT_FALSE(forms::IsLoaded<HentDommerFil>());
+    velger.SSCommand1(0).UserClick();
+    EXPECT_EQ(boksTekster(), std::vector<std::string>{"Innlesing fullført OK!\rFilen er markèrt: Status= 1 (Innlest)"});
+    HentDommerFil& f = vindu();
+    f.Show();
+    EXPECT_EQ(f.MSFlexGrid1.Rows(), 3);
+    EXPECT_EQ(f.MSFlexGrid1.TextMatrix(0, 0), "DommerID");
+    EXPECT_EQ(f.MSFlexGrid1.TextMatrix(2, 2), "Fornavn2");
+    EXPECT_EQ(f.Text3.Text(), "2");
+    EXPECT_EQ(f.Text1(2).Text(), "Innlest tidligere");
+    EXPECT_TRUE(f.SSCommand2.Visible());
+}
+
 TEST_F(Vindu, OkMakesAReadOnlyFileWritableAndCancelTouchesNothing) {
     const std::string sti = lagFil("las.dkv", {Kamp(1)});
     files::SetAttr(sti, files::vbReadOnly);

@@ -46,7 +46,7 @@ TEST_F(Registrering, EachFailedCheckShowsItsMessageAndKeepsTheBoxes) {
          "Innlegging Dommere"},
         {"fraction", [](Dommer& f) { f.Text8(2).SetText("1.5"); },
          "Poeng må være et helt tall fra -32768 til 32767, eller stå tomt!", "Innlegging Dommere"},
-        {"too large", [](Dommer& f) { f.Text8(3).SetText("40000"); },
+        {"too large", [](Dommer& f) { f.Text8(3).SetText("00040000"); },
          "Poeng må være et helt tall fra -32768 til 32767, eller stå tomt!", "Innlegging Dommere"},
         {"letters", [](Dommer& f) { f.Text8(3).SetText("to"); },
          "Poeng må være et helt tall fra -32768 til 32767, eller stå tomt!", "Innlegging Dommere"},
@@ -101,6 +101,23 @@ TEST_F(Registrering, SavedRowTakesTheNextNumberAndTheFormRefreshes) {
     EXPECT_EQ(KampTest::rader(f.MSFlexGrid2), (std::vector<std::string>{"3|Nordmann, Ola|2", "9|Ås, Kari|1"}));
     for (auto* t : {&f.Text1, &f.Text4, &f.Text5, &f.Text6, &f.Text7, &f.Text8(0), &f.Text8(3)}) EXPECT_EQ(t->Text(), "");
     EXPECT_EQ(f.SSCheck2.Value(), 0);
+}
+
+TEST_F(Registrering, PointsAreTakenByValueWhateverTheirLeadingZeros) {
+    dommer(3, "Ola", "Nordmann");
+    const struct {
+        const char* tekst;
+        long verdi;
+    } tilfeller[] = {{"000012", 12}, {"-0032768", -32768}, {"+0032767", 32767}, {" 0 ", 0}, {"0000000000", 0}};
+    for (const auto& t : tilfeller) {
+        Dommer& f = fyllUt();
+        f.Text8(2).SetText(t.tekst);
+        f.SSCommand2.UserClick();
+        EXPECT_TRUE(bokser().empty()) << t.tekst;
+        EXPECT_EQ(tall("Select Dommer_HPoeng From Dommertabell Where SekvensNR = (Select Max(SekvensNR) From Dommertabell)"),
+                  t.verdi) << t.tekst;
+        f.Unload();
+    }
 }
 
 TEST_F(Registrering, EmptyTableStartsAtOne) {

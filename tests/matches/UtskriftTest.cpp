@@ -2,6 +2,7 @@
 // from the recording printer.
 #include "Fixture.h"
 
+#include "import/VisDuplikater.h"
 #include "matches/Dommer.h"
 #include "matches/VisSletteData.h"
 #include "platform/printer/Printer.h"
@@ -133,6 +134,9 @@ TEST_F(Utskrift, DeletedWindowListsOnlyDeletedRowsWholeWithEmptyCellsForNulls) {
     w.Show();
     EXPECT_EQ(rader(w.MSFlexGrid1), (std::vector<std::string>{"7|5|Ola||1. mai 2026|Cup|Boccia|A|B||2|"}));
     EXPECT_EQ(w.Top(), 1700);
+    // The same client area as the duplicates window, whose grid is as wide.
+    auto& d = forms::Default<VisDuplikater>();
+    EXPECT_EQ(std::pair(w.Width(), w.Height()), std::pair(d.Width(), d.Height()));
 }
 
 TEST_F(Utskrift, AFailingPrintIsKilledToldAndTheProgramGoesOn) {

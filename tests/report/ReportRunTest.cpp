@@ -112,6 +112,33 @@ TEST_F(ReportRun, EachFailureRaisesItsNumberAndLeavesNoFile) {
          }},
         {"template field unclosed", report::errnum::TemplateUnavailable,
          [](report::CrystalReport& c, ReportRun& t) { c.ReportFileName = t.tpl("feil.rpt", "table: Dommere\ncolumn: Nr | 700 | text | {dommere.DommerNR\n"); }},
+        {"table misspelt in a column", report::errnum::TemplateUnavailable,
+         [](report::CrystalReport& c, ReportRun& t) { c.ReportFileName = t.tpl("feil.rpt", "table: Dommere\ncolumn: Nr | 700 | number | {dommer.DommerNR}\n"); }},
+        {"field misspelt in a column", report::errnum::TemplateUnavailable,
+         [](report::CrystalReport& c, ReportRun& t) { c.ReportFileName = t.tpl("feil.rpt", "table: Dommere\ncolumn: Nr | 700 | number | {dommere.DommerNummer}\n"); }},
+        {"mark on a text field", report::errnum::TemplateUnavailable,
+         [](report::CrystalReport& c, ReportRun& t) { c.ReportFileName = t.tpl("feil.rpt", "table: Dommere\ncolumn: Navn | 700 | mark | {dommere.Dommer_FNavn}\n"); }},
+        {"title naming a referee field", report::errnum::TemplateUnavailable,
+         [](report::CrystalReport& c, ReportRun& t) {
+             c.ReportFileName = t.tpl("feil.rpt", "table: Dommere\ntitle: {dommere.Dommer_FNavn}\ncolumn: Nr | 700 | number | {dommere.DommerNR}\n");
+         }},
+        {"group line naming a field of the detail table", report::errnum::TemplateUnavailable,
+         [](report::CrystalReport& c, ReportRun& t) {
+             c.ReportFileName = t.tpl("feil.rpt", "table: Dommere\ndetail: Dommertabell on DommerNR\ngroup: {dommertabell.TurneringsNavn}\n"
+                                                  "column: SNr | 700 | number | {dommertabell.SekvensNR}\n");
+         }},
+        {"column as wide as an int goes", report::errnum::TemplateUnavailable,
+         [](report::CrystalReport& c, ReportRun& t) { c.ReportFileName = t.tpl("feil.rpt", "table: Dommere\ncolumn: Nr | 2147483647 | number | {dommere.DommerNR}\n"); }},
+        {"columns together wider than the page", report::errnum::TemplateUnavailable,
+         [](report::CrystalReport& c, ReportRun& t) {
+             c.ReportFileName = t.tpl("feil.rpt", "table: Dommere\ncolumn: Nr | 5000 | number | {dommere.DommerNR}\n"
+                                                  "column: Lag | 5000 | text | {dommere.Dommer_Lag}\n");
+         }},
+        {"template fault told before the data file is opened", report::errnum::TemplateUnavailable,
+         [](report::CrystalReport& c, ReportRun& t) {
+             c.ReportFileName = t.tpl("feil.rpt", "table: Dommere\ncolumn: Nr | 700 | number | {dommere.DommerNummer}\n");
+             c.SetDataFiles(0, t.dir.file("Borte.KVX"));
+         }},
         {"data file missing", report::errnum::CannotOpenData,
          [](report::CrystalReport& c, ReportRun& t) { c.SetDataFiles(0, t.dir.file("Borte.KVX")); }},
         {"report folder missing", report::errnum::CannotWriteOutput,
@@ -164,6 +191,7 @@ TEST_F(ReportRun, FindsTemplateAndFolderWithoutRegardToCaseAndKeepsEarlierSettin
     report::CrystalReport c;
     c.SetDataFiles(0, dbPath);
     c.ReportFileName = dir.path() + "/DOMMEROVERSIKT.rpt";
+    c.DatabaseLayout = layout();
     c.SetSortFields(0, "+ {dommere.DommerNR}");
     c.SelectionFormula = "{dommere.Dommer_Curling} = True";
     c.PrintFileName = dir.path() + "/DommerRapport/Første.rtf";
@@ -176,6 +204,13 @@ TEST_F(ReportRun, FindsTemplateAndFolderWithoutRegardToCaseAndKeepsEarlierSettin
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(rows[1][0], "42");
     EXPECT_EQ(rows[2][0], "123");
+}
+
+TEST_F(ReportRun, ATemplateSavedWithAByteOrderMarkIsRead) {
+    addReferees();
+    auto c = control(tpl("liste.rpt", std::string("\xEF\xBB\xBF") + kListTemplate));
+    c.SetAction(1);
+    EXPECT_EQ(PandocRows(outFolder + "/liste.rtf").size(), 5u);
 }
 
 TEST_F(ReportRun, ReadsHeadingWrittenJustBeforeThroughTheOpenConnection) {

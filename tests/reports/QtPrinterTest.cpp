@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QPrinter>
+#include <filesystem>
 
 #include "PdfLeser.h"
 #include "platform/forms/Runtime.h"
@@ -87,6 +88,20 @@ TEST_F(QtPrinterTest, WithNoPrinterInstalledThePrintIsAPdfInTheReportFolderAndTh
     liste(3);   // a second print in the same second keeps the first file
     EXPECT_NE(backend.lastPdf().toStdString(), pdf);
     EXPECT_TRUE(QFileInfo::exists(QString::fromStdString(pdf)));
+}
+
+TEST_F(QtPrinterTest, ThePdfGoesIntoTheUsersReportFolderInWhateverCaseHeMadeIt) {
+    backend.setInstalledPrinters([] { return QStringList{}; });
+    for (const char* made : {"DommerRapport", "DOMMERRAPPORT"}) {
+        kdtest::TempDir program;
+        forms::App.Path = program.path();
+        std::filesystem::create_directory(program.file(made));
+        liste(1);
+        EXPECT_EQ(QFileInfo(backend.lastPdf()).absolutePath().toStdString(), program.path() + "/" + made);
+        // No second folder beside his.
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(program.path()), std::filesystem::directory_iterator()), 1)
+            << made;
+    }
 }
 
 TEST_F(QtPrinterTest, AKilledDocumentWritesNothing) {

@@ -72,6 +72,8 @@ public:
 
     int Page() const { return page_; }             // page number within the document
     void NewPage();
+    // Both put scale, position and font back to the printer's defaults, with or
+    // without an open document.
     void EndDoc();                                 // sends the document
     void KillDoc();                                // drops it: nothing of it is printed
     bool DocumentOpen() const { return open_; }

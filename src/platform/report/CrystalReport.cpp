@@ -1,6 +1,7 @@
 #include "platform/report/CrystalReport.h"
 
 #include "platform/dao/Dao.h"
+#include "platform/files/Files.h"
 #include "platform/report/Paths.h"
 #include "platform/report/Render.h"
 #include "platform/report/ReportErrors.h"
@@ -42,14 +43,14 @@ void CrystalReport::SetSortFields(int index, const std::string& field) { put(sor
 void CrystalReport::SetAction(int action) {
     action_ = action;
     if (action != 1) return;
-    const ReportTemplate tpl = ReadTemplate(FindWithoutCase(ReportFileName));
+    const ReportTemplate tpl = ReadTemplate(files::FindInAnyCase(ReportFileName), DatabaseLayout);
     dao::Database db = openData(DataFiles(0));
     struct Release {
         dao::Database& db;
         ~Release() { db.Close(); }
     } release{db};
     Report report(tpl, db, SelectionFormula, SortFields(0));
-    WholeFile out(FindWithoutCase(PrintFileName));
+    WholeFile out(files::FindInAnyCase(PrintFileName));
     report.Write(out.Stream());
     out.Commit();
 }

@@ -1,15 +1,10 @@
 #pragma once
-// Paths as the program names them: the file system it ran on found names
-// without regard to case.
+// The report file, written whole or not at all.
 #include <fstream>
 #include <string>
 #include <vector>
 
 namespace report {
-
-// The path with each part that exists under another case spelled as it lies
-// on disk; parts that do not exist are kept as given.
-std::string FindWithoutCase(const std::string& path);
 
 // A file written through a temporary file in the same folder and renamed
 // into place by Commit, so a failed run never leaves half a file; without
