@@ -5,7 +5,9 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <memory>
+#include <sys/wait.h>
 
 #include "platform/vb/Strings.h"
 #include "ranking/Import.h"
@@ -63,6 +65,35 @@ TEST_F(ImportTest, ASampleFileFromTheToolImportsWhole) {
     EXPECT_TRUE(bokser().empty());
     EXPECT_EQ(antall("Select count(*) from Ranking"), 87);
     EXPECT_EQ(antall("Select count(*) from Ranking where KlasseNr = 29 and Rank_Nr = 0 and Trukket = 1"), 1);
+}
+
+// The tool answers in Norwegian, and takes only a whole number in range.
+TEST_F(ImportTest, TheSampleToolSpeaksNorwegianAndRefusesWhatIsNoCount) {
+    const std::string bcd = program.file("verktoy.bcd");
+    struct Tilfelle {
+        std::string argumenter;
+        int kode;
+        std::string svar;
+    };
+    const Tilfelle tilfeller[] = {
+        {"", 2, "Bruk: "},
+        {"'" + bcd + "' mange", 2, "må være et tall fra 0 til 1000, ikke «mange»"},
+        {"'" + bcd + "' 12x", 2, "ikke «12x»"},
+        {"'" + bcd + "' 1001", 2, "ikke «1001»"},
+        {"'" + bcd + "' 2", 0, bcd + ": 58 oppføringer i 29 lister"},
+        {"'" + bcd + "' 2", 1, bcd + " finnes allerede"},
+    };
+    const std::string utdata = program.file("utdata.txt");
+    for (const Tilfelle& t : tilfeller) {
+        SCOPED_TRACE(t.argumenter);
+        const int status = std::system((std::string(KD_LAG_BCD) + " " + t.argumenter + " > '" + utdata + "' 2>&1").c_str());
+        ASSERT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), t.kode);
+        std::ifstream fil(utdata);
+        const std::string svar((std::istreambuf_iterator<char>(fil)), std::istreambuf_iterator<char>());
+        EXPECT_NE(svar.find(t.svar), std::string::npos) << svar;
+        EXPECT_EQ(svar.find("entries"), std::string::npos) << svar;
+    }
 }
 
 TEST_F(ImportTest, AnEmptySourceTableLeavesNoEntries) {
