@@ -66,6 +66,11 @@ void ApneTurnering(const std::string& navn, int storrelse, const std::function<v
         state::Databasenavn = sti;
         state::DBase = state::Arbeidsomrade->OpenDatabase(sti);
     }
+    // A window's second handle left on another size's file would read that file.
+    if (!state::DBase2.IsNothing() && state::DBase2.IsOpen() && state::DBase2.Name() != sti) {
+        state::DBase2.Close();
+        state::DBase2 = state::Arbeidsomrade->OpenDatabase(sti);
+    }
 }
 
 void IEnTransaksjon(const std::function<void()>& fyll) {

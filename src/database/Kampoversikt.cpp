@@ -16,15 +16,17 @@ dao::KeptValue<Kampoversikt>& kept() {
 Kampoversikt les(const dao::Database& db) {
     Kampoversikt o;
     // The engine compares the game with the column's rule (without regard to case).
-    db.Scan("Select DommerNR, SekvensNR, Status<3, Typespill='BOCCIA', Typespill='CURLING' From Dommertabell",
-            [&](const std::vector<vb::Variant>& rad) {
-                if (!rad[1].IsNull()) o.storsteSekvensnummer = std::max<int64_t>(o.storsteSekvensnummer, rad[1].ToLong());
-                if (rad[0].IsNull() || rad[2].IsNull() || rad[2].ToLong() == 0) return;
-                Kamptall& t = o.perDommer[static_cast<int>(rad[0].ToLong())];
-                ++t.aktive;
-                if (!rad[3].IsNull()) t.boccia += rad[3].ToLong();
-                if (!rad[4].IsNull()) t.curling += rad[4].ToLong();
-            });
+    db.ScanCells("Select DommerNR, SekvensNR, Status<3, Typespill='BOCCIA', Typespill='CURLING' From Dommertabell",
+                 [&](const dao::Cells& rad) {
+                     if (!rad.IsNull(1)) o.storsteSekvensnummer = std::max(o.storsteSekvensnummer, rad.Long(1));
+                     if (rad.IsNull(0)) return;
+                     Kamptall& t = o.perDommer[rad.Long(0)];
+                     ++t.alle;
+                     if (rad.IsNull(2) || rad.Long(2) == 0) return;
+                     ++t.aktive;
+                     if (!rad.IsNull(3)) t.boccia += rad.Long(3);
+                     if (!rad.IsNull(4)) t.curling += rad.Long(4);
+                 });
     return o;
 }
 
@@ -49,6 +51,7 @@ void KampLagtTil(const dao::Database& db, const dao::ChangeStamp& before, int do
                  const Kamptall& spill) {
     kept().AfterWrite(db, before, [&](Kampoversikt& o) {
         Kamptall& t = o.perDommer[dommer];
+        ++t.alle;
         t.aktive += spill.aktive;
         t.boccia += spill.boccia;
         t.curling += spill.curling;

@@ -10,6 +10,7 @@
 namespace turneringsdb {
 
 struct Kamptall {
+    long alle = 0;       // rows of every Status
     long aktive = 0;     // Status below 3
     long boccia = 0;     // of those, the game Boccia (in any letter case)
     long curling = 0;
@@ -23,7 +24,8 @@ struct Kampoversikt {
 // The overview of db's Dommertabell, as it stands now.
 const Kampoversikt& Oversikt(const dao::Database& db);
 
-// How an active match of this game counts: aktive 1, and boccia or curling as the engine compares.
+// How an active match of this game counts among the active ones: aktive 1, and boccia or
+// curling as the engine compares.
 Kamptall Spill(const dao::Database& db, const vb::Variant& typespill);
 
 // Tells the kept overview of a write just made: before is db's stamp just before it.

@@ -26,12 +26,17 @@ struct Rad {
     int dommer;
     int32_t sekvens;
     std::size_t fra, lengde;
+    std::size_t hash;   // of the referee and the stretch, so that the sort seldom compares bytes
 };
 
-void leggTil(std::string& buffer, const std::string& felt) {
-    const auto n = static_cast<uint32_t>(felt.size());
+// The cell's text after its length.
+void leggTil(std::string& buffer, const dao::Cells& rad, int kolonne) {
+    uint32_t n = 0;
+    const std::size_t lengde = buffer.size();
     buffer.append(reinterpret_cast<const char*>(&n), sizeof n);
-    buffer += felt;
+    rad.AppendText(kolonne, buffer);
+    n = static_cast<uint32_t>(buffer.size() - lengde - sizeof n);
+    std::memcpy(buffer.data() + lengde, &n, sizeof n);
 }
 
 std::vector<std::string_view> felter(std::string_view del) {
@@ -66,18 +71,21 @@ std::vector<std::string> FinnDuplikater(dao::Database& db) {
 
     std::string buffer;
     std::vector<Rad> rader;
-    db.Scan(Sporring, [&](const std::vector<vb::Variant>& v) {
-        if (std::any_of(v.begin(), v.end(), [](const vb::Variant& x) { return x.IsNull(); })) return;
-        const int dommer = vb::CLng(v[0]);
+    db.ScanCells(Sporring, [&](const dao::Cells& rad) {
+        for (int i = 0; i < 2 + Felter; ++i)
+            if (rad.IsNull(i)) return;
+        const int dommer = rad.Long(0);
         if (!registrert.contains(dommer)) return;
         const std::size_t fra = buffer.size();
-        for (int i = 2; i < 2 + Felter; ++i) leggTil(buffer, vb::CStr(v[static_cast<std::size_t>(i)]));
-        rader.push_back({dommer, vb::CLng(v[1]), fra, buffer.size() - fra});
+        for (int i = 2; i < 2 + Felter; ++i) leggTil(buffer, rad, i);
+        rader.push_back({dommer, rad.Long(1), fra, buffer.size() - fra, 0});
     });
     const auto del = [&](const Rad& r) { return std::string_view(buffer).substr(r.fra, r.lengde); };
-    const auto lik = [&](const Rad& a, const Rad& b) { return a.dommer == b.dommer && del(a) == del(b); };
-    // Alike rows lie together after sorting; any order of the buffer's bytes serves.
+    for (Rad& r : rader) r.hash = std::hash<std::string_view>{}(del(r)) ^ static_cast<std::size_t>(r.dommer);
+    const auto lik = [&](const Rad& a, const Rad& b) { return a.hash == b.hash && a.dommer == b.dommer && del(a) == del(b); };
+    // Alike rows lie together after sorting; any order of the groups serves (the grid sorts).
     std::sort(rader.begin(), rader.end(), [&](const Rad& a, const Rad& b) {
+        if (a.hash != b.hash) return a.hash < b.hash;
         return a.dommer != b.dommer ? a.dommer < b.dommer : del(a) < del(b);
     });
 

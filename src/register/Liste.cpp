@@ -3,6 +3,7 @@
 #include <string>
 #include <unordered_map>
 
+#include "database/Kampoversikt.h"
 #include "platform/dao/Dao.h"
 #include "register/Dommere_Init.h"
 #include "register/Transaksjon.h"
@@ -18,14 +19,12 @@ std::string nummerTekst(const vb::Variant& nr) {
     return foran + std::to_string(n);
 }
 
-// Rows of Dommertabell per referee number, every Status counted.
-std::unordered_map<int, long> kamperPerDommer() {
-    std::unordered_map<int, long> antall;
-    dao::Recordset rs = state::DBase2.OpenRecordset(
-        "Select DommerNR, Count(*) As Antall From Dommertabell Where DommerNR Is Not Null Group By DommerNR",
-        dao::dbOpenSnapshot);
-    for (; !rs.EOF_(); rs.MoveNext()) antall[vb::CLng(rs.Get(0))] = vb::CLng(rs.Get(1));
-    return antall;
+// Rows of Dommertabell per referee number, every Status counted: from the overview kept on the
+// main handle, which every write to the file through either handle makes read again unless
+// the program's own write mended it.
+const std::unordered_map<int, turneringsdb::Kamptall>& kamperPerDommer() {
+    const bool sammeFil = state::DBase.IsOpen() && state::DBase.Name() == state::DBase2.Name();
+    return turneringsdb::Oversikt(sammeFil ? state::DBase : state::DBase2).perDommer;
 }
 
 } // namespace
@@ -58,7 +57,7 @@ void Dommere_Init::Fyll_MSFlexgrid1() {
     state::Utvalg = state::DBase2.OpenRecordset("Select DommerNR, Dommer_FNavn, Dommer_ENavn, Dommer_Lag from Dommere",
                                                 dao::dbOpenSnapshot);
     state::AntallDommere = static_cast<int16_t>(state::Utvalg.RecordCount());
-    const auto kamper = kamperPerDommer();
+    const auto& kamper = kamperPerDommer();
 
     MSFlexGrid1.SetRows(1 + static_cast<int>(state::Utvalg.RecordCount()));
     int rad = 1;
@@ -66,7 +65,7 @@ void Dommere_Init::Fyll_MSFlexgrid1() {
         const vb::Variant nr = state::Utvalg.Get("DommerNR");
         long antall = 0;
         if (!nr.IsNull())
-            if (auto funnet = kamper.find(vb::CLng(nr)); funnet != kamper.end()) antall = funnet->second;
+            if (auto funnet = kamper.find(vb::CLng(nr)); funnet != kamper.end()) antall = funnet->second.alle;
         MSFlexGrid1.SetTextMatrix(rad, 0, nummerTekst(nr));
         MSFlexGrid1.SetTextMatrix(
             rad, 1, vb::Concat(vb::Concat(state::Utvalg.Get("Dommer_FNavn"), "  "), state::Utvalg.Get("Dommer_ENavn")));

@@ -1,4 +1,6 @@
 #include <cctype>
+#include <charconv>
+#include <limits>
 
 #include "platform/dao/Connection.h"
 #include "platform/dao/Errors.h"
@@ -157,14 +159,67 @@ void Database::Execute(const std::string& sql, const Params& params) {
 
 void Database::Scan(const std::string& sql, const std::function<void(const std::vector<Variant>&)>& row,
                     const Params& params) const {
+    std::vector<Variant> values;
+    ScanCells(
+        sql,
+        [&](const Cells& cells) {
+            values.resize(static_cast<size_t>(cells.Count()));
+            for (size_t i = 0; i < values.size(); ++i) values[i] = cells.Value(static_cast<int>(i));
+            row(values);
+        },
+        params);
+}
+
+void Database::ScanCells(const std::string& sql, const std::function<void(const Cells&)>& row,
+                         const Params& params) const {
     if (!IsOpen()) Fail(num::ObjectInvalid);
     const auto stmt = impl_->statement(detail::TranslateSql(sql));
     detail::Use use(*stmt);
     detail::BindAll(*use, params);
-    std::vector<Variant> values(static_cast<size_t>(sqlite3_column_count(*use)));
-    while (use.step()) {
-        for (size_t i = 0; i < values.size(); ++i) values[i] = detail::ReadValue(*use, static_cast<int>(i), 0);
-        row(values);
+    const Cells cells(*use);
+    while (use.step()) row(cells);
+}
+
+// ---- Cells ----
+
+namespace {
+
+// A whole number the reading gives as a Long: anything else reads through the Variant.
+bool whole(sqlite3_stmt* stmt, int column, sqlite3_int64& v) {
+    if (sqlite3_column_type(stmt, column) != SQLITE_INTEGER) return false;
+    v = sqlite3_column_int64(stmt, column);
+    return v >= std::numeric_limits<int32_t>::min() && v <= std::numeric_limits<int32_t>::max();
+}
+
+} // namespace
+
+int Cells::Count() const { return sqlite3_column_count(stmt_); }
+
+bool Cells::IsNull(int column) const { return sqlite3_column_type(stmt_, column) == SQLITE_NULL; }
+
+Variant Cells::Value(int column) const { return detail::ReadValue(stmt_, column, 0); }
+
+int32_t Cells::Long(int column) const {
+    sqlite3_int64 v;
+    return whole(stmt_, column, v) ? static_cast<int32_t>(v) : Value(column).ToLong();
+}
+
+void Cells::AppendText(int column, std::string& to) const {
+    sqlite3_int64 v;
+    switch (sqlite3_column_type(stmt_, column)) {
+    case SQLITE_TEXT:
+    case SQLITE_BLOB: {
+        const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
+        to.append(p ? p : "", static_cast<size_t>(sqlite3_column_bytes(stmt_, column)));
+        return;
+    }
+    default:
+        if (whole(stmt_, column, v)) {
+            char buf[24];
+            to.append(buf, std::to_chars(buf, buf + sizeof buf, v).ptr);
+        } else {
+            to += Value(column).ToText();
+        }
     }
 }
 
