@@ -18,14 +18,16 @@ Kampoversikt les(const dao::Database& db) {
     // The engine compares the game with the column's rule (without regard to case).
     db.ScanCells("Select DommerNR, SekvensNR, Status<3, Typespill='BOCCIA', Typespill='CURLING' From Dommertabell",
                  [&](const dao::Cells& rad) {
-                     if (!rad.IsNull(1)) o.storsteSekvensnummer = std::max(o.storsteSekvensnummer, rad.Long(1));
-                     if (rad.IsNull(0)) return;
-                     Kamptall& t = o.perDommer[rad.Long(0)];
+                     if (const auto sekvens = rad.Long(1))
+                         o.storsteSekvensnummer = std::max(o.storsteSekvensnummer, *sekvens);
+                     const auto dommer = rad.Long(0);
+                     if (!dommer) return;
+                     Kamptall& t = o.perDommer[*dommer];
                      ++t.alle;
-                     if (rad.IsNull(2) || rad.Long(2) == 0) return;
+                     if (rad.Long(2).value_or(0) == 0) return;
                      ++t.aktive;
-                     if (!rad.IsNull(3)) t.boccia += rad.Long(3);
-                     if (!rad.IsNull(4)) t.curling += rad.Long(4);
+                     t.boccia += rad.Long(3).value_or(0);
+                     t.curling += rad.Long(4).value_or(0);
                  });
     return o;
 }

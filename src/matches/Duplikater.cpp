@@ -29,14 +29,15 @@ struct Rad {
     std::size_t hash;   // of the referee and the stretch, so that the sort seldom compares bytes
 };
 
-// The cell's text after its length.
-void leggTil(std::string& buffer, const dao::Cells& rad, int kolonne) {
+// The cell's text after its length; false on Null.
+bool leggTil(std::string& buffer, const dao::Cells& rad, int kolonne) {
     uint32_t n = 0;
     const std::size_t lengde = buffer.size();
     buffer.append(reinterpret_cast<const char*>(&n), sizeof n);
-    rad.AppendText(kolonne, buffer);
+    if (!rad.AppendText(kolonne, buffer)) return false;
     n = static_cast<uint32_t>(buffer.size() - lengde - sizeof n);
     std::memcpy(buffer.data() + lengde, &n, sizeof n);
+    return true;
 }
 
 std::vector<std::string_view> felter(std::string_view del) {
@@ -72,13 +73,17 @@ std::vector<std::string> FinnDuplikater(dao::Database& db) {
     std::string buffer;
     std::vector<Rad> rader;
     db.ScanCells(Sporring, [&](const dao::Cells& rad) {
-        for (int i = 0; i < 2 + Felter; ++i)
-            if (rad.IsNull(i)) return;
-        const int dommer = rad.Long(0);
-        if (!registrert.contains(dommer)) return;
+        const auto dommer = rad.Long(0);
+        if (!dommer || !registrert.contains(*dommer)) return;
         const std::size_t fra = buffer.size();
-        for (int i = 2; i < 2 + Felter; ++i) leggTil(buffer, rad, i);
-        rader.push_back({dommer, rad.Long(1), fra, buffer.size() - fra, 0});
+        bool hel = true;
+        for (int i = 2; i < 2 + Felter && hel; ++i) hel = leggTil(buffer, rad, i);
+        const auto sekvens = hel ? rad.Long(1) : std::nullopt;
+        if (!sekvens) {
+            buffer.resize(fra);
+            return;
+        }
+        rader.push_back({*dommer, *sekvens, fra, buffer.size() - fra, 0});
     });
     const auto del = [&](const Rad& r) { return std::string_view(buffer).substr(r.fra, r.lengde); };
     for (Rad& r : rader) r.hash = std::hash<std::string_view>{}(del(r)) ^ static_cast<std::size_t>(r.dommer);

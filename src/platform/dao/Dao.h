@@ -5,6 +5,7 @@
 // is Nothing. Every failure raises vb::Err with the engine's number.
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 #include "platform/vb/Variant.h"
@@ -134,10 +135,10 @@ private:
 class Cells {
 public:
     int Count() const;
-    bool IsNull(int column) const;
-    Variant Value(int column) const;                // as Scan gives it
-    int32_t Long(int column) const;                 // as Value(column).ToLong(); not on Null
-    void AppendText(int column, std::string& to) const;   // as vb::CStr(Value(column)); not on Null
+    Variant Value(int column) const;                        // as Scan gives it
+    std::optional<int32_t> Long(int column) const;          // as Value(column).ToLong(); none on Null
+    // Appends vb::CStr(Value(column)); false on Null, appending nothing.
+    bool AppendText(int column, std::string& to) const;
 private:
     friend class Database;
     explicit Cells(sqlite3_stmt* stmt) : stmt_(stmt) {}

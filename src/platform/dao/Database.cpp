@@ -181,12 +181,13 @@ void Database::ScanCells(const std::string& sql, const std::function<void(const 
 }
 
 // ---- Cells ----
+// Each cell's storage class is asked once: every call into the engine takes its lock.
 
 namespace {
 
 // A whole number the reading gives as a Long: anything else reads through the Variant.
-bool whole(sqlite3_stmt* stmt, int column, sqlite3_int64& v) {
-    if (sqlite3_column_type(stmt, column) != SQLITE_INTEGER) return false;
+bool whole(sqlite3_stmt* stmt, int column, int storage, sqlite3_int64& v) {
+    if (storage != SQLITE_INTEGER) return false;
     v = sqlite3_column_int64(stmt, column);
     return v >= std::numeric_limits<int32_t>::min() && v <= std::numeric_limits<int32_t>::max();
 }
@@ -195,32 +196,29 @@ bool whole(sqlite3_stmt* stmt, int column, sqlite3_int64& v) {
 
 int Cells::Count() const { return sqlite3_column_count(stmt_); }
 
-bool Cells::IsNull(int column) const { return sqlite3_column_type(stmt_, column) == SQLITE_NULL; }
-
 Variant Cells::Value(int column) const { return detail::ReadValue(stmt_, column, 0); }
 
-int32_t Cells::Long(int column) const {
+std::optional<int32_t> Cells::Long(int column) const {
+    const int storage = sqlite3_column_type(stmt_, column);
+    if (storage == SQLITE_NULL) return std::nullopt;
     sqlite3_int64 v;
-    return whole(stmt_, column, v) ? static_cast<int32_t>(v) : Value(column).ToLong();
+    return whole(stmt_, column, storage, v) ? static_cast<int32_t>(v) : Value(column).ToLong();
 }
 
-void Cells::AppendText(int column, std::string& to) const {
+bool Cells::AppendText(int column, std::string& to) const {
+    const int storage = sqlite3_column_type(stmt_, column);
     sqlite3_int64 v;
-    switch (sqlite3_column_type(stmt_, column)) {
-    case SQLITE_TEXT:
-    case SQLITE_BLOB: {
+    if (storage == SQLITE_NULL) return false;
+    if (storage == SQLITE_TEXT || storage == SQLITE_BLOB) {
         const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
         to.append(p ? p : "", static_cast<size_t>(sqlite3_column_bytes(stmt_, column)));
-        return;
+    } else if (whole(stmt_, column, storage, v)) {
+        char buf[24];
+        to.append(buf, std::to_chars(buf, buf + sizeof buf, v).ptr);
+    } else {
+        to += Value(column).ToText();
     }
-    default:
-        if (whole(stmt_, column, v)) {
-            char buf[24];
-            to.append(buf, std::to_chars(buf, buf + sizeof buf, v).ptr);
-        } else {
-            to += Value(column).ToText();
-        }
-    }
+    return true;
 }
 
 long Database::RecordsAffected() const { return live(impl_).affected; }
