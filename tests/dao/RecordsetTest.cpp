@@ -254,3 +254,32 @@ TEST_F(DaoRecordset, StampMovesWithEveryWriteAndOpening) {
             [&](const std::vector<Variant>& row) { seen.push_back(row[0].ToInteger()); }, {Variant(1)});
     EXPECT_EQ(seen, (std::vector<int>{2, 3}));
 }
+
+// The cell scan reads every storage class as the Variant of Scan converts it.
+TEST_F(DaoRecordset, CellsReadAsScanValuesConvert) {
+    const struct {
+        const char* cell;
+        bool number;   // within a Long
+    } cases[] = {{"NULL", false},   {"7", true},         {"-2147483648", true}, {"4294967296", false}, {"2.5", true},
+                 {"'tekst'", false}, {"'12'", true},     {"x'4142'", false},    {"''", false}};
+    for (const auto& c : cases) {
+        const std::string sql = std::string("SELECT ") + c.cell;
+        Variant expected;
+        db.Scan(sql, [&](const std::vector<Variant>& row) { expected = row[0]; });
+        int rows = 0;
+        db.ScanCells(sql, [&](const dao::Cells& row) {
+            ++rows;
+            ASSERT_EQ(row.Count(), 1);
+            std::string text = "før:";
+            EXPECT_EQ(row.AppendText(0, text), !expected.IsNull()) << c.cell;
+            EXPECT_EQ(text, expected.IsNull() ? "før:" : "før:" + vb::CStr(expected)) << c.cell;
+            if (expected.IsNull()) {
+                EXPECT_FALSE(row.Long(0).has_value()) << c.cell;
+            }
+            if (c.number) {
+                EXPECT_EQ(row.Long(0), vb::CLng(expected)) << c.cell;
+            }
+        });
+        EXPECT_EQ(rows, 1) << c.cell;
+    }
+}

@@ -1,6 +1,9 @@
 // The window's placement, its refresh on activation: grid, counters, stamp.
 #include "Fixture.h"
 
+#include <functional>
+
+#include "database/Kampoversikt.h"
 #include "frame/Hovedmeny2.h"
 #include "state/ProgramState.h"
 
@@ -55,6 +58,42 @@ TEST_F(Vindu, GridLinesUpNumbersAndCountsEveryMatchRow) {
     EXPECT_EQ(f.MSFlexGrid1.ColWidth(1), 2400);
     EXPECT_EQ(f.MSFlexGrid1.Row(), 0);
     EXPECT_EQ(state::AntallDommere, 3);
+}
+
+// The counts come from the kept match overview: each kind of write leaves them true.
+TEST_F(Vindu, MatchCountsStayTrueAfterEveryKindOfWrite) {
+    leggInn({.nr = 7, .fnavn = "Ola", .enavn = "Nordmann", .lag = "Kvikk", .boccia = true});
+    leggInnKamper(7, 2);
+    Dommere_Init& f = vis();
+    ASSERT_EQ(f.MSFlexGrid1.TextMatrix(1, 3), "2");
+    const auto spill = turneringsdb::Spill(state::DBase, "BOCCIA");
+    const struct {
+        const char* hva;
+        std::function<void()> skriv;
+        const char* antall;
+    } skrivinger[] = {
+        {"the program's own append",
+         [&] {
+             const dao::ChangeStamp for_ = state::DBase.Stamp();
+             state::DBase.Execute("Insert Into Dommertabell (DommerNR, SekvensNR, Status, Typespill) Values (7, 90, 0, 'BOCCIA')");
+             turneringsdb::KampLagtTil(state::DBase, for_, 7, 90, spill);
+         },
+         "3"},
+        {"a soft deletion",
+         [&] {
+             const dao::ChangeStamp for_ = state::DBase.Stamp();
+             state::DBase.Execute("Update Dommertabell Set Status = 3 Where SekvensNR = 90");
+             turneringsdb::KampSlettet(state::DBase, for_, 7, spill);
+         },
+         "3"},
+        {"a write the overview is not told of", [] { state::DBase.Execute("Delete From Dommertabell Where SekvensNR = 90"); }, "2"},
+        {"a write through the register's handle", [] { state::DBase2.Execute("Delete From Dommertabell"); }, "0"},
+    };
+    for (const auto& s : skrivinger) {
+        s.skriv();
+        f.Form_Activate();
+        EXPECT_EQ(f.MSFlexGrid1.TextMatrix(1, 3), s.antall) << s.hva;
+    }
 }
 
 TEST_F(Vindu, CountersCountEachGameAndBoth) {
