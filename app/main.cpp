@@ -2,20 +2,18 @@
 // the screen, then Main and the event loop until the main window ends it.
 #include <QApplication>
 #include <QDir>
-#include <QIcon>
-#include <QLibraryInfo>
 #include <QScreen>
 #include <QStringList>
-#include <QTranslator>
 
 #include "frame/Hovedmeny2.h"
 #include "frame/Main.h"
 #include "platform/files/Files.h"
 #include "platform/forms/Runtime.h"
 #include "platform/printer/Printer.h"
-#include "qtview/Pictures.h"
+#include "qtview/AppIcon.h"
 #include "qtview/PrinterBackend.h"
 #include "qtview/QtHost.h"
+#include "qtview/QtTexts.h"
 #include "state/ProgramState.h"
 
 namespace {
@@ -37,33 +35,19 @@ std::string ResourceFolder() {
     return QDir::cleanPath(own.filePath(QStringLiteral(KD_INSTALLED_RESOURCES))).toStdString();
 }
 
-// Qt's own dialogs (printer set-up, file, colour) speak Norwegian whatever the
-// machine's locale, like the rest of the program. Some distributions ship Qt's
-// texts in Nynorsk only; that is still closer to the user than English.
-void LoadNorwegianQtTexts(QTranslator& translator) {
-    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-    for (const char* name : {"qtbase_nb", "qtbase_no", "qtbase_nn"}) {
-        if (translator.load(QLatin1String(name), folder)) {
-            QCoreApplication::installTranslator(&translator);
-            return;
-        }
-    }
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QTranslator qtTexts;
-    LoadNorwegianQtTexts(qtTexts);
+    forms::App.ResourcePath = ResourceFolder();
+    qtview::InstallNorwegianQtTexts(forms::App.ResourcePath);
     qtview::QtHost host;
     forms::SetHost(&host);
     qtview::QtPrinterBackend printerBackend(&host.chosenPrinter());
     printer::SetBackend(&printerBackend);
 
     forms::App.Path = ProgramFolder();
-    forms::App.ResourcePath = ResourceFolder();
-    QApplication::setWindowIcon(QIcon(qtview::LoadPicture("logo.svg", QSize(64, 64))));
+    QApplication::setWindowIcon(qtview::AppIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("kvistreldommer"));
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();

@@ -1,17 +1,31 @@
 // The match windows on a full database: 999 referees, 100,000 active matches
-// and a tenth as many deleted ones; the refills and the showing also with the window on screen.
+// and a tenth as many deleted ones (and ten times that); the refills and the showing also with
+// the window on screen; beside floors that read the same rows with SQLite alone.
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPrinter>
 #include <benchmark/benchmark.h>
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <map>
 
 #include <string>
 
 #include "BenchBase.h"
 #include "Skjerm.h"
 #include "matches/Dommer.h"
+#include "matches/ValgtKamp.h"
+#include "reports/Rapporter.h"
 #include "matches/VisSletteData.h"
 #include "platform/dao/Dao.h"
 #include "platform/forms/Runtime.h"
 #include "platform/printer/Printer.h"
 #include "platform/printer/Recording.h"
+#include "qtview/Convert.h"
+#include "qtview/PrinterBackend.h"
 #include "state/ProgramState.h"
 
 namespace {
@@ -78,7 +92,7 @@ void BM_VisKampvinduet(benchmark::State& s) {
 BENCHMARK(BM_VisKampvinduet)->Apply(benchbase::MedOgUtenSkjerm);
 
 void BM_ManuellLagring(benchmark::State& s) {
-    Dommer& f = vindu();
+    Dommer& f = vindu(static_cast<int>(s.range(0)));
     for (auto _ : s) {
         s.PauseTiming();
         f.Text4.SetText("500");
@@ -91,10 +105,105 @@ void BM_ManuellLagring(benchmark::State& s) {
         f.SSCommand2_Click();
     }
 }
-BENCHMARK(BM_ManuellLagring)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ManuellLagring)->Arg(benchbase::Kamper)->Arg(benchbase::MangeKamper)->Unit(benchmark::kMillisecond);
+
+// Deleting one active match of referee 500 with the list refilled; each iteration a match
+// that a save just added, so the table keeps its size.
+void BM_Sletting(benchmark::State& s) {
+    Dommer& f = vindu(static_cast<int>(s.range(0)));
+    for (auto _ : s) {
+        s.PauseTiming();
+        f.Text4.SetText("500");
+        f.Text1.SetText("Fornavn500");
+        f.Text5.SetText("Vårcup");
+        f.Text6.SetText("3. mai 2026");
+        f.SSCheck1.SetValue(1);
+        f.SSCommand2_Click();
+        f.Text4.SetText("500");
+        f.Fyll_Kampliste();
+        kamper::ValgtKamp = kamper::Kampvalg{500, state::Sekvensnummer + 1};
+        forms::Headless().setNextAnswer(forms::vbYes);
+        s.ResumeTiming();
+        f.SSCommand3_Click();
+    }
+}
+BENCHMARK(BM_Sletting)->Arg(benchbase::Kamper)->Arg(benchbase::MangeKamper)->Unit(benchmark::kMillisecond);
+
+// The counts of refereed matches, printed.
+void BM_AntallDomteKamper(benchmark::State& s) {
+    vindu(static_cast<int>(s.range(0)));
+    printer::ResetPrinter();
+    for (auto _ : s) {
+        Print_Antall_Domte_Kamper();
+        s.PauseTiming();
+        printer::Recorder().clear();
+        s.ResumeTiming();
+    }
+}
+BENCHMARK(BM_AntallDomteKamper)->Arg(benchbase::Kamper)->Arg(benchbase::MangeKamper)->Unit(benchmark::kMillisecond);
+
+// The first reading of the whole table after a change from outside the program's own
+// saves: what a cold list or count pays once.
+void BM_DommerlisteEtterEndring(benchmark::State& s) {
+    Dommer& f = vindu(static_cast<int>(s.range(0)));
+    for (auto _ : s) {
+        s.PauseTiming();
+        state::DBase.Execute("Update Dommertabell Set DatoEndret = Null Where SekvensNR = 1");
+        s.ResumeTiming();
+        f.Fyll_Dommerliste();
+    }
+}
+BENCHMARK(BM_DommerlisteEtterEndring)->Arg(benchbase::Kamper)->Arg(benchbase::MangeKamper)->Unit(benchmark::kMillisecond);
+
+// Floors: SQLite alone on a copy of the file made after the fill, with the program's page cache.
+// The file is committed, so its bytes are a whole database while the program holds it.
+sqlite3* gulvbase(int kamper) {
+    static std::map<int, sqlite3*> baser;
+    sqlite3*& db = baser[kamper];
+    if (!db) {
+        vindu(kamper);
+        const std::string kopi = benchbase::Mappe("matches-gulv-" + std::to_string(kamper)) + "/Gulv.KVX";
+        std::filesystem::copy_file(state::Databasenavn, kopi);
+        sqlite3_open_v2(kopi.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
+        sqlite3_exec(db, "PRAGMA cache_size = -65536", nullptr, nullptr, nullptr);
+    }
+    return db;
+}
+
+void gulv(benchmark::State& s, const char* sql) {
+    sqlite3* c = gulvbase(static_cast<int>(s.range(0)));
+    sqlite3_stmt* st = nullptr;
+    sqlite3_prepare_v2(c, sql, -1, &st, nullptr);
+    for (auto _ : s) {
+        long rader = 0;
+        while (sqlite3_step(st) == SQLITE_ROW) ++rader;
+        sqlite3_reset(st);
+        benchmark::DoNotOptimize(rader);
+    }
+    sqlite3_finalize(st);
+}
+
+// One referee's active matches, every column: what a refill reads.
+void BM_GulvEnDommersKamper(benchmark::State& s) {
+    gulv(s, "Select * From Dommertabell Where DommerNR = 500 And Status < 3");
+}
+BENCHMARK(BM_GulvEnDommersKamper)->Arg(benchbase::Kamper)->Arg(benchbase::MangeKamper)->Unit(benchmark::kMillisecond);
+
+// The whole table once, the columns the counts read.
+void BM_GulvHeleTabellen(benchmark::State& s) {
+    gulv(s, "Select DommerNR, SekvensNR, Status < 3, Typespill = 'BOCCIA' Collate Binary From Dommertabell");
+}
+BENCHMARK(BM_GulvHeleTabellen)->Arg(benchbase::Kamper)->Arg(benchbase::MangeKamper)->Unit(benchmark::kMillisecond);
+
+// The seven compared fields of every active row, grouped: the duplicate search in SQL alone.
+void BM_GulvDuplikater(benchmark::State& s) {
+    gulv(s, "Select DommerNR, Turneringsdato, TurneringsNavn, Typespill, Dommer_HLag, Dommer_BLag, Dommer_HPoeng, "
+            "Dommer_BPoeng From Dommertabell Where Status < 3 Group By 1, 2, 3, 4, 5, 6, 7, 8 Having Count(*) > 1");
+}
+BENCHMARK(BM_GulvDuplikater)->Arg(benchbase::Kamper)->Arg(benchbase::MangeKamper)->Unit(benchmark::kMillisecond);
 
 void BM_Duplikatsok(benchmark::State& s) {
-    Dommer& f = vindu();
+    Dommer& f = vindu(static_cast<int>(s.range(0)));
     for (auto _ : s) {
         f.SSCommand5_Click();
         s.PauseTiming();
@@ -103,7 +212,7 @@ void BM_Duplikatsok(benchmark::State& s) {
         s.ResumeTiming();
     }
 }
-BENCHMARK(BM_Duplikatsok)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Duplikatsok)->Arg(benchbase::Kamper)->Arg(benchbase::MangeKamper)->Unit(benchmark::kMillisecond);
 
 void BM_VisSletteData(benchmark::State& s) {
     vindu();
@@ -154,6 +263,75 @@ void BM_KamprapportAlleDommereUtenLagring(benchmark::State& s) {
     s.counters["tekster"] = static_cast<double>(bakende.tekster) / static_cast<double>(s.iterations());
 }
 BENCHMARK(BM_KamprapportAlleDommereUtenLagring)->Unit(benchmark::kMillisecond);
+
+// The report to a PDF file through the program's printer backend.
+void BM_KamprapportTilPdf(benchmark::State& s) {
+    Dommer& f = vindu();
+    qtview::QtPrinterBackend bakende;
+    const std::string pdf = benchbase::Mappe("matches-pdf") + "/rapport.pdf";
+    bakende.setPdfFile(QString::fromStdString(pdf));
+    printer::SetBackend(&bakende);
+    for (auto _ : s) f.SSCommand7_Click();
+    printer::SetBackend(nullptr);
+    s.counters["bytes"] = static_cast<double>(std::filesystem::file_size(pdf));
+}
+BENCHMARK(BM_KamprapportTilPdf)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The texts that backend is given, measured by it: what the floor below draws.
+class Opptak : public printer::Backend {
+public:
+    explicit Opptak(printer::Backend& maler) : maler_(maler) {}
+    printer::PageSize pageSize() override { return maler_.pageSize(); }
+    double textWidth(const std::string& t, const printer::Font& f) override { return maler_.textWidth(t, f); }
+    double lineHeight(const printer::Font& f) override { return maler_.lineHeight(f); }
+    void startDoc() override { sider.assign(1, {}); }
+    void text(const printer::PrintedText& t) override { sider.back().push_back(t); }
+    void newPage() override { sider.emplace_back(); }
+    void endDoc() override {}
+    void killDoc() override {}
+    std::vector<std::vector<printer::PrintedText>> sider;
+
+private:
+    printer::Backend& maler_;
+};
+
+// Floor: QPainter alone drawing the same texts into a PDF, each font made once.
+void BM_GulvQPainterTilPdf(benchmark::State& s) {
+    Dommer& f = vindu();
+    qtview::QtPrinterBackend maler;
+    Opptak opptak(maler);
+    printer::SetBackend(&opptak);
+    f.SSCommand7_Click();
+    printer::SetBackend(nullptr);
+    const std::string pdf = benchbase::Mappe("matches-gulvpdf") + "/gulv.pdf";
+    for (auto _ : s) {
+        QPrinter p(QPrinter::HighResolution);
+        p.setOutputFormat(QPrinter::PdfFormat);
+        p.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
+                                    QPageLayout::Millimeter));
+        p.setOutputFileName(QString::fromStdString(pdf));
+        std::vector<std::pair<printer::Font, std::pair<QFont, double>>> fonter;
+        QPainter maling(&p);
+        const double skala = p.resolution() / 1440.0;
+        for (size_t i = 0; i < opptak.sider.size(); ++i) {
+            if (i > 0) p.newPage();
+            for (const printer::PrintedText& t : opptak.sider[i]) {
+                auto it = std::find_if(fonter.begin(), fonter.end(), [&](const auto& e) { return e.first == t.font; });
+                if (it == fonter.end()) {
+                    const QFont q = qtview::ToQFont(
+                        forms::Font{.Name = t.font.Name, .Size = t.font.Size, .Bold = t.font.Bold, .Underline = t.font.Underline});
+                    fonter.push_back({t.font, {q, QFontMetricsF(q, &p).ascent()}});
+                    it = fonter.end() - 1;
+                }
+                maling.setFont(it->second.first);
+                maling.drawText(QPointF(t.x * skala, t.y * skala + it->second.second), QString::fromStdString(t.text));
+            }
+        }
+        maling.end();
+    }
+    s.counters["bytes"] = static_cast<double>(std::filesystem::file_size(pdf));
+}
+BENCHMARK(BM_GulvQPainterTilPdf)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 

@@ -1,6 +1,7 @@
 #include "database/Apen.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <utility>
 #include <vector>
 
@@ -10,6 +11,8 @@
 namespace turneringsdb {
 
 namespace {
+constexpr int FilenErSkadet = 3049, IngenTabell = 3078;   // the engine's numbers
+
 void lukkStille(dao::Database& db) {
     try {
         if (!db.IsNothing()) db.Close();
@@ -74,6 +77,21 @@ Navn NavnPaaApen() {
     if (state::DBase.IsNothing() || !state::DBase.IsOpen()) return {};
     const std::string sti = state::DBase.Name();
     return {sti, BareNavn(sti)};
+}
+
+bool ErApenDatabase(const std::string& sti) {
+    std::error_code feil;
+    return !state::Databasenavn.empty() && std::filesystem::equivalent(sti, state::Databasenavn, feil);
+}
+
+void ProvFilForPafylling(const std::string& sti, const std::string& tabell) {
+    if (ErApenDatabase(sti))
+        vb::Raise(vb::errnum::CannotOpen, "Filen " + sti + " er databasen som er åpen nå, og kan ikke fylles på nytt.");
+    dao::Database provet = Arbeid().OpenDatabase(sti, false, true);
+    const std::string skade = provet.Damage();
+    if (!skade.empty()) vb::Raise(FilenErSkadet, "Filen " + sti + " er skadet (" + skade + ").");
+    if (!provet.HasTable(tabell)) vb::Raise(IngenTabell, "Filen " + sti + " har ingen tabell " + tabell + ".");
+    provet.Close();
 }
 
 void SettNavn(const std::string& sti) {

@@ -34,6 +34,15 @@ void BliApen(dao::Database forrige, const std::string& sti);
 // After a failed change: the names of the database still open, DBase2 on it again.
 void SettTilbake(const Navn& forrige);
 
+// Whether sti is the file of the open tournament database (the same device and inode,
+// whatever the name): a writer that emptied it would empty the open database itself.
+bool ErApenDatabase(const std::string& sti);
+
+// An existing file that is to be emptied and filled again is proved first through a
+// read-only handle, so a refused file keeps its bytes: not the open database, whole,
+// and holding the table. Raises vb::Err with the reason otherwise.
+void ProvFilForPafylling(const std::string& sti, const std::string& tabell);
+
 // Opens sti as the open database, upgrading it to version 9. On failure the
 // user is told why and DBase is what it was; returns whether it opened.
 bool ByttTil(const std::string& sti);

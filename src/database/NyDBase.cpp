@@ -28,17 +28,18 @@ NyDBase::NyDBase() : Form("NyDBase") {
     MaxButton = false;
     MinButton = false;
     KeyPreview = true;
-    Move(0, 0, 5175, 2205);
+    // Wide enough for the whole caption in a desktop's title bar beside its buttons.
+    Move(0, 0, 6600, 2205);
 
     Label1.SetCaption("Angi navn på den nye databasen:");
-    Label1.Move(240, 240, 4575, 255);
-    MaskedEdit1.Move(240, 600, 4575, 315);
+    Label1.Move(240, 240, 6000, 255);
+    MaskedEdit1.Move(240, 600, 6000, 315);
     MaskedEdit1.TabIndex = 0;
     C_Ferdig.SetCaption("&OK");
-    C_Ferdig.Move(1080, 1140, 1335, 435);
+    C_Ferdig.Move(1790, 1140, 1335, 435);
     C_Ferdig.TabIndex = 1;
     C_Avbryt.SetCaption("&Avbryt");
-    C_Avbryt.Move(2760, 1140, 1335, 435);
+    C_Avbryt.Move(3470, 1140, 1335, 435);
     C_Avbryt.TabIndex = 2;
 
     C_Ferdig.Click = [this] { C_Ferdig_Click(); };

@@ -136,7 +136,7 @@ void Oppgrader_Database() {
     const Navn forrige = NavnPaaApen();
     forms::Screen.SetMousePointer(forms::vbHourglass);
     // What a save-as killed during its copy left in this folder goes now.
-    files::RemoveCopyLeftovers(files::FolderOf(state::Databasenavn));
+    files::RemoveWriteLeftovers(files::FolderOf(state::Databasenavn));
     if (!ByttTil(state::Databasenavn)) SettTilbake(forrige);
     forms::Screen.SetMousePointer(forms::vbDefault);
 }

@@ -118,6 +118,15 @@ const Tabell& RankingKlDataTabell() {
     return t;
 }
 
+std::vector<dao::TableDef> Tabelldefinisjoner() {
+    std::vector<dao::TableDef> ut;
+    for (const Tabell* t : {&VersjonTabell(), &DommereTabell(), &DommertabellTabell(), &RankingTabell(), &RankingKlDataTabell()}) {
+        dao::TableDef& def = ut.emplace_back(t->navn);
+        for (const Kolonne& k : t->kolonner) def.Fields.push_back(def.CreateField(k.navn, k.type, k.storrelse));
+    }
+    return ut;
+}
+
 void LagTabell(dao::Database& db, const Tabell& tabell) {
     dao::TableDef def = db.CreateTableDef(tabell.navn);
     for (const Kolonne& k : tabell.kolonner) {

@@ -28,6 +28,9 @@ const Tabell& DommertabellTabell();
 const Tabell& RankingTabell();
 const Tabell& RankingKlDataTabell();
 
+// Every table of the layout as a table definition, in the order above.
+std::vector<dao::TableDef> Tabelldefinisjoner();
+
 // Makes the table with its columns and then its index in db. Raises the
 // engine's error (3010 when the table exists) and leaves an appended table in the file.
 void LagTabell(dao::Database& db, const Tabell& tabell);

@@ -20,14 +20,18 @@ constexpr Kolonne Kolonner[] = {
     {"Dato", dao::dbText, 0},
 };
 
+constexpr int DiskenErFull = 3026, Diskfeil = 3043;
+
 constexpr const char* Kopierte[] = {"DommerNR",      "Dommer_FNavn",  "Dommer_ENavn",   "Dommer_Lag",
                                     "Dommer_Curling", "Dommer_Boccia", "Dommer_Fotball", "Dommer_Handball"};
 
-// Table creation reports nothing: a missing table shows up as the copy's failure.
+// Table creation reports nothing: a missing table shows up as the copy's failure. A
+// full disk or a failing one is told as it is, or the copy would blame a missing table.
 void uansett(const std::function<void()>& steg) {
     try {
         steg();
-    } catch (const vb::Err&) {
+    } catch (const vb::Err& e) {
+        if (e.Number == DiskenErFull || e.Number == Diskfeil) throw;
     }
 }
 

@@ -1,16 +1,10 @@
 // The write of the distribution file, with its questions and messages.
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstdio>
-#include <random>
 #include <string>
 
 #include "database/Apen.h"
 #include "distribution/Dommerfil.h"
 #include "platform/files/Files.h"
-#include "platform/files/SysError.h"
+#include "platform/files/WholeFile.h"
 #include "platform/forms/Runtime.h"
 #include "platform/vb/Err.h"
 #include "platform/vb/Strings.h"
@@ -87,59 +81,29 @@ void iTransaksjon(dao::Database& fil, F arbeidet) {
     fil.Close();
 }
 
-// A name beside the target that no one else uses.
-std::string midlertidigSti(const std::string& sti) {
-    std::random_device tilfeldig;
-    const std::string mappe = files::FolderOf(sti);
-    return files::Join(mappe.empty() ? "." : mappe,
-                       "." + files::BaseName(sti) + "." + std::to_string(tilfeldig() % 1000000000u) + ".tmp");
-}
-
-void tilDisk(const std::string& sti) {
-    const int fd = ::open(sti.c_str(), O_RDONLY | O_CLOEXEC);
-    const bool ok = fd >= 0 && ::fsync(fd) == 0;
-    const int feil = errno;
-    if (fd >= 0) ::close(fd);
-    if (!ok) files::detail::RaiseErrno(feil);
-}
-
-// Moves the finished file to sti unless a file of that name appeared meanwhile (3204).
-void flyttPaPlass(const std::string& fra, const std::string& sti) {
-    if (::renameat2(AT_FDCWD, fra.c_str(), AT_FDCWD, sti.c_str(), RENAME_NOREPLACE) == 0) return;
-    int feil = errno;
-    // File systems without the no-replace rename: test, then rename.
-    if (feil == EINVAL || feil == ENOSYS) {
-        if (files::Exists(sti)) feil = EEXIST;
-        else if (::rename(fra.c_str(), sti.c_str()) == 0) return;
-        else feil = errno;
-    }
-    if (feil == EEXIST) vb::Raise(vb::errnum::DatabaseExists);
-    files::detail::RaiseErrno(feil, files::detail::Missing::Folder);
-}
-
-// A new file is made under another name and moved to sti only when whole: a
-// failure, or the end of the program half way, leaves no file at sti.
+// A new file is built whole beside sti and moved there only when done: a failure, or
+// the end of the program half way, leaves nothing at sti (3204 when a file of that
+// name appeared meanwhile).
 void lagNy(const std::string& sti) {
-    const std::string midlertidig = midlertidigSti(sti);
-    dao::Database fil = arbeid().CreateDatabase(midlertidig, dao::dbLangNorwegian, dao::dbVersion30);
+    files::WholeFile ny(sti);
+    dao::Database fil = arbeid().CreateDatabaseIn(ny.TempPath());
+    // No one sees the file under this name: the flush to disk before the move is enough.
+    fil.Execute("PRAGMA synchronous = OFF");
+    iTransaksjon(fil, [&] {
+        Opprett_Dommere_Dommerfil(fil);
+        Kopier_Dommere_Til_Dommerfil(fil);
+    });
     try {
-        // No one sees the file under this name: one flush to disk before the move is enough.
-        fil.Execute("PRAGMA synchronous = OFF");
-        iTransaksjon(fil, [&] {
-            Opprett_Dommere_Dommerfil(fil);
-            Kopier_Dommere_Til_Dommerfil(fil);
-        });
-        tilDisk(midlertidig);
-        flyttPaPlass(midlertidig, sti);
-    } catch (...) {
-        std::remove(midlertidig.c_str());
-        std::remove((midlertidig + "-journal").c_str());
+        ny.Commit(files::WholeFile::Replace::Never);
+    } catch (const vb::Err& e) {
+        if (e.Number == vb::errnum::FileExists) vb::Raise(vb::errnum::DatabaseExists);
         throw;
     }
 }
 
 // The existing file keeps its table; its rows are replaced, all or none.
 void fyllPaNytt(const std::string& sti) {
+    turneringsdb::ProvFilForPafylling(sti, "Dommere");
     dao::Database fil = arbeid().OpenDatabase(sti, true, false);
     iTransaksjon(fil, [&] {
         Slett_Dommere_Dommerfil(fil);

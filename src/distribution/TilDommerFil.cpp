@@ -22,6 +22,12 @@ bool GyldigMappenavn(const std::string& navn) {
 TilDommerFil::TilDommerFil() : forms::Form("TilDommerFil") {
     SetCaption("Skriv Til Dommerfil");
     utform();
+    // The old program's current folder was its program folder: the lists start
+    // there, before the handlers are wired, so that no folder change is reported.
+    if (files::IsFolder(forms::App.Path)) {
+        DriveDropDown.SetDrive(forms::App.Path);
+        DirsBox.SetPath(forms::App.Path);
+    }
     DirsBox.Change = [this] { DirsBox_Change(); };
     DriveDropDown.Change = [this] { DriveDropDown_Change(); };
     SSCommand2.Click = [this] { SSCommand2_Click(); };

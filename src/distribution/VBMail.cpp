@@ -75,12 +75,9 @@ void VBMail::Logon_Click() {
     MAPIMess.AttachmentPathName = VedleggSti();
     MAPIMess.MsgNoteText = Text3.Text();
     try {
-        // The hand-over waits a moment for a mail client that refuses at once.
-        forms::Screen.SetMousePointer(forms::vbHourglass);
         MAPIMess.SetAction(mail::mapSendDialog);
-        forms::Screen.SetMousePointer(forms::vbDefault);
     } catch (const vb::Err& e) {
-        forms::Screen.SetMousePointer(forms::vbDefault);
+        avLinje();
         if (e.Number == mail::errnum::AttachmentNotFound)
             forms::MsgBox(std::string("Finner ikke dommerfila som skal sendes med e-posten:") + vb::vbCr + e.Description +
                               vb::vbCr + vb::vbCr +
@@ -93,15 +90,42 @@ void VBMail::Logon_Click() {
                           forms::vbOKOnly + forms::vbExclamation);
         return;
     }
-    visOverlevert();
+    // The mail client may answer after seconds or only when the user closes it: the window
+    // stays in use meanwhile, and the answer is told even when it has been closed.
+    std::shared_ptr<mail::Delivery> levering = MAPIMess.LastDelivery();
+    auto svar = [this, levering, vindu = std::weak_ptr<int>(levende_)] {
+        if (!levering->Poll()) return true;
+        if (levering->Result() != mail::Delivery::Outcome::Taken && !vindu.expired()) avLinje();
+        visUtfall(*levering);
+        return false;
+    };
+    if (svar()) forms::Poll(100, std::move(svar));
 }
 
-void VBMail::visOverlevert() {
-    if (MAPIMess.SavedFile().empty()) return;   // the mail client shows its own send dialog
-    forms::MsgBox(std::string("Det er ikke satt opp noe e-postprogram på denne maskinen.") + vb::vbCr + vb::vbCr +
-                      "E-posten med dommerfila er lagret her:" + vb::vbCr + MAPIMess.SavedFile() + vb::vbCr + vb::vbCr +
-                      "Åpne fila i e-postprogrammet ditt og send den derfra.",
-                  forms::vbOKOnly + forms::vbInformation);
+void VBMail::avLinje() {
+    MsgCountLbl.SetCaption("Off Line");
+    Logon.SetEnabled(true);
+}
+
+void VBMail::visUtfall(const mail::Delivery& levering) {
+    using Outcome = mail::Delivery::Outcome;
+    if (levering.Result() == Outcome::Taken) return;   // the mail client shows its own send dialog
+    const std::string ingenKlient = "Det er ikke satt opp noe e-postprogram på denne maskinen.";
+    if (levering.SavedFile().empty()) {
+        forms::MsgBox("E-posten ble ikke overlevert til e-postprogrammet." + std::string(vb::vbCr) + "Årsak :  " +
+                          (levering.Result() == Outcome::NoClient ? ingenKlient : levering.Reason()) + vb::vbCr +
+                          vb::vbCr + "E-posten kunne heller ikke lagres:" + vb::vbCr + levering.SaveError(),
+                      forms::vbOKOnly + forms::vbExclamation);
+        return;
+    }
+    const std::string lagret = std::string("E-posten med dommerfila er lagret her:") + vb::vbCr + levering.SavedFile() +
+                               vb::vbCr + vb::vbCr + "Åpne fila i e-postprogrammet ditt og send den derfra.";
+    if (levering.Result() == Outcome::NoClient)
+        forms::MsgBox(ingenKlient + vb::vbCr + vb::vbCr + lagret, forms::vbOKOnly + forms::vbInformation);
+    else
+        forms::MsgBox(std::string("E-postprogrammet tok ikke imot e-posten.") + vb::vbCr + "Årsak :  " +
+                          levering.Reason() + vb::vbCr + vb::vbCr + lagret,
+                      forms::vbOKOnly + forms::vbExclamation);
 }
 
 void VBMail::SSCommand1_Click() { Unload(); }

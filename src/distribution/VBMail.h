@@ -2,6 +2,8 @@
 // The e-mail window: signs on to the mail system, composes the letter to the
 // clubs with the distribution file attached, and hands it to the mail client.
 // A clock and the on-line state show in its status bar.
+#include <memory>
+
 #include "platform/forms/Controls.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/Line.h"
@@ -53,8 +55,12 @@ public:
 private:
     void utform();
     void utformStatuslinje();
-    // The outcome of the hand-over, told to the user.
-    void visOverlevert();
+    // Back to the off-line state after a hand-over that did not reach a mail client.
+    void avLinje();
+    // The outcome of a hand-over, told to the user; it may come after the window has gone.
+    static void visUtfall(const mail::Delivery& levering);
+    // Lives as long as this window: a hand-over's answer finds out whether it is still there.
+    std::shared_ptr<int> levende_ = std::make_shared<int>(0);
 };
 
 // The attachment: the distribution file in "DommerDistribusjon" under the program folder.

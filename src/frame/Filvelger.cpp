@@ -74,7 +74,7 @@ void Filvelger::Form_Load() {
     PathSpec.SetCaption(DirsBox.Path());
     if (FileListBox.ListIndex() == -1) {
         ForNavneboks();
-        TextBox.SetText(FileListBox.Pattern());
+        SettNavneboks(FileListBox.Pattern());
     }
     TextBox.SetSelStart(0);
     TextBox.SetSelLength(static_cast<int>(vb::Len(TextBox.Text())));
@@ -105,7 +105,7 @@ void Filvelger::DriveDropDown_Change() {
     }
 }
 
-void Filvelger::FileListBox_Click() { TextBox.SetText(FileListBox.FileName()); }
+void Filvelger::FileListBox_Click() { SettNavneboks(FileListBox.FileName()); }
 
 void Filvelger::FileListBox_DblClick() { SSCommand1_Click(0); }
 
@@ -114,11 +114,21 @@ void Filvelger::FileListBox_PathChange() {
     DriveDropDown.SetDrive(DrevFor(FileListBox.Path()));
 }
 
-void Filvelger::TextBox_Change() { state::Filnavn = TextBox.Text(); }
+void Filvelger::SettNavneboks(const std::string& tekst) {
+    TextBox.SetText(tekst);
+    navnSkrevet_ = false;
+}
 
+void Filvelger::TextBox_Change() {
+    state::Filnavn = TextBox.Text();
+    navnSkrevet_ = true;
+}
+
+// A name the chooser preselected or took from a click is no filter: the click into
+// the list that leaves the box must still find every file there.
 void Filvelger::TextBox_LostFocus() {
     state::Filnavn = TextBox.Text();
-    FileListBox.SetPattern(TextBox.Text());
+    if (navnSkrevet_) FileListBox.SetPattern(TextBox.Text());
 }
 
 void Filvelger::KatalogFraMappeliste() { state::Katalog = MedSkilletegn(DirsBox.Path()); }

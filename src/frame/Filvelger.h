@@ -48,6 +48,12 @@ protected:
     void KatalogFraMappeliste();
     // The drive of the drive box that holds path.
     std::string DrevFor(const std::string& path) const;
+
+private:
+    // The chooser writes a name (or its pattern) into the name box; only what the
+    // user typed there since becomes the list's pattern on leaving the box.
+    void SettNavneboks(const std::string& tekst);
+    bool navnSkrevet_ = false;
 };
 
 // Katalog and a trailing "/": a folder and a bare name join by plain concatenation.

@@ -33,10 +33,7 @@ int Feltnummer(const dao::Recordset& rs, const char* navn) {
     vb::Raise(vb::errnum::NoSuchItem, navn);
 }
 
-std::string Celle(const vb::Variant& v) {
-    // A tab inside a value would split the grid row.
-    return vb::Replace(vb::Concat(v, ""), "\t", " ");
-}
+std::string Celle(const vb::Variant& v) { return forms::GridCell(vb::Concat(v, "")); }
 
 HentDommerFil::HentDommerFil() : forms::Form("HentDommerFil") {
     utform();

@@ -1,5 +1,8 @@
 #include "import/Innlesing.h"
 
+#include <limits>
+#include <unordered_set>
+
 #include "import/HentDommerFil.h"
 #include "import/Resultatfil.h"
 #include "matches/ValgtKamp.h"
@@ -13,6 +16,7 @@ using namespace innlesing;
 namespace {
 
 enum class Utgave { Vanlig, Test };
+constexpr int FilenErSkadet = 3049;   // the engine's "the file may be damaged"
 
 void pekerNormal() { forms::Screen.SetMousePointer(forms::vbDefault); }
 
@@ -58,12 +62,14 @@ private:
 };
 
 // The file in DBaseFil and the import's own handle, with UtvalgVersjon on its row
-// (showing the file puts UtvalgFil on its rows).
-void apneResultatfil() {
+// (showing the file puts UtvalgFil on its rows). A file only shown is opened read-only.
+enum class Apnes { ForSkriving, BareForVisning };
+void apneResultatfil(Apnes apnes) {
     dao::Workspace& ws = arbeidsomrade();
-    SisteBase = ws.OpenDatabase(state::Filsti, true);
+    const bool lesebeskyttet = apnes == Apnes::BareForVisning;
+    SisteBase = ws.OpenDatabase(state::Filsti, true, lesebeskyttet);
     SisteFil = state::Filsti;
-    state::DBaseFil = ws.OpenDatabase(state::Filsti, true);
+    state::DBaseFil = ws.OpenDatabase(state::Filsti, true, lesebeskyttet);
     state::UtvalgVersjon = state::DBaseFil.OpenRecordset("Select * from versjon");
 }
 
@@ -104,6 +110,11 @@ int32_t storsteSekvensnummer() {
 // sequence numbers in the file's order, then marks them 1. Returns how many.
 int32_t lesInnRader(Utgave utgave) {
     const std::string utvalg = utgave == Utgave::Vanlig ? " WHERE Status = 0" : "";
+    // Our own files refuse a number past the Long range by the column's check; a file
+    // without that check is refused here the same way, before any row is written.
+    const long long rader = tall("SELECT count(*) FROM " + Fil + "dommerdata" + utvalg);
+    if (state::Sekvensnummer + rader > std::numeric_limits<int32_t>::max())
+        vb::Raise(vb::errnum::Overflow, "Overflyt i feltet 'SekvensNR'.");
     state::DBase.Execute(
         "INSERT INTO main.Dommertabell (DommerNR, SekvensNR, Status, Dommer_FNavn, Dommer_ENavn, Dommer_Lag, Turneringsdato, "
         "TurneringsNavn, Dommer_HLag, Dommer_BLag, Dommer_HPoeng, Dommer_BPoeng, Typespill) "
@@ -145,6 +156,29 @@ std::string visesIStedet(const vb::Variant& status) {
     }
 }
 
+// The file is proved through a read-only handle before it is attached for writing, so a
+// file that is refused or only shown keeps its bytes: whole by SQLite's check, with the
+// tables and values the import needs. A file read in before is shown instead (false).
+bool skalLesesInn(Utgave utgave) {
+    vb::Variant status = vb::Variant::Integer(FilIkkeInnlest);
+    {
+        dao::Database provet = arbeidsomrade().OpenDatabase(state::Filsti, false, true);
+        if (const std::string skade = provet.Damage(); !skade.empty())
+            vb::Raise(FilenErSkadet, "Filen " + state::Filsti + " er skadet (" + skade + ").");
+        Kontroller_Oppbygning(provet, "main");
+        if (utgave == Utgave::Vanlig)
+            status = provet.OpenRecordset("SELECT Status FROM Versjon ORDER BY rowid LIMIT 1", dao::dbOpenSnapshot).Get(0);
+        if (Filstatus_Verdi(status) == FilIkkeInnlest) Kontroller_Rader(provet, "main");
+    }
+    if (Filstatus_Verdi(status) == FilIkkeInnlest) return true;
+    apneResultatfil(Apnes::BareForVisning);
+    pekerNormal();
+    forms::MsgBox(visesIStedet(status), forms::vbExclamation);
+    visFil();
+    pekerNormal();
+    return false;
+}
+
 void lesInn(Utgave utgave) {
     forms::Screen.SetMousePointer(forms::vbHourglass);
     try {
@@ -166,29 +200,15 @@ void lesInn(Utgave utgave) {
         vindu.Text2.SetText("");   // it counts the rows of the file on screen
 
         slippResultatfil();
-        arbeidsomrade();
+        if (!skalLesesInn(utgave)) return;
         Tilkoplet fil;
-        Kontroller_Oppbygning(state::DBase, Alias);
-
-        if (utgave == Utgave::Vanlig) {
-            dao::Recordset rs = state::DBase.OpenRecordset("SELECT Status FROM " + Fil + "Versjon ORDER BY rowid LIMIT 1",
-                                                           dao::dbOpenSnapshot);
-            const vb::Variant status = rs.Get(0);
-            rs.Close();
-            if (Filstatus_Verdi(status) != FilIkkeInnlest) {
-                fil.frakople();
-                apneResultatfil();
-                pekerNormal();
-                forms::MsgBox(visesIStedet(status), forms::vbExclamation);
-                visFil();
-                pekerNormal();
-                return;
-            }
-        }
-        Kontroller_Rader(state::DBase, Alias);
 
         long ukjente = 0;
         if (!sporOmUkjenteDommere(ukjente)) {
+            // Nothing was read in, but the chosen file is the one the printout and the
+            // duplicates window now act on, as it would have been after a Yes.
+            fil.frakople();
+            apneResultatfil(Apnes::ForSkriving);
             pekerNormal();
             return;
         }
@@ -208,7 +228,7 @@ void lesInn(Utgave utgave) {
         // The match rows on screen elsewhere may no longer be what the user picked from.
         Nullstill_Valgt_Kamp();
         fil.frakople();
-        apneResultatfil();
+        apneResultatfil(Apnes::ForSkriving);
 
         pekerNormal();
         fullfortMelding(ukjente > 0);
@@ -224,6 +244,8 @@ void lesInn(Utgave utgave) {
         pekerNormal();
     } catch (const vb::Err& e) {
         pekerNormal();
+        // The file shown before was let go; a file that failed is nothing to print.
+        if (!HarSisteFil()) forms::Default<HentDommerFil>().SSCommand2.SetVisible(false);
         forms::MsgBox(FeilMelding + e.Description, forms::vbExclamation);
     }
 }
@@ -246,39 +268,45 @@ void Les_Inn_Dommerfil() { lesInn(Utgave::Vanlig); }
 
 void Les_Inn_Dommerfil_Test() { lesInn(Utgave::Test); }
 
-void Sjekk_Duplikat() {
-    // Live matches of the register and the file's unread rows sorted together by the match
-    // key: a file row is a duplicate when a live match or an earlier file row (read in before
-    // it, or a duplicate itself) shares its key. Texts count exactly as stored (case and
-    // blanks), points by value; a row with an empty key value matches nothing.
-    struct Par {
-        const char* kamp;
-        const char* fil;
-        bool tekst;
-    };
-    constexpr Par Nokkel[] = {{"DommerNR", "DommerNR", false},          {"Dommer_HLag", "HLag", true},
-                              {"Dommer_BLag", "BLag", true},            {"Dommer_HPoeng", "HPoeng", false},
-                              {"Dommer_BPoeng", "BPoeng", false},       {"TurneringsNavn", "Turneringsnavn", true},
-                              {"Turneringsdato", "Turneringsdato", true}, {"Typespill", "TypeSpill", true}};
-    std::string kamper = "SELECT 0 AS kilde, 0 AS rad", filrader = "SELECT 1, rowid", kampHele = "Status < 3",
-                filHele = "Status = 0", deling;
-    int k = 0;
-    for (const auto& p : Nokkel) {
-        const std::string navn = "k" + std::to_string(k++);
-        const std::string binaer = p.tekst ? " COLLATE BINARY" : "";
-        kamper += std::string(", ") + (p.tekst ? "CAST(" + std::string(p.kamp) + " AS TEXT)" : p.kamp) + binaer + " AS " + navn;
-        filrader += std::string(", ") + (p.tekst ? "CAST(" + std::string(p.fil) + " AS TEXT)" : p.fil) + binaer;
-        kampHele += std::string(" AND ") + p.kamp + " IS NOT NULL";
-        filHele += std::string(" AND ") + p.fil + " IS NOT NULL";
-        deling += (deling.empty() ? "" : ", ") + navn + binaer;
+namespace {
+
+// A row's match key as one text, each value after its length, so that two keys are equal
+// exactly when every value is: texts as stored (case and blanks), numbers by value. Empty
+// when a value is missing: such a row matches nothing.
+std::string matchNokkel(const std::vector<vb::Variant>& rad, std::size_t fra) {
+    std::string k;
+    for (std::size_t i = fra; i < rad.size(); ++i) {
+        if (rad[i].IsNull()) return {};
+        const std::string v = vb::CStr(rad[i]);
+        const auto n = static_cast<uint32_t>(v.size());
+        k.append(reinterpret_cast<const char*>(&n), sizeof n).append(v);
     }
-    // Only live matches of the file's tournament dates take part: the others cannot share a key.
-    kampHele += " AND CAST(Turneringsdato AS TEXT) COLLATE BINARY IN (SELECT CAST(Turneringsdato AS TEXT) FROM " + Fil +
-                "dommerdata WHERE " + filHele + ")";
-    state::DBase.Execute("UPDATE " + Fil + "dommerdata SET Status = 4 WHERE rowid IN (SELECT rad FROM (SELECT kilde, rad, "
-                         "row_number() OVER (PARTITION BY " + deling + " ORDER BY kilde, rad) AS nr FROM (" + kamper +
-                         " FROM main.Dommertabell WHERE " + kampHele + " UNION ALL " + filrader + " FROM " + Fil +
-                         "dommerdata WHERE " + filHele + ")) WHERE kilde = 1 AND nr > 1)");
-    AntallDuplikater = static_cast<int32_t>(state::DBase.RecordsAffected());
+    return k;
+}
+
+} // namespace
+
+void Sjekk_Duplikat() {
+    // A file row is a duplicate when a live match or an earlier file row (read in before it,
+    // or a duplicate itself) shares its key.
+    const std::string filDatoer = "SELECT Turneringsdato FROM " + Fil + "dommerdata WHERE Status = 0";
+    std::unordered_set<std::string> kjent;
+    // Only live matches of the file's tournament dates can share a key.
+    state::DBase.Scan("SELECT DommerNR, Dommer_HLag, Dommer_BLag, Dommer_HPoeng, Dommer_BPoeng, TurneringsNavn, Turneringsdato, "
+                      "Typespill FROM main.Dommertabell WHERE Status < 3 AND CAST(Turneringsdato AS TEXT) COLLATE BINARY IN "
+                      "(SELECT CAST(Turneringsdato AS TEXT) FROM (" + filDatoer + "))",
+                      [&](const std::vector<vb::Variant>& rad) {
+                          if (std::string k = matchNokkel(rad, 0); !k.empty()) kjent.insert(std::move(k));
+                      });
+    std::vector<vb::Variant> duplikater;
+    state::DBase.Scan("SELECT rowid, DommerNR, HLag, BLag, HPoeng, BPoeng, Turneringsnavn, Turneringsdato, TypeSpill FROM " + Fil +
+                          "dommerdata WHERE Status = 0 ORDER BY rowid",
+                      [&](const std::vector<vb::Variant>& rad) {
+                          const std::string k = matchNokkel(rad, 1);
+                          if (!k.empty() && !kjent.insert(k).second) duplikater.push_back(rad[0]);
+                      });
+    for (const vb::Variant& rad : duplikater)
+        state::DBase.Execute("UPDATE " + Fil + "dommerdata SET Status = 4 WHERE rowid = ?", {rad});
+    AntallDuplikater = static_cast<int32_t>(duplikater.size());
     if (AntallDuplikater > 0) DuplikatFunnet = 1;
 }

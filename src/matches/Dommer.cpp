@@ -67,9 +67,13 @@ std::span<const kamper::Kolonne> Dommer::kampkolonner() const { return Kampkolon
 
 void Dommer::kampgridTomt() { Nullstill_Valgt_Kamp(); }
 
+void Dommer::tilbakeTilKamplisten() {
+    if (Duplikatmodus) visDuplikatmodus(false);
+}
+
 void Dommer::MSFlexGrid2_Click() {
     if (Duplikatmodus) {
-        visDuplikatmodus(false);
+        tilbakeTilKamplisten();
         Overskrift_Kampliste();
     }
     // The heading row names no referee.

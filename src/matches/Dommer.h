@@ -45,6 +45,7 @@ public:
 private:
     std::span<const kamper::Kolonne> kampkolonner() const override;
     void kampgridTomt() override;
+    void tilbakeTilKamplisten() override;
     // Entry layout or duplicate list: flag, captions, visible and enabled controls together.
     void visDuplikatmodus(bool liste);
     // Texts too long for their columns and points that are no Integer: the message, or "".

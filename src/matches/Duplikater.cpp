@@ -1,6 +1,8 @@
 #include "matches/Duplikater.h"
 
 #include <algorithm>
+#include <cstring>
+#include <string_view>
 #include <unordered_set>
 
 #include "matches/Dommer.h"
@@ -12,28 +14,47 @@ namespace kamper {
 
 namespace {
 
-// The seven compared fields joined into one text by the engine, each after a separator no
-// typed text holds. A Null anywhere makes the whole text Null, and such a row matches nothing.
+// The seven compared fields, in the grid's order. A row with any of them Null matches nothing.
 constexpr const char* Sporring =
-    "Select DommerNR, SekvensNR, Turneringsdato || char(31) || TurneringsNavn || char(31) || Typespill || char(31) "
-    "|| Dommer_HLag || char(31) || Dommer_BLag || char(31) || Dommer_HPoeng || char(31) || Dommer_BPoeng "
-    "From Dommertabell Where Status<3";
+    "Select DommerNR, SekvensNR, Turneringsdato, TurneringsNavn, Typespill, Dommer_HLag, Dommer_BLag, Dommer_HPoeng, "
+    "Dommer_BPoeng From Dommertabell Where Status<3";
+constexpr int Felter = 7;
 
-std::vector<std::string> deler(const std::string& felt) {
-    std::vector<std::string> ut;
-    std::size_t fra = 0;
-    for (std::size_t skille; (skille = felt.find('\x1f', fra)) != std::string::npos; fra = skille + 1)
-        ut.push_back(felt.substr(fra, skille - fra));
-    ut.push_back(felt.substr(fra));
+// Every row's fields lie in one buffer, each after its length, so that two rows are alike
+// exactly when their stretches of the buffer are byte for byte the same.
+struct Rad {
+    int dommer;
+    int32_t sekvens;
+    std::size_t fra, lengde;
+};
+
+void leggTil(std::string& buffer, const std::string& felt) {
+    const auto n = static_cast<uint32_t>(felt.size());
+    buffer.append(reinterpret_cast<const char*>(&n), sizeof n);
+    buffer += felt;
+}
+
+std::vector<std::string_view> felter(std::string_view del) {
+    std::vector<std::string_view> ut;
+    while (!del.empty()) {
+        uint32_t n;
+        std::memcpy(&n, del.data(), sizeof n);
+        ut.push_back(del.substr(sizeof n, n));
+        del.remove_prefix(sizeof n + n);
+    }
     return ut;
 }
 
 // The grid row: D-Nr., Dato, Turnering, B/C, Hjemmelag, Bortelag, HP, BP, SNr.
-std::string linje(int dommer, const std::string& felt, int32_t sekvens) {
-    const auto f = deler(felt);
+std::string linje(const Rad& r, std::string_view del) {
+    const auto f = felter(del);
     const std::string t = vb::vbTab;
-    return std::to_string(dommer) + t + f[0] + t + f[1] + t + vb::Left(f[2], 1) + t + f[3] + t + f[4] + t + f[5] + t +
-           f[6] + t + std::to_string(sekvens);
+    std::string ut = std::to_string(r.dommer);
+    for (int i = 0; i < Felter; ++i) {
+        const std::string felt(f[static_cast<std::size_t>(i)]);
+        ut += t + forms::GridCell(i == 2 ? vb::Left(felt, 1) : felt);
+    }
+    return ut + t + std::to_string(r.sekvens);
 }
 
 } // namespace
@@ -43,37 +64,30 @@ std::vector<std::string> FinnDuplikater(dao::Database& db) {
     dao::Recordset dommere = db.OpenRecordset("Select DommerNR From Dommere Where DommerNR Is Not Null", dao::dbOpenSnapshot);
     for (; !dommere.EOF_(); dommere.MoveNext()) registrert.insert(vb::CLng(dommere.Get(0)));
 
-    struct Rad {
-        std::size_t nokkel;   // hash of referee and fields: equal rows have equal ones
-        int dommer;
-        int32_t sekvens;
-        std::string felt;
-    };
+    std::string buffer;
     std::vector<Rad> rader;
-    dao::Recordset rs = db.OpenRecordset(Sporring, dao::dbOpenSnapshot);
-    rader.reserve(static_cast<std::size_t>(rs.RecordCount()));
-    for (; !rs.EOF_(); rs.MoveNext()) {
-        const vb::Variant nr = rs.Get(0), sekvens = rs.Get(1), felt = rs.Get(2);
-        if (nr.IsNull() || sekvens.IsNull() || felt.IsNull()) continue;
-        const int dommer = vb::CLng(nr);
-        if (!registrert.contains(dommer)) continue;
-        std::string tekst = vb::CStr(felt);
-        const std::size_t h = std::hash<std::string>{}(tekst) ^ (static_cast<std::size_t>(dommer) * 0x9E3779B97F4A7C15ull);
-        rader.push_back({h, dommer, vb::CLng(sekvens), std::move(tekst)});
-    }
-    // Equal rows lie together after sorting by hash; the exact test (texts byte by byte, so with
-    // regard to case) sorts out rows whose hashes only happen to agree.
-    std::sort(rader.begin(), rader.end(), [](const Rad& a, const Rad& b) { return a.nokkel < b.nokkel; });
+    db.Scan(Sporring, [&](const std::vector<vb::Variant>& v) {
+        if (std::any_of(v.begin(), v.end(), [](const vb::Variant& x) { return x.IsNull(); })) return;
+        const int dommer = vb::CLng(v[0]);
+        if (!registrert.contains(dommer)) return;
+        const std::size_t fra = buffer.size();
+        for (int i = 2; i < 2 + Felter; ++i) leggTil(buffer, vb::CStr(v[static_cast<std::size_t>(i)]));
+        rader.push_back({dommer, vb::CLng(v[1]), fra, buffer.size() - fra});
+    });
+    const auto del = [&](const Rad& r) { return std::string_view(buffer).substr(r.fra, r.lengde); };
+    const auto lik = [&](const Rad& a, const Rad& b) { return a.dommer == b.dommer && del(a) == del(b); };
+    // Alike rows lie together after sorting; any order of the buffer's bytes serves.
+    std::sort(rader.begin(), rader.end(), [&](const Rad& a, const Rad& b) {
+        return a.dommer != b.dommer ? a.dommer < b.dommer : del(a) < del(b);
+    });
 
     // Each row once for every other row like it with another sequence number.
     std::vector<std::string> linjer;
     for (std::size_t fra = 0, til = 0; fra < rader.size(); fra = til) {
-        for (til = fra + 1; til < rader.size() && rader[til].nokkel == rader[fra].nokkel; ++til) {}
+        for (til = fra + 1; til < rader.size() && lik(rader[til], rader[fra]); ++til) {}
         for (std::size_t a = fra; a < til; ++a)
             for (std::size_t b = fra; b < til; ++b)
-                if (rader[a].sekvens != rader[b].sekvens && rader[a].dommer == rader[b].dommer &&
-                    rader[a].felt == rader[b].felt)
-                    linjer.push_back(linje(rader[a].dommer, rader[a].felt, rader[a].sekvens));
+                if (rader[a].sekvens != rader[b].sekvens) linjer.push_back(linje(rader[a], del(rader[a])));
     }
     return linjer;
 }

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <string>
-#include <unordered_map>
 
 #include "database/Apen.h"
+#include "database/Kampoversikt.h"
 #include "frame/Hovedmeny2.h"
 #include "platform/forms/Runtime.h"
 #include "platform/vb/Err.h"
@@ -32,7 +32,7 @@ void SettOverskrift(forms::MSFlexGrid& grid, std::span<const Kolonne> kolonner) 
 std::string Celler(const dao::Recordset& rad, std::span<const Kolonne> kolonner, bool typespillSmaBokstaver) {
     std::string celler;
     for (std::size_t i = 0; i < kolonner.size(); ++i) {
-        std::string verdi = vb::Concat(rad.Get(kolonner[i].felt), "");
+        std::string verdi = forms::GridCell(vb::Concat(rad.Get(kolonner[i].felt), ""));
         if (typespillSmaBokstaver && std::string_view(kolonner[i].felt) == "Typespill") verdi = vb::LCase(verdi);
         celler += (i ? vb::vbTab : "") + verdi;
     }
@@ -50,20 +50,6 @@ namespace {
 constexpr kamper::Kolonne DommerKolonner[] = {{"Nr.", 500, 3}, {"Dommer", 2400, 2}, {"Kamper", 700, 3}};
 
 std::string tekst(const dao::Recordset& rs, const char* kolonne) { return vb::Concat(rs.Get(kolonne), ""); }
-
-// Active matches per referee number: all rows, counted on the index of DommerNR alone, less
-// the rows that are not active (few, in practice). Both passes avoid reading every row.
-std::unordered_map<int, long> aktiveKamperPerDommer() {
-    std::unordered_map<int, long> antall;
-    dao::Recordset alle = state::DBase.OpenRecordset(
-        "Select DommerNR, Count(*) From Dommertabell Where DommerNR Is Not Null Group By DommerNR", dao::dbOpenSnapshot);
-    for (; !alle.EOF_(); alle.MoveNext()) antall[vb::CLng(alle.Get(0))] = vb::CLng(alle.Get(1));
-    dao::Recordset ikkeAktive = state::DBase.OpenRecordset(
-        "Select DommerNR From Dommertabell Where Status Is Null Or Status>=3", dao::dbOpenSnapshot);
-    for (; !ikkeAktive.EOF_(); ikkeAktive.MoveNext())
-        if (const vb::Variant nr = ikkeAktive.Get(0); !nr.IsNull()) --antall[vb::CLng(nr)];
-    return antall;
-}
 
 } // namespace
 
@@ -107,6 +93,7 @@ void Kampvindu::folgDatabasen() {
         for (auto* t : {&Text1, &Text2, &Text3, &Text4, &Text7}) t->SetText("");
         state::DommerFunnet = false;
         listetDommer_ = 0;
+        tilbakeTilKamplisten();
         Overskrift_Dommerliste();
         Overskrift_Kampliste();
         kampgridTomt();
@@ -172,7 +159,7 @@ void Kampvindu::Overskrift_Dommerliste() {
 }
 
 void Kampvindu::fyllDommergrid(bool etternavnForst) {
-    const auto antall = aktiveKamperPerDommer();
+    const auto& antall = turneringsdb::Oversikt(state::DBase).perDommer;
     state::Utvalg2 = state::DBase.OpenRecordset("Select DommerNR, Dommer_FNavn, Dommer_ENavn from Dommere",
                                                 dao::dbOpenSnapshot);
     for (; !state::Utvalg2.EOF_(); state::Utvalg2.MoveNext()) {
@@ -183,8 +170,8 @@ void Kampvindu::fyllDommergrid(bool etternavnForst) {
         if (etternavnForst) navn = etternavn.empty() ? fornavn : etternavn + ", " + fornavn;
         long kamper = 0;
         if (!nr.IsNull())
-            if (auto funnet = antall.find(vb::CLng(nr)); funnet != antall.end()) kamper = funnet->second;
-        MSFlexGrid2.AddItem(vb::Concat(nr, "") + vb::vbTab + navn + vb::vbTab + std::to_string(kamper));
+            if (auto funnet = antall.find(vb::CLng(nr)); funnet != antall.end()) kamper = funnet->second.aktive;
+        MSFlexGrid2.AddItem(vb::Concat(nr, "") + vb::vbTab + forms::GridCell(navn) + vb::vbTab + std::to_string(kamper));
     }
 }
 

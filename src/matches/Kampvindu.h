@@ -123,6 +123,8 @@ protected:
     virtual std::span<const kamper::Kolonne> kampkolonner() const = 0;
     // The match grid was emptied; a selection in it is gone.
     virtual void kampgridTomt() {}
+    // Another database is open: the window goes back to listing one referee's matches.
+    virtual void tilbakeTilKamplisten() {}
 
 private:
     void fyllDommergrid(bool etternavnForst);

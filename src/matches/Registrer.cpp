@@ -1,6 +1,8 @@
 // Saving one refereed match typed in by hand.
+#include <algorithm>
 #include <string>
 
+#include "database/Kampoversikt.h"
 #include "matches/Dommer.h"
 #include "matches/Kampvindu.h"
 #include "platform/forms/Runtime.h"
@@ -25,7 +27,9 @@ bool lesPoeng(const std::string& tekst, vb::Variant& verdi) {
         return true;
     }
     const std::string sifre = t[0] == '-' || t[0] == '+' ? t.substr(1) : t;
-    if (!bareSifre(sifre) || sifre.size() > 5) return false;
+    if (!bareSifre(sifre)) return false;
+    // Leading zeros add nothing: only the digits after them can leave the range.
+    if (sifre.size() - std::min(sifre.find_first_not_of('0'), sifre.size()) > 5) return false;
     const long tall = std::stol(t);
     if (tall < -32768 || tall > 32767) return false;
     verdi = vb::Variant::Integer(static_cast<int>(tall));
@@ -95,19 +99,22 @@ void Dommer::SSCommand2_Click() {
 }
 
 void Dommer::Registrer_Kamp() {
-    state::Sekvensnummer = 0;
-    dao::Recordset storste = kamper::AndreHandtak().OpenRecordset("Select Max(SekvensNR) from dommertabell", dao::dbOpenSnapshot);
-    if (!storste.EOF_() && !storste.Get(0).IsNull()) state::Sekvensnummer = vb::CLng(storste.Get(0));
+    // Numbered on from the largest stored one; an empty or all-negative table starts at 1.
+    state::Sekvensnummer = turneringsdb::Oversikt(state::DBase).storsteSekvensnummer;
 
     // One statement appends the row; opening the table for an append would first read every row's key.
     vb::Variant typespill(vb::Null);
     if (SSCheck1.Value() != 0) typespill = "Boccia";
     if (SSCheck2.Value() != 0) typespill = "Curling";
+    const int16_t nr = *GyldigDommernummer(Text4.Text());
+    const int32_t sekvens = state::Sekvensnummer + 1;
+    const turneringsdb::Kamptall spill = turneringsdb::Spill(state::DBase, typespill);
+    const dao::ChangeStamp for_ = state::DBase.Stamp();
     state::DBase.Execute(
         "Insert Into Dommertabell (DommerNR, SekvensNR, Status, Dommer_FNavn, Dommer_ENavn, TurneringsNavn, "
         "Turneringsdato, Dommer_HLag, Dommer_BLag, Dommer_HPoeng, Dommer_BPoeng, Typespill) "
         "Values (?, ?, 0, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
-        {vb::Variant(*GyldigDommernummer(Text4.Text())), vb::Variant::Long(static_cast<long long>(state::Sekvensnummer) + 1),
-         Text1.Text(), Text2.Text(), Text5.Text(), Text6.Text(), Text8(0).Text(), Text8(1).Text(),
-         poeng(Text8(2).Text()), poeng(Text8(3).Text()), typespill});
+        {vb::Variant(nr), vb::Variant::Long(sekvens), Text1.Text(), Text2.Text(), Text5.Text(), Text6.Text(),
+         Text8(0).Text(), Text8(1).Text(), poeng(Text8(2).Text()), poeng(Text8(3).Text()), typespill});
+    turneringsdb::KampLagtTil(state::DBase, for_, nr, sekvens, spill);
 }

@@ -2,6 +2,7 @@
 // the date of deletion, and drops out of every list and count.
 #include <string>
 
+#include "database/Kampoversikt.h"
 #include "matches/Dommer.h"
 #include "matches/Kampvindu.h"
 #include "matches/ValgtKamp.h"
@@ -31,11 +32,17 @@ void Dommer::SSCommand3_Click() {
                                  "Bekreft at du vil slette!";
     if (forms::MsgBox(sporsmal, forms::vbYesNo + forms::vbQuestion, "Slette Turnering") != forms::vbYes) return;
 
+    const turneringsdb::Kamptall spill = turneringsdb::Spill(state::DBase, state::Utvalg2.Get("Typespill"));
+    const dao::ChangeStamp for_ = state::DBase.Stamp();
     state::Utvalg2.Edit();
     state::Utvalg2.Set("Status", vb::Variant::Integer(3));
     state::Utvalg2.Set("DatoEndret", vb::Format(vb::Now(), "d. mmm yyyy"));
     state::Utvalg2.Update();
+    turneringsdb::KampSlettet(state::DBase, for_, valgt.dommer, spill);
     Nullstill_Valgt_Kamp();
+    // A save empties the number box, and the list would keep the deleted row: it lists
+    // the matches of the deleted one's referee instead.
+    if (vb::Val(Text4.Text()) <= 0) Text4.SetText(std::to_string(valgt.dommer));
     Fyll_Kampliste();
     Fyll_Dommerliste();
 }

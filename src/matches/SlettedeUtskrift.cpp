@@ -50,5 +50,7 @@ void Print_Slettede_Data() {
         }
         side.Slutt();
     });
-    if (skrevet) forms::MsgBox("Rapport oversendt printer for utskrift!", forms::vbExclamation + forms::vbOKOnly);
+    // A print saved as a file was told with its path; it reached no printer.
+    if (skrevet && Printer.ReachedPrinter())
+        forms::MsgBox("Rapport oversendt printer for utskrift!", forms::vbExclamation + forms::vbOKOnly);
 }

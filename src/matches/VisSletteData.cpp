@@ -21,7 +21,7 @@ constexpr kamper::Kolonne Kolonner[] = {
 VisSletteData::VisSletteData() : forms::Form("VisSletteData") {
     MDIChild = true;
     SetCaption("Turneringsdata som er slettet");
-    Move(80, 1700, 14415, 8145);
+    Move(80, 1700, 14295 + 120, 7740 + 450);   // the client area and the frame round it
     Label1.Move(0, 120, 5775, 375);
     Label1.SetCaption("Oversikt over turneringsdata som er slettet");
     Label1.SetFont(kamper::Smal(12));

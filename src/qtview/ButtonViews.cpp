@@ -32,6 +32,36 @@ QString wrapped(const QString& text, const QFontMetrics& metrics, int width) {
     return lines.join(QLatin1Char('\n'));
 }
 
+struct PictureLayout {
+    Qt::ToolButtonStyle style;
+    int side;       // the picture's square, pixels
+    QString text;   // the caption broken into its lines
+};
+
+int linesFitting(const QString& text, const QFontMetrics& metrics, int width) {
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    for (const QString& line : lines)
+        if (metrics.horizontalAdvance(line) > width) return -1;
+    return int(lines.size());
+}
+
+// The picture as large as the button lets it be: under the caption's lines on a
+// tall button, left of them on a low, wide one, as the old picture buttons drew it.
+PictureLayout pictureLayout(const QString& caption, const QFontMetrics& metrics, QSize size) {
+    if (caption.isEmpty()) return {Qt::ToolButtonIconOnly, qMax(8, qMin(size.width(), size.height()) - 8), QString()};
+    const QString under = wrapped(caption, metrics, size.width() - 6);
+    const int underLines = qMax(1, linesFitting(under, metrics, size.width() - 6));
+    const int underSide = qMin(size.width() - 8, size.height() - 8 - underLines * metrics.height() - 2);
+    // Beside: the largest picture that leaves the caption room to the right.
+    for (int side = qMin(size.height() - 8, size.width() / 2); side > underSide; side -= 2) {
+        const int width = size.width() - side - 14;
+        const QString beside = wrapped(caption, metrics, width);
+        const int lines = linesFitting(beside, metrics, width);
+        if (lines > 0 && lines * metrics.height() <= size.height() - 4) return {Qt::ToolButtonTextBesideIcon, side, beside};
+    }
+    return {Qt::ToolButtonTextUnderIcon, qMax(8, underSide), under};
+}
+
 class CommandButtonView : public WidgetView {
 public:
     // A picture button shows its caption under the picture.
@@ -56,12 +86,11 @@ protected:
         const QString caption = Lines(button_.Caption());
         const QSize size(Px(button_.Width()), Px(button_.Height()));
         if (auto* tool = qobject_cast<QToolButton*>(b)) {
-            const int textHeight = caption.isEmpty() ? 0 : QFontMetrics(b->font()).height() * 2 + 2;
-            const int side = qMax(8, qMin(size.width() - 8, size.height() - 8 - textHeight));
-            tool->setToolButtonStyle(caption.isEmpty() ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextUnderIcon);
-            tool->setIconSize(QSize(side, side));
-            tool->setIcon(QIcon(LoadPicture(button_.Picture(), QSize(side, side))));
-            tool->setText(wrapped(caption, QFontMetrics(b->font()), size.width() - 6));
+            const PictureLayout layout = pictureLayout(caption, QFontMetrics(b->font()), size);
+            tool->setToolButtonStyle(layout.style);
+            tool->setIconSize(QSize(layout.side, layout.side));
+            tool->setIcon(QIcon(LoadPicture(button_.Picture(), QSize(layout.side, layout.side))));
+            tool->setText(layout.text);
         } else {
             auto* push = static_cast<QPushButton*>(b);
             push->setText(caption);

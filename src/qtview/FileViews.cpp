@@ -76,23 +76,29 @@ protected:
     void content() override {
         Updating guard(updating_);
         QListWidget* w = list();
-        w->clear();
-        ancestors_.clear();
-        std::string path = dirs_.Path();
+        std::vector<std::string> ancestors;
+        const std::string path = dirs_.Path();
         for (std::size_t at = 0; !path.empty();) {
             const std::size_t slash = path.find('/', at);
-            ancestors_.push_back(slash == 0 ? "/" : path.substr(0, slash));
+            ancestors.push_back(slash == 0 ? "/" : path.substr(0, slash));
             if (slash == std::string::npos || slash + 1 >= path.size()) break;
             at = slash + 1;
         }
-        const QIcon open = QApplication::style()->standardIcon(QStyle::SP_DirOpenIcon);
-        const QIcon closed = QApplication::style()->standardIcon(QStyle::SP_DirIcon);
-        QString indent;
-        for (const std::string& a : ancestors_) {
-            w->addItem(new QListWidgetItem(open, indent + lastPart(a)));
-            indent += QStringLiteral("  ");
+        // Refilled only when the folders changed: a click between the two presses of a
+        // double click must not drop the row the first press hit.
+        if (ancestors != ancestors_ || dirs_.List() != shown_) {
+            ancestors_ = std::move(ancestors);
+            shown_ = dirs_.List();
+            w->clear();
+            const QIcon open = QApplication::style()->standardIcon(QStyle::SP_DirOpenIcon);
+            const QIcon closed = QApplication::style()->standardIcon(QStyle::SP_DirIcon);
+            QString indent;
+            for (const std::string& a : ancestors_) {
+                w->addItem(new QListWidgetItem(open, indent + lastPart(a)));
+                indent += QStringLiteral("  ");
+            }
+            for (const std::string& sub : shown_) w->addItem(new QListWidgetItem(closed, indent + lastPart(sub)));
         }
-        for (const std::string& sub : dirs_.List()) w->addItem(new QListWidgetItem(closed, indent + lastPart(sub)));
         const int current = dirs_.ListIndex() >= 0 ? int(ancestors_.size()) + dirs_.ListIndex() : int(ancestors_.size()) - 1;
         w->setCurrentRow(current);
     }
@@ -100,18 +106,20 @@ protected:
 private:
     QListWidget* list() const { return static_cast<QListWidget*>(widget()); }
     forms::DirListBox& dirs_;
-    std::vector<std::string> ancestors_;
+    std::vector<std::string> ancestors_, shown_;
 };
 
 class FileView : public WidgetView {
 public:
     FileView(forms::FileListBox& files, FormWindow& window, QWidget* parent)
         : WidgetView(files, window, new QListWidget(parent)), files_(files) {
-        on(list(), &QListWidget::currentRowChanged, [this](int row) {
-            // Tab into the list makes its first row current without choosing it: only a
-            // row the user picks (and so selects) names a file.
-            const QListWidgetItem* item = list()->item(row);
-            if (updating_ || !item || !item->isSelected()) return;
+        // Tab into the list makes its first row current without selecting it, so only a
+        // row the user selects (a click, the arrow keys) names a file. A mouse press makes
+        // the row current before it selects it: the selection is the moment of choice.
+        on(list(), &QListWidget::itemSelectionChanged, [this] {
+            const QList<QListWidgetItem*> chosen = list()->selectedItems();
+            if (updating_ || chosen.isEmpty()) return;
+            const int row = list()->row(chosen.front());
             if (toModel([this, row] { files_.UserSelect(row); })) content();
         });
         on(list(), &QListWidget::itemDoubleClicked, [this](QListWidgetItem* item) {

@@ -60,9 +60,12 @@ QWidget* FormWindow::viewWidget(const forms::Control& control) const {
 void FormWindow::buildTop(QWidget* owner) {
     top_ = new TopWindow(owner);
     top_->owner = this;
-    Qt::WindowFlags flags = fixedBorder(form_) ? Qt::Dialog : Qt::Window;
+    // A window of the main window is transient for it: the window manager keeps it
+    // above its owner (X11 marks only dialog-type windows so), as the old desktop did.
+    const bool owned = owner != nullptr;
+    Qt::WindowFlags flags = fixedBorder(form_) || owned ? Qt::Dialog : Qt::Window;
     if (form_.BorderStyle == 0) flags |= Qt::FramelessWindowHint;
-    if (!form_.ControlBox || !form_.MinButton || !form_.MaxButton || fixedBorder(form_)) {
+    if (owned || !form_.ControlBox || !form_.MinButton || !form_.MaxButton || fixedBorder(form_)) {
         flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
         if (form_.ControlBox) flags |= Qt::WindowCloseButtonHint;
         if (form_.ControlBox && form_.MinButton && !fixedBorder(form_)) flags |= Qt::WindowMinimizeButtonHint;
@@ -77,6 +80,8 @@ void FormWindow::buildTop(QWidget* owner) {
         layout->setContentsMargins(0, 0, 0, 0);
         layout->setSpacing(0);
         mdi_ = new QMdiArea;
+        // A closing child hands over to the window the user came from, not the oldest one.
+        mdi_->setActivationOrder(QMdiArea::ActivationHistoryOrder);
         // A window taller than the screen can still be scrolled to its last buttons.
         mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
         mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -178,6 +183,23 @@ void FormWindow::addMenu(forms::Menu& menu, QMenu* into) {
     for (forms::Menu* item : menu.Items()) addMenu(*item, submenu);
 }
 
+QSize FormWindow::clientSize() const {
+    return {qMax(Px(form_.Width()) - FrameWidthPx, 40), qMax(Px(form_.Height()) - FrameHeightPx, 20)};
+}
+
+void FormWindow::userResized() {
+    if (!top_ || updating_ || !placed_) return;
+    const QSize shown = top_->size();
+    if (shown == clientSize()) return;
+    // The model takes the size the user gave (its Form_Resize lays out the controls);
+    // the window is not placed again from it.
+    updating_ = true;
+    forms::Dispatch([this, shown] {
+        form_.Move(form_.Left(), form_.Top(), Twips(shown.width() + FrameWidthPx), Twips(shown.height() + FrameHeightPx));
+    });
+    updating_ = false;
+}
+
 void FormWindow::placeWindow() {
     bool old = updating_;
     updating_ = true;
@@ -189,7 +211,7 @@ void FormWindow::placeWindow() {
         const int bars = sub_->mdiArea() ? sub_->mdiArea()->y() : 0;
         sub_->setGeometry(left, qMax(0, top - bars), width, height);
     } else if (top_) {
-        const QSize client(qMax(width - FrameWidthPx, 40), qMax(height - FrameHeightPx, 20));
+        const QSize client = clientSize();
         if (fixedBorder(form_))
             top_->setFixedSize(client);
         else

@@ -43,6 +43,8 @@ public:
     // From the window.
     void userClose();
     void userActivated();
+    // The user (or the window manager) gave the top-level window a new size.
+    void userResized();
     // A key pressed in this window; true swallows it.
     bool userKey(QKeyEvent* event);
 
@@ -54,6 +56,8 @@ private:
     void buildMenus();
     void addMenu(forms::Menu& menu, QMenu* into);
     void placeWindow();
+    // The inner size of a top-level window for the form's Width and Height.
+    QSize clientSize() const;
     bool clickButton(bool isDefault);
 
     forms::Form& form_;

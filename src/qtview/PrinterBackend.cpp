@@ -8,6 +8,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include "platform/files/Files.h"
 #include "platform/forms/Runtime.h"
 #include "platform/vb/Err.h"
 #include "platform/vb/Format.h"
@@ -44,12 +45,19 @@ QPrinter& QtPrinterBackend::target() {
     auto p = std::make_unique<QPrinter>(QPrinter::HighResolution);
     p->setDocName(QStringLiteral("KvistrelDommer"));
     QString queue;
-    if (pdfFile_.isEmpty()) {
+    // The printer set-up may have chosen a PDF file in place of a printer.
+    chosenFile_ = pdfFile_.isEmpty() && chosen_ && chosen_->outputFormat() == QPrinter::PdfFormat
+                      ? chosen_->outputFileName()
+                      : QString();
+    if (pdfFile_.isEmpty() && chosenFile_.isEmpty()) {
         const QString chosenName = chosen_ ? chosen_->printerName() : QString();
         queue = ChoosePrinter(installed_(), chosenName, QPrinterInfo::defaultPrinterName());
     }
-    fallback_ = pdfFile_.isEmpty() && queue.isEmpty();
-    if (queue.isEmpty()) {
+    fallback_ = pdfFile_.isEmpty() && chosenFile_.isEmpty() && queue.isEmpty();
+    if (!chosenFile_.isEmpty()) {
+        p->setOutputFormat(QPrinter::PdfFormat);
+        p->setPageLayout(chosen_->pageLayout());
+    } else if (queue.isEmpty()) {
         p->setOutputFormat(QPrinter::PdfFormat);
         p->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
                                      QPageLayout::Millimeter));
@@ -73,31 +81,49 @@ printer::PageSize QtPrinterBackend::pageSize() {
             printable.height() * TwipsPerPoint};
 }
 
-QFont QtPrinterBackend::qfont(const printer::Font& font) const {
-    return ToQFont(forms::Font{.Name = font.Name, .Size = font.Size, .Bold = font.Bold, .Underline = font.Underline});
+// A document uses a handful of fonts, mostly the same one many times running.
+std::uint32_t QtPrinterBackend::fontNumber(const printer::Font& font) {
+    if (lastFont_ < fonts_.size() && fonts_[lastFont_].font == font) return lastFont_;
+    for (std::uint32_t i = 0; i < fonts_.size(); ++i)
+        if (fonts_[i].font == font) return lastFont_ = i;
+    QFont q = ToQFont(forms::Font{.Name = font.Name, .Size = font.Size, .Bold = font.Bold, .Underline = font.Underline});
+    fonts_.push_back({font, q, QFontMetricsF(q, &target())});
+    return lastFont_ = static_cast<std::uint32_t>(fonts_.size() - 1);
 }
 
 double QtPrinterBackend::textWidth(const std::string& text, const printer::Font& font) {
-    QPrinter& p = target();
-    return ToTwips(QFontMetricsF(qfont(font), &p).horizontalAdvance(Q(text)), p.resolution());
+    const std::uint32_t n = fontNumber(font);
+    std::string key(reinterpret_cast<const char*>(&n), sizeof n);
+    key += text;
+    if (const auto it = widths_.find(key); it != widths_.end()) return it->second;
+    if (widths_.size() >= 100000) widths_.clear();
+    const double width = ToTwips(fonts_[n].metrics.horizontalAdvance(Q(text)), target().resolution());
+    widths_.emplace(std::move(key), width);
+    return width;
 }
 
 double QtPrinterBackend::lineHeight(const printer::Font& font) {
-    QPrinter& p = target();
-    return ToTwips(QFontMetricsF(qfont(font), &p).height(), p.resolution());
+    const FontEntry& f = fonts_[fontNumber(font)];
+    return ToTwips(f.metrics.height(), target().resolution());
 }
 
 void QtPrinterBackend::startDoc() {
     pages_.assign(1, {});
+    texts_.clear();
     target();
 }
 
-void QtPrinterBackend::text(const printer::PrintedText& item) { pages_.back().push_back(item); }
+void QtPrinterBackend::text(const printer::PrintedText& item) {
+    pages_.back().push_back({item.x, item.y, fontNumber(item.font), static_cast<std::uint32_t>(texts_.size()),
+                             static_cast<std::uint32_t>(item.text.size())});
+    texts_ += item.text;
+}
 
 void QtPrinterBackend::newPage() { pages_.emplace_back(); }
 
 QString QtPrinterBackend::fallbackPdf() const {
-    const QString folder = Q(forms::App.Path) + QStringLiteral("/Dommerrapport");
+    // The user's own folder in whatever letter case he made it, as the report files find it.
+    const QString folder = Q(files::FindInAnyCase(forms::App.Path + "/Dommerrapport"));
     if (!QDir().mkpath(folder)) vb::Raise(vb::errnum::PathNotFound, "Finner ikke mappen " + S(folder));
     const QString stem = folder + QStringLiteral("/Utskrift_") + Q(vb::Format(vb::Now(), "yyyymmdd_hhnnss"));
     QString path = stem + QStringLiteral(".pdf");
@@ -110,30 +136,46 @@ void QtPrinterBackend::endDoc() {
     // The next document looks at the printers again.
     std::unique_ptr<QPrinter> out = std::move(target_);
     auto pages = std::move(pages_);
-    pages_.clear();
-    lastPdf_ = fallback_ ? fallbackPdf() : pdfFile_;
+    const std::string texts = std::move(texts_);
+    const std::vector<FontEntry> fonts = std::move(fonts_);
+    forget();
+    lastPdf_ = fallback_ ? fallbackPdf() : !chosenFile_.isEmpty() ? chosenFile_ : pdfFile_;
     if (!lastPdf_.isEmpty()) out->setOutputFileName(lastPdf_);
 
     QPainter painter;
     if (!painter.begin(out.get())) vb::Raise(vb::errnum::PrinterError);
     const int res = out->resolution();
+    std::uint32_t current = static_cast<std::uint32_t>(fonts.size());
     for (size_t i = 0; i < pages.size(); ++i) {
         if (i > 0) out->newPage();
-        for (const printer::PrintedText& t : pages[i]) {
-            const QFont f = qfont(t.font);
-            painter.setFont(f);
-            const double ascent = QFontMetricsF(f, out.get()).ascent();
-            painter.drawText(QPointF(ToPixels(t.x, res), ToPixels(t.y, res) + ascent), Q(t.text));
+        for (const KeptText& t : pages[i]) {
+            if (t.font != current) painter.setFont(fonts[current = t.font].qfont);
+            painter.drawText(QPointF(ToPixels(t.x, res), ToPixels(t.y, res) + fonts[t.font].metrics.ascent()),
+                             QString::fromUtf8(texts.data() + t.from, static_cast<qsizetype>(t.length)));
         }
+        // A page drawn is no longer needed.
+        std::vector<KeptText>().swap(pages[i]);
     }
     if (!painter.end()) vb::Raise(vb::errnum::PrinterError);
     if (fallback_)
         forms::MsgBox("Ingen skriver er installert. Utskriften er lagret som PDF-fil:\r" + S(lastPdf_),
                       forms::vbInformation);
+    else if (!chosenFile_.isEmpty())
+        forms::MsgBox("Utskriften er lagret som PDF-fil:\r" + S(lastPdf_), forms::vbInformation);
+}
+
+std::string QtPrinterBackend::savedFile() const { return S(lastPdf_); }
+
+void QtPrinterBackend::forget() {
+    pages_.clear();
+    texts_.clear();
+    fonts_.clear();
+    widths_.clear();
+    lastFont_ = 0;
 }
 
 void QtPrinterBackend::killDoc() {
-    pages_.clear();
+    forget();
     target_.reset();
 }
 

@@ -5,23 +5,27 @@
 //   qtview::QtPrinterBackend backend(&host.chosenPrinter());
 //   printer::SetBackend(&backend);
 //
-// A document is kept until EndDoc and only then painted, so a killed document
-// never reaches the printer. Prints go to the printer chosen in the printer
+// A document is kept (compactly: its fonts once, its texts in one buffer) until EndDoc
+// and only then painted, so a killed document never reaches the printer. Prints go to the printer chosen in the printer
 // set-up when it is installed, else to the system default; with no printer
 // installed at all they go to a PDF file in the report folder "Dommerrapport"
 // (made when missing) and the user is told its full path.
 //
 // A test that paints through this backend sets a PDF file (setPdfFile) or the list of
 // installed printers (setInstalledPrinters); otherwise it prints on the machine's printer.
+#include <QFont>
+#include <QFontMetricsF>
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 #include <functional>
 #include <memory>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/printer/Backend.h"
 
-class QFont;
 class QPrinter;
 
 namespace qtview {
@@ -51,6 +55,7 @@ public:
     void setInstalledPrinters(std::function<QStringList()> list) { installed_ = std::move(list); }
     // The PDF file the last document went to; empty when it went to a printer.
     const QString& lastPdf() const { return lastPdf_; }
+    std::string savedFile() const override;
 
     printer::PageSize pageSize() override;
     double textWidth(const std::string& text, const printer::Font& font) override;
@@ -62,17 +67,38 @@ public:
     void killDoc() override;
 
 private:
+    // A font of the document with what Qt made of it for the current printer.
+    struct FontEntry {
+        printer::Font font;
+        QFont qfont;
+        QFontMetricsF metrics;
+    };
+    // A kept text: its font by number, its UTF-8 bytes in texts_.
+    struct KeptText {
+        double x, y;
+        std::uint32_t font;
+        std::uint32_t from, length;
+    };
+
     QPrinter& target();       // the printer of the coming document, set up on first use
-    QFont qfont(const printer::Font& font) const;
+    std::uint32_t fontNumber(const printer::Font& font);
     QString fallbackPdf() const;
+    void forget();            // the document and the fonts measured for its printer
+
+    std::vector<FontEntry> fonts_;
+    // Widths measured, by font number and text: reports measure the same few texts again and again.
+    std::unordered_map<std::string, double> widths_;
+    std::uint32_t lastFont_ = 0;
+    std::vector<std::vector<KeptText>> pages_;
+    std::string texts_;
 
     const QPrinter* chosen_;
     QString pdfFile_;
     std::function<QStringList()> installed_;
     std::unique_ptr<QPrinter> target_;
     bool fallback_ = false;
+    QString chosenFile_;      // the PDF file the printer set-up chose, for the coming document
     QString lastPdf_;
-    std::vector<std::vector<printer::PrintedText>> pages_;
 };
 
 } // namespace qtview

@@ -6,7 +6,9 @@
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QDialogButtonBox>
 #include <QPrintDialog>
+#include <QPushButton>
 #include <QPrinter>
 #include <QUrl>
 
@@ -148,9 +150,13 @@ void QtHost::mousePointerChanged(int pointer) {
     waitCursor_ = wait;
 }
 
+// Chooses the printer, or a PDF file, that the following prints go to; it prints nothing.
 bool QtHost::printerSetup() {
     QPrintDialog dialog(printer_.get(), boxParent());
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setWindowTitle(QStringLiteral("Skriveroppsett"));
+    for (QDialogButtonBox* buttons : dialog.findChildren<QDialogButtonBox*>())
+        if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) ok->setText(QStringLiteral("&Velg skriver"));
     return dialog.exec() == QDialog::Accepted;
 }
 

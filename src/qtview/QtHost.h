@@ -36,6 +36,7 @@ public:
     void openHelp(const std::string& file) override;
     void beep() override;
     void endProgram() override;
+    void startPolling(int intervalMs, std::function<bool()> poll) override;
 
     // The printer as the printer set-up left it (name, paper); prints go to it.
     const QPrinter& chosenPrinter() const { return *printer_; }

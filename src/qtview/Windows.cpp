@@ -17,6 +17,11 @@ bool TopWindow::event(QEvent* event) {
     return QMainWindow::event(event);
 }
 
+void TopWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (owner) owner->userResized();
+}
+
 void SubWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
     if (owner) owner->userClose();

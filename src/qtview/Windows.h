@@ -15,6 +15,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 };
 
 class SubWindow : public QMdiSubWindow {

@@ -3,11 +3,11 @@
 // filled again in one transaction. Either way the clubs never get half a file.
 #include "ranking/Eksport.h"
 
-#include <filesystem>
 #include <string>
 
 #include "database/Apen.h"
 #include "platform/files/Files.h"
+#include "platform/files/WholeFile.h"
 #include "platform/forms/Runtime.h"
 #include "platform/vb/Err.h"
 #include "platform/vb/Strings.h"
@@ -22,24 +22,6 @@ constexpr const char* Tittel = "RankingListe fra forbundet";
 constexpr const char* FeilTittel = "Feil ved opprettelse av ny database med Rankingliste";
 const std::string CR = vb::vbCr;
 
-// What is not there is passed over.
-void Fjern(const std::string& sti) {
-    std::error_code ingen;
-    std::filesystem::remove(sti, ingen);
-}
-
-void FjernMedJournal(const std::string& sti) {
-    Fjern(sti);
-    Fjern(sti + "-journal");
-}
-
-// Puts the finished file in place in one step.
-void FlyttPaPlass(const std::string& fra, const std::string& til) {
-    std::error_code feil;
-    std::filesystem::rename(fra, til, feil);
-    if (feil) vb::Raise(vb::errnum::PathFileAccess, "Kan ikke lagre " + til + ": " + feil.message());
-}
-
 std::string Lagret(const std::string& forsteLinje) {
     return forsteLinje + CR + CR + "Rapporten finner du her: " + CR + state::RankingFilsti + CR + CR +
            "Denne fil skal sendes alle klubber!";
@@ -53,24 +35,20 @@ void TilbyUtskrift(const std::string& sporsmal, const std::string& tittel) {
 
 void LagNyFil() {
     using namespace state;
-    const std::string ny = files::Join(files::FolderOf(RankingFilsti), "." + RankingFilnavn + ".ny");
-    // A journal left behind without its file would be taken for the new file's own.
-    FjernMedJournal(ny);
-    Fjern(RankingFilsti + "-journal");
+    files::WholeFile ny(RankingFilsti);
     try {
         I_Transaksjon([&] {
-            DBaseRanking = dao::DBEngine::Workspaces(0).CreateDatabase(ny, dao::dbLangNorwegian, dao::dbVersion30);
+            DBaseRanking = dao::DBEngine::Workspaces(0).CreateDatabaseIn(ny.TempPath());
             Opprett_Tabell_Ranking();
             Opprett_Tabell_Ranking_KlData();
             Lagre_RankingData();
         });
-        LukkRankingfil();
-        FlyttPaPlass(ny, RankingFilsti);
     } catch (...) {
         LukkRankingfil();
-        FjernMedJournal(ny);
         throw;
     }
+    LukkRankingfil();
+    ny.Commit();
     Svar = static_cast<int16_t>(forms::MsgBox(Lagret("Rankingliste LAGRET OK!"), forms::vbInformation, Tittel));
     TilbyUtskrift("Ønsker du skriftelig rapport av Rankingliste som ligger klar for oversendelse klubbene?", Tittel);
 }
@@ -86,6 +64,7 @@ void FyllPaNytt() {
             forms::MsgBox("Lagring avbrudt!" + CR + CR + "Database ble ikke oppdatert!", forms::vbInformation, Tittel));
         return;
     }
+    turneringsdb::ProvFilForPafylling(RankingFilsti, "Ranking");
     try {
         I_Transaksjon([] {
             Slett_RankingData();

@@ -1,8 +1,8 @@
 #include "ranking/ImportKilde.h"
 
 #include <cmath>
-#include <filesystem>
 
+#include "database/Apen.h"
 #include "platform/files/Files.h"
 #include "platform/vb/Err.h"
 #include "platform/vb/Strings.h"
@@ -13,11 +13,6 @@ namespace {
 constexpr int Tekstlengde = 50;
 constexpr int IngenTabell = 3078;
 
-bool ErApenDatabase(const std::string& sti) {
-    std::error_code feil;
-    return !state::Databasenavn.empty() && std::filesystem::equivalent(sti, state::Databasenavn, feil);
-}
-
 } // namespace
 
 void Apne_Rankingkilde(const std::string& sti, dao::Workspace& ws, std::span<const Importkolonne> kolonner) {
@@ -25,9 +20,10 @@ void Apne_Rankingkilde(const std::string& sti, dao::Workspace& ws, std::span<con
     if (navn.empty() || navn.find_first_of("*?") != std::string::npos)
         vb::Raise(vb::errnum::BadFileName, "Ingen fil er valgt (" + navn + ").");
     // Its entries would be deleted before they were read.
-    if (ErApenDatabase(sti))
+    if (turneringsdb::ErApenDatabase(sti))
         vb::Raise(vb::errnum::CannotOpen, "Filen er databasen som er åpen nå. Velg en annen database.");
-    state::DBaseRanking = ws.OpenDatabase(sti, true, false);
+    // Only read: a source that is refused or read keeps its bytes (and its journal mode).
+    state::DBaseRanking = ws.OpenDatabase(sti, true, true);
     if (!state::DBaseRanking.HasTable("Ranking")) vb::Raise(IngenTabell, "Filen har ingen tabell Ranking.");
     const dao::TableDef tabell = state::DBaseRanking.TableDef_("Ranking");
     for (const Importkolonne& k : kolonner)

@@ -11,7 +11,7 @@ struct Importkolonne {
     int type;            // the local column's dao::DataType
 };
 
-// Opens sti exclusively into DBaseRanking through ws and proves it holds table
+// Opens sti exclusively and read-only into DBaseRanking through ws and proves it holds table
 // Ranking with the given columns; raises vb::Err with the reason otherwise.
 void Apne_Rankingkilde(const std::string& sti, dao::Workspace& ws, std::span<const Importkolonne> kolonner);
 

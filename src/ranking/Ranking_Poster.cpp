@@ -22,9 +22,12 @@ void melding(const std::string& tekst, const char* tittel = Tittel) {
     forms::MsgBox(tekst, forms::vbInformation + forms::vbOKOnly, tittel);
 }
 
-// The number a field holds, as the Integer column will store it; nothing when it does not fit.
+// The number a field holds, as the Integer column will store it; nothing when it does not
+// fit, also when it is too large to read at all ("1e999").
 std::optional<int16_t> heltall(const std::string& felt) {
-    const double verdi = vb::RoundHalfEven(vb::Val(felt));
+    const std::optional<double> lest = vb::ValInRange(felt);
+    if (!lest) return std::nullopt;
+    const double verdi = vb::RoundHalfEven(*lest);
     if (verdi < -32768 || verdi > 32767) return std::nullopt;
     return static_cast<int16_t>(verdi);
 }

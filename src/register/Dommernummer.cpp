@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "platform/vb/Err.h"
 #include "platform/vb/Variant.h"
 
 std::optional<int16_t> GyldigDommernummer(double verdi) {
@@ -12,10 +11,7 @@ std::optional<int16_t> GyldigDommernummer(double verdi) {
 }
 
 std::optional<int16_t> GyldigDommernummer(std::string_view tekst) {
-    // "1e999" overflows as it is read: far outside the register's range all the same.
-    try {
-        return GyldigDommernummer(vb::Val(tekst));
-    } catch (const vb::Err&) {
-        return std::nullopt;
-    }
+    // "1e999" is too large to read: far outside the register's range all the same.
+    const std::optional<double> verdi = vb::ValInRange(tekst);
+    return verdi ? GyldigDommernummer(*verdi) : std::nullopt;
 }

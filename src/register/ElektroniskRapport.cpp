@@ -21,14 +21,16 @@ struct Listetype {
     const char* tittel;        // of the success message
 };
 
+// An Overdommer is classified, though the two flags came after the nine others.
 constexpr const char* kUklassifisert =
     "Select * from dommere where KlB_Aspirant3=False AND KlB_Aspirant2=False AND KlB_Aspirant1=False AND "
     "KlB_Dommer1=False AND KlB_Dommer2=False AND KlB_Dommer3=False AND KlC_Dommer1=False AND KlC_Dommer3=False AND "
-    "KlC_Aspirant1=False Order By Dommernr asc";
+    "KlC_Aspirant1=False AND KlB_Overdommer=False AND KlC_Overdommer=False Order By Dommernr asc";
 constexpr const char* kUklassifisertFormel =
     "{dommere.KlB_Aspirant3}=False AND {dommere.KlB_Aspirant2}=False AND {dommere.KlB_Aspirant1}=False AND "
     "{dommere.KlB_Dommer1}=False AND {dommere.KlB_Dommer2}=False AND {dommere.KlB_Dommer3}=False AND "
-    "{dommere.KlC_Dommer1}=False AND {dommere.KlC_Dommer3}=False AND {dommere.KlC_Aspirant1}=False";
+    "{dommere.KlC_Dommer1}=False AND {dommere.KlC_Dommer3}=False AND {dommere.KlC_Aspirant1}=False AND "
+    "{dommere.KlB_Overdommer}=False AND {dommere.KlC_Overdommer}=False";
 
 using forms::vbExclamation;
 using forms::vbInformation;

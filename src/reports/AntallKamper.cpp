@@ -2,6 +2,7 @@
 #include <map>
 #include <string>
 
+#include "database/Kampoversikt.h"
 #include "platform/printer/Printer.h"
 #include "reports/Felt.h"
 #include "reports/Rapporter.h"
@@ -18,20 +19,11 @@ struct Antall {
     int16_t boccia = 0, curling = 0;
 };
 
-// One grouped count for all referees; the engine compares the game without regard to case.
-// The unary plus keeps the engine off the index on DommerNR: walking it fetches every match
-// row on its own, and one pass over the table with a sort costs a third of that.
+// The counts kept for the lists; a referee whose active matches name no game counts 0.
 std::map<int, Antall> TellKamper() {
-    state::Utvalg3 = state::DBase.OpenRecordset(
-        "Select DommerNR, Sum(Typespill='BOCCIA') As Boccia, Sum(Typespill='CURLING') As Curling "
-        "from Dommertabell where Status <3 Group By +DommerNR",
-        dao::dbOpenSnapshot);
     std::map<int, Antall> antall;
-    for (; !state::Utvalg3.EOF_(); state::Utvalg3.MoveNext()) {
-        const vb::Variant nr = state::Utvalg3.Get("DommerNR");
-        if (nr.IsNull()) continue;
-        antall[nr.ToLong()] = {vb::CInt(state::Utvalg3.Get("Boccia")), vb::CInt(state::Utvalg3.Get("Curling"))};
-    }
+    for (const auto& [nr, t] : turneringsdb::Oversikt(state::DBase).perDommer)
+        antall[nr] = {vb::CInt(vb::Variant::Long(t.boccia)), vb::CInt(vb::Variant::Long(t.curling))};
     return antall;
 }
 

@@ -1,5 +1,6 @@
 #include "reports/Rapportfil.h"
 
+#include "database/Schema.h"
 #include "platform/forms/Runtime.h"
 #include "platform/vb/Variant.h"
 #include "state/ProgramState.h"
@@ -9,6 +10,7 @@ namespace rapportfil {
 void Kjor(report::CrystalReport& CrReport1, const Rapportfil& fil, const std::function<void()>& foerKjoring) {
     CrReport1.SetDataFiles(0, state::Databasenavn);
     CrReport1.ReportFileName = forms::App.ResourcePath + fil.mal;
+    CrReport1.DatabaseLayout = turneringsdb::Tabelldefinisjoner();
     CrReport1.SetSortFields(0, fil.sortering);
     CrReport1.SelectionFormula = fil.formel;
     CrReport1.PrintFileName = forms::App.Path + fil.utfil;

@@ -15,8 +15,8 @@ struct Rapportfil {
     std::string utfil;       // output path under the program folder ("/DommerRapport/DommerOversikt.rtf")
 };
 
-// Sets the control's data file, template, sort field, formula and output
-// file, runs foerKjoring (the referee lists store their heading there), sets
+// Sets the control's data file, template (checked against the newest database
+// layout), sort field, formula and output file, runs foerKjoring (the referee lists store their heading there), sets
 // the window placement and runs the report. Errors reach the caller, which
 // maps the control's numbers to its own messages.
 void Kjor(report::CrystalReport& CrReport1, const Rapportfil& fil, const std::function<void()>& foerKjoring = {});

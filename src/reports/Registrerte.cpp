@@ -22,6 +22,7 @@ struct Listetype {
 };
 
 // By report type 1 to 15. Type 1 counts what it prints: the referees of either game.
+// Type 13 leaves out the Overdommere: they are classified.
 const Listetype Typer[] = {
     {"Dommer_Boccia=True OR Dommer_Curling=True", "Dommere for Boccia og Curling (", "Ingen Dommere funnet!"},
     {"Dommer_Boccia=True", "Registrerte Boccia dommere (", "Ingen Boccia dommere funnet!"},
@@ -36,7 +37,8 @@ const Listetype Typer[] = {
     {"KlB_Aspirant2=True", "Registrerte Aspirantdommere 2 for Boccia (", "Ingen Aspirant 2 dommere for Boccia funnet!"},
     {"KlB_Aspirant3=True", "Registrerte Aspirantdommere 3 for Boccia (", "Ingen Aspirant 3 dommere for Boccia funnet!"},
     {"KlB_Aspirant3=False AND KlB_Aspirant2=False AND KlB_Aspirant1=False AND KlB_Dommer1=False AND "
-     "KlB_Dommer2=False AND KlB_Dommer3=False AND KlC_Dommer1=False AND KlC_Dommer3=False AND KlC_Aspirant1=False",
+     "KlB_Dommer2=False AND KlB_Dommer3=False AND KlC_Dommer1=False AND KlC_Dommer3=False AND KlC_Aspirant1=False AND "
+     "KlB_Overdommer=False AND KlC_Overdommer=False",
      "Norges Valmorisk - Uklassifiserte dommere (", "Ingen Dommere funnet!"},
     {"KlB_Overdommer=True", "Registrerte Overdommere for Boccia (", "Ingen Overdommer for Boccia funnet!"},
     {"KlC_Overdommer=True", "Registrerte Overdommere for Curling (", "Ingen Overdommer for Curling funnet!"},

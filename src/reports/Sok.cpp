@@ -26,7 +26,7 @@ std::string Spilltekst(const dao::Recordset& rs) {
 }
 
 std::string Rad(const dao::Recordset& rs, bool medKlasser) {
-    std::string rad = vb::CStr(rs.Get("DommerNR")) + "\t" + Felt(rs, "Dommer_FNavn") + "\t" + Felt(rs, "Dommer_ENavn") +
+    std::string rad = Felt(rs, "DommerNR") + "\t" + Felt(rs, "Dommer_FNavn") + "\t" + Felt(rs, "Dommer_ENavn") +
                       "\t" + Felt(rs, "Dommer_Lag") + "\t" + Spilltekst(rs) + "\t";
     // The Overdommer flags are no class of the search.
     if (medKlasser) {

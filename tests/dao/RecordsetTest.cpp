@@ -219,3 +219,38 @@ TEST_F(DaoRecordset, RowDeletedElsewhereIsReportedNotRead) {
     rs.MoveNext();
     EXPECT_EQ(rs.Get("DommerNR"), Variant::Integer(1));
 }
+
+// The stamp moves with every kind of write through any handle on the file, and a new opening
+// of the same file never repeats an old stamp; reading leaves it.
+TEST_F(DaoRecordset, StampMovesWithEveryWriteAndOpening) {
+    const std::vector<std::function<void()>> writes = {
+        [&] { db.Execute("UPDATE Dommere SET Dommer_FNavn = 'Endret' WHERE DommerNR = 3"); },
+        [&] {
+            dao::Recordset rs = Ws().OpenDatabase(dir.file("rs.kvx")).OpenRecordset("Dommere");
+            rs.Edit();
+            rs.Set("Dommer_FNavn", "Igjen");
+            rs.Update();
+        },
+        [&] { db.Execute("CREATE TABLE Tom (a INTEGER)"); },
+        [&] {
+            Ws().BeginTrans();
+            db.Execute("DELETE FROM Dommere");
+            Ws().Rollback();
+        },
+    };
+    for (size_t i = 0; i < writes.size(); ++i) {
+        const dao::ChangeStamp before = db.Stamp();
+        db.Scan("SELECT DommerNR FROM Dommere", [](const std::vector<Variant>&) {});
+        EXPECT_EQ(db.Stamp(), before) << i;
+        writes[i]();
+        EXPECT_NE(db.Stamp(), before) << i;
+    }
+    const dao::ChangeStamp last = db.Stamp();
+    db.Close();
+    db = Ws().OpenDatabase(dir.file("rs.kvx"));
+    EXPECT_NE(db.Stamp(), last);
+    std::vector<int> seen;
+    db.Scan("SELECT DommerNR FROM Dommere WHERE DommerNR > ? ORDER BY 1",
+            [&](const std::vector<Variant>& row) { seen.push_back(row[0].ToInteger()); }, {Variant(1)});
+    EXPECT_EQ(seen, (std::vector<int>{2, 3}));
+}

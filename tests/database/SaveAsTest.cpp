@@ -128,7 +128,7 @@ TEST_F(SaveAsTest, FolderWithoutWritePermissionTellsTheTrueReason) {
 }
 
 TEST_F(SaveAsTest, LeftoversOfAKilledCopyGoWithTheNextSaveAs) {
-    const std::string rest = mappe + "/.Gammel.KVX.kdkopi-x1Y2z3";
+    const std::string rest = mappe + "/.Gammel.KVX.kdtmp-x1Y2z3";
     std::ofstream(rest) << std::string(4096, 'x');
     LagreSom("Ny");
     EXPECT_TRUE(bokser().empty());

@@ -1,8 +1,10 @@
 #include "Fixture.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <thread>
 
 #include "state/ProgramState.h"
 #include "support/Turneringsbase.h"
@@ -43,6 +45,12 @@ std::string Sqlite(const std::string& file, const std::string& sql) {
     if (p) ::pclose(p);
     std::remove(sqlFile.c_str());
     return out;
+}
+
+void DistTest::ventPaSvar() {
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (forms::Headless().runPolls() && std::chrono::steady_clock::now() < until)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
 }
 
 void DistTest::SetUp() {

@@ -36,6 +36,8 @@ protected:
     void TearDown() override;
     // The message boxes shown so far (and forgets them).
     std::vector<forms::MsgBoxRequest> bokser() { return kdtest::TaBokser(); }
+    // Ticks the program's polls, as its event loop would, until none is left (at most 20 s).
+    static void ventPaSvar();
     // The files of a folder, hidden ones too.
     std::vector<std::string> filer(const std::string& mappe);
 

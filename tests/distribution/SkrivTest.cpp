@@ -2,6 +2,10 @@
 // messages of both entries, and failures that leave no half-made file.
 #include "Fixture.h"
 
+#include <fstream>
+
+#include "support/FullDisk.h"
+
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -220,6 +224,66 @@ TEST_F(Skriv, AFileHeldByAnotherProgramIsTold) {
     EXPECT_EQ(b[1].title, "Feil ved opprettelse av ny database");
     EXPECT_EQ(b[1].prompt.rfind("Årsak :  Databasen ", 0), 0u) << b[1].prompt;
     EXPECT_NE(b[1].prompt.find("er allerede i bruk"), std::string::npos) << b[1].prompt;
+}
+
+} // namespace
+} // namespace distest
+
+namespace distest {
+namespace {
+
+// A target that may not be filled again is refused after the question, with its reason,
+// and keeps its bytes; the open database is never the target, under whatever name; a
+// new file on a full disk tells the disk's reason and leaves nothing in the folder.
+TEST_F(Skriv, RefusedTargetsKeepTheirBytesAndTheOpenDatabaseStaysWhole) {
+    LeggInnMange(400);
+    const std::string damaged = dir.file("skadet/KV_Dommere.kvz");
+    std::filesystem::create_directories(dir.file("skadet"));
+    dommerfil::Skriv(Inngang::Velger, damaged);
+    {
+        std::string bytes = kdtest::ReadFile(damaged);
+        ASSERT_GT(bytes.size(), 5u * 4096);
+        for (size_t i = 4 * 4096 + 100; i < 4 * 4096 + 400; ++i) bytes[i] = '\x5a';
+        std::ofstream(damaged, std::ios::binary | std::ios::trunc) << bytes;
+    }
+    std::filesystem::create_directories(dir.file("lenke"));
+    const std::string openOne = dir.file("lenke/KV_Dommere.kvz");
+    std::filesystem::create_hard_link(state::Databasenavn, openOne);
+    const struct {
+        const char* what;
+        std::string target;
+        const char* reason;
+    } cases[] = {
+        {"the open database under another name", openOne, "er databasen som er åpen nå"},
+        {"a damaged file", damaged, "er skadet"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        bokser();
+        const std::string before = c.target == openOne ? "" : kdtest::ReadFile(c.target);
+        forms::Headless().setNextAnswer(forms::vbOK);
+        dommerfil::Skriv(Inngang::Registerknapp, c.target);
+        const auto b = bokser();
+        ASSERT_EQ(b.size(), 2u);
+        EXPECT_EQ(b[1].title, "Feil ved opprettelse av ny database");
+        EXPECT_EQ(b[1].prompt.rfind("Årsak :  ", 0), 0u) << b[1].prompt;
+        EXPECT_NE(b[1].prompt.find(c.reason), std::string::npos) << b[1].prompt;
+        if (!before.empty()) {
+            EXPECT_EQ(kdtest::ReadFile(c.target), before);
+        }
+        EXPECT_EQ(vb::CLng(state::DBase.OpenRecordset("Select count(*) from Dommere", dao::dbOpenSnapshot).Get(0)), 400);
+    }
+
+    std::filesystem::create_directories(dir.file("full"));
+    const std::string full = dir.file("full/KV_Dommere.kvz");
+    const std::string told = kdtest::WithFullDisk(16 << 10, [&] {
+        dommerfil::Skriv(Inngang::Velger, full);
+        const auto b = kdtest::TaBokser();
+        return b.empty() ? std::string("no message") : b.back().prompt;
+    });
+    EXPECT_TRUE(told == "Årsak :  Ikke nok plass på disken." || told.rfind("Årsak :  Disk- eller nettverksfeil.", 0) == 0)
+        << told;
+    EXPECT_EQ(filer(dir.file("full")), std::vector<std::string>{});
 }
 
 } // namespace

@@ -46,6 +46,18 @@ TEST_F(Velger, OkWritesIntoTheFolderShownNotAnOlderKatalog) {
     EXPECT_EQ(vis().DirsBox.Path(), dir.file("valgt"));
 }
 
+TEST_F(Velger, StartsInTheProgramFolderWithoutReportingAFolderChange) {
+    // Started from elsewhere, as scripts/run.sh starts it from the source tree.
+    const std::filesystem::path her = std::filesystem::current_path();
+    std::filesystem::current_path("/");
+    state::Katalog = "/fra/forrige/dialog";
+    TilDommerFil& f = vis();
+    std::filesystem::current_path(her);
+    EXPECT_EQ(f.DirsBox.Path(), forms::App.Path);
+    EXPECT_EQ(f.SSPanel2.Caption(), "");
+    EXPECT_EQ(state::Katalog, "/fra/forrige/dialog");
+}
+
 TEST_F(Velger, AvbrytWritesNothingAndKeepsKatalog) {
     TilDommerFil& f = vis();
     f.DirsBox.SetPath(dir.path());

@@ -169,16 +169,20 @@ TEST_F(Copy, KilledCopiesLeaveTheTargetWholeOrAbsentAndTheNextCopyClearsTheirLef
 }
 
 TEST_F(Copy, LeftoverCleaningSparesLiveCopiesAndOtherHiddenFiles) {
-    const std::string levende = dir.write(".Cup.KVX.kdkopi-AbC123", "under arbeid");
+    const std::string levende = dir.write(".Cup.KVX.kdtmp-AbC123", "under arbeid");
     dir.write(".notater", "brukerens egen fil");
-    dir.write(".Cup.KVX.kdkopi-Dod456", "drept");
+    dir.write(".Cup.KVX.kdtmp-Dod456", "drept");
+    // A database built in a temporary file has its journal beside it.
+    dir.write(".Cup.KVX.kdtmp-AbC123-journal", "levende journal");
+    dir.write(".Cup.KVX.kdtmp-Dod456-journal", "drept journal");
+    dir.write(".Cup.KVX.kdtmp-Borte99-journal", "journal uten fil");
     const int fd = ::open(levende.c_str(), O_RDONLY);
     ASSERT_EQ(::flock(fd, LOCK_EX), 0);   // as the copy that is still writing it holds it
-    RemoveCopyLeftovers(dir.path());
+    RemoveWriteLeftovers(dir.path());
     auto hidden = Hidden(dir.path());
     std::sort(hidden.begin(), hidden.end());
-    EXPECT_EQ(hidden, (std::vector<std::string>{".Cup.KVX.kdkopi-AbC123", ".notater"}));
+    EXPECT_EQ(hidden, (std::vector<std::string>{".Cup.KVX.kdtmp-AbC123", ".Cup.KVX.kdtmp-AbC123-journal", ".notater"}));
     ::close(fd);
-    RemoveCopyLeftovers(dir.path());
+    RemoveWriteLeftovers(dir.path());
     EXPECT_EQ(Hidden(dir.path()), std::vector<std::string>{".notater"});
 }

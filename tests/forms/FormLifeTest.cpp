@@ -1,5 +1,8 @@
 // Default instances, loading and unloading, activation, modal forms and the
 // dispatcher that shows untrapped errors.
+#include <algorithm>
+#include <functional>
+
 #include "FormsTest.h"
 #include "platform/vb/Err.h"
 
@@ -102,6 +105,62 @@ TEST_F(FormLife, UnloadFromItsOwnHandlerWaitsForTheHandlerToReturn) {
     EXPECT_EQ(Log().back(), "after unload, caption ");
     EXPECT_FALSE(IsLoaded<Register>());
     EXPECT_TRUE(LoadedForms().empty());
+}
+
+// A window whose load empties what code fills into it, as the import window's does.
+struct Innlesing : Form {
+    Innlesing() : Form("HentDommerFil") {
+        Antall.SetText("fra utformingen");   // the window's own design: loads nothing
+        Ferdig.Click = [this] {
+            Unload();
+            Antall.SetText("etter unload");   // an instance that went stays gone
+        };
+    }
+    void Form_Load() override {
+        Log().push_back("Load " + Antall.Text());
+        Antall.SetText("0");
+        Rader.SetRows(1);
+    }
+    TextBox Antall{this, "Antall"};
+    MSFlexGrid Rader{this, "Rader"};
+    CommandButton Ferdig{this, "Ferdig"};
+};
+
+TEST_F(FormLife, UsingAControlOfAnUnloadedFormLoadsItFirst) {
+    const struct {
+        const char* bruk;
+        std::function<void(Innlesing&)> gjor;
+        std::string antall;
+        int rader;
+    } tilfeller[] = {
+        {"reading a text", [](Innlesing& f) { Log().push_back("read " + f.Antall.Text()); }, "0", 1},
+        {"setting a text", [](Innlesing& f) { f.Antall.SetText("12"); }, "12", 1},
+        {"adding a grid row", [](Innlesing& f) { f.Rader.AddItem("3\tKari"); }, "0", 2},
+        {"hiding a control", [](Innlesing& f) { f.Ferdig.SetVisible(false); }, "0", 1},
+    };
+    for (const auto& t : tilfeller) {
+        SCOPED_TRACE(t.bruk);
+        reset();
+        auto& f = Default<Innlesing>();
+        EXPECT_FALSE(f.IsLoaded());
+        t.gjor(f);
+        EXPECT_TRUE(IsLoaded<Innlesing>());
+        EXPECT_EQ(Log().front(), "Load fra utformingen");
+        // Showing it now keeps what was done to it: no second load.
+        f.Show();
+        EXPECT_EQ(std::count_if(Log().begin(), Log().end(), [](const std::string& l) { return l.starts_with("Load"); }), 1);
+        EXPECT_EQ(f.Antall.Text(), t.antall);
+        EXPECT_EQ(f.Rader.Rows(), t.rader);
+    }
+}
+
+TEST_F(FormLife, AWindowThatWentIsNotLoadedAgainByItsOwnHandler) {
+    Default<Innlesing>().Show();
+    Default<Innlesing>().Ferdig.UserClick();
+    EXPECT_FALSE(IsLoaded<Innlesing>());
+    EXPECT_EQ(Log(), (std::vector<std::string>{"Load fra utformingen"}));
+    // The next use is of a fresh instance, loaded afresh.
+    EXPECT_EQ(Default<Innlesing>().Antall.Text(), "0");
 }
 
 TEST_F(FormLife, AnUntrappedErrorIsShownAndTheProgramGoesOn) {

@@ -123,6 +123,23 @@ TEST_F(Runtime, TimerTicksOnlyWhenEnabledWithAnInterval) {
     EXPECT_EQ(ticks, 1);
 }
 
+// A poll runs once a tick until it says it is done; one that raises is told and stops.
+TEST_F(Runtime, PollsRunEachTickUntilDoneOrFailed) {
+    int klar = 0, feil = 0;
+    Poll(100, [&] { return ++klar < 3; });
+    Poll(100, [&] {
+        if (++feil == 2) vb::Raise(vb::errnum::Overflow);
+        return true;
+    });
+    int ticks = 0;
+    while (host().runPolls()) ++ticks;
+    EXPECT_EQ(ticks, 2);
+    EXPECT_EQ(klar, 3);
+    EXPECT_EQ(feil, 2);
+    ASSERT_EQ(host().boxes.size(), 1u);
+    EXPECT_EQ(host().boxes[0].prompt, "Årsak :  Overflyt");
+}
+
 TEST_F(Runtime, StatusPanelsCountFromOne) {
     auto& s = Default<Main>().Status;
     s.SetPanelCount(2);

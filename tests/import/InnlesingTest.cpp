@@ -2,9 +2,12 @@
 // file's rows and the file itself are marked, what the user is told.
 #include "Fixture.h"
 
+#include <sqlite3.h>
+
 #include <fstream>
 #include <functional>
 
+#include "database/Apen.h"
 #include "import/HentDommerFil.h"
 #include "import/Innlesing.h"
 #include "matches/ValgtKamp.h"
@@ -237,6 +240,25 @@ TEST_F(Innlesing, BadFilesAreRefusedBeforeAnythingChanges) {
         std::string grunn;
         std::function<void(Innhold&)> lag;
         std::string sql;   // run on the written file
+        std::function<void(const std::string&)> etter = nullptr;   // then done to the file itself
+        std::string del = "";   // a piece of the reason, where all of it cannot be known
+        bool laast = false;     // held locked by another connection during the import
+    };
+    // The bytes of the file with those from..to set to x.
+    const auto endre = [](size_t fra, size_t til, char x) {
+        return [=](const std::string& sti) {
+            std::string b = kdtest::ReadFile(sti);
+            for (size_t i = fra; i < til && i < b.size(); ++i) b[i] = x;
+            std::ofstream(sti, std::ios::binary | std::ios::trunc) << b;
+        };
+    };
+    const auto sqlite = [](const char* sql) {
+        return [=](const std::string& sti) {
+            sqlite3* db = nullptr;
+            sqlite3_open(sti.c_str(), &db);
+            sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
+            sqlite3_close(db);
+        };
     };
     const std::string tekst51(51, 'x');
     const Tilfelle tilfeller[] = {
@@ -255,7 +277,15 @@ TEST_F(Innlesing, BadFilesAreRefusedBeforeAnythingChanges) {
          [](Innhold& i) { i.rader[0][11] = "32768"; }, ""},
         {"text as points", "Rad 2, kolonne HPoeng: poengene er ikke et heltall fra -32768 til 32767.",
          [](Innhold& i) { i.rader[1][10] = "tre"; }, ""},
-        {"a file that is no database", "", nullptr, ""},
+        {"a file that is no database", "", nullptr, "", nullptr, "filen er ikke en database"},
+        {"a damaged page", "", nullptr, "", endre(4096 + 8, 4096 + 300, '\x5a'), "er skadet"},
+        // A header whose size field older writers left at 0: a write would mend it.
+        {"a stale header", "Rad 2, kolonne DommerNR: dommernummeret er ikke et heltall.",
+         [](Innhold& i) { i.rader[1][0] = std::nullopt; }, "", endre(28, 32, '\0')},
+        // Reading it must not switch it to a rollback journal.
+        {"a file in WAL mode", "Rad 2, kolonne DommerNR: dommernummeret er ikke et heltall.",
+         [](Innhold& i) { i.rader[1][0] = std::nullopt; }, "", sqlite("PRAGMA journal_mode = WAL")},
+        {"a file in use by another program", "", nullptr, "", nullptr, "er allerede i bruk", true},
     };
     int n = 0;
     for (const auto& t : tilfeller) {
@@ -275,8 +305,15 @@ TEST_F(Innlesing, BadFilesAreRefusedBeforeAnythingChanges) {
             fil.Execute(t.sql);
             fil.Close();
         }
+        if (t.etter) t.etter(sti);
         const auto for_ = bytes(sti);
+        sqlite3* annen = nullptr;
+        if (t.laast) {
+            sqlite3_open(sti.c_str(), &annen);
+            ASSERT_EQ(sqlite3_exec(annen, "PRAGMA locking_mode = EXCLUSIVE; BEGIN EXCLUSIVE;", nullptr, nullptr, nullptr), SQLITE_OK);
+        }
         lesInn(sti);
+        sqlite3_close_v2(annen);
         const auto b = bokser();
         ASSERT_EQ(b.size(), 1u);
         EXPECT_EQ(b[0].style, forms::vbExclamation);
@@ -284,6 +321,7 @@ TEST_F(Innlesing, BadFilesAreRefusedBeforeAnythingChanges) {
             EXPECT_EQ(b[0].prompt, innlesing::FeilMelding + t.grunn);
         } else {
             EXPECT_EQ(b[0].prompt.rfind(innlesing::FeilMelding, 0), 0u);
+            EXPECT_NE(b[0].prompt.find(t.del), std::string::npos) << b[0].prompt;
         }
         EXPECT_EQ(bytes(sti), for_);
         EXPECT_EQ(vindu().MSFlexGrid1.Rows(), 1);
@@ -314,6 +352,40 @@ TEST_F(Innlesing, TestVariantReadsEveryRowAgain) {
     Les_Inn_Dommerfil_Test();
     EXPECT_EQ(bokser().size(), 1u);
     EXPECT_EQ(bytes(sti), for_);
+}
+
+} // namespace
+} // namespace importtest
+
+namespace importtest {
+namespace {
+
+// Sequence numbers end at the Long range: a file that would take them past it is refused
+// before any row is written, whether the tournament database has our column checks or not.
+TEST_F(Innlesing, AnImportPastTheLastSequenceNumberIsRefused) {
+    for (const bool medKontroller : {true, false}) {
+        SCOPED_TRACE(medKontroller);
+        state::DBase.Execute("Delete From Dommertabell");
+        if (!medKontroller) {
+            turneringsdb::LukkApen();
+            sqlite3* db = nullptr;
+            ASSERT_EQ(sqlite3_open(dbsti.c_str(), &db), SQLITE_OK);
+            ASSERT_EQ(sqlite3_exec(db, "CREATE TABLE Uten AS SELECT * FROM Dommertabell; DROP TABLE Dommertabell; "
+                                       "ALTER TABLE Uten RENAME TO Dommertabell;", nullptr, nullptr, nullptr), SQLITE_OK);
+            sqlite3_close(db);
+            state::Databasenavn = dbsti;
+            ASSERT_TRUE(turneringsdb::ByttTil(dbsti));
+        }
+        state::DBase.Execute("Insert Into Dommertabell (DommerNR, SekvensNR, Status) Values (1, 2147483646, 0)");
+        const std::string sti = lagFil(medKontroller ? "med.dkv" : "uten.dkv", {Kamp(1), Kamp(2)});
+        const auto for_ = bytes(sti);
+        lesInn(sti);
+        const auto b = bokser();
+        ASSERT_EQ(b.size(), 1u);
+        EXPECT_EQ(b[0].prompt, innlesing::FeilMelding + std::string("Overflyt i feltet 'SekvensNR'."));
+        EXPECT_EQ(antallKamper(), 1);
+        EXPECT_EQ(bytes(sti), for_);
+    }
 }
 
 } // namespace

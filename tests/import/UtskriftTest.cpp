@@ -33,6 +33,35 @@ protected:
     }
 };
 
+TEST_F(Utskrift, AfterAnImportDeclinedTheButtonsActOnTheChosenFile) {
+    lesInn(lagFil("forste.dkv", {Kamp(1)}));
+    Innhold andre;
+    andre.turneringsnavn = "Vårcupen";
+    andre.turneringsdato = "2. mai 2026";
+    andre.filstatus = "0";
+    andre.rader = {Kamp(77, "A", "B", 1, 1, "BOCCIA", "4")};
+    const std::string sti = lagFil("andre.dkv", andre);
+    bokser();
+    forms::Headless().setNextAnswer(forms::vbNo);
+    lesInn(sti);
+    EXPECT_EQ(bokser().size(), 1u);
+    HentDommerFil& vindu = forms::Default<HentDommerFil>();
+    ASSERT_TRUE(vindu.SSCommand2.Visible());
+    vindu.SSCommand2.UserClick();
+    EXPECT_NE(rec().last().find("Dommerdata for Vårcupen"), nullptr);
+    vindu.SSCommand4.UserClick();
+    EXPECT_EQ(forms::Default<VisDuplikater>().MSFlexGrid1.TextMatrix(1, 0), "77");
+    EXPECT_TRUE(bokser().empty());
+}
+
+TEST_F(Utskrift, AFailedImportHidesThePrintButtonOfTheFileShownBefore) {
+    lesInn(lagFil("forste.dkv", {Kamp(1)}));
+    bokser();
+    lesInn(datamappe + "/finnes_ikke.dkv");
+    EXPECT_EQ(bokser().size(), 1u);
+    EXPECT_FALSE(forms::Default<HentDommerFil>().SSCommand2.Visible());
+}
+
 TEST_F(Utskrift, RowLinePlacesAndCutsEveryColumn) {
     const std::string navn30(30, 'f'), lag25(25, 'l');
     Rad lang = Kamp(123, lag25.c_str(), "Ørn", 12, 100, "Curling");

@@ -1,6 +1,11 @@
 // The import window, its chooser and the duplicates window as the user meets them.
 #include "Fixture.h"
 
+#include <QApplication>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QTimer>
+
 #include <filesystem>
 #include <fstream>
 
@@ -11,7 +16,10 @@
 #include "import/Innlesing.h"
 #include "import/VisDuplikater.h"
 #include "platform/files/Files.h"
+#include "qtview/FormWindow.h"
+#include "qtview/QtHost.h"
 #include "state/ProgramState.h"
+#include "support/Mus.h"
 
 namespace importtest {
 namespace {
@@ -81,6 +89,57 @@ TEST_F(Vindu, ChooserListsResultFilesOfTheDataFolderAndReadsTheChosenOne) {
     EXPECT_EQ(state::Filsti, datamappe + "/vaar.dkv");
     EXPECT_EQ(vindu().Text3.Text(), "2");
     EXPECT_EQ(forms::Screen.MousePointer(), forms::vbDefault);
+}
+
+TEST_F(Vindu, ImportChosenAfterTheWindowWentFillsTheWindowShownNext) {
+    lagFil("sen.dkv", {Kamp(1), Kamp(2)});
+    FraFil_Dommer& velger = velg("sen.dkv");
+    vindu().SSCommand1.UserClick();   // "Ferdig" while the chooser is still open
+    ASSERT_FALSE(forms::IsLoaded<HentDommerFil>());
+    velger.SSCommand1(0).UserClick();
+    EXPECT_EQ(boksTekster(), std::vector<std::string>{"Innlesing fullført OK!\rFilen er markèrt: Status= 1 (Innlest)"});
+    HentDommerFil& f = vindu();
+    f.Show();
+    EXPECT_EQ(f.MSFlexGrid1.Rows(), 3);
+    EXPECT_EQ(f.MSFlexGrid1.TextMatrix(0, 0), "DommerID");
+    EXPECT_EQ(f.MSFlexGrid1.TextMatrix(2, 2), "Fornavn2");
+    EXPECT_EQ(f.Text3.Text(), "2");
+    EXPECT_EQ(f.Text1(2).Text(), "Innlest tidligere");
+    EXPECT_TRUE(f.SSCommand2.Visible());
+}
+
+TEST_F(Vindu, WithTheLastFileShownADoubleClickReadsTheOtherOne) {
+    lagFil("host.dkv", {Kamp(1)});
+    lagFil("vaar.dkv", {Kamp(1), Kamp(2)});
+    state::Filnavn = "vaar.dkv";
+    qtview::QtHost qt;
+    forms::SetHost(&qt);
+    vindu().HentDommere.UserClick();
+    auto& f = forms::Default<FraFil_Dommer>();
+    ASSERT_EQ(f.TextBox.Text(), "vaar.dkv");
+    auto* liste = qobject_cast<QListWidget*>(qt.windowOf(f)->viewWidget(f.FileListBox));
+    ASSERT_NE(liste, nullptr);
+    kdtest::FocusByMouse(qt.windowOf(f)->viewWidget(f.TextBox));
+    kdtest::ClickRow(liste, kdtest::RowOf(liste, QStringLiteral("host.dkv")));
+    ASSERT_EQ(f.TextBox.Text(), "host.dkv");
+    ASSERT_EQ(liste->count(), 2);
+    // The read-in ends with its message; the user closes it.
+    std::string melding;
+    QTimer lukk;
+    QObject::connect(&lukk, &QTimer::timeout, [&melding] {
+        if (auto* boks = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            melding = boks->text().toStdString();
+            boks->close();
+        }
+    });
+    lukk.start(20);
+    kdtest::DoubleClickRow(liste, kdtest::RowOf(liste, QStringLiteral("host.dkv")));
+    EXPECT_EQ(melding.rfind("Innlesing fullført OK!", 0), 0u) << melding;
+    EXPECT_FALSE(forms::IsLoaded<FraFil_Dommer>());
+    EXPECT_EQ(state::Filsti, datamappe + "/host.dkv");
+    EXPECT_EQ(vindu().Text3.Text(), "1");
+    forms::ResetDefaults();
+    forms::SetHost(nullptr);
 }
 
 TEST_F(Vindu, OkMakesAReadOnlyFileWritableAndCancelTouchesNothing) {

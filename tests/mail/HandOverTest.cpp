@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <filesystem>
+#include <thread>
 
 #include "MailTestSupport.h"
 #include "platform/mail/Mail.h"
@@ -29,6 +31,12 @@ protected:
         mld.AttachmentPathName = vedlegg;
         mld.MsgNoteText = "Til alle!\n\nHilsen";
     }
+    // Polls as the window's clock would, at most 20 s.
+    static void vent(mail::Delivery& levering) {
+        const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+        while (!levering.Poll() && std::chrono::steady_clock::now() < until)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
     int feilnummer() {
         try {
             mld.SetAction(mail::mapSendDialog);
@@ -45,37 +53,76 @@ protected:
     mail::MAPIMessages mld;
 };
 
-TEST_F(HandOver, WithoutMailClientTheLetterIsSavedAsEml) {
+// The exact arguments, the missing attachment and the failed sign-on are
+// asserted through the e-mail window that drives these components.
+TEST_F(HandOver, EveryRefusalSavesTheLetterAsEmlHoweverLateItComes) {
+    using Outcome = mail::Delivery::Outcome;
     struct Tilfelle {
         const char* navn;
         bool opptaker;
         int status;
+        std::string ekstra;
+        Outcome utfall;
+        std::string grunn;
     };
-    for (const Tilfelle t : {Tilfelle{"no xdg-email", false, 0}, Tilfelle{"exit status 3", true, 3}}) {
+    const Tilfelle tilfeller[] = {
+        {"no xdg-email", false, 0, "", Outcome::NoClient, ""},
+        {"exit status 3", true, 3, "", Outcome::NoClient, ""},
+        // Later than any fixed wait would have looked.
+        {"slow exit status 3", true, 3, "sleep 1.5", Outcome::NoClient, ""},
+        {"exit status 1", true, 1, "", Outcome::Refused, "xdg-email avsluttet med feilkode 1 (feil i argumentene)."},
+        {"exit status 4", true, 4, "", Outcome::Refused, "xdg-email avsluttet med feilkode 4 (handlingen mislyktes)."},
+        {"killed", true, 0, "kill -9 $$", Outcome::Refused, "xdg-email ble avbrutt (signal 9)."},
+    };
+    for (const Tilfelle& t : tilfeller) {
         SCOPED_TRACE(t.navn);
-        if (t.opptaker) WriteRecorder(bin.path(), t.status);
+        std::filesystem::remove(ut.file("KV_Dommere.eml"));
+        std::filesystem::remove(bin.file("xdg-email"));
+        if (t.opptaker) WriteRecorder(bin.path(), t.status, t.ekstra);
+        std::shared_ptr<mail::Delivery> levering;
         {
-            PathAs path(t.opptaker ? bin.path() + ":/bin" : ut.path());
+            PathAs path(t.opptaker ? bin.path() + ":/usr/bin:/bin" : ut.path());
             klar("klubb@eksempel.no");
+            const auto start = std::chrono::steady_clock::now();
             ASSERT_EQ(feilnummer(), 0) << feiltekst;
+            EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+            levering = mld.LastDelivery();
         }
-        EXPECT_EQ(mld.SavedFile(), ut.file("KV_Dommere.eml"));
-        auto m = mailtest::ParseEml(mld.SavedFile());
+        ASSERT_TRUE(levering);
+        if (t.ekstra.rfind("sleep", 0) == 0) {
+            EXPECT_FALSE(levering->Poll());
+        }
+        vent(*levering);
+        EXPECT_EQ(levering->Result(), t.utfall);
+        EXPECT_EQ(levering->Reason(), t.grunn);
+        EXPECT_EQ(levering->SaveError(), "");
+        ASSERT_EQ(levering->SavedFile(), ut.file("KV_Dommere.eml"));
+        auto m = mailtest::ParseEml(levering->SavedFile());
         EXPECT_EQ(m["subject"], "Oppdatert dommerfil – æøå");
         EXPECT_EQ(m["to"], "klubb@eksempel.no");
         EXPECT_EQ(m["attachment"], mailtest::Hex(kdtest::ReadFile(vedlegg)));
     }
 }
 
-// The exact arguments, the missing attachment and the failed sign-on are
-// asserted through the e-mail window that drives these components.
-TEST_F(HandOver, AMailClientThatFailsIsRaised) {
-    WriteRecorder(bin.path(), 4);
+TEST_F(HandOver, ALetterTakenIsNotSavedAndTheSaveFailureIsTold) {
+    WriteRecorder(bin.path(), 0);
     PathAs path(bin.path() + ":/bin");
     klar();
-    EXPECT_EQ(feilnummer(), mail::errnum::Failure);
-    EXPECT_EQ(feiltekst, "E-postprogrammet avsluttet med feilkode 4.");
-    EXPECT_EQ(mld.SavedFile(), "");
+    ASSERT_EQ(feilnummer(), 0) << feiltekst;
+    vent(*mld.LastDelivery());
+    EXPECT_EQ(mld.LastDelivery()->Result(), mail::Delivery::Outcome::Taken);
+    EXPECT_EQ(mld.LastDelivery()->SavedFile(), "");
+    EXPECT_FALSE(std::filesystem::exists(ut.file("KV_Dommere.eml")));
+
+    // The folder gone by the time xdg-email refuses: the letter cannot be saved, and that is said.
+    WriteRecorder(bin.path(), 3);
+    ASSERT_EQ(feilnummer(), 0) << feiltekst;
+    std::filesystem::remove(vedlegg);
+    std::filesystem::remove_all(ut.path());
+    vent(*mld.LastDelivery());
+    EXPECT_EQ(mld.LastDelivery()->Result(), mail::Delivery::Outcome::NoClient);
+    EXPECT_EQ(mld.LastDelivery()->SavedFile(), "");
+    EXPECT_NE(mld.LastDelivery()->SaveError(), "");
 }
 
 TEST_F(HandOver, DoesNotWaitForAMailClientThatStaysOpen) {
@@ -83,11 +130,14 @@ TEST_F(HandOver, DoesNotWaitForAMailClientThatStaysOpen) {
     WriteRecorder(bin.path(), 0, "exec >/dev/null 2>&1\nsleep 5");
     PathAs path(bin.path() + ":/usr/bin:/bin");
     klar();
-    mld.RefusalWaitMs = 200;
     const auto start = std::chrono::steady_clock::now();
     ASSERT_EQ(feilnummer(), 0) << feiltekst;
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    EXPECT_FALSE(mld.LastDelivery()->Poll());
+    // Dropped while the mail client runs: it is left running, and nothing waits for it.
+    mld.SetAction(mail::mapCompose);
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
-    EXPECT_EQ(mld.SavedFile(), "");
+    EXPECT_FALSE(std::filesystem::exists(ut.file("KV_Dommere.eml")));
 }
 
 } // namespace

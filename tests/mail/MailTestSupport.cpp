@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -47,24 +48,16 @@ std::string Hex(const std::string& bytes) {
     return out;
 }
 
-std::map<std::string, std::string> ParseEml(const std::string& path) {
-    // One "key=hex of value" line per field, so any bytes come through.
-    const std::string script =
-        "import sys, email\n"
-        "from email import policy\n"
-        "m = email.message_from_bytes(open(sys.argv[1], 'rb').read(), policy=policy.default)\n"
-        "h = lambda s: s.encode('utf-8').hex()\n"
-        "print('subject=' + h(str(m['Subject'])))\n"
-        "print('to=' + h(str(m['To']) if m['To'] is not None else '<none>'))\n"
-        "print('bcc=' + h(str(m['Bcc']) if m['Bcc'] is not None else '<none>'))\n"
-        "print('unsent=' + h(str(m['X-Unsent'])))\n"
-        "print('body=' + h(m.get_body(('plain',)).get_content()))\n"
-        "for a in m.iter_attachments():\n"
-        "    print('filename=' + h(a.get_filename()))\n"
-        "    print('attachment=' + h(a.get_content().hex()))\n";
-    const std::string scriptPath = path + ".py";
+namespace {
+
+// Runs a Python script on one argument; it prints "key=hex of value" lines, so any bytes come through.
+std::map<std::string, std::string> runPython(const std::string& script, const std::string& scriptPath,
+                                             const std::string& argument) {
     std::ofstream(scriptPath) << script;
-    FILE* p = ::popen(("python3 '" + scriptPath + "' '" + path + "' 2>&1").c_str(), "r");
+    std::string quoted = "'";
+    for (char c : argument) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    quoted += "'";
+    FILE* p = ::popen(("python3 '" + scriptPath + "' " + quoted + " 2>&1").c_str(), "r");
     if (!p) throw std::runtime_error("python3");
     std::string output;
     char buf[4096];
@@ -84,6 +77,48 @@ std::map<std::string, std::string> ParseEml(const std::string& path) {
         fields[line.substr(0, eq)] = value;
     }
     return fields;
+}
+
+} // namespace
+
+std::map<std::string, std::string> ParseMailto(const std::string& uri, const std::string& scratchFolder) {
+    const std::string script =
+        "import sys, urllib.parse as u\n"
+        "p = u.urlsplit(sys.argv[1])\n"
+        "h = lambda s: s.encode('utf-8').hex()\n"
+        "print('scheme=' + h(p.scheme))\n"
+        "print('to=' + h(u.unquote(p.path, errors='strict')))\n"
+        "for k, v in u.parse_qsl(p.query, keep_blank_values=True, errors='strict'):\n"
+        "    print(k + '=' + h(v))\n";
+    return runPython(script, scratchFolder + "/mailto.py", uri);
+}
+
+std::map<std::string, std::string> ParseEml(const std::string& path) {
+    const std::string script =
+        "import sys, email\n"
+        "from email import policy\n"
+        "m = email.message_from_bytes(open(sys.argv[1], 'rb').read(), policy=policy.default)\n"
+        "h = lambda s: s.encode('utf-8').hex()\n"
+        "print('subject=' + h(str(m['Subject'])))\n"
+        "t = m['To']\n"
+        "print('to=' + h(str(t) if t is not None else '<none>'))\n"
+        "print('to.names=' + h('|'.join(a.display_name for a in t.addresses) if t is not None else ''))\n"
+        "print('to.addrs=' + h('|'.join(a.addr_spec for a in t.addresses) if t is not None else ''))\n"
+        "print('defects=' + h(str(len(m.defects) + sum(len(m[k].defects) for k in ('Subject', 'To') if m[k] is not None))))\n"
+        "print('bcc=' + h(str(m['Bcc']) if m['Bcc'] is not None else '<none>'))\n"
+        "print('unsent=' + h(str(m['X-Unsent'])))\n"
+        "print('body=' + h(m.get_body(('plain',)).get_content()))\n"
+        "for a in m.iter_attachments():\n"
+        "    print('filename=' + h(a.get_filename()))\n"
+        "    print('attachment=' + h(a.get_content().hex()))\n";
+    return runPython(script, path + ".py", path);
+}
+
+size_t LongestHeaderLine(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    size_t longest = 0;
+    for (std::string line; std::getline(in, line) && line != "\r";) longest = std::max(longest, line.size() - 1);
+    return longest;
 }
 
 } // namespace mailtest

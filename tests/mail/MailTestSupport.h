@@ -27,8 +27,14 @@ private:
 };
 
 // What Python's email parser reads from an .eml file: "subject", "to" ("<none>"
-// when absent), "body", "filename", "attachment" (the bytes, hex), "unsent".
+// when absent), "to.names" and "to.addrs" (each "|"-joined), "body", "filename",
+// "attachment" (the bytes, hex), "unsent", "defects" (how many it found).
 std::map<std::string, std::string> ParseEml(const std::string& path);
+// What Python's URL parser reads from a mailto: URI: "scheme", "to" (the path,
+// decoded) and each field of the query ("subject", "body"), absent when not there.
+std::map<std::string, std::string> ParseMailto(const std::string& uri, const std::string& scratchFolder);
+// The length of the longest header line, without its CR LF.
+size_t LongestHeaderLine(const std::string& path);
 std::string Hex(const std::string& bytes);
 
 } // namespace mailtest

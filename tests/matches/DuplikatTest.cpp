@@ -37,6 +37,8 @@ TEST_F(Duplikater, ExactEqualityOfActiveRowsOfOneReferee) {
         {"one deleted", {.nr = 1}, {.nr = 1, .status = 3}, false},
         {"two referees", {.nr = 1}, {.nr = 2}, false},
         {"referee not registered", {.nr = 77}, {.nr = 77}, false},
+        {"a separator inside a text", {.nr = 1, .hlag = "A\x1f" "B", .blag = "C"}, {.nr = 1, .hlag = "A", .blag = "B\x1f" "C"},
+         false},
     };
     for (const auto& t : tilfeller) {
         state::DBase.Execute("Delete From Dommertabell");

@@ -42,6 +42,18 @@ TEST_F(NyDatabase, OpenWindowsForgetThePreviousFile) {
     }
     EXPECT_TRUE(rader(slettede.MSFlexGrid1).empty());
 
+    // The duplicate list gives way to the entry layout over the new file's empty match list.
+    dommerVindu.SSCommand5.UserClick();
+    ASSERT_TRUE(dommerVindu.Duplikatmodus);
+    ASSERT_TRUE(turneringsdb::ByttTil(dbsti));
+    EXPECT_FALSE(dommerVindu.Duplikatmodus);
+    EXPECT_EQ(dommerVindu.Label1.Caption(), "Manuell innlegging av turneringsdata for dommere");
+    EXPECT_EQ(dommerVindu.SSCommand5.Caption(), "Søk etter mulige Duplikater i DommerDatabasen");
+    EXPECT_TRUE(dommerVindu.Text4.Visible());
+    EXPECT_TRUE(dommerVindu.SSCommand2.Enabled() && dommerVindu.SSCommand3.Enabled());
+    EXPECT_EQ(dommerVindu.MSFlexGrid1.TextMatrix(0, 0), "Nr.");
+    ASSERT_TRUE(turneringsdb::ByttTil(annen));
+
     // A window closed before the change is not woken by it.
     slettede.Unload();
     ASSERT_TRUE(turneringsdb::ByttTil(dbsti));

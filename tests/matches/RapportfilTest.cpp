@@ -109,6 +109,13 @@ TEST_F(Rapportfiler, FailuresShowTheirMessages) {
          mappe + "Kvistrel-katalogen.\rPrøv så på nytt!"},
         {"no template", [](Rapportfiler& t) { forms::App.ResourcePath = t.program.path(); }, knapp<Dommer>(&Dommer::SSCommand9), "3",
          "Rapport ikke tilgjengelig"},
+        {"field misspelt in the template",
+         [](Rapportfiler& t) {
+             t.program.write("dommerrapport.rpt", "table: Dommere\ndetail: Dommertabell on DommerNR\n"
+                                                  "column: Dato | 2000 | text | {dommertabell.Turneringsdto}\n");
+             forms::App.ResourcePath = t.program.path();
+         },
+         knapp<Dommer>(&Dommer::SSCommand8), "", "Rapport ikke tilgjengelig"},
         {"older database", [](Rapportfiler&) { state::DBase.Execute("Alter Table Dommertabell Drop Column Typespill"); },
          knapp<Dommer2>(&Dommer2::SSCommand8), "", "Denne funksjonen virker kun på nye databaser.\r"
                                           "Du opprette en ny turnering for å benytte denne funksjon."},

@@ -46,7 +46,7 @@ TEST_F(Registrering, EachFailedCheckShowsItsMessageAndKeepsTheBoxes) {
          "Innlegging Dommere"},
         {"fraction", [](Dommer& f) { f.Text8(2).SetText("1.5"); },
          "Poeng må være et helt tall fra -32768 til 32767, eller stå tomt!", "Innlegging Dommere"},
-        {"too large", [](Dommer& f) { f.Text8(3).SetText("40000"); },
+        {"too large", [](Dommer& f) { f.Text8(3).SetText("00040000"); },
          "Poeng må være et helt tall fra -32768 til 32767, eller stå tomt!", "Innlegging Dommere"},
         {"letters", [](Dommer& f) { f.Text8(3).SetText("to"); },
          "Poeng må være et helt tall fra -32768 til 32767, eller stå tomt!", "Innlegging Dommere"},
@@ -103,10 +103,49 @@ TEST_F(Registrering, SavedRowTakesTheNextNumberAndTheFormRefreshes) {
     EXPECT_EQ(f.SSCheck2.Value(), 0);
 }
 
-TEST_F(Registrering, EmptyTableStartsAtOne) {
+TEST_F(Registrering, PointsAreTakenByValueWhateverTheirLeadingZeros) {
     dommer(3, "Ola", "Nordmann");
+    const struct {
+        const char* tekst;
+        long verdi;
+    } tilfeller[] = {{"000012", 12}, {"-0032768", -32768}, {"+0032767", 32767}, {" 0 ", 0}, {"0000000000", 0}};
+    for (const auto& t : tilfeller) {
+        Dommer& f = fyllUt();
+        f.Text8(2).SetText(t.tekst);
+        f.SSCommand2.UserClick();
+        EXPECT_TRUE(bokser().empty()) << t.tekst;
+        EXPECT_EQ(tall("Select Dommer_HPoeng From Dommertabell Where SekvensNR = (Select Max(SekvensNR) From Dommertabell)"),
+                  t.verdi) << t.tekst;
+        f.Unload();
+    }
+}
+
+TEST_F(Registrering, NumbersStartAtOneWhenNoPositiveOneIsStored) {
+    dommer(3, "Ola", "Nordmann");
+    const struct {
+        const char* hva;
+        std::vector<long> lagret;
+    } tilfeller[] = {{"empty table", {}}, {"only negative numbers", {-5, -3}}, {"zero", {0}}};
+    for (const auto& t : tilfeller) {
+        state::DBase.Execute("Delete From Dommertabell");
+        for (long s : t.lagret) kamp({.nr = 3, .sekvens = s});
+        fyllUt().SSCommand2.UserClick();
+        EXPECT_EQ(tall("Select Count(*) From Dommertabell Where SekvensNR = 1"), 1) << t.hva;
+    }
+}
+
+// The counts and numbers kept between refills follow a write made past the window too.
+TEST_F(Registrering, KeptCountsFollowEveryWrite) {
+    dommer(3, "Ola", "Nordmann");
+    kamp({.nr = 3, .sekvens = 4});
+    Dommer& f = fyllUt();
+    f.SSCommand2.UserClick();
+    EXPECT_EQ(KampTest::rader(f.MSFlexGrid2), (std::vector<std::string>{"3|Nordmann, Ola|2"}));
+    kamp({.nr = 3, .sekvens = 90});
+    state::DBase.Execute("Update Dommertabell Set Status = 3 Where SekvensNR = 4");
     fyllUt().SSCommand2.UserClick();
-    EXPECT_EQ(tall("Select Max(SekvensNR) From Dommertabell"), 1);
+    EXPECT_EQ(KampTest::rader(f.MSFlexGrid2), (std::vector<std::string>{"3|Nordmann, Ola|3"}));
+    EXPECT_EQ(tall("Select Count(*) From Dommertabell Where SekvensNR = 91"), 1);
 }
 
 TEST_F(Registrering, FailedAppendIsShownAndTheBoxesKept) {

@@ -55,6 +55,32 @@ TEST_F(Sletting, ConfirmedDeletionMarksThePickedRowAndRefreshes) {
     ASSERT_EQ(bokser().at(0).prompt, IngenValgt);
 }
 
+TEST_F(Sletting, DeletionRightAfterASaveListsTheRefereesMatchesAsTheyNowAre) {
+    velgDommer(1);
+    f->Text5.SetText("Vårcup");
+    f->Text6.SetText("1. juni 2026");
+    f->SSCheck1.SetValue(1);
+    f->SSCommand2.UserClick();
+    ASSERT_EQ(f->Text4.Text(), "");
+    ASSERT_EQ(rader(f->MSFlexGrid1).size(), 3u);
+    int ny = 1;
+    while (f->MSFlexGrid1.TextMatrix(ny, 8) != "23") ++ny;
+    f->MSFlexGrid1.UserClickCell(ny, 0);
+    forms::Headless().setNextAnswer(forms::vbYes);
+    f->SSCommand3.UserClick();
+    EXPECT_EQ(status(23), 3);
+    EXPECT_EQ(rader(f->MSFlexGrid1), (std::vector<std::string>{"1|2. mai 2026||boccia|A|B|1|2|20",
+                                                               "2|1. mai 2026|Cup|boccia|A|B|1|2|21"}));
+    EXPECT_EQ(f->Text7.Text(), "Ola Nordmann");
+    EXPECT_EQ(f->MSFlexGrid2.TextMatrix(1, 2), "2");
+    bokser();
+    f->MSFlexGrid1.UserClickCell(1, 0);
+    forms::Headless().setNextAnswer(forms::vbYes);
+    f->SSCommand3.UserClick();
+    EXPECT_EQ(bokser().at(0).prompt.rfind("Ønsker du å slette følgende: ", 0), 0u);
+    EXPECT_EQ(status(20), 3);
+}
+
 TEST_F(Sletting, AnsweringNoChangesNothing) {
     velgDommer(1);
     f->MSFlexGrid1.UserClickCell(2, 0);

@@ -2,10 +2,12 @@
 // from the recording printer.
 #include "Fixture.h"
 
+#include "import/VisDuplikater.h"
 #include "matches/Dommer.h"
 #include "matches/VisSletteData.h"
 #include "platform/printer/Printer.h"
 #include "platform/printer/Recording.h"
+#include "qtview/PrinterBackend.h"
 #include "state/ProgramState.h"
 
 namespace kamptest {
@@ -126,6 +128,18 @@ TEST_F(Utskrift, DeletedMatchesPrintAtTheirPositionsAndTheUserIsTold) {
     EXPECT_EQ(b[0].style, forms::vbExclamation);
 }
 
+TEST_F(Utskrift, DeletedRowsSavedAsPdfWithoutAPrinterAreNotToldAsSentToOne) {
+    kamp({.nr = 7, .sekvens = 5, .status = 3});
+    qtview::QtPrinterBackend pdf;
+    pdf.setInstalledPrinters([] { return QStringList{}; });
+    printer::SetBackend(&pdf);
+    Print_Slettede_Data();
+    const auto b = bokser();
+    ASSERT_EQ(b.size(), 1u);
+    EXPECT_EQ(b[0].prompt, "Ingen skriver er installert. Utskriften er lagret som PDF-fil:\r" + pdf.lastPdf().toStdString());
+    printer::SetBackend(nullptr);
+}
+
 TEST_F(Utskrift, DeletedWindowListsOnlyDeletedRowsWholeWithEmptyCellsForNulls) {
     kamp({.nr = 7, .sekvens = 5, .status = 3, .hp = std::nullopt, .typespill = "Boccia", .fnavn = "Ola"});
     kamp({.nr = 7, .sekvens = 6});
@@ -133,6 +147,9 @@ TEST_F(Utskrift, DeletedWindowListsOnlyDeletedRowsWholeWithEmptyCellsForNulls) {
     w.Show();
     EXPECT_EQ(rader(w.MSFlexGrid1), (std::vector<std::string>{"7|5|Ola||1. mai 2026|Cup|Boccia|A|B||2|"}));
     EXPECT_EQ(w.Top(), 1700);
+    // The same client area as the duplicates window, whose grid is as wide.
+    auto& d = forms::Default<VisDuplikater>();
+    EXPECT_EQ(std::pair(w.Width(), w.Height()), std::pair(d.Width(), d.Height()));
 }
 
 TEST_F(Utskrift, AFailingPrintIsKilledToldAndTheProgramGoesOn) {

@@ -160,6 +160,40 @@ TEST_F(PrinterTest, ARunThatForgetsItsEndIsKilledNotMerged) {
     EXPECT_FALSE(Printer.DocumentOpen());
 }
 
+TEST_F(PrinterTest, EveryDocumentStartsFromThePrintersDefaults) {
+    const struct {
+        const char* how;
+        bool printBefore, fail;
+    } ends[] = {
+        {"killed inside the heading", true, true},
+        {"failed before its first output", false, true},
+        {"ended", true, false},
+    };
+    for (const auto& e : ends) {
+        rec.documents.clear();
+        try {
+            printer::RunDocument([&] {
+                Printer.SetScaleHeight(100);
+                Printer.SetFontSize(8);
+                Printer.SetFontBold(true);
+                Printer.SetFontUnderline(true);
+                Printer.SetFontName("Courier");
+                if (e.printBefore) Printer.Print("Nr.", printer::Stay);
+                if (e.fail) vb::Raise(482);
+                Printer.EndDoc();
+            });
+        } catch (const vb::Err&) {
+        }
+        printer::RunDocument([] {
+            Printer.Print("Neste tittel");
+            Printer.EndDoc();
+        });
+        const printer::PrintedText& title = rec.last().texts.at(0);
+        EXPECT_EQ(title.font, printer::Font{}) << e.how;
+        EXPECT_EQ(Printer.ScaleMode(), printer::vbTwips) << e.how;
+    }
+}
+
 TEST_F(PrinterTest, AZeroOrNegativeSizeIsRefused) {
     for (double bad : {0.0, -8.0}) {
         try {

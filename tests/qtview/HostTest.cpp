@@ -13,6 +13,9 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QWindow>
+#include <QApplication>
+#include <QTimer>
 
 #include "platform/forms/Controls.h"
 #include "platform/forms/Runtime.h"
@@ -206,6 +209,104 @@ TEST_F(HostTest, ASecondCopyFindsTheLockHeldAndALockLeftByADeadCopyIsTakenOver) 
     ::waitpid(first, nullptr, 0);
     EXPECT_EQ(AskInCopy(qtview::AcquireInstanceLock), 'n');           // the dead copy's lock is taken over
     EXPECT_EQ(AskInCopy([] { return qtview::AcquireInstanceLock() || qtview::AcquireInstanceLock(); }), 'n');
+}
+
+} // namespace
+
+namespace {
+
+// A window of its own, not inside the main window: sizable, or with a fixed border.
+class Egenvindu : public forms::Form {
+public:
+    explicit Egenvindu(int border = 2) : forms::Form("Egenvindu") {
+        BorderStyle = border;
+        SetCaption("Send dommerfil som epost....");
+        Move(1500, 1500, 6000, 4500);
+    }
+    void Form_Resize() override { widths.push_back(Width()); }
+    std::vector<int> widths;
+};
+
+class Fast : public Egenvindu {
+public:
+    Fast() : Egenvindu(3) {}
+};
+
+class Tredje : public Register {
+public:
+    Tredje() { SetCaption("Duplikater"); }
+};
+
+TEST_F(HostTest, WindowsOfTheMainWindowStayAboveIt) {
+    forms::Default<Hovedvindu>().Show();
+    QWindow* main = FrameOf(host, forms::Default<Hovedvindu>())->windowHandle();
+    for (forms::Form* f : std::initializer_list<forms::Form*>{&forms::Default<Egenvindu>(), &forms::Default<Fast>()}) {
+        f->Show();
+        Settle();
+        QWidget* frame = FrameOf(host, *f);
+        ASSERT_NE(frame, nullptr);
+        EXPECT_TRUE(frame->isWindow());
+        EXPECT_EQ(frame->windowHandle()->transientParent(), main);
+        // Of the kinds the window system keeps above the window they are transient for.
+        EXPECT_EQ(frame->windowType(), Qt::Dialog);
+        EXPECT_TRUE(frame->windowFlags() & Qt::WindowCloseButtonHint);
+    }
+}
+
+TEST_F(HostTest, ClosingAChildHandsOverToTheWindowItWasOpenedFrom) {
+    forms::Default<Hovedvindu>().Show();
+    auto& oldest = forms::Default<Register>();
+    auto& from = forms::Default<Info>();
+    oldest.Show();
+    from.Show();
+    forms::Default<Tredje>().Show();
+    Settle();
+    const int before = oldest.activations;
+    FrameOf(host, forms::Default<Tredje>())->close();
+    Settle();
+    EXPECT_FALSE(forms::IsLoaded<Tredje>());
+    EXPECT_EQ(forms::Screen.ActiveForm(), &from);
+    EXPECT_EQ(oldest.activations, before);
+    QMdiArea* area = host.windowOf(forms::Default<Hovedvindu>())->mdiArea();
+    EXPECT_EQ(area->activeSubWindow(), FrameOf(host, from));
+}
+
+TEST_F(HostTest, AUsersResizeReachesTheFormWhereTheWindowStands) {
+    forms::Default<Hovedvindu>().Show();
+    auto& f = forms::Default<Egenvindu>();
+    f.Show();
+    Settle();
+    QWidget* frame = FrameOf(host, f);
+    const QPoint at = frame->pos();
+    f.widths.clear();
+    frame->resize(700, 400);
+    Settle();
+    EXPECT_EQ(f.Width(), (700 + 8) * 15);
+    EXPECT_EQ(f.Height(), (400 + 30) * 15);
+    EXPECT_EQ(f.widths, std::vector<int>{(700 + 8) * 15});
+    EXPECT_EQ(frame->pos(), at);
+    EXPECT_EQ(frame->size(), QSize(700, 400));
+    // A size set by the program still places the window.
+    f.Move(f.Left(), f.Top(), 6000, 4500);
+    Settle();
+    EXPECT_EQ(frame->size(), QSize(400 - 8, 300 - 30));
+}
+
+TEST_F(HostTest, ThePrinterSetUpSaysItChoosesAPrinterAndPrintsNothing) {
+    QString title;
+    QStringList buttons;
+    QTimer::singleShot(0, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (!dialog) return;
+        title = dialog->windowTitle();
+        for (auto* b : dialog->findChildren<QPushButton*>())
+            if (b->isVisible()) buttons << b->text();
+        dialog->close();
+    });
+    EXPECT_FALSE(host.printerSetup());
+    EXPECT_EQ(title, QStringLiteral("Skriveroppsett"));
+    EXPECT_TRUE(buttons.contains(QStringLiteral("&Velg skriver"))) << buttons.join(QLatin1Char('|')).toStdString();
+    for (const QString& b : buttons) EXPECT_FALSE(b.contains(QStringLiteral("Print")) || b.contains(QStringLiteral("Skriv ut")));
 }
 
 } // namespace

@@ -61,6 +61,28 @@ protected:
     qtview::QtHost host;
 };
 
+// A poll runs from the event loop until it is done; one that shows a box is not run again
+// inside the box's own event loop.
+TEST_F(ModalTest, APollRunsFromTheEventLoopAndNeverInsideItsOwnBox) {
+    int runs = 0, insideBox = 0;
+    bool boxUp = false;
+    SeenBox seen;
+    forms::Poll(5, [&] {
+        if (boxUp) ++insideBox;
+        if (++runs == 2) {
+            boxUp = true;
+            ClickWhenShown(&seen, "OK");
+            forms::MsgBox("Svaret kom");
+            boxUp = false;
+        }
+        return runs < 4;
+    });
+    Wait(400);
+    EXPECT_EQ(runs, 4);
+    EXPECT_EQ(insideBox, 0);
+    EXPECT_EQ(seen.text, QString("Svaret kom"));
+}
+
 TEST_F(ModalTest, TheChosenButtonIsTheAnswer) {
     SeenBox seen;
     ClickWhenShown(&seen, "Nei");

@@ -20,6 +20,7 @@
 #include "platform/files/Files.h"
 #include "platform/forms/Runtime.h"
 #include "qtview/AllControlsForm.h"
+#include "qtview/Convert.h"
 #include "qtview/Pictures.h"
 #include "qtview/QtTestUtil.h"
 #include "support/TestEnv.h"
@@ -168,6 +169,55 @@ TEST_F(RenderTest, PicturesComeFromTheResourceFolderAndOldFolderNamesAreIgnored)
     EXPECT_TRUE(qtview::FindPicture("G_Fil.svg").isEmpty());
     EXPECT_TRUE(qtview::FindPicture("finnes_ikke.svg").isEmpty());
     EXPECT_TRUE(qtview::LoadPicture("finnes_ikke.svg").isNull());
+}
+
+} // namespace
+
+namespace {
+
+// Picture buttons of the windows, with their sizes and fonts.
+class Bildeknapper : public forms::Form {
+public:
+    Bildeknapper() : forms::Form("Bildeknapper") {
+        Move(0, 0, 9000, 6000);
+        struct Knapp { forms::SSCommand& b; int w, h; const char* caption; double size; };
+        for (const Knapp& k : {Knapp{Logon, 3735, 660, "Start epost sending!", 15.75},
+                               Knapp{Avslutt, 1695, 855, "Avbryt / Avslutt", 12},
+                               Knapp{Rapport, 5775, 975, "Skriftelig Rapport over duplikater funnet i innleste data", 14.25},
+                               Knapp{G_Dommer, 1260, 1170, "Dommer Administrasjon", 8.25}}) {
+            k.b.SetPicture("G_Printer.svg");
+            k.b.SetCaption(k.caption);
+            k.b.SetFont(forms::Font{"Arial", k.size});
+            k.b.Move(0, top, k.w, k.h);
+            top += k.h + 60;
+        }
+    }
+    int top = 0;
+    forms::SSCommand Logon{this, "Logon"}, Avslutt{this, "Avslutt"}, Rapport{this, "Rapport"}, G_Dommer{this, "G_Dommer"};
+};
+
+TEST_F(RenderTest, PicturesFillTheirButtonsBesideOrUnderTheWholeCaption) {
+    qtview::QtHost host;
+    forms::SetHost(&host);
+    Bildeknapper form;
+    form.Show();
+    Settle();
+    for (forms::SSCommand* b : {&form.Logon, &form.Avslutt, &form.Rapport, &form.G_Dommer}) {
+        SCOPED_TRACE(b->Name());
+        auto* tool = As<QToolButton>(host, *b);
+        ASSERT_NE(tool, nullptr);
+        const int height = qtview::Px(b->Height());
+        // At least half the button's height, and never smaller than a small icon.
+        EXPECT_GE(tool->iconSize().height(), qMin(height / 2, 32));
+        const QFontMetrics metrics(tool->font());
+        for (const QString& line : tool->text().split(QLatin1Char('\n')))
+            EXPECT_LE(metrics.horizontalAdvance(line), tool->width() - (tool->toolButtonStyle() == Qt::ToolButtonTextBesideIcon
+                                                                            ? tool->iconSize().width() : 0)) << line.toStdString();
+        EXPECT_EQ(tool->text().remove(QLatin1Char('\n')).remove(QLatin1Char(' ')),
+                  QString::fromStdString(b->Caption()).remove(QLatin1Char(' ')));
+    }
+    Screenshot(form, "bildeknapper");
+    forms::SetHost(nullptr);
 }
 
 } // namespace

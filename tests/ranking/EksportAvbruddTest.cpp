@@ -1,4 +1,4 @@
-// The export killed at random moments, in another process: the sqlite3 shell
+// The export killed at random moments, in another process: the program's own open
 // then finds the old file or the new one, whole (or no file, when there was none).
 #include <signal.h>
 #include <sys/wait.h>
@@ -9,6 +9,8 @@
 #include <random>
 #include <thread>
 
+#include "platform/dao/Dao.h"
+#include "platform/vb/Strings.h"
 #include "ranking/Eksport.h"
 #include "ranking/RankingfilFixture.h"
 #include "state/ProgramState.h"
@@ -55,9 +57,20 @@ protected:
         }
         return tid;
     }
+    // The file as the program's own open finds it (read-only, after any rollback a kill left).
     std::string lest() const {
-        return Sqlite3(eksportfil(), "PRAGMA integrity_check; SELECT count(*), min(OpprettetAv), max(OpprettetAv) FROM Ranking; "
-                                     "SELECT count(*) FROM Ranking_KlData");
+        dao::Database fil = dao::DBEngine::Workspaces(0).OpenDatabase(eksportfil(), false, true);
+        const auto tekst = [&](const std::string& sql) {
+            const dao::Recordset rs = fil.OpenRecordset(sql, dao::dbOpenSnapshot);
+            std::string ut;
+            for (int i = 0; i < rs.FieldCount(); ++i) ut += (i ? "|" : "") + vb::Concat(rs.Get(i), "");
+            return ut + "\n";
+        };
+        const std::string ut = (fil.Damage().empty() ? "ok\n" : "damaged\n") +
+                               tekst("Select count(*), min(OpprettetAv), max(OpprettetAv) From Ranking") +
+                               tekst("Select count(*) From Ranking_KlData");
+        fil.Close();
+        return ut;
     }
 };
 

@@ -188,7 +188,17 @@ INSTANTIATE_TEST_SUITE_P(
         Feil{"locked", [](EksportTest& t) { GammelFil(t.eksportfil(), true); }, "i bruk"},
         Feil{"foreignFile", [](EksportTest& t) { std::ofstream(t.eksportfil()) << "ikke en database"; }, "kan ikke åpne"},
         // Fails after emptying the old file's tables: the transaction gives the old rows back.
-        Feil{"refillFails", [](EksportTest& t) { GammelFil(t.eksportfil(), false); }, "Dato"}),
+        Feil{"refillFails", [](EksportTest& t) { GammelFil(t.eksportfil(), false); }, "Dato"},
+        // The refill would empty the open database itself.
+        Feil{"openDatabase", [](EksportTest& t) { fs::create_hard_link(t.dbsti, t.eksportfil()); }, "er databasen som er åpen nå"},
+        Feil{"damaged",
+             [](EksportTest& t) {
+                 GammelFil(t.eksportfil(), true);
+                 std::string bytes = kdtest::ReadFile(t.eksportfil());
+                 for (size_t i = 4096 + 8; i < 4096 + 300; ++i) bytes[i] = '\x5a';
+                 std::ofstream(t.eksportfil(), std::ios::binary | std::ios::trunc) << bytes;
+             },
+             "er skadet"}),
     [](const auto& info) { return std::string(info.param.navn); });
 
 } // namespace

@@ -1,8 +1,15 @@
 // The two import choosers: how they open, and what OK, No and "Avbryt" leave
 // behind.
+#include <QListWidget>
+
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <functional>
+
+#include "qtview/FormWindow.h"
+#include "qtview/QtHost.h"
+#include "support/Mus.h"
 
 #include "platform/vb/Strings.h"
 #include "ranking/HentRanking.h"
@@ -74,6 +81,24 @@ TEST_P(HentRankingTest, ANameLeftByTheLastDialogIsShownWhenTheListHoldsIt) {
     Rankingvelger& v = vis();
     EXPECT_EQ(v.TextBox.Text(), GetParam().fil);
     EXPECT_EQ(v.FileListBox.FileName(), GetParam().fil);
+}
+
+TEST_P(HentRankingTest, WithTheLastNameShownAMouseClickStillChoosesAnotherFile) {
+    const std::string annen = std::string("b") + (GetParam().monster + 1);
+    std::ofstream(mappe + "/" + annen) << "x";
+    state::Filnavn = GetParam().fil;
+    qtview::QtHost qt;
+    forms::SetHost(&qt);
+    Rankingvelger& v = vis();
+    auto* liste = qobject_cast<QListWidget*>(qt.windowOf(v)->viewWidget(v.FileListBox));
+    ASSERT_NE(liste, nullptr);
+    ASSERT_EQ(v.TextBox.Text(), GetParam().fil);
+    kdtest::FocusByMouse(qt.windowOf(v)->viewWidget(v.TextBox));
+    kdtest::ClickRow(liste, kdtest::RowOf(liste, QString::fromStdString(annen)));
+    EXPECT_EQ(v.TextBox.Text(), annen);
+    EXPECT_EQ(liste->count(), 2);
+    forms::ResetDefaults();
+    forms::SetHost(nullptr);
 }
 
 TEST_P(HentRankingTest, OkAsksFirstAndNoChangesNothing) {

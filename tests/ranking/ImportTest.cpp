@@ -5,7 +5,9 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <memory>
+#include <sys/wait.h>
 
 #include "platform/vb/Strings.h"
 #include "ranking/Import.h"
@@ -63,6 +65,35 @@ TEST_F(ImportTest, ASampleFileFromTheToolImportsWhole) {
     EXPECT_TRUE(bokser().empty());
     EXPECT_EQ(antall("Select count(*) from Ranking"), 87);
     EXPECT_EQ(antall("Select count(*) from Ranking where KlasseNr = 29 and Rank_Nr = 0 and Trukket = 1"), 1);
+}
+
+// The tool answers in Norwegian, and takes only a whole number in range.
+TEST_F(ImportTest, TheSampleToolSpeaksNorwegianAndRefusesWhatIsNoCount) {
+    const std::string bcd = program.file("verktoy.bcd");
+    struct Tilfelle {
+        std::string argumenter;
+        int kode;
+        std::string svar;
+    };
+    const Tilfelle tilfeller[] = {
+        {"", 2, "Bruk: "},
+        {"'" + bcd + "' mange", 2, "må være et tall fra 0 til 1000, ikke «mange»"},
+        {"'" + bcd + "' 12x", 2, "ikke «12x»"},
+        {"'" + bcd + "' 1001", 2, "ikke «1001»"},
+        {"'" + bcd + "' 2", 0, bcd + ": 58 oppføringer i 29 lister"},
+        {"'" + bcd + "' 2", 1, bcd + " finnes allerede"},
+    };
+    const std::string utdata = program.file("utdata.txt");
+    for (const Tilfelle& t : tilfeller) {
+        SCOPED_TRACE(t.argumenter);
+        const int status = std::system((std::string(KD_LAG_BCD) + " " + t.argumenter + " > '" + utdata + "' 2>&1").c_str());
+        ASSERT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), t.kode);
+        std::ifstream fil(utdata);
+        const std::string svar((std::istreambuf_iterator<char>(fil)), std::istreambuf_iterator<char>());
+        EXPECT_NE(svar.find(t.svar), std::string::npos) << svar;
+        EXPECT_EQ(svar.find("entries"), std::string::npos) << svar;
+    }
 }
 
 TEST_F(ImportTest, AnEmptySourceTableLeavesNoEntries) {
@@ -142,11 +173,17 @@ TEST_P(BadSourceTest, IsRefusedBeforeAnyEntryGoes) {
     const std::string sti = GetParam().lag(*this);
     std::unique_ptr<AnnenProsessLaser> laas;
     if (std::string(GetParam().navn) == "locked") laas = std::make_unique<AnnenProsessLaser>(sti);
+    const bool proves = fs::exists(sti) && std::string(GetParam().navn) != "openDatabase";
+    const std::string bytes = proves ? kdtest::ReadFile(sti) : "";
     if (GetParam().dommerdatabase) Importer_Fra_Dommerdatabase(sti);
     else Importer_Fra_Turneringsfil(sti);
     laas.reset();
 
     EXPECT_EQ(rader(Alle), for_);
+    // A refused source keeps its bytes: it is only ever opened read-only.
+    if (proves) {
+        EXPECT_TRUE(kdtest::ReadFile(sti) == bytes) << "the source changed";
+    }
     const auto b = bokser();
     ASSERT_EQ(b.size(), 1u);
     const std::string start = "Kunne ikke lese rankinglister fra:" + CR + sti + CR + "Årsak :  ";
@@ -165,6 +202,23 @@ std::string Database(ImportTest& t, const std::string& sql) {
     return t.program.file("kilde.bcd");
 }
 
+// A source without the column Trukket, then changed by what is done to its file.
+std::string UtenTrukket(ImportTest& t, const std::string& navn, const std::function<void(const std::string&)>& endre) {
+    const std::string sti = t.program.file(navn);
+    Sqlite3(sti, "CREATE TABLE Ranking (Nr, Fornavn, Etternavn, Klubb, Rank_Nr, KlasseNr, Klasse_Navn);");
+    endre(sti);
+    return sti;
+}
+
+// The header's size field left at 0, as older writers did: any write would mend it.
+void GammeltHode(const std::string& sti) {
+    std::string b = kdtest::ReadFile(sti);
+    for (int i = 28; i < 32; ++i) b[i] = 0;
+    std::ofstream(sti, std::ios::binary | std::ios::trunc) << b;
+}
+
+void WalModus(const std::string& sti) { Sqlite3(sti, "PRAGMA journal_mode = WAL;"); }
+
 INSTANTIATE_TEST_SUITE_P(
     Import, BadSourceTest,
     ::testing::Values(
@@ -178,7 +232,11 @@ INSTANTIATE_TEST_SUITE_P(
               [](ImportTest& t) { return Database(t, "CREATE TABLE Ranking (Nr, Fornavn, Etternavn, Klubb, Rank_Nr, KlasseNr, Klasse_Navn);"); },
               "Trukket"},
         Kilde{"locked", [](ImportTest& t) { return Database(t, BcdTabell); }, "i bruk"},
-        Kilde{"openDatabase", [](ImportTest& t) { return t.dbsti; }, "åpen", true}),
+        Kilde{"openDatabase", [](ImportTest& t) { return t.dbsti; }, "åpen", true},
+        Kilde{"staleHeader", [](ImportTest& t) { return UtenTrukket(t, "gammel.bcd", GammeltHode); }, "Trukket"},
+        Kilde{"walMode", [](ImportTest& t) { return UtenTrukket(t, "wal.bcd", WalModus); }, "Trukket"},
+        Kilde{"staleHeaderKvx", [](ImportTest& t) { return UtenTrukket(t, "Gammel.KVX", GammeltHode); }, "Trukket", true},
+        Kilde{"walModeKvx", [](ImportTest& t) { return UtenTrukket(t, "Wal.KVX", WalModus); }, "Trukket", true}),
     [](const auto& info) { return std::string(info.param.navn); });
 
 } // namespace

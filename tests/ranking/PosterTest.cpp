@@ -53,6 +53,9 @@ TEST_F(Poster, RefusedSaves) {
         {true, "Ola", "N", "", "-2", Ingen},
         {true, "Ola", "N", "abc", "", Ingen},
         {true, "Ola", "N", "40000", "", "Ranking Nr og Trukket Nr kan ikke være større enn 32767!"},
+        // Too large to read at all: the same range message, not an overflow.
+        {true, "Ola", "N", "1e999", "", "Ranking Nr og Trukket Nr kan ikke være større enn 32767!"},
+        {true, "Ola", "N", "", "1e400", "Ranking Nr og Trukket Nr kan ikke være større enn 32767!"},
         {true, "Ola", "N", "4", "",
          "Det angitte Ranking nummer finnes allerede i denne klassen\noppdater Ranking nummer og prøv igjen!"},
         {true, "Ola", "N", "", "6",

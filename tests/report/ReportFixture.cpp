@@ -67,6 +67,15 @@ void ReportTest::addMatch(int nr, int seq, int status, const std::string& tourna
                {vb::Variant::Integer(nr), vb::Variant::Long(seq), vb::Variant::Integer(status), tournament});
 }
 
+report::Layout ReportTest::layout() const {
+    report::Layout out = db.TableDefs();
+    for (auto& t : out)
+        if (t.Name == "Dommere")
+            for (const char* f : {"KlB_Overdommer", "KlC_Overdommer"}) t.Fields.emplace_back(f, dao::dbBoolean);
+    out.emplace_back("Ranking").Fields.emplace_back("Nr", dao::dbInteger);
+    return out;
+}
+
 void ReportTest::setHeading(const std::string& comm1) { db.Execute("UPDATE Versjon SET Comm1 = ?", {comm1}); }
 
 std::string ReportTest::tpl(const std::string& name, const std::string& text) { return dir.write(name, text); }
@@ -75,6 +84,7 @@ report::CrystalReport ReportTest::control(const std::string& templatePath, const
     report::CrystalReport c;
     c.SetDataFiles(0, dbPath);
     c.ReportFileName = templatePath;
+    c.DatabaseLayout = layout();
     c.SetSortFields(0, "+ {dommere.DommerNR}");
     c.PrintFileName = outFolder + "/" + file;
     return c;

@@ -45,6 +45,8 @@ public:
     void setHeading(const std::string& comm1);
     // A template file in the folder, returning its path.
     std::string tpl(const std::string& name, const std::string& text);
+    // The tables of the database, and the table and two flags of a newer layout it lacks.
+    report::Layout layout() const;
     // The control set up for a run of the referee list into out/<file>.
     report::CrystalReport control(const std::string& templatePath, const std::string& file = "liste.rtf");
 

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "ReportFixture.h"
+#include "support/FullDisk.h"
 #include "platform/report/Formula.h"
 #include "platform/report/ReportErrors.h"
 
@@ -112,6 +113,33 @@ TEST_F(ReportRun, EachFailureRaisesItsNumberAndLeavesNoFile) {
          }},
         {"template field unclosed", report::errnum::TemplateUnavailable,
          [](report::CrystalReport& c, ReportRun& t) { c.ReportFileName = t.tpl("feil.rpt", "table: Dommere\ncolumn: Nr | 700 | text | {dommere.DommerNR\n"); }},
+        {"table misspelt in a column", report::errnum::TemplateUnavailable,
+         [](report::CrystalReport& c, ReportRun& t) { c.ReportFileName = t.tpl("feil.rpt", "table: Dommere\ncolumn: Nr | 700 | number | {dommer.DommerNR}\n"); }},
+        {"field misspelt in a column", report::errnum::TemplateUnavailable,
+         [](report::CrystalReport& c, ReportRun& t) { c.ReportFileName = t.tpl("feil.rpt", "table: Dommere\ncolumn: Nr | 700 | number | {dommere.DommerNummer}\n"); }},
+        {"mark on a text field", report::errnum::TemplateUnavailable,
+         [](report::CrystalReport& c, ReportRun& t) { c.ReportFileName = t.tpl("feil.rpt", "table: Dommere\ncolumn: Navn | 700 | mark | {dommere.Dommer_FNavn}\n"); }},
+        {"title naming a referee field", report::errnum::TemplateUnavailable,
+         [](report::CrystalReport& c, ReportRun& t) {
+             c.ReportFileName = t.tpl("feil.rpt", "table: Dommere\ntitle: {dommere.Dommer_FNavn}\ncolumn: Nr | 700 | number | {dommere.DommerNR}\n");
+         }},
+        {"group line naming a field of the detail table", report::errnum::TemplateUnavailable,
+         [](report::CrystalReport& c, ReportRun& t) {
+             c.ReportFileName = t.tpl("feil.rpt", "table: Dommere\ndetail: Dommertabell on DommerNR\ngroup: {dommertabell.TurneringsNavn}\n"
+                                                  "column: SNr | 700 | number | {dommertabell.SekvensNR}\n");
+         }},
+        {"column as wide as an int goes", report::errnum::TemplateUnavailable,
+         [](report::CrystalReport& c, ReportRun& t) { c.ReportFileName = t.tpl("feil.rpt", "table: Dommere\ncolumn: Nr | 2147483647 | number | {dommere.DommerNR}\n"); }},
+        {"columns together wider than the page", report::errnum::TemplateUnavailable,
+         [](report::CrystalReport& c, ReportRun& t) {
+             c.ReportFileName = t.tpl("feil.rpt", "table: Dommere\ncolumn: Nr | 5000 | number | {dommere.DommerNR}\n"
+                                                  "column: Lag | 5000 | text | {dommere.Dommer_Lag}\n");
+         }},
+        {"template fault told before the data file is opened", report::errnum::TemplateUnavailable,
+         [](report::CrystalReport& c, ReportRun& t) {
+             c.ReportFileName = t.tpl("feil.rpt", "table: Dommere\ncolumn: Nr | 700 | number | {dommere.DommerNummer}\n");
+             c.SetDataFiles(0, t.dir.file("Borte.KVX"));
+         }},
         {"data file missing", report::errnum::CannotOpenData,
          [](report::CrystalReport& c, ReportRun& t) { c.SetDataFiles(0, t.dir.file("Borte.KVX")); }},
         {"report folder missing", report::errnum::CannotWriteOutput,
@@ -164,6 +192,7 @@ TEST_F(ReportRun, FindsTemplateAndFolderWithoutRegardToCaseAndKeepsEarlierSettin
     report::CrystalReport c;
     c.SetDataFiles(0, dbPath);
     c.ReportFileName = dir.path() + "/DOMMEROVERSIKT.rpt";
+    c.DatabaseLayout = layout();
     c.SetSortFields(0, "+ {dommere.DommerNR}");
     c.SelectionFormula = "{dommere.Dommer_Curling} = True";
     c.PrintFileName = dir.path() + "/DommerRapport/Første.rtf";
@@ -176,6 +205,13 @@ TEST_F(ReportRun, FindsTemplateAndFolderWithoutRegardToCaseAndKeepsEarlierSettin
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(rows[1][0], "42");
     EXPECT_EQ(rows[2][0], "123");
+}
+
+TEST_F(ReportRun, ATemplateSavedWithAByteOrderMarkIsRead) {
+    addReferees();
+    auto c = control(tpl("liste.rpt", std::string("\xEF\xBB\xBF") + kListTemplate));
+    c.SetAction(1);
+    EXPECT_EQ(PandocRows(outFolder + "/liste.rtf").size(), 5u);
 }
 
 TEST_F(ReportRun, ReadsHeadingWrittenJustBeforeThroughTheOpenConnection) {
@@ -221,6 +257,29 @@ TEST_F(ReportRun, DetailRowsJoinActiveOnlyUnderEachGroup) {
     c.SelectionFormula = "{dommere.dommernr} =5";
     c.SetAction(1);
     EXPECT_EQ(PandocRows(out).size(), 4u);
+}
+
+} // namespace
+} // namespace reporttest
+
+namespace reporttest {
+namespace {
+
+// Only a missing folder is 20507 (the windows answer it with their advice to make the
+// folder); a full disk keeps its own number and tells its reason, and leaves no file.
+TEST_F(ReportRun, AFullDiskIsToldAsItIsAndLeavesNoFile) {
+    for (int i = 0; i < 200; ++i) add({1000 + i, "Fornavn", "Etternavn", "Klubb", true, true});
+    auto c = control(tpl("liste.rpt", kListTemplate));
+    const std::string told = kdtest::WithFullDisk(4096, [&] {
+        try {
+            c.SetAction(1);
+            return std::string("written");
+        } catch (const vb::Err& e) {
+            return std::to_string(e.Number) + " " + e.Description;
+        }
+    });
+    EXPECT_EQ(told.rfind("61 Kan ikke skrive rapportfilen '" + outFolder + "/liste.rtf': Disken er full", 0), 0u) << told;
+    EXPECT_TRUE(fs::is_empty(outFolder));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "Rapportfixtur.h"
 
 #include "reports/Rapporter.h"
+#include "state/ProgramState.h"
 
 namespace rapporttest {
 namespace {
@@ -48,6 +49,22 @@ TEST_F(AntallKamperTest, CountsActiveMatchesPerGameAndAlignsEveryNumber) {
     const auto* fot = doc().find("Side 1");
     EXPECT_DOUBLE_EQ(fot->scaleY, 95);
     EXPECT_EQ(fot->x, 5600);
+}
+
+// Matches that name no game count nowhere, and spoil no other referee's count.
+TEST_F(AntallKamperTest, MatchesWithoutAGameCountZero) {
+    leggInn({.nr = 5, .fnavn = "Ola"});
+    leggInn({.nr = 6, .fnavn = "Kari"});
+    leggInnKamper(5, 2, "BOCCIA");
+    state::DBase.Execute("Insert Into Dommertabell (DommerNR, SekvensNR, Status) Values (6, 900, 0)");
+    register_().SSCommand6.UserClick();
+    const struct { const char* nr; std::vector<std::string> tall; } rader[] = {
+        {" 5 ", {" 2 ", "   0", " 2 "}}, {" 6 ", {"   0", "   0", " 0 "}}};
+    for (const auto& r : rader) {
+        const auto tekster = rad(doc(), r.nr);
+        ASSERT_EQ(tekster.size(), 5u) << r.nr;
+        for (size_t i = 0; i < 3; ++i) EXPECT_EQ(tekster[2 + i].text, r.tall[i]) << r.nr;
+    }
 }
 
 TEST_F(AntallKamperTest, AnEmptyRegisterPrintsTitleHeadingsAndTheFirstFooter) {

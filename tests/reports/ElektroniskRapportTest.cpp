@@ -53,9 +53,9 @@ TEST_F(ElektroniskRapport, EachTypeWritesItsFileHeadingAndMessage) {
          {"1"}},
         {11, "DommerOversikt_Boccia_Asp2.rtf", "Aspirantdommere 2 - Boccia (1 stk)", "KvistrelDommer: Aspirantdommer 2 Boccia",
          {"5"}},
-        // The Overdommer flags play no part in the unclassified list.
-        {13, "DommerOversikt_Uklassifiserte.rtf", "Uklassifiserte dommere (2 stk)", "KvistrelDommer: Uklassifiserte dommere",
-         {"3", "4"}},
+        // An Overdommer (referee 4) is classified: not in the unclassified list.
+        {13, "DommerOversikt_Uklassifiserte.rtf", "Uklassifiserte dommere (1 stk)", "KvistrelDommer: Uklassifiserte dommere",
+         {"3"}},
         {14, "DommerOversikt_Boccia_Over.rtf", "Overdommere - Boccia (1 stk)", "KvistrelDommer: Overdommer Boccia", {"4"}},
         {15, "DommerOversikt_Curling_Over.rtf", "Overdommere - Curling (1 stk)", "KvistrelDommer: Overdommer Curling", {"4"}},
     };

@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QPrinter>
+#include <filesystem>
 
 #include "PdfLeser.h"
 #include "platform/forms/Runtime.h"
@@ -83,10 +84,41 @@ TEST_F(QtPrinterTest, WithNoPrinterInstalledThePrintIsAPdfInTheReportFolderAndTh
     EXPECT_EQ(pdftest::Sider(pdf), 1);
     ASSERT_EQ(forms::Headless().boxes.size(), 1u);
     EXPECT_NE(forms::Headless().boxes[0].prompt.find(pdf), std::string::npos);
+    EXPECT_FALSE(Printer.ReachedPrinter());
 
     liste(3);   // a second print in the same second keeps the first file
     EXPECT_NE(backend.lastPdf().toStdString(), pdf);
     EXPECT_TRUE(QFileInfo::exists(QString::fromStdString(pdf)));
+}
+
+TEST_F(QtPrinterTest, APdfFileChosenInThePrinterSetUpTakesTheFollowingPrintsAndTheUserIsTold) {
+    QPrinter valgt;
+    valgt.setOutputFormat(QPrinter::PdfFormat);
+    const std::string pdf = dir.file("valgt.pdf");
+    valgt.setOutputFileName(QString::fromStdString(pdf));
+    qtview::QtPrinterBackend tilValgt(&valgt);
+    tilValgt.setInstalledPrinters([] { return QStringList{"Kontor"}; });
+    printer::SetBackend(&tilValgt);
+    liste(3);
+    EXPECT_EQ(tilValgt.lastPdf().toStdString(), pdf);
+    EXPECT_EQ(pdftest::Sider(pdf), 1);
+    EXPECT_FALSE(Printer.ReachedPrinter());
+    ASSERT_EQ(forms::Headless().boxes.size(), 1u);
+    EXPECT_EQ(forms::Headless().boxes[0].prompt, "Utskriften er lagret som PDF-fil:\r" + pdf);
+}
+
+TEST_F(QtPrinterTest, ThePdfGoesIntoTheUsersReportFolderInWhateverCaseHeMadeIt) {
+    backend.setInstalledPrinters([] { return QStringList{}; });
+    for (const char* made : {"DommerRapport", "DOMMERRAPPORT"}) {
+        kdtest::TempDir program;
+        forms::App.Path = program.path();
+        std::filesystem::create_directory(program.file(made));
+        liste(1);
+        EXPECT_EQ(QFileInfo(backend.lastPdf()).absolutePath().toStdString(), program.path() + "/" + made);
+        // No second folder beside his.
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(program.path()), std::filesystem::directory_iterator()), 1)
+            << made;
+    }
 }
 
 TEST_F(QtPrinterTest, AKilledDocumentWritesNothing) {

@@ -24,7 +24,7 @@ void RapportfilTest::TearDown() {
     kdtest::NullstillProgrammet();
 }
 
-void RapportfilTest::leggInn(const Dommer& d) {
+void RapportfilTest::leggInn(const Rapportfildommer& d) {
     kdtest::LeggInnDommer({{"DommerNR", vb::Variant::Integer(d.nr)}, {"Dommer_FNavn", d.fnavn}, {"Dommer_ENavn", d.enavn},
                            {"Dommer_Boccia", d.boccia}, {"Dommer_Curling", d.curling}},
                           d.flagg);

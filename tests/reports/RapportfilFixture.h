@@ -13,7 +13,8 @@
 
 namespace rapporttest {
 
-struct Dommer {
+// Named apart from the page-model fixture's Dommer: both live in this namespace and one test program.
+struct Rapportfildommer {
     int nr;
     std::string fnavn, enavn;
     bool boccia = false, curling = false;
@@ -25,7 +26,7 @@ public:
     void SetUp() override;
     void TearDown() override;
 
-    void leggInn(const Dommer& d);
+    void leggInn(const Rapportfildommer& d);
     void leggInnKamp(int nr, int sekvens, int status, const std::string& turnering);
     std::string comm1();
     // The report folder as the user made it.

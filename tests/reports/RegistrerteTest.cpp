@@ -17,6 +17,7 @@ protected:
         leggInn({.nr = 123, .fnavn = "Cecilie", .enavn = "Dahl", .boccia = true, .curling = true});
         leggInn({.nr = 55, .fnavn = "Uten", .enavn = "Spill"});
         leggInn({.nr = 60, .fnavn = "Eva", .enavn = "Fjell", .boccia = true, .flagg = {"KlB_Overdommer", "KlB_Aspirant2"}});
+        leggInn({.nr = 61, .fnavn = "Over", .enavn = "Dommer", .flagg = {"KlB_Overdommer"}});
     }
 
     // The referee numbers printed, in order (the texts at the number columns).
@@ -42,9 +43,9 @@ TEST_F(RegistrerteTest, EveryTypeSelectsCountsAndTitlesWhatItPrints) {
         {8, "", {}, "Ingen Forbundsdommer 2 for Boccia funnet!"},
         {10, "", {}, "Ingen Aspirant 1 dommere for Boccia funnet!"},
         {11, "Registrerte Aspirantdommere 2 for Boccia (1 stk)", {" 60 "}, ""},
-        // The Overdommer flag is no class of the unclassified list.
+        // An Overdommer (61) is classified: not in the unclassified list.
         {13, "Norges Valmorisk - Uklassifiserte dommere (2 stk)", {" 55 ", " 123 "}, ""},
-        {14, "Registrerte Overdommere for Boccia (1 stk)", {" 60 "}, ""},
+        {14, "Registrerte Overdommere for Boccia (2 stk)", {" 60 ", " 61 "}, ""},
         {15, "Registrerte Overdommere for Curling (1 stk)", {" 42 "}, ""},
     };
     register_();

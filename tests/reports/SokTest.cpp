@@ -84,6 +84,7 @@ TEST_F(SokTest, EmptyInputIsToldAndStillSetsTheSearchKind) {
 
 TEST_F(SokTest, ClubSearchShowsGameAndClassesAndKeepsEarlierResults) {
     navn("Anne", "");
+    state::DBase.Execute("Insert Into Dommere (Dommer_Lag) Values ('Bergen uten nummer')");
     auto& reg = sokeregister();
     reg.Text3.SetText("bergen");
     reg.SSCommand5.UserClick();
@@ -93,6 +94,7 @@ TEST_F(SokTest, ClubSearchShowsGameAndClassesAndKeepsEarlierResults) {
                            "7|Kari|Nordmann|Bergen BK|Boccia|Forbundsdommer 2|",   // the first set flag
                            "123|Anne|Kari|Bergen CK|Boccia & Curling||",            // Overdommer is no class here
                            "5|||Bergen|||",
+                           "|||Bergen uten nummer|||",   // a Null number is an empty cell
                        }));
     EXPECT_EQ(forms::Default<Search_Data>().Label1.Caption(), "Resultat fra søk på klubb/lag: bergen");
     EXPECT_EQ(forms::Default<Search_Data>().MSFlexGrid1.ColWidth(3), 2000);

@@ -121,6 +121,11 @@ TEST(Val, ReadsTheLeadingNumber) {
     EXPECT_EQ(errorOf([] { Val("1e999"); }), errnum::Overflow);
     EXPECT_EQ(Val("1e-999"), 0);
     EXPECT_EQ(CDbl("1e-999"), 0);
+    // For a range check the number too large to read is nothing, and every other reads as Val.
+    EXPECT_EQ(ValInRange("1e999"), std::nullopt);
+    EXPECT_EQ(ValInRange("-1e400x"), std::nullopt);
+    EXPECT_EQ(ValInRange("1e-999"), 0.0);
+    EXPECT_EQ(ValInRange(" 4 0000"), 40000.0);
 }
 
 TEST(IsNumeric, NumbersAndTextThatReadsFully) {

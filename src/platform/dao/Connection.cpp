@@ -69,6 +69,7 @@ std::shared_ptr<const detail::TableInfo> DatabaseImpl::table(std::string_view sc
 }
 
 void DatabaseImpl::schemaChanged() {
+    ++schemaChanges;
     tables_.clear();
     plans_.clear();
     statements_.clear();

@@ -38,6 +38,8 @@ struct DatabaseImpl {
     detail::FileId id;
     bool readOnly = false;
     bool exclusive = false;
+    unsigned long long serial = 0;  // this opening's number, never reused in the process
+    long long schemaChanges = 0;
     int handles = 0;                // open Database handles on this connection
     int txDepth = 0;                // workspace transaction levels this connection takes part in
     long affected = 0;
@@ -78,7 +80,8 @@ Registry& registry();
 
 // Opening, creating and attaching files (Opening.cpp).
 std::shared_ptr<DatabaseImpl> OpenConnection(const std::string& path, bool exclusive, bool readOnly);
-std::shared_ptr<DatabaseImpl> CreateConnection(const std::string& path);
+// inEmptyFile: the file exists, empty, and is the caller's to remove on failure.
+std::shared_ptr<DatabaseImpl> CreateConnection(const std::string& path, bool inEmptyFile);
 void AttachFile(DatabaseImpl& conn, const std::string& path, const std::string& alias);
 void DetachFile(DatabaseImpl& conn, const std::string& alias);
 // ALTER TABLE ADD COLUMN with the column's check, without re-checking the existing rows.

@@ -3,6 +3,7 @@
 // and field definitions, recordsets), over SQLite. Handles are cheap values that
 // share the object behind them, as object references did; a default-made handle
 // is Nothing. Every failure raises vb::Err with the engine's number.
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -21,6 +22,17 @@ inline constexpr const char* dbLangNorwegian = ";LANGID=0x0414;CP=1252;COUNTRY=0
 inline constexpr int dbVersion30 = 32;
 
 using Params = std::vector<Variant>;   // bound in order to the ? marks of a SQL text
+
+// Where a database file stands: differs after every write to it (rows or schema, committed
+// or not, through any connection) and between two openings of a file, so a value computed
+// from the file stays true while the stamp it was computed under is the current one.
+struct ChangeStamp {
+    unsigned long long connection = 0;
+    long long changes = 0;
+    long long schema = 0;
+    long long others = 0;
+    bool operator==(const ChangeStamp&) const = default;
+};
 
 class Database;
 class Recordset;
@@ -123,10 +135,17 @@ public:
     // A table name or a SQL text; table and dynaset are updatable where the source is one table.
     Recordset OpenRecordset(const std::string& source, int type = dbOpenDynaset, const Params& params = {});
     void Execute(const std::string& sql, const Params& params = {});
+    // Reads a query's rows one at a time, keeping none: for a pass over a large table.
+    // The values come as a computed column's would.
+    void Scan(const std::string& sql, const std::function<void(const std::vector<Variant>&)>& row,
+              const Params& params = {}) const;
     long RecordsAffected() const;
+    ChangeStamp Stamp() const;
     std::vector<TableDef> TableDefs() const;       // read back: fields in order, indexes
     TableDef TableDef_(const std::string& name) const;   // 3265 when absent
     bool HasTable(const std::string& name) const;
+    // "" when the file is whole by SQLite's integrity check; its first finding otherwise.
+    std::string Damage() const;
     TableDef CreateTableDef(const std::string& name) const { return TableDef(name); }
     // Creates the table with its fields and indexes (3010 when the table exists, 3196 when in use).
     void TableDefs_Append(const TableDef& def);
@@ -150,6 +169,9 @@ public:
     // 3204 when the file exists; never creates missing folders (3044 path not found).
     Database CreateDatabase(const std::string& path, const std::string& locale = dbLangNorwegian,
                             int options = dbVersion30);
+    // A new database in an empty file made for it beforehand (the temporary file of a
+    // whole-file write); 3204 when the file is not empty.
+    Database CreateDatabaseIn(const std::string& emptyFile);
     // Transactions over every database opened in this workspace.
     void BeginTrans();
     void CommitTrans();

@@ -3,6 +3,7 @@
 #include "platform/dao/Connection.h"
 #include "platform/dao/Errors.h"
 #include "platform/dao/JetSql.h"
+#include "platform/dao/Values.h"
 
 namespace dao {
 
@@ -154,7 +155,29 @@ void Database::Execute(const std::string& sql, const Params& params) {
     if (verb == "CREATE" || verb == "ALTER" || verb == "DROP") conn.schemaChanged();
 }
 
+void Database::Scan(const std::string& sql, const std::function<void(const std::vector<Variant>&)>& row,
+                    const Params& params) const {
+    if (!IsOpen()) Fail(num::ObjectInvalid);
+    const auto stmt = impl_->statement(detail::TranslateSql(sql));
+    detail::Use use(*stmt);
+    detail::BindAll(*use, params);
+    std::vector<Variant> values(static_cast<size_t>(sqlite3_column_count(*use)));
+    while (use.step()) {
+        for (size_t i = 0; i < values.size(); ++i) values[i] = detail::ReadValue(*use, static_cast<int>(i), 0);
+        row(values);
+    }
+}
+
 long Database::RecordsAffected() const { return live(impl_).affected; }
+
+ChangeStamp Database::Stamp() const {
+    DatabaseImpl& conn = live(impl_);
+    // data_version moves when another connection commits to the file.
+    const auto version = conn.statement("PRAGMA main.data_version");
+    detail::Use use(*version);
+    use.step();
+    return {conn.serial, sqlite3_total_changes64(conn.db), conn.schemaChanges, sqlite3_column_int64(*use, 0)};
+}
 
 TableDef Database::TableDef_(const std::string& name) const {
     DatabaseImpl& conn = live(impl_);
@@ -200,6 +223,15 @@ std::vector<TableDef> Database::TableDefs() const {
     std::vector<TableDef> out;
     for (const auto& name : names) out.push_back(TableDef_(name));
     return out;
+}
+
+std::string Database::Damage() const {
+    const auto check = live(impl_).statement("PRAGMA main.integrity_check(1)");
+    detail::Use use(*check);
+    if (!use.step()) return "ingen svar fra kontrollen";
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(*use, 0));
+    const std::string found = text ? text : "";
+    return found == "ok" ? std::string() : found;
 }
 
 bool Database::HasTable(const std::string& name) const { return live(impl_).table("main", name) != nullptr; }

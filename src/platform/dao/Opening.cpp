@@ -53,12 +53,24 @@ long long pragmaNumber(sqlite3* db, const std::string& pragma) {
     return rc == SQLITE_ROW ? value : -(rc + 1000);
 }
 
+int readSchema(sqlite3* db, const std::string& schema) {
+    return sqlite3_exec(db, ("SELECT count(*) FROM " + Quote(schema) + ".sqlite_master").c_str(), nullptr, nullptr, nullptr);
+}
+
+// Why the schema of a file could not be read: busy or locked by another process, or
+// something that is no whole database.
+[[noreturn]] void refuseUnreadable(int rc, const std::string& path) {
+    if ((rc & 0xff) == SQLITE_BUSY) Fail(vb::errnum::InUse, path);
+    if ((rc & 0xff) == SQLITE_LOCKED) cannotOpen(path, "filen er låst");
+    if ((rc & 0xff) == SQLITE_CANTOPEN) cannotOpen(path, "filen kan ikke åpnes");
+    cannotOpen(path, "filen er ikke en database, eller den er skadet");
+}
+
 // Reads the schema of one file of the connection: a foreign or damaged file is
 // refused here, and a file locked by another process answers busy.
 void proveDatabase(sqlite3* db, const std::string& schema, const std::string& path, long long fileSize) {
-    const int rc = sqlite3_exec(db, ("SELECT count(*) FROM " + Quote(schema) + ".sqlite_master").c_str(), nullptr, nullptr, nullptr);
-    if ((rc & 0xff) == SQLITE_BUSY || (rc & 0xff) == SQLITE_LOCKED) Fail(vb::errnum::InUse, path);
-    if (rc != SQLITE_OK) cannotOpen(path, "filen er ikke en database, eller den er skadet");
+    const int rc = readSchema(db, schema);
+    if (rc != SQLITE_OK) refuseUnreadable(rc, path);
     const long long pages = pragmaNumber(db, "PRAGMA " + Quote(schema) + ".page_count");
     const long long pageSize = pragmaNumber(db, "PRAGMA " + Quote(schema) + ".page_size");
     if (pages <= 0 || pageSize <= 0 || pages * pageSize > fileSize) cannotOpen(path, "databasen er avkortet eller skadet");
@@ -68,9 +80,15 @@ void proveDatabase(sqlite3* db, const std::string& schema, const std::string& pa
 void lockExclusively(sqlite3* db, const std::string& path) {
     const int rc = sqlite3_exec(db, "BEGIN EXCLUSIVE; COMMIT;", nullptr, nullptr, nullptr);
     if (rc == SQLITE_OK) return;
-    sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
-    if ((rc & 0xff) == SQLITE_BUSY || (rc & 0xff) == SQLITE_LOCKED) Fail(vb::errnum::InUse, path);
-    FailSqlite(db, rc);
+    // The error is read before the rollback, whose own message ("no transaction is
+    // active", after a disk error undid it already) would take its place.
+    try {
+        if ((rc & 0xff) == SQLITE_BUSY || (rc & 0xff) == SQLITE_LOCKED) Fail(vb::errnum::InUse, path);
+        FailSqlite(db, rc);
+    } catch (...) {
+        sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+        throw;
+    }
 }
 
 void run(sqlite3* db, const std::string& sql) {
@@ -94,11 +112,34 @@ Owned openSqlite(const std::string& path, bool readOnly) {
     return db;
 }
 
+// A process killed in the middle of a write leaves a journal that the next connection
+// able to write rolls back ("hot"); a read-only connection cannot and answers
+// READONLY_ROLLBACK. The rollback is the one write a file gets before it is proved:
+// it puts back the whole file as it was before the killed write began.
+void rollBackHotJournal(const std::string& path) {
+    if (::access(path.c_str(), W_OK) != 0 || ::access(folderOf(path).c_str(), W_OK) != 0)
+        cannotOpen(path, "en avbrutt skriving kan ikke rulles tilbake fordi filen er skrivebeskyttet");
+    Owned db = openSqlite(path, false);
+    const int rc = readSchema(db.get(), "main");
+    if (rc != SQLITE_OK) refuseUnreadable(rc, path);
+}
+
+// A read-only connection on the file, after any journal left by a crash was rolled back.
+Owned openReadOnly(const std::string& path) {
+    Owned db = openSqlite(path, true);
+    if (readSchema(db.get(), "main") != SQLITE_READONLY_ROLLBACK) return db;
+    db.reset();
+    rollBackHotJournal(path);
+    return openSqlite(path, true);
+}
+
 std::shared_ptr<DatabaseImpl> adopt(Owned db, const std::string& path, const FileId& id, bool exclusive, bool readOnly) {
     // The whole match table of a large tournament database stays in memory for the counts
     // and lists that read it again and again (64 MiB at most; SQLite's default is 2 MiB).
     run(db.get(), "PRAGMA cache_size = -65536");
+    static unsigned long long openings = 0;
     auto conn = std::make_shared<DatabaseImpl>();
+    conn->serial = ++openings;
     conn->db = db.release();
     conn->path = path;
     conn->id = id;
@@ -144,7 +185,7 @@ std::shared_ptr<DatabaseImpl> OpenConnection(const std::string& path, bool exclu
             return conn;
         }
     }
-    Owned db = openSqlite(path, readOnly);
+    Owned db = readOnly ? openReadOnly(path) : openSqlite(path, false);
     if (exclusive) run(db.get(), "PRAGMA locking_mode = EXCLUSIVE");
     proveDatabase(db.get(), "main", path, proof.size);
     if (!readOnly) run(db.get(), "PRAGMA journal_mode = DELETE");
@@ -152,17 +193,21 @@ std::shared_ptr<DatabaseImpl> OpenConnection(const std::string& path, bool exclu
     return adopt(std::move(db), path, proof.id, exclusive, readOnly);
 }
 
-std::shared_ptr<DatabaseImpl> CreateConnection(const std::string& path) {
+std::shared_ptr<DatabaseImpl> CreateConnection(const std::string& path, bool inEmptyFile) {
     struct stat st {};
     const std::string folder = folderOf(path);
     if (::stat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) Fail(num::PathNotFound, folder);
-    const int fd = ::open(path.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0666);
-    if (fd < 0) {
-        if (errno == EEXIST) Fail(vb::errnum::DatabaseExists, path);
-        if (errno == ENOENT || errno == ENOTDIR) Fail(num::PathNotFound, folder);
-        cannotOpen(path, "filen kan ikke opprettes");
+    if (inEmptyFile) {
+        if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size != 0) Fail(vb::errnum::DatabaseExists, path);
+    } else {
+        const int fd = ::open(path.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0666);
+        if (fd < 0) {
+            if (errno == EEXIST) Fail(vb::errnum::DatabaseExists, path);
+            if (errno == ENOENT || errno == ENOTDIR) Fail(num::PathNotFound, folder);
+            cannotOpen(path, "filen kan ikke opprettes");
+        }
+        ::close(fd);
     }
-    ::close(fd);
     try {
         Owned db = openSqlite(path, false);
         run(db.get(), "PRAGMA locking_mode = EXCLUSIVE");
@@ -172,7 +217,7 @@ std::shared_ptr<DatabaseImpl> CreateConnection(const std::string& path) {
         if (::stat(path.c_str(), &st) != 0) cannotOpen(path, "filen forsvant");
         return adopt(std::move(db), path, {st.st_dev, st.st_ino}, true, false);
     } catch (...) {
-        ::unlink(path.c_str());
+        if (!inEmptyFile) ::unlink(path.c_str());
         throw;
     }
 }
@@ -188,6 +233,9 @@ void AttachFile(DatabaseImpl& conn, const std::string& path, const std::string& 
     if (reg.attached.count(proof.id) || proof.id == conn.id) Fail(vb::errnum::InUse, path);
     if (const auto it = reg.open.find(proof.id); it != reg.open.end() && !it->second.expired()) Fail(vb::errnum::InUse, path);
 
+    // Proved on its own, read-only, before the attach can write to it.
+    proveDatabase(openReadOnly(path).get(), "main", path, proof.size);
+
     const auto attach = std::make_shared<Statement>(db, "ATTACH DATABASE ?1 AS " + Quote(alias));
     {
         Use use(*attach);
@@ -196,7 +244,7 @@ void AttachFile(DatabaseImpl& conn, const std::string& path, const std::string& 
         try {
             use.step();
         } catch (const vb::Err&) {
-            cannotOpen(path, "filen kan ikke åpnes");
+            refuseUnreadable(sqlite3_extended_errcode(db), path);
         }
     }
     attach->finalize();

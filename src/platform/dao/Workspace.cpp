@@ -103,7 +103,14 @@ Database Workspace::OpenDatabase(const std::string& path, bool exclusive, bool r
 Database Workspace::CreateDatabase(const std::string& path, const std::string&, int) {
     // Our collation is the same whatever the locale, and there is one file format.
     Database db;
-    db.impl_ = detail::CreateConnection(path);
+    db.impl_ = detail::CreateConnection(path, false);
+    db.closed_ = handleFlag(db.impl_);
+    return db;
+}
+
+Database Workspace::CreateDatabaseIn(const std::string& emptyFile) {
+    Database db;
+    db.impl_ = detail::CreateConnection(emptyFile, true);
     db.closed_ = handleFlag(db.impl_);
     return db;
 }

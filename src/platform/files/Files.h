@@ -28,12 +28,15 @@ bool Exists(const std::string& path);
 // Whether path, or a file whose name differs from it only in letter case, exists:
 // the old file system held one of them only.
 bool ExistsInAnyCase(const std::string& path);
+// The path with each part that exists under another letter case spelled as it
+// lies on disk; parts that do not exist are kept as given.
+std::string FindInAnyCase(const std::string& path);
 bool IsFolder(const std::string& path);
 // Copies source to target (53 missing source, 70 permission denied, 75 path/file access error,
-// 76 target folder missing). Through a temporary file in the target folder and a rename.
+// 76 target folder missing). Written whole (WholeFile.h).
 void FileCopy(const std::string& source, const std::string& target);
-// Removes the temporary files of copies that were killed before they finished.
-void RemoveCopyLeftovers(const std::string& folder);
+// Clears the temporary files of whole-file writers that are gone, and their journals.
+void RemoveWriteLeftovers(const std::string& folder);
 void MkDir(const std::string& path);    // 75 when it exists, 76 when the parent is missing
 void Kill(const std::string& path);     // 53 when missing
 void RmDir(const std::string& path);

@@ -15,7 +15,9 @@ void RaiseErrno(int err, Missing missing) {
     case EPERM: vb::Raise(PermissionDenied);
     case EEXIST: vb::Raise(FileExists);
     case ENAMETOOLONG: vb::Raise(BadFileName);
-    case ENOSPC: vb::Raise(61);
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG: vb::Raise(61);
     case EIO: vb::Raise(57);
     default: vb::Raise(PathFileAccess);
     }

@@ -7,28 +7,33 @@
 namespace forms {
 
 void CommandButton::SetCaption(const std::string& c) {
+    use();
     if (c == caption_) return;
     caption_ = c;
     notify(Prop::Caption);
 }
 
 void CommandButton::SetPicture(const std::string& p) {
+    use();
     if (p == picture_) return;
     picture_ = p;
     notify(Prop::Picture);
 }
 
 void CommandButton::SetValue(bool pressed) {
+    use();
     if (pressed) raise(Click);
 }
 
 void OptionButton::SetCaption(const std::string& c) {
+    use();
     if (c == caption_) return;
     caption_ = c;
     notify(Prop::Caption);
 }
 
 void OptionButton::SetValue(bool v) {
+    use();
     detail::DispatchScope scope;
     if (!v) {
         if (!value_) return;
@@ -61,12 +66,14 @@ void OptionButton::UserClick() {
 }
 
 void CheckBox::SetCaption(const std::string& c) {
+    use();
     if (c == caption_) return;
     caption_ = c;
     notify(Prop::Caption);
 }
 
 void CheckBox::SetValue(int v) {
+    use();
     if (v < 0 || v > 2) vb::Raise(380);
     if (v == value_) return;
     value_ = v;
@@ -83,18 +90,21 @@ void CheckBox::UserClick() {
 }
 
 void Frame::SetCaption(const std::string& c) {
+    use();
     if (c == caption_) return;
     caption_ = c;
     notify(Prop::Caption);
 }
 
 void PictureBox::SetPicture(const std::string& p) {
+    use();
     if (p == picture_) return;
     picture_ = p;
     notify(Prop::Picture);
 }
 
 void Image::SetPicture(const std::string& p) {
+    use();
     if (p == picture_) return;
     picture_ = p;
     notify(Prop::Picture);

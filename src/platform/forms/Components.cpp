@@ -11,6 +11,7 @@ constexpr int kHelpQuit = 2;
 } // namespace
 
 void Timer::SetInterval(int ms) {
+    use();
     if (ms < 0) vb::Raise(380);
     if (ms == interval_) return;
     interval_ = ms;
@@ -22,6 +23,7 @@ void Timer::Fire() {
 }
 
 void CommonDialog::SetAction(int action) {
+    use();
     switch (action) {
         case 5:
             if (!CurrentHost().printerSetup() && CancelError) vb::Raise(kCancelChosen, "Avbryt ble valgt.");
@@ -39,6 +41,7 @@ void CommonDialog::SetAction(int action) {
 }
 
 void StatusBar::SetPanelCount(int n) {
+    use();
     if (n < 0) vb::Raise(380);
     if (n == PanelCount()) return;
     panels_.resize(n);
@@ -46,11 +49,13 @@ void StatusBar::SetPanelCount(int n) {
 }
 
 std::string StatusBar::PanelText(int index) const {
+    use();
     if (index < 1 || index > PanelCount()) vb::Raise(381, "Ugyldig indeks for egenskapsmatrise");
     return panels_[index - 1];
 }
 
 void StatusBar::SetPanelText(int index, const std::string& t) {
+    use();
     if (index < 1 || index > PanelCount()) vb::Raise(381, "Ugyldig indeks for egenskapsmatrise");
     if (panels_[index - 1] == t) return;
     panels_[index - 1] = t;

@@ -1,5 +1,7 @@
 #include "platform/forms/Control.h"
 
+#include <typeinfo>
+
 #include "platform/forms/Controls.h"
 
 #include "platform/forms/Dispatcher.h"
@@ -27,17 +29,19 @@ Control::~Control() {
 }
 
 void Control::SetContainer(Control* container) {
+    use();
     if (container == container_) return;
     container_ = container;
     notify(Prop::Geometry);
 }
 
-void Control::SetLeft(int v) { Move(v, top_, width_, height_); }
-void Control::SetTop(int v) { Move(left_, v, width_, height_); }
-void Control::SetWidth(int v) { Move(left_, top_, v, height_); }
-void Control::SetHeight(int v) { Move(left_, top_, width_, v); }
+void Control::SetLeft(int v) { use(); Move(v, top_, width_, height_); }
+void Control::SetTop(int v) { use(); Move(left_, v, width_, height_); }
+void Control::SetWidth(int v) { use(); Move(left_, top_, v, height_); }
+void Control::SetHeight(int v) { use(); Move(left_, top_, width_, v); }
 
 void Control::Move(int left, int top, int width, int height) {
+    use();
     if (width < 0) width = width_;
     if (height < 0) height = height_;
     if (left == left_ && top == top_ && width == width_ && height == height_) return;
@@ -55,12 +59,14 @@ void Control::Move(int left, int top, int width, int height) {
 }
 
 void Control::SetVisible(bool v) {
+    use();
     if (v == visible_) return;
     visible_ = v;
     notify(Prop::Visible);
 }
 
 void Control::SetEnabled(bool v) {
+    use();
     if (v == enabled_) return;
     enabled_ = v;
     notify(Prop::Enabled);
@@ -86,42 +92,49 @@ bool Control::EffectiveVisible() const {
 }
 
 void Control::SetFont(const forms::Font& f) {
+    use();
     if (f == font_) return;
     font_ = f;
     notify(Prop::Font);
 }
 
 void Control::SetFontBold(bool b) {
+    use();
     forms::Font f = font_;
     f.Bold = b;
     SetFont(f);
 }
 
 void Control::SetFontSize(double s) {
+    use();
     forms::Font f = font_;
     f.Size = s;
     SetFont(f);
 }
 
 void Control::SetFontName(const std::string& n) {
+    use();
     forms::Font f = font_;
     f.Name = n;
     SetFont(f);
 }
 
 void Control::SetForeColor(Color c) {
+    use();
     if (c == foreColor_) return;
     foreColor_ = c;
     notify(Prop::Color);
 }
 
 void Control::SetBackColor(Color c) {
+    use();
     if (c == backColor_) return;
     backColor_ = c;
     notify(Prop::Color);
 }
 
 void Control::SetFocus() {
+    use();
     if (!owner_ || !TakesFocus() || !userCanAct(*this)) return;
     Form* form = owner_;
     Control* previous = form->ActiveControl();
@@ -155,6 +168,10 @@ void Control::UserMouseDown(int button, int shift, float x, float y) {
 void Control::UserMouseUp(int button, int shift, float x, float y) {
     detail::DispatchScope scope;
     if (userCanAct(*this)) raise(MouseUp, button, shift, x, y);
+}
+
+void Control::use() const {
+    if (owner_ && !owner_->IsLoaded() && detail::findDefault(typeid(*owner_)) == owner_) owner_->Load();
 }
 
 void Control::notify(Prop what) {

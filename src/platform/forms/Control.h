@@ -59,32 +59,32 @@ public:
     Control* Container() const { return container_; }   // null: the form itself
     void SetContainer(Control* container);
 
-    int Left() const { return left_; }
-    int Top() const { return top_; }
-    int Width() const { return width_; }
-    int Height() const { return height_; }
+    int Left() const { use(); return left_; }
+    int Top() const { use(); return top_; }
+    int Width() const { use(); return width_; }
+    int Height() const { use(); return height_; }
     void SetLeft(int v);
     void SetTop(int v);
     void SetWidth(int v);
     void SetHeight(int v);
     void Move(int left, int top, int width = -1, int height = -1);
 
-    bool Visible() const { return visible_; }
+    bool Visible() const { use(); return visible_; }
     void SetVisible(bool v);
-    bool Enabled() const { return enabled_; }        // the control's own setting
+    bool Enabled() const { use(); return enabled_; }        // the control's own setting
     void SetEnabled(bool v);
     // Whether the user can act on it: its own Enabled and that of every container and the form.
     bool EffectiveEnabled() const;
     bool EffectiveVisible() const;
 
-    const forms::Font& Font() const { return font_; }
+    const forms::Font& Font() const { use(); return font_; }
     void SetFont(const forms::Font& f);
     void SetFontBold(bool b);
     void SetFontSize(double s);
     void SetFontName(const std::string& n);
-    Color ForeColor() const { return foreColor_; }
+    Color ForeColor() const { use(); return foreColor_; }
     void SetForeColor(Color c);
-    Color BackColor() const { return backColor_; }
+    Color BackColor() const { use(); return backColor_; }
     void SetBackColor(Color c);
 
     int TabIndex = 0;
@@ -115,6 +115,10 @@ public:
     virtual bool IsContainer() const { return false; }
 
 protected:
+    // Every property and method of a control starts here: a control of the default
+    // instance of an unloaded form loads that form first (Form_Load runs), as the
+    // old runtime did, so code never fills a window whose load would wipe it again.
+    void use() const;
     void notify(Prop what);
     // Runs an event through the dispatcher (errors shown, program goes on).
     template <class... A, class... P>

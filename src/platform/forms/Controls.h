@@ -13,7 +13,7 @@ public:
     using Control::Control;
     const char* Kind() const override { return "Label"; }
     bool TakesFocus() const override { return false; }
-    const std::string& Caption() const { return caption_; }
+    const std::string& Caption() const { use(); return caption_; }
     void SetCaption(const std::string& c);
     int Alignment = vbLeftJustify;
     bool AutoSize = false;
@@ -28,16 +28,16 @@ class TextBox : public Control {
 public:
     TextBox(Form* owner, std::string name, int index = -1);
     const char* Kind() const override { return "TextBox"; }
-    const std::string& Text() const { return text_; }
+    const std::string& Text() const { use(); return text_; }
     void SetText(const std::string& t);          // runs Change when the text differs
     // The user's typing: replaces the selection, cut to MaxLength, refused when Locked; runs Change.
     void UserType(const std::string& typed);
     // The user's edit from a real widget: the whole new text (cut to MaxLength).
     void UserSetText(const std::string& t);
-    int MaxLength() const { return maxLength_; }   // 0: no limit; characters
+    int MaxLength() const { use(); return maxLength_; }   // 0: no limit; characters
     void SetMaxLength(int n);
-    int SelStart() const { return selStart_; }
-    int SelLength() const { return selLength_; }
+    int SelStart() const { use(); return selStart_; }
+    int SelLength() const { use(); return selLength_; }
     void SetSelStart(int s);
     void SetSelLength(int n);
     std::string SelText() const;
@@ -64,9 +64,9 @@ class CommandButton : public Control {
 public:
     using Control::Control;
     const char* Kind() const override { return "CommandButton"; }
-    const std::string& Caption() const { return caption_; }
+    const std::string& Caption() const { use(); return caption_; }
     void SetCaption(const std::string& c);
-    const std::string& Picture() const { return picture_; }   // image file name under resources/pictures
+    const std::string& Picture() const { use(); return picture_; }   // image file name under resources/pictures
     void SetPicture(const std::string& p);
     bool Default = false;
     bool Cancel = false;
@@ -81,9 +81,9 @@ class OptionButton : public Control {
 public:
     using Control::Control;
     const char* Kind() const override { return "OptionButton"; }
-    const std::string& Caption() const { return caption_; }
+    const std::string& Caption() const { use(); return caption_; }
     void SetCaption(const std::string& c);
-    bool Value() const { return value_; }
+    bool Value() const { use(); return value_; }
     // True: the others of its group (same container) go False, then Click runs.
     // False: only this one goes off; no event; the group may be left with none.
     void SetValue(bool v);
@@ -99,9 +99,9 @@ class CheckBox : public Control {
 public:
     using Control::Control;
     const char* Kind() const override { return "CheckBox"; }
-    const std::string& Caption() const { return caption_; }
+    const std::string& Caption() const { use(); return caption_; }
     void SetCaption(const std::string& c);
-    int Value() const { return value_; }       // 0 off, 1 on, 2 greyed
+    int Value() const { use(); return value_; }       // 0 off, 1 on, 2 greyed
     void SetValue(int v);                      // Click when it changes
     void UserClick() override;                 // toggles 0 <-> 1
 private:
@@ -118,7 +118,7 @@ public:
     const char* Kind() const override { return "Frame"; }
     bool TakesFocus() const override { return false; }
     bool IsContainer() const override { return true; }
-    const std::string& Caption() const { return caption_; }
+    const std::string& Caption() const { use(); return caption_; }
     void SetCaption(const std::string& c);
     int Alignment = vbLeftJustify;
     int BevelOuter = 1, BevelInner = 0, BevelWidth = 1, BorderWidth = 0;
@@ -135,7 +135,7 @@ public:
     const char* Kind() const override { return "PictureBox"; }
     bool TakesFocus() const override { return false; }
     bool IsContainer() const override { return true; }
-    const std::string& Picture() const { return picture_; }
+    const std::string& Picture() const { use(); return picture_; }
     void SetPicture(const std::string& p);
     int Align = 0;           // 1: along the top of an MDI window
     bool AutoRedraw = false;
@@ -150,7 +150,7 @@ public:
     using Control::Control;
     const char* Kind() const override { return "Image"; }
     bool TakesFocus() const override { return false; }
-    const std::string& Picture() const { return picture_; }
+    const std::string& Picture() const { use(); return picture_; }
     void SetPicture(const std::string& p);
     bool Stretch = false;
 private:
@@ -164,13 +164,13 @@ public:
     void AddItem(const std::string& item, int index = -1);
     void RemoveItem(int index);
     void Clear();
-    int ListCount() const { return static_cast<int>(items_.size()); }
+    int ListCount() const { use(); return static_cast<int>(items_.size()); }
     std::string List(int index) const;          // "" outside the list
     void SetList(int index, const std::string& text);
     long ItemData(int index) const;
     void SetItemData(int index, long data);
     int NewIndex() const { return newIndex_; }
-    int ListIndex() const { return listIndex_; }
+    int ListIndex() const { use(); return listIndex_; }
     void SetListIndex(int index);               // -1 deselects; Click when it changes
     bool Sorted = false;                        // AddItem keeps the list sorted without regard to case
     void UserSelect(int index);                 // the user's click on an item
@@ -185,7 +185,7 @@ class ListBox : public ListControl {
 public:
     using ListControl::ListControl;
     const char* Kind() const override { return "ListBox"; }
-    std::string Text() const { return List(ListIndex()); }
+    std::string Text() const { use(); return List(ListIndex()); }
 };
 
 class ComboBox : public ListControl {
@@ -220,22 +220,22 @@ class MSFlexGrid : public Control {
 public:
     MSFlexGrid(Form* owner, std::string name, int index = -1);
     const char* Kind() const override { return "MSFlexGrid"; }
-    int Rows() const { return rows_; }
-    int Cols() const { return cols_; }
+    int Rows() const { use(); return rows_; }
+    int Cols() const { use(); return cols_; }
     void SetRows(int n);          // keeps the cells that remain
     void SetCols(int n);
     int FixedRows = 1;
     int FixedCols = 1;
     std::string TextMatrix(int row, int col) const;   // out of range raises 381
     void SetTextMatrix(int row, int col, const std::string& text);
-    std::string Text() const { return TextMatrix(row_, col_); }
+    std::string Text() const { use(); return TextMatrix(row_, col_); }
     void SetText(const std::string& t) { SetTextMatrix(row_, col_, t); }
-    int Row() const { return row_; }
-    int Col() const { return col_; }
+    int Row() const { use(); return row_; }
+    int Col() const { use(); return col_; }
     void SetRow(int r);           // 381 outside the grid; RowSel follows
     void SetCol(int c);
-    int RowSel() const { return rowSel_; }
-    int ColSel() const { return colSel_; }
+    int RowSel() const { use(); return rowSel_; }
+    int ColSel() const { use(); return colSel_; }
     void SetRowSel(int r);
     void SetColSel(int c);
     int ColWidth(int col) const;  // twips
@@ -273,12 +273,16 @@ private:
     std::vector<int> colWidth_, colAlign_;
 };
 
+// A stored value as one cell of a row for AddItem: a tab, CR or LF in it shows as a blank,
+// so that it can neither split the row into one cell too many nor break the cell's line.
+std::string GridCell(std::string value);
+
 class Timer : public Control {
 public:
     using Control::Control;
     const char* Kind() const override { return "Timer"; }
     bool TakesFocus() const override { return false; }
-    int Interval() const { return interval_; }
+    int Interval() const { use(); return interval_; }
     void SetInterval(int ms);
     void Fire();                  // one tick when enabled and Interval > 0 (tests; the view's timer)
     Event<> Timer_;
@@ -291,9 +295,9 @@ public:
     Menu(Form* owner, std::string name, std::string caption, Menu* parent = nullptr, int index = -1);
     const char* Kind() const override { return "Menu"; }
     bool TakesFocus() const override { return false; }
-    const std::string& Caption() const { return caption_; }
+    const std::string& Caption() const { use(); return caption_; }
     void SetCaption(const std::string& c);
-    bool Checked() const { return checked_; }
+    bool Checked() const { use(); return checked_; }
     void SetChecked(bool c);
     bool IsSeparator() const { return caption_ == "-"; }
     Menu* Parent() const { return parent_; }
@@ -311,10 +315,10 @@ class DriveListBox : public Control {
 public:
     DriveListBox(Form* owner, std::string name, int index = -1);
     const char* Kind() const override { return "DriveListBox"; }
-    const std::string& Drive() const { return drive_; }
+    const std::string& Drive() const { use(); return drive_; }
     void SetDrive(const std::string& d);    // Change only on a real change
-    const std::vector<std::string>& List() const { return list_; }
-    int ListCount() const { return static_cast<int>(list_.size()); }
+    const std::vector<std::string>& List() const { use(); return list_; }
+    int ListCount() const { use(); return static_cast<int>(list_.size()); }
     int ListIndex() const;
     void Refresh();
     void UserSelect(int index);
@@ -328,12 +332,12 @@ class DirListBox : public Control {
 public:
     DirListBox(Form* owner, std::string name, int index = -1);
     const char* Kind() const override { return "DirListBox"; }
-    const std::string& Path() const { return path_; }
+    const std::string& Path() const { use(); return path_; }
     void SetPath(const std::string& p);     // Change only on a real change; 76 when missing
     // Sub-folders of Path, as listed.
-    const std::vector<std::string>& List() const { return list_; }
-    int ListCount() const { return static_cast<int>(list_.size()); }
-    int ListIndex() const { return listIndex_; }
+    const std::vector<std::string>& List() const { use(); return list_; }
+    int ListCount() const { use(); return static_cast<int>(list_.size()); }
+    int ListIndex() const { use(); return listIndex_; }
     void SetListIndex(int i);               // highlights a sub-folder; Click
     void UserOpen(int index);               // the user's double click: Path becomes that folder
     void UserUp();                          // to the parent folder
@@ -349,15 +353,15 @@ class FileListBox : public Control {
 public:
     FileListBox(Form* owner, std::string name, int index = -1);
     const char* Kind() const override { return "FileListBox"; }
-    const std::string& Path() const { return path_; }
+    const std::string& Path() const { use(); return path_; }
     void SetPath(const std::string& p);     // PathChange only on a real change
-    const std::string& Pattern() const { return pattern_; }
+    const std::string& Pattern() const { use(); return pattern_; }
     void SetPattern(const std::string& p);  // PatternChange only on a real change
     std::string FileName() const;           // the selected name, or "" with none
     void SetFileName(const std::string& n); // a name selects it; a pattern sets Pattern
-    const std::vector<std::string>& List() const { return list_; }
-    int ListCount() const { return static_cast<int>(list_.size()); }
-    int ListIndex() const { return listIndex_; }
+    const std::vector<std::string>& List() const { use(); return list_; }
+    int ListCount() const { use(); return static_cast<int>(list_.size()); }
+    int ListIndex() const { use(); return listIndex_; }
     void SetListIndex(int i);               // Click when it changes
     void Refresh();
     void UserSelect(int index);
@@ -394,7 +398,7 @@ public:
     using Control::Control;
     const char* Kind() const override { return "StatusBar"; }
     bool TakesFocus() const override { return false; }
-    int PanelCount() const { return static_cast<int>(panels_.size()); }
+    int PanelCount() const { use(); return static_cast<int>(panels_.size()); }
     void SetPanelCount(int n);
     std::string PanelText(int index) const;   // 1-based as the panels were
     void SetPanelText(int index, const std::string& t);

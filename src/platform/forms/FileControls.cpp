@@ -57,6 +57,7 @@ DriveListBox::DriveListBox(Form* owner, std::string name, int index)
 
 // A drive, or any path on one: the box shows the drive that holds it.
 void DriveListBox::SetDrive(const std::string& d) {
+    use();
     const std::string path = normalFolder(d);
     if (path.empty() || !files::IsFolder(path)) vb::Raise(kDeviceUnavailable);
     const std::string drive = driveOf(path, list_);
@@ -67,11 +68,13 @@ void DriveListBox::SetDrive(const std::string& d) {
 }
 
 int DriveListBox::ListIndex() const {
+    use();
     const auto it = std::find(list_.begin(), list_.end(), drive_);
     return it == list_.end() ? -1 : static_cast<int>(it - list_.begin());
 }
 
 void DriveListBox::Refresh() {
+    use();
     list_ = files::Drives();
     notify(Prop::List);
 }
@@ -93,6 +96,7 @@ DirListBox::DirListBox(Form* owner, std::string name, int index)
 }
 
 void DirListBox::SetPath(const std::string& p) {
+    use();
     const std::string folder = requireFolder(p);
     if (folder == path_) return;
     path_ = folder;
@@ -103,6 +107,7 @@ void DirListBox::SetPath(const std::string& p) {
 }
 
 void DirListBox::SetListIndex(int i) {
+    use();
     if (i < -1 || i >= ListCount()) vb::Raise(380);
     if (i == listIndex_) return;
     listIndex_ = i;
@@ -127,6 +132,7 @@ void DirListBox::UserUp() {
 }
 
 void DirListBox::Refresh() {
+    use();
     list_ = files::Folders(path_);
     listIndex_ = -1;
     notify(Prop::List);
@@ -141,6 +147,7 @@ FileListBox::FileListBox(Form* owner, std::string name, int index)
 }
 
 void FileListBox::SetPath(const std::string& p) {
+    use();
     const std::string folder = requireFolder(p);
     if (folder == path_) return;
     path_ = folder;
@@ -149,16 +156,21 @@ void FileListBox::SetPath(const std::string& p) {
 }
 
 void FileListBox::SetPattern(const std::string& p) {
+    use();
     if (p == pattern_) return;
     pattern_ = p;
     Refresh();
     raise(PatternChange);
 }
 
-std::string FileListBox::FileName() const { return listIndex_ >= 0 ? list_[listIndex_] : std::string(); }
+std::string FileListBox::FileName() const {
+    use();
+    return listIndex_ >= 0 ? list_[listIndex_] : std::string();
+}
 
 // A folder part moves Path; a wildcard name becomes the Pattern; a plain name selects its entry.
 void FileListBox::SetFileName(const std::string& n) {
+    use();
     std::string name = n;
     const auto slash = n.find_last_of('/');
     if (slash != std::string::npos) {
@@ -176,6 +188,7 @@ void FileListBox::SetFileName(const std::string& n) {
 }
 
 void FileListBox::SetListIndex(int i) {
+    use();
     if (i < -1 || i >= ListCount()) vb::Raise(380);
     if (i == listIndex_) return;
     listIndex_ = i;
@@ -184,6 +197,7 @@ void FileListBox::SetListIndex(int i) {
 }
 
 void FileListBox::Refresh() {
+    use();
     // Dot-files never list; read-only ones only while ReadOnly is on.
     list_ = files::FilesIn(path_, pattern_);
     if (!ReadOnly)

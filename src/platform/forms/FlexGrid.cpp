@@ -59,6 +59,7 @@ MSFlexGrid::MSFlexGrid(Form* owner, std::string name, int index)
 }
 
 void MSFlexGrid::SetRows(int n) {
+    use();
     if (n < 0 || n < FixedRows) vb::Raise(380);
     if (n == rows_) return;
     const int old = rows_;
@@ -72,6 +73,7 @@ void MSFlexGrid::SetRows(int n) {
 }
 
 void MSFlexGrid::SetCols(int n) {
+    use();
     if (n < 0 || n < FixedCols) vb::Raise(380);
     if (n == cols_) return;
     cols_ = n;
@@ -85,11 +87,13 @@ void MSFlexGrid::SetCols(int n) {
 }
 
 std::string MSFlexGrid::TextMatrix(int row, int col) const {
+    use();
     if (row < 0 || row >= rows_ || col < 0 || col >= cols_) badIndex();
     return cells_[row][col];
 }
 
 void MSFlexGrid::SetTextMatrix(int row, int col, const std::string& text) {
+    use();
     if (row < 0 || row >= rows_ || col < 0 || col >= cols_) badIndex();
     if (cells_[row][col] == text) return;
     cells_[row][col] = text;
@@ -97,36 +101,42 @@ void MSFlexGrid::SetTextMatrix(int row, int col, const std::string& text) {
 }
 
 void MSFlexGrid::SetRow(int r) {
+    use();
     if (r < 0 || r >= rows_) badIndex();
     row_ = rowSel_ = r;
     notify(Prop::Selection);
 }
 
 void MSFlexGrid::SetCol(int c) {
+    use();
     if (c < 0 || c >= cols_) badIndex();
     col_ = colSel_ = c;
     notify(Prop::Selection);
 }
 
 void MSFlexGrid::SetRowSel(int r) {
+    use();
     if (r < 0 || r >= rows_) badIndex();
     rowSel_ = r;
     notify(Prop::Selection);
 }
 
 void MSFlexGrid::SetColSel(int c) {
+    use();
     if (c < 0 || c >= cols_) badIndex();
     colSel_ = c;
     notify(Prop::Selection);
 }
 
 int MSFlexGrid::ColWidth(int col) const {
+    use();
     if (col < 0 || col >= cols_) badIndex();
     return colWidth_[col];
 }
 
 // Column -1 stands for every column.
 void MSFlexGrid::SetColWidth(int col, int twips) {
+    use();
     if (col < -1 || col >= cols_) badIndex();
     if (col == -1 ? std::all_of(colWidth_.begin(), colWidth_.end(), [twips](int w) { return w == twips; })
                   : colWidth_[col] == twips)
@@ -139,11 +149,13 @@ void MSFlexGrid::SetColWidth(int col, int twips) {
 }
 
 int MSFlexGrid::ColAlignment(int col) const {
+    use();
     if (col < 0 || col >= cols_) badIndex();
     return colAlign_[col];
 }
 
 void MSFlexGrid::SetColAlignment(int col, int alignment) {
+    use();
     if (col < -1 || col >= cols_) badIndex();
     if (alignment < 0 || alignment > flexAlignGeneral) vb::Raise(380);
     if (col == -1 ? std::all_of(colAlign_.begin(), colAlign_.end(), [alignment](int a) { return a == alignment; })
@@ -157,6 +169,7 @@ void MSFlexGrid::SetColAlignment(int col, int alignment) {
 }
 
 void MSFlexGrid::AddItem(const std::string& tabbedCells, int index) {
+    use();
     const int at = index == -1 ? rows_ : index;
     if (at < 0 || at > rows_) badIndex();
     std::vector<std::string> row(cols_);
@@ -168,6 +181,7 @@ void MSFlexGrid::AddItem(const std::string& tabbedCells, int index) {
 }
 
 void MSFlexGrid::RemoveItem(int index) {
+    use();
     if (index < 0 || index >= rows_) badIndex();
     cells_.erase(cells_.begin() + index);
     --rows_;
@@ -179,11 +193,13 @@ void MSFlexGrid::RemoveItem(int index) {
 }
 
 void MSFlexGrid::Clear() {
+    use();
     for (auto& row : cells_) std::fill(row.begin(), row.end(), std::string());
     rowsChangedFrom(0);
 }
 
 void MSFlexGrid::Sort(int code) {
+    use();
     if (code < flexSortNone || code > flexSortStringDescending) vb::Raise(380);
     const int first = std::clamp(FixedRows, 0, rows_);
     if (code == flexSortNone || rows_ - first < 2 || cols_ == 0) return;
@@ -199,6 +215,11 @@ void MSFlexGrid::Sort(int code) {
                          return false;
                      });
     rowsChangedFrom(first);
+}
+
+std::string GridCell(std::string value) {
+    std::replace_if(value.begin(), value.end(), [](char c) { return c == '\t' || c == '\r' || c == '\n'; }, ' ');
+    return value;
 }
 
 void MSFlexGrid::UserClickCell(int row, int col) {

@@ -70,6 +70,10 @@ bool Form::Unload(int reason) {
     g_unloading.erase(std::find(g_unloading.begin(), g_unloading.end(), this));
     if (cancel != 0) return false;
 
+    // Out of the registry first: what the view reads while the window goes loads nothing.
+    // The default instance goes; the next use makes a fresh one. It dies when the
+    // outermost handler returns, never under a running handler.
+    std::unique_ptr<Form> instance = detail::takeDefault(this);
     loaded_ = false;
     modal_ = false;
     activeControl_ = nullptr;
@@ -77,9 +81,7 @@ bool Form::Unload(int reason) {
     CurrentHost().formUnloaded(*this);
     detail::noteUnloaded(this);
     detail::leaveActive(this);
-    // The default instance goes; the next use makes a fresh one. It dies when the
-    // outermost handler returns, never under a running handler.
-    detail::bury(detail::takeDefault(this));
+    detail::bury(std::move(instance));
     return true;
 }
 

@@ -13,6 +13,7 @@ constexpr int kBadValue = 380;
 } // namespace
 
 void ListControl::AddItem(const std::string& item, int index) {
+    use();
     const int count = ListCount();
     int at = index;
     if (index == -1) {
@@ -31,6 +32,7 @@ void ListControl::AddItem(const std::string& item, int index) {
 }
 
 void ListControl::RemoveItem(int index) {
+    use();
     if (index < 0 || index >= ListCount()) vb::Raise(kInvalidArgument);
     items_.erase(items_.begin() + index);
     if (listIndex_ == index)
@@ -42,6 +44,7 @@ void ListControl::RemoveItem(int index) {
 }
 
 void ListControl::Clear() {
+    use();
     items_.clear();
     listIndex_ = -1;
     newIndex_ = -1;
@@ -49,10 +52,12 @@ void ListControl::Clear() {
 }
 
 std::string ListControl::List(int index) const {
+    use();
     return index >= 0 && index < ListCount() ? items_[index].text : std::string();
 }
 
 void ListControl::SetList(int index, const std::string& text) {
+    use();
     if (index < 0 || index >= ListCount()) vb::Raise(kBadIndex, "Ugyldig indeks for egenskapsmatrise");
     if (items_[index].text == text) return;
     items_[index].text = text;
@@ -60,16 +65,19 @@ void ListControl::SetList(int index, const std::string& text) {
 }
 
 long ListControl::ItemData(int index) const {
+    use();
     if (index < 0 || index >= ListCount()) vb::Raise(kBadIndex, "Ugyldig indeks for egenskapsmatrise");
     return items_[index].data;
 }
 
 void ListControl::SetItemData(int index, long data) {
+    use();
     if (index < 0 || index >= ListCount()) vb::Raise(kBadIndex, "Ugyldig indeks for egenskapsmatrise");
     items_[index].data = data;
 }
 
 void ListControl::SetListIndex(int index) {
+    use();
     if (index < -1 || index >= ListCount()) vb::Raise(kBadValue);
     if (index == listIndex_) return;
     listIndex_ = index;
@@ -92,9 +100,13 @@ void ListControl::UserDblClickItem(int index) {
 }
 
 // The text of the chosen item while one is chosen, else what was typed or set.
-std::string ComboBox::Text() const { return listIndex_ >= 0 ? List(listIndex_) : text_; }
+std::string ComboBox::Text() const {
+    use();
+    return listIndex_ >= 0 ? List(listIndex_) : text_;
+}
 
 void ComboBox::SetText(const std::string& t) {
+    use();
     int match = -1;
     for (int i = 0; i < ListCount() && match < 0; ++i)
         if (items_[i].text == t) match = i;

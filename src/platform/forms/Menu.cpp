@@ -10,12 +10,14 @@ Menu::Menu(Form* owner, std::string name, std::string caption, Menu* parent, int
 }
 
 void Menu::SetCaption(const std::string& c) {
+    use();
     if (c == caption_) return;
     caption_ = c;
     notify(Prop::Caption);
 }
 
 void Menu::SetChecked(bool c) {
+    use();
     if (c == checked_) return;
     checked_ = c;
     notify(Prop::Checked);

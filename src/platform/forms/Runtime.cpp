@@ -57,6 +57,15 @@ void HeadlessHost::runModal(Form& form) {
     if (auto driver = modalDriver) driver(form);
 }
 
+bool HeadlessHost::runPolls() {
+    // A poll may start another: it waits for the next tick.
+    auto due = std::move(polls);
+    polls.clear();
+    for (auto& poll : due)
+        if (poll()) polls.push_back(std::move(poll));
+    return !polls.empty();
+}
+
 void SetHost(Host* host) { g_host = host; }
 
 HeadlessHost& Headless() {
@@ -84,6 +93,14 @@ void Dispatch(const std::function<void()>& handler) {
     }
 }
 
+void Poll(int intervalMs, std::function<bool()> poll) {
+    CurrentHost().startPolling(intervalMs, [poll = std::move(poll)] {
+        bool again = false;
+        Dispatch([&] { again = poll(); });
+        return again;
+    });
+}
+
 void ScreenObject::SetMousePointer(int p) {
     mousePointer_ = p;
     CurrentHost().mousePointerChanged(p);
@@ -105,6 +122,7 @@ void ResetRuntime() {
     h.helpClosed.clear();
     h.beeps = 0;
     h.ended = false;
+    h.polls.clear();
 }
 
 namespace detail {

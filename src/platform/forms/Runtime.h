@@ -50,6 +50,9 @@ public:
     virtual void closeHelp(const std::string& file) {}
     virtual void beep() = 0;
     virtual void endProgram() = 0;
+    // Runs poll about every intervalMs, whichever windows are open, until it returns false:
+    // the watch on work outside the program, such as a child process.
+    virtual void startPolling(int intervalMs, std::function<bool()> poll) = 0;
 };
 
 // The headless host with the test seams: scripted answers, a log of every box,
@@ -67,6 +70,9 @@ public:
     void closeHelp(const std::string& file) override { helpClosed.push_back(file); }
     void beep() override { ++beeps; }
     void endProgram() override { ended = true; }
+    void startPolling(int, std::function<bool()> poll) override { polls.push_back(std::move(poll)); }
+    // Runs each poll once, as one tick of the clock; those that are done go. True while any remain.
+    bool runPolls();
 
     // The next boxes are answered in this order; with none left, the default button answers.
     void setNextAnswer(int answer) { answers.push_back(answer); }
@@ -81,6 +87,7 @@ public:
     std::vector<std::string> helpClosed;
     int beeps = 0;
     bool ended = false;
+    std::vector<std::function<bool()>> polls;
 };
 
 void SetHost(Host* host);   // null: back to the built-in headless host
@@ -89,6 +96,9 @@ HeadlessHost& Headless();  // the built-in headless host
 
 int MsgBox(const std::string& prompt, int style = vbOKOnly, const std::string& title = "");
 void Beep();
+
+// Runs poll about every intervalMs, as an event handler, until it returns false or raises.
+void Poll(int intervalMs, std::function<bool()> poll);
 
 // Runs an event handler: an untrapped error is shown ("Årsak :  " and its text) and the program goes on.
 void Dispatch(const std::function<void()>& handler);

@@ -7,6 +7,7 @@
 namespace forms {
 
 void Label::SetCaption(const std::string& c) {
+    use();
     if (c == caption_) return;
     caption_ = c;
     notify(Prop::Caption);
@@ -17,6 +18,7 @@ TextBox::TextBox(Form* owner, std::string name, int index) : Control(owner, std:
 }
 
 void TextBox::SetText(const std::string& t) {
+    use();
     if (t == text_) return;
     text_ = t;
     selStart_ = 0;
@@ -78,12 +80,14 @@ void TextBox::UserSetText(const std::string& t) {
 }
 
 void TextBox::SetMaxLength(int n) {
+    use();
     if (n == maxLength_) return;
     maxLength_ = std::max(0, n);
     notify(Prop::Other);
 }
 
 void TextBox::SetSelStart(int s) {
+    use();
     const int length = static_cast<int>(vb::Len(text_));
     selStart_ = std::clamp(s, 0, length);
     selLength_ = 0;
@@ -91,11 +95,15 @@ void TextBox::SetSelStart(int s) {
 }
 
 void TextBox::SetSelLength(int n) {
+    use();
     const int length = static_cast<int>(vb::Len(text_));
     selLength_ = std::clamp(n, 0, length - selStart_);
     notify(Prop::Selection);
 }
 
-std::string TextBox::SelText() const { return vb::Mid(text_, selStart_ + 1, selLength_); }
+std::string TextBox::SelText() const {
+    use();
+    return vb::Mid(text_, selStart_ + 1, selLength_);
+}
 
 } // namespace forms

@@ -1,15 +1,12 @@
 #include "platform/mail/Eml.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <vector>
 
 #include "platform/files/Files.h"
+#include "platform/files/WholeFile.h"
 #include "platform/vb/Err.h"
 #include "platform/vb/Utf8.h"
 
@@ -20,8 +17,10 @@ namespace {
 constexpr char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
 // Base64 never holds "=_" inside a line, so no encoded part can contain the boundary.
 constexpr char kBoundary[] = "=_KvistrelDommer_del";
-// An encoded word is at most 75 characters: "=?UTF-8?B?" + 60 + "?=" carries 45 bytes.
-constexpr size_t kWordBytes = 45;
+// A header line that holds encoded words may be 76 characters long at most.
+constexpr size_t kLineMax = 76;
+// "=?UTF-8?B?" and "?=" around the base64 of an encoded word.
+constexpr size_t kWordFrame = 12;
 
 std::string base64(std::string_view bytes) {
     std::string out;
@@ -44,22 +43,6 @@ std::string base64(std::string_view bytes) {
     return out;
 }
 
-// Text lines end in CR LF inside a message, whatever the letter used.
-std::string crlf(const std::string& text) {
-    std::string out;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r') {
-            out += "\r\n";
-            if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
-        } else if (text[i] == '\n') {
-            out += "\r\n";
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
-}
-
 // A typed address may not break the header it goes into.
 std::string oneLine(const std::string& text) {
     std::string out = text;
@@ -76,6 +59,124 @@ std::string readAll(const std::string& path) {
     return s.str();
 }
 
+// One header field, folded before a token that would take its line past kLineMax.
+// Unfolding (taking out the CR LF) gives back the text with one space before each token.
+class Field {
+public:
+    explicit Field(const std::string& name) : text_(name + ":"), line_(text_.size()) {}
+
+    void add(const std::string& token) {
+        if (lineHasToken_ && line_ + 1 + token.size() > kLineMax) fold();
+        put(token);
+    }
+    // The text as encoded words, each filling what its line has room for, characters kept whole.
+    void addEncoded(const std::string& utf8) {
+        for (size_t from = 0; from < utf8.size();) {
+            if (lineHasToken_ && wordBytes() < vb::detail::CharBytes(utf8, from)) fold();
+            size_t to = from;
+            while (to < utf8.size()) {
+                const size_t next = to + vb::detail::CharBytes(utf8, to);
+                if (next - from > wordBytes() && to > from) break;
+                to = next;
+            }
+            put("=?UTF-8?B?" + base64(std::string_view(utf8).substr(from, to - from)) + "?=");
+            from = to;
+        }
+    }
+    std::string text() const { return text_ + "\r\n"; }
+
+private:
+    // The bytes an encoded word can carry after a space on the current line.
+    size_t wordBytes() const {
+        const size_t room = kLineMax - std::min(kLineMax, line_ + 1);
+        return room > kWordFrame ? (room - kWordFrame) / 4 * 3 : 0;
+    }
+    void fold() {
+        text_ += "\r\n";
+        line_ = 0;
+        lineHasToken_ = false;
+    }
+    void put(const std::string& token) {
+        text_ += ' ' + token;
+        line_ += 1 + token.size();
+        lineHasToken_ = true;
+    }
+    std::string text_;
+    size_t line_;
+    bool lineHasToken_ = false;
+};
+
+bool isAscii(const std::string& text) {
+    for (unsigned char c : text)
+        if (c < 0x20 || c > 0x7e) return false;
+    return true;
+}
+
+// A plain subject as its words; anything a reader could take otherwise (letters outside
+// ASCII, an edge blank it would trim, a text that looks encoded) as encoded words.
+std::string subjectField(const std::string& subject) {
+    Field field("Subject");
+    if (subject.empty()) return field.text();
+    if (!isAscii(subject) || subject.front() == ' ' || subject.back() == ' ' || subject.find("=?") != std::string::npos) {
+        field.addEncoded(subject);
+        return field.text();
+    }
+    for (size_t from = 0;;) {
+        const size_t space = subject.find(' ', from);
+        field.add(subject.substr(from, space - from));
+        if (space == std::string::npos) return field.text();
+        from = space + 1;
+    }
+}
+
+// The typed addresses, split at the commas between them (not those in quotes or brackets).
+std::vector<std::string> mailboxes(const std::string& typed) {
+    std::vector<std::string> out(1);
+    bool quoted = false, bracket = false;
+    for (char c : typed) {
+        if (c == '"') quoted = !quoted;
+        if (!quoted && c == '<') bracket = true;
+        if (!quoted && c == '>') bracket = false;
+        if (c == ',' && !quoted && !bracket)
+            out.emplace_back();
+        else
+            out.back() += c;
+    }
+    return out;
+}
+
+std::string trimmed(const std::string& text) {
+    const size_t from = text.find_first_not_of(' ');
+    return from == std::string::npos ? std::string() : text.substr(from, text.find_last_not_of(' ') - from + 1);
+}
+
+// "Name <address>" keeps an ASCII name as typed and encodes any other (a phrase of
+// encoded words, its quotes taken off); an address without a name goes as typed.
+std::string toField(const std::string& typed) {
+    Field field("To");
+    std::vector<std::string> parts;
+    for (const std::string& part : mailboxes(oneLine(typed)))
+        if (!trimmed(part).empty()) parts.push_back(trimmed(part));
+    for (size_t i = 0; i < parts.size(); ++i) {
+        const std::string& box = parts[i];
+        const std::string comma = i + 1 < parts.size() ? "," : "";
+        const size_t open = box.rfind('<');
+        if (box.back() != '>' || open == std::string::npos || open == 0) {
+            field.add(box + comma);
+            continue;
+        }
+        std::string name = trimmed(box.substr(0, open));
+        if (isAscii(name)) {
+            field.add(name);
+        } else {
+            if (name.size() >= 2 && name.front() == '"' && name.back() == '"') name = name.substr(1, name.size() - 2);
+            field.addEncoded(name);
+        }
+        field.add(box.substr(open) + comma);
+    }
+    return field.text();
+}
+
 } // namespace
 
 std::string Base64Lines(const std::string& bytes) {
@@ -85,19 +186,17 @@ std::string Base64Lines(const std::string& bytes) {
     return out;
 }
 
-std::string EncodeHeaderWords(const std::string& utf8) {
+std::string CrLf(const std::string& text) {
     std::string out;
-    size_t from = 0;
-    while (from < utf8.size()) {
-        size_t to = from;
-        while (to < utf8.size()) {
-            const size_t next = to + vb::detail::CharBytes(utf8, to);
-            if (next - from > kWordBytes) break;
-            to = next;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r') {
+            out += "\r\n";
+            if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        } else if (text[i] == '\n') {
+            out += "\r\n";
+        } else {
+            out += text[i];
         }
-        if (!out.empty()) out += "\r\n ";
-        out += "=?UTF-8?B?" + base64(std::string_view(utf8).substr(from, to - from)) + "?=";
-        from = to;
     }
     return out;
 }
@@ -127,15 +226,15 @@ std::string AsciiFileName(const std::string& utf8) {
 std::string BuildEml(const EmlMessage& m) {
     std::string out;
     out += "MIME-Version: 1.0\r\n";
-    if (!m.recipient.empty()) out += "To: " + oneLine(m.recipient) + "\r\n";
-    out += "Subject: " + EncodeHeaderWords(m.subject) + "\r\n";
+    if (!trimmed(oneLine(m.recipient)).empty()) out += toField(m.recipient);
+    out += subjectField(m.subject);
     out += "X-Unsent: 1\r\n";
     out += std::string("Content-Type: multipart/mixed; boundary=\"") + kBoundary + "\"\r\n";
     out += "\r\n";
     out += std::string("--") + kBoundary + "\r\n";
     out += "Content-Type: text/plain; charset=utf-8\r\n";
     out += "Content-Transfer-Encoding: base64\r\n\r\n";
-    out += Base64Lines(crlf(m.body));
+    out += Base64Lines(CrLf(m.body));
     if (!m.attachmentPath.empty()) {
         const std::string name = AsciiFileName(files::BaseName(m.attachmentPath));
         out += std::string("--") + kBoundary + "\r\n";
@@ -150,29 +249,11 @@ std::string BuildEml(const EmlMessage& m) {
 
 void WriteEml(const EmlMessage& message, const std::string& path) {
     const std::string text = BuildEml(message);
-    const std::string folder = files::FolderOf(path).empty() ? "." : files::FolderOf(path);
-    if (!files::IsFolder(folder)) vb::Raise(vb::errnum::PathNotFound, "Mappen finnes ikke: " + folder);
     // A half-written message never takes the place of a whole one.
-    std::string temp = files::Join(folder, "." + files::BaseName(path) + ".XXXXXX");
-    std::vector<char> buf(temp.begin(), temp.end());
-    buf.push_back('\0');
-    const int fd = ::mkstemp(buf.data());
-    if (fd < 0) vb::Raise(vb::errnum::PathFileAccess, "Kan ikke skrive i mappen " + folder);
-    temp = buf.data();
-    size_t done = 0;
-    bool ok = true;
-    while (ok && done < text.size()) {
-        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        ok = n > 0;
-        if (ok) done += static_cast<size_t>(n);
-    }
-    ok = ok && ::fchmod(fd, 0644) == 0 && ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
-    if (!ok || ::rename(temp.c_str(), path.c_str()) != 0) {
-        ::unlink(temp.c_str());
-        vb::Raise(vb::errnum::PathFileAccess, "Kunne ikke skrive fila " + path);
-    }
+    files::WholeFile out(path);
+    out.Write(text);
+    out.SetMode(0644);
+    out.Commit();
 }
 
 } // namespace mail

@@ -1,7 +1,9 @@
 #pragma once
-// A message as an ".eml" file (MIME, RFC 5322): subject as RFC 2047 encoded
-// words, the letter and the attachment base64, the attachment under a plain
-// ASCII name. Marked unsent, so a mail client opens it as a draft.
+// A message as an ".eml" file (MIME, RFC 5322): a plain ASCII subject as it is,
+// any other as RFC 2047 encoded words, a display name outside ASCII encoded the
+// same way, header lines folded within 76 characters; the letter and the
+// attachment base64, the attachment under a plain ASCII name. Marked unsent, so
+// a mail client opens it as a draft.
 #include <string>
 
 namespace mail {
@@ -16,8 +18,8 @@ std::string BuildEml(const EmlMessage& message);
 // Writes it to path through a temporary file in the same folder (76 when the folder is missing).
 void WriteEml(const EmlMessage& message, const std::string& path);
 
-// RFC 2047 "B" encoded words for a header, folded, each word whole UTF-8 characters.
-std::string EncodeHeaderWords(const std::string& utf8);
+// The text with every line ended by CR LF, whichever ending it had.
+std::string CrLf(const std::string& text);
 // Base64 in lines of 76 characters, each ended by CR LF.
 std::string Base64Lines(const std::string& bytes);
 // The file name with letters outside ASCII spelt plainly (æ -> ae) and unsafe ones as "_".

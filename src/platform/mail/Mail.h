@@ -1,10 +1,13 @@
 #pragma once
 // The mail session and message components as the program used them. Sign-on
 // finds the desktop's mail hand-off (xdg-email on PATH); the hand-over starts
-// it with an argument list and does not wait for the mail client. When no mail
-// client is set up, the message is saved as an ".eml" file instead, and
-// SavedFile() names it. Failures raise vb::Err with the components' numbers.
+// it with an argument list and returns at once, leaving a Delivery to watch
+// for its answer. When no mail client takes the message, it is saved as an
+// ".eml" file instead. Failures raise vb::Err with the components' numbers.
+#include <memory>
 #include <string>
+
+#include "platform/mail/Delivery.h"
 
 namespace mail {
 
@@ -14,7 +17,6 @@ inline constexpr int mapSignOn = 1, mapSignOff = 2;
 inline constexpr int mapSendDialog = 2, mapCompose = 6;
 
 namespace errnum {
-constexpr int Failure = 32002;
 constexpr int LoginFail = 32003;
 constexpr int AttachmentNotFound = 32011;
 constexpr int InvalidSession = 32050;
@@ -37,17 +39,13 @@ class MAPIMessages {
 public:
     long SessionID = 0;
     std::string MsgSubject, RecipAddress, AttachmentPathName, MsgNoteText;
-    // How long the hand-over waits for xdg-email to refuse at once (its exit status 3:
-    // no mail client); a client still running after it has taken the message.
-    int RefusalWaitMs = 3000;
-    // 6 starts a new, empty message; 2 hands it over.
+    // 6 starts a new, empty message; 2 hands it over without waiting for the mail client.
     void SetAction(int action);
-    // The ".eml" file the last hand-over wrote, or "" when a mail client took it.
-    const std::string& SavedFile() const { return savedFile_; }
+    // The last hand-over, null before the first; it outlives this component.
+    std::shared_ptr<Delivery> LastDelivery() const { return delivery_; }
 
 private:
-    void handOver();
-    std::string savedFile_;
+    std::shared_ptr<Delivery> delivery_;
 };
 
 // Where the desktop's mail hand-off lies on PATH, or "".

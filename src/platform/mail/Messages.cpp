@@ -1,12 +1,11 @@
 // Composing and handing over one message.
 #include <spawn.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
-#include <chrono>
-#include <thread>
+#include <cstring>
+#include <filesystem>
 #include <vector>
 
 #include "platform/files/Files.h"
@@ -21,54 +20,66 @@ namespace mail {
 
 namespace {
 
-constexpr int kNoMailClient = 3;   // xdg-email: no tool found to open the message with
-
-enum class Outcome { Taken, NoClient };
-
-// Waits up to waitMs for the child; a child still running is reaped in the background.
-Outcome awaitRefusal(pid_t pid, int waitMs) {
-    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMs);
-    for (;;) {
-        int status = 0;
-        const pid_t done = ::waitpid(pid, &status, WNOHANG);
-        if (done == pid) {
-            if (WIFEXITED(status) && WEXITSTATUS(status) == 0) return Outcome::Taken;
-            if (WIFEXITED(status) && WEXITSTATUS(status) == kNoMailClient) return Outcome::NoClient;
-            vb::Raise(errnum::Failure, WIFEXITED(status) ? "E-postprogrammet avsluttet med feilkode " +
-                                                               std::to_string(WEXITSTATUS(status)) + "."
-                                                         : std::string("E-postprogrammet ble avbrutt."));
+// Percent-encoding of UTF-8 bytes; keep names the characters that stay as they are.
+std::string percent(const std::string& text, const char* keep) {
+    static const char digits[] = "0123456789ABCDEF";
+    std::string out;
+    for (unsigned char c : text) {
+        if (std::isalnum(c) && c < 128) {
+            out += static_cast<char>(c);
+        } else if (c != 0 && std::strchr(keep, c)) {
+            out += static_cast<char>(c);
+        } else {
+            out += '%';
+            out += digits[c >> 4];
+            out += digits[c & 15];
         }
-        if (done < 0 && errno != EINTR) return Outcome::Taken;
-        if (std::chrono::steady_clock::now() >= until) break;
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
-    // The mail client keeps the message as long as the user needs; nobody waits for it.
-    std::thread([pid] {
-        int status = 0;
-        while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-        }
-    }).detach();
-    return Outcome::Taken;
+    return out;
 }
 
-Outcome startClient(const std::string& client, const MAPIMessages& m) {
-    std::vector<std::string> args{"xdg-email", "--utf8",  "--subject",          m.MsgSubject,
-                                  "--body",    m.MsgNoteText, "--attach", m.AttachmentPathName};
-    if (!m.RecipAddress.empty()) args.push_back(m.RecipAddress);
+// Every typed text travels inside one mailto: URI, so that none of them can be read
+// as an option of xdg-email ("--help"), and an empty one is simply left out.
+std::string mailtoUri(const MAPIMessages& m) {
+    std::string uri = "mailto:" + percent(m.RecipAddress, "-._~@");
+    char separator = '?';
+    for (const auto& [name, value] : {std::pair{"subject", m.MsgSubject}, std::pair{"body", CrLf(m.MsgNoteText)}}) {
+        if (value.empty()) continue;
+        uri += separator + std::string(name) + "=" + percent(value, "-._~");
+        separator = '&';
+    }
+    return uri;
+}
+
+std::shared_ptr<Delivery> startClient(const std::string& client, const EmlMessage& message, const std::string& uri,
+                                      const std::string& emlPath) {
+    std::vector<std::string> args{"xdg-email", "--utf8"};
+    if (!message.attachmentPath.empty()) args.insert(args.end(), {"--attach", message.attachmentPath});
+    args.push_back(uri);
     std::vector<char*> argv;
     for (auto& a : args) argv.push_back(a.data());
     argv.push_back(nullptr);
     pid_t pid = 0;
     const int err = ::posix_spawn(&pid, client.c_str(), nullptr, nullptr, argv.data(), environ);
     // Gone since the sign-on: the same as a desktop without one.
-    if (err == ENOENT || err == EACCES) return Outcome::NoClient;
-    if (err != 0) vb::Raise(errnum::Failure, "Kunne ikke starte e-postprogrammet (" + client + ").");
-    return awaitRefusal(pid, m.RefusalWaitMs);
+    if (err == ENOENT || err == EACCES) return std::make_shared<Delivery>(Delivery::Outcome::NoClient, "", message, emlPath);
+    if (err != 0)
+        return std::make_shared<Delivery>(Delivery::Outcome::Refused,
+                                          "Kunne ikke starte xdg-email (" + std::string(std::strerror(err)) + ").",
+                                          message, emlPath);
+    return std::make_shared<Delivery>(pid, message, emlPath);
 }
 
 bool isFile(const std::string& path) {
     struct stat st {};
     return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+// The message beside the attachment's name: "KV_Dommere.kvz" is saved as "KV_Dommere.eml".
+std::string emlPath(const std::string& folder, const std::string& attachment) {
+    const std::string stem = files::BaseName(attachment.empty() ? std::string("Epost") : attachment);
+    const size_t dot = stem.rfind('.');
+    return files::Join(folder, (dot == std::string::npos || dot == 0 ? stem : stem.substr(0, dot)) + ".eml");
 }
 
 } // namespace
@@ -79,28 +90,24 @@ void MAPIMessages::SetAction(int action) {
         RecipAddress.clear();
         AttachmentPathName.clear();
         MsgNoteText.clear();
-        savedFile_.clear();
+        delivery_.reset();
         return;
     }
     if (action != mapSendDialog) vb::Raise(vb::errnum::InvalidUse);
-    handOver();
-}
-
-void MAPIMessages::handOver() {
-    savedFile_.clear();
+    delivery_.reset();
     const SessionInfo* session = FindSession(SessionID);
     if (!session) vb::Raise(errnum::InvalidSession, "Ingen gyldig pålogging til e-postsystemet.");
     // A mail client given a missing file would send the letter without it.
     if (!AttachmentPathName.empty() && !isFile(AttachmentPathName))
         vb::Raise(errnum::AttachmentNotFound, AttachmentPathName);
-    if (!session->client.empty() && startClient(session->client, *this) == Outcome::Taken) return;
-
-    const std::string stem = files::BaseName(AttachmentPathName.empty() ? std::string("Epost") : AttachmentPathName);
-    const size_t dot = stem.rfind('.');
-    const std::string path =
-        files::Join(session->fallbackFolder, (dot == std::string::npos || dot == 0 ? stem : stem.substr(0, dot)) + ".eml");
-    WriteEml({MsgSubject, RecipAddress, MsgNoteText, AttachmentPathName}, path);
-    savedFile_ = path;
+    // An absolute path can never pass for an option either.
+    const EmlMessage message{MsgSubject, RecipAddress, MsgNoteText,
+                             AttachmentPathName.empty() ? std::string()
+                                                        : std::filesystem::absolute(AttachmentPathName).string()};
+    const std::string eml = emlPath(session->fallbackFolder, AttachmentPathName);
+    delivery_ = session->client.empty()
+                    ? std::make_shared<Delivery>(Delivery::Outcome::NoClient, "", message, eml)
+                    : startClient(session->client, message, mailtoUri(*this), eml);
 }
 
 } // namespace mail

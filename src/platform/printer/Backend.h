@@ -45,6 +45,9 @@ public:
     virtual void newPage() = 0;
     virtual void endDoc() = 0;
     virtual void killDoc() = 0;
+    // The file the last sent document was saved in instead of reaching a printer;
+    // empty when it went to a printer (as every document of a plain printer does).
+    virtual std::string savedFile() const { return {}; }
 };
 
 } // namespace printer

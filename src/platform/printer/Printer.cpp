@@ -109,14 +109,18 @@ void PrinterObject::NewPage() {
     x_ = y_ = 0;
 }
 
+// The next document starts from the printer's defaults, whatever a run ended
+// inside (a heading killed while underlined must not underline the next title).
 void PrinterObject::afterDocument() {
     open_ = false;
     page_ = 1;
     x_ = y_ = 0;
+    scaleHeight_ = 0;
+    font_ = Font{};
 }
 
 void PrinterObject::EndDoc() {
-    if (!open_) return;
+    if (!open_) return afterDocument();
     try {
         CurrentBackend().endDoc();
     } catch (...) {
@@ -126,8 +130,10 @@ void PrinterObject::EndDoc() {
     afterDocument();
 }
 
+bool PrinterObject::ReachedPrinter() const { return CurrentBackend().savedFile().empty(); }
+
 void PrinterObject::KillDoc() {
-    if (!open_) return;
+    if (!open_) return afterDocument();
     try {
         CurrentBackend().killDoc();
     } catch (...) {

@@ -72,9 +72,13 @@ public:
 
     int Page() const { return page_; }             // page number within the document
     void NewPage();
+    // Both put scale, position and font back to the printer's defaults, with or
+    // without an open document.
     void EndDoc();                                 // sends the document
     void KillDoc();                                // drops it: nothing of it is printed
     bool DocumentOpen() const { return open_; }
+    // Whether the last sent document went to a printer, not into a file.
+    bool ReachedPrinter() const;
 
     // Back to the start values, the open document killed (tests, backend changes).
     void Reset();

@@ -1,7 +1,10 @@
 #include "platform/report/CrystalReport.h"
 
+#include <memory>
+
 #include "platform/dao/Dao.h"
-#include "platform/report/Paths.h"
+#include "platform/files/Files.h"
+#include "platform/files/WholeFile.h"
 #include "platform/report/Render.h"
 #include "platform/report/ReportErrors.h"
 #include "platform/report/Template.h"
@@ -32,6 +35,14 @@ dao::Database openData(const std::string& path) {
     }
 }
 
+// A failure of the report file's own write. Only a missing folder is 20507, which the
+// windows answer with their advice to make the folder; a full disk, an I/O error or a
+// refused write keeps its own number, and the text tells its reason.
+[[noreturn]] void cannotWrite(const std::string& path, const vb::Err& e) {
+    vb::Raise(e.Number == vb::errnum::PathNotFound ? errnum::CannotWriteOutput : e.Number,
+              "Kan ikke skrive rapportfilen '" + path + "': " + e.Description);
+}
+
 } // namespace
 
 const std::string& CrystalReport::DataFiles(int index) const { return at(dataFiles_, index); }
@@ -42,16 +53,26 @@ void CrystalReport::SetSortFields(int index, const std::string& field) { put(sor
 void CrystalReport::SetAction(int action) {
     action_ = action;
     if (action != 1) return;
-    const ReportTemplate tpl = ReadTemplate(FindWithoutCase(ReportFileName));
+    const ReportTemplate tpl = ReadTemplate(files::FindInAnyCase(ReportFileName), DatabaseLayout);
     dao::Database db = openData(DataFiles(0));
     struct Release {
         dao::Database& db;
         ~Release() { db.Close(); }
     } release{db};
     Report report(tpl, db, SelectionFormula, SortFields(0));
-    WholeFile out(FindWithoutCase(PrintFileName));
-    report.Write(out.Stream());
-    out.Commit();
+    const std::string path = files::FindInAnyCase(PrintFileName);
+    std::unique_ptr<files::WholeFile> out;
+    try {
+        out = std::make_unique<files::WholeFile>(path);
+    } catch (const vb::Err& e) {
+        cannotWrite(path, e);
+    }
+    report.Write(out->Stream());
+    try {
+        out->Commit();
+    } catch (const vb::Err& e) {
+        cannotWrite(path, e);
+    }
 }
 
 } // namespace report

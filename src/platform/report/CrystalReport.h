@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/report/Template.h"
+
 namespace report {
 
 class CrystalReport {
@@ -17,6 +19,7 @@ public:
     void SetSortFields(int index, const std::string& field);
 
     std::string ReportFileName;     // the template; found without regard to case
+    Layout DatabaseLayout;          // what its templates may name (Template.h)
     std::string SelectionFormula;   // "" selects every row
     std::string PrintFileName;      // the RTF file written
     // The preview window's place; kept for the program's sake, no window is shown.

@@ -12,8 +12,6 @@ namespace report {
 
 namespace {
 
-constexpr const char* kVersionTable = "Versjon";
-
 bool same(const std::string& a, const std::string& b) { return vb::UCase(a) == vb::UCase(b); }
 
 std::string bracket(const std::string& name) { return "[" + name + "]"; }
@@ -85,7 +83,7 @@ Compiled compile(const Pattern& p, std::vector<Source*> sources) {
         int s = 0;
         while (s < static_cast<int>(sources.size()) && !sources[static_cast<size_t>(s)]->is(piece.field->table)) ++s;
         if (s == static_cast<int>(sources.size()))
-            vb::Raise(errnum::FormulaError, "Tabellen " + piece.field->table + " i rapportmalen er ikke med i rapporten");
+            vb::Raise(errnum::TemplateUnavailable, "Tabellen " + piece.field->table + " i rapportmalen er ikke med i rapporten");
         Source& src = *sources[static_cast<size_t>(s)];
         out.pieces.push_back({"", s, src.select(src.field(piece.field->field))});
     }
@@ -101,7 +99,7 @@ std::vector<std::string> titles(const std::vector<Pattern>& patterns, dao::Datab
         for (const auto& t : patterns) out.push_back(t.pieces.empty() ? "" : t.pieces.front().text);
         return out;
     }
-    Source version(db, kVersionTable);
+    Source version(db, kTitleTable);
     std::vector<Compiled> compiled;
     for (const auto& t : patterns) compiled.push_back(compile(t, {&version}));
     const dao::Recordset rs = db.OpenRecordset("SELECT " + version.list() + " FROM " + version.name() + " LIMIT 1",
@@ -158,7 +156,8 @@ Report::Report(const ReportTemplate& tpl, dao::Database& db, const std::string& 
         p.layout.push_back({c.heading, c.width,
                             c.format == Format::Number ? Align::Right : c.format == Format::Mark ? Align::Center : Align::Left});
     }
-    if (tpl.group) p.group = compile(*tpl.group, sources);
+    // The group row is written before the detail rows: it has the master's fields only.
+    if (tpl.group) p.group = compile(*tpl.group, {&master});
     if (detail) {
         const Detail& d = *tpl.detail;
         p.detail = true;

@@ -33,6 +33,8 @@ constexpr int kShortSide = 11906, kLongSide = 16838, kMargin = 1134;
 
 } // namespace
 
+int RtfTableWidth(bool landscape) { return (landscape ? kLongSide : kShortSide) - 2 * kMargin; }
+
 std::string RtfText(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size() + 8);
@@ -76,16 +78,22 @@ RtfDocument::RtfDocument(std::ostream& out, std::vector<RtfColumn> columns, bool
     rowStart_ = "\\trowd\\trgaph70" + cells + "\n";
     groupStart_ = "\\trowd\\trgaph70\\cellx" + std::to_string(width) + "\n\\pard\\intbl\\b ";
 
+    std::string headings = rowStart_;
+    for (const auto& c : columns_) headings += "\\pard\\intbl\\b " + RtfText(c.heading) + "\\b0\\cell";
+    headings += "\\row\n";
+    const std::string footer = "\\pard\\qc\\f0\\fs16 " + RtfText(footerBeforePage) +
+                               "{\\field{\\*\\fldinst PAGE}{\\fldrslt 1}}\\par}\n";
+
     const int w = landscape ? kLongSide : kShortSide, h = landscape ? kShortSide : kLongSide;
     out_ << "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\n{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}}\n"
          << "\\paperw" << w << "\\paperh" << h << "\\margl" << kMargin << "\\margr" << kMargin << "\\margt" << kMargin
-         << "\\margb" << kMargin << (landscape ? "\\landscape" : "") << "\n\\sectd" << (landscape ? "\\lndscpsxn" : "")
-         << "\n{\\footer\\pard\\qc\\f0\\fs16 " << RtfText(footerBeforePage)
-         << "{\\field{\\*\\fldinst PAGE}{\\fldrslt 1}}\\par}\n\\pard\\f0\\fs18\n";
+         << "\\margb" << kMargin << (landscape ? "\\landscape" : "") << "\n\\sectd\\titlepg" << (landscape ? "\\lndscpsxn" : "")
+         // The headings of the pages after the first stand in their page header:
+         // LibreOffice does not repeat a table's heading row (\trhdr) that Word repeats.
+         << "\n{\\header\\pard\\plain\\f0\\fs18\n" << headings << "\\pard\\fs2\\par}\n{\\headerf\\pard\\par}\n"
+         << "{\\footer" << footer << "{\\footerf" << footer << "\\pard\\f0\\fs18\n";
     for (const auto& t : titles) out_ << "\\pard\\sa120\\fs24\\b " << RtfText(t) << "\\b0\\fs18\\par\n";
-    out_ << "\\pard\\par\n\\trowd\\trgaph70\\trhdr" << cells << "\n";
-    for (const auto& c : columns_) out_ << "\\pard\\intbl\\b " << RtfText(c.heading) << "\\b0\\cell";
-    out_ << "\\row\n";
+    out_ << "\\pard\\par\n" << headings;
 }
 
 void RtfDocument::Row(const std::vector<std::string>& cells) {

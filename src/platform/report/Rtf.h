@@ -15,6 +15,9 @@ std::string RtfText(std::string_view utf8);
 
 enum class Align { Left, Center, Right };
 
+// The width, twips, the columns of a table may take together on an A4 page.
+int RtfTableWidth(bool landscape);
+
 struct RtfColumn {
     std::string heading;
     int width = 1000;   // twips

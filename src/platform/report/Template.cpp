@@ -33,6 +33,20 @@ bool isName(const std::string& s) {
     return true;
 }
 
+const dao::TableDef* findTable(const Layout& layout, const std::string& name) {
+    for (const auto& t : layout)
+        if (vb::UCase(t.Name) == vb::UCase(name)) return &t;
+    return nullptr;
+}
+
+bool sameTable(const std::string& a, const std::string& b) { return vb::UCase(a) == vb::UCase(b); }
+
+// The lines the parts of a template stood on, for the checks made once it is read whole.
+struct Lines {
+    int table = 0, detail = 0, group = 0;
+    std::vector<int> titles, columns;
+};
+
 struct Reader {
     std::string path;
     int line = 0;
@@ -86,6 +100,72 @@ struct Reader {
         if (!ok) fail("detaljtabellen skrives: tabell on felt [where felt < tall]");
         return d;
     }
+
+    const dao::TableDef& table(const Layout& layout, const std::string& name) const {
+        const dao::TableDef* t = findTable(layout, name);
+        if (!t) fail("tabellen '" + name + "' finnes ikke i databasene");
+        return *t;
+    }
+    const dao::Field& field(const dao::TableDef& table, const std::string& name) const {
+        const dao::Field* f = table.FindField(name);
+        if (!f) fail("feltet {" + table.Name + "." + name + "} finnes ikke");
+        return *f;
+    }
+    // Each field of the pattern belongs to one of the tables and exists there.
+    void fields(const Pattern& p, const std::vector<const dao::TableDef*>& tables, const char* where) const {
+        for (const FieldName& f : p.fields()) {
+            const dao::TableDef* t = nullptr;
+            for (const dao::TableDef* candidate : tables)
+                if (sameTable(candidate->Name, f.table)) t = candidate;
+            if (!t) {
+                std::string names;
+                for (const dao::TableDef* candidate : tables) names += (names.empty() ? "" : " eller ") + candidate->Name;
+                fail(std::string(where) + " viser bare felt fra " + names + ", ikke fra '" + f.table + "'");
+            }
+            field(*t, f.field);
+        }
+    }
+
+    // What only the whole template can tell: its tables and fields against the
+    // layout, and its columns against the page.
+    void check(const ReportTemplate& t, const Lines& lines, const Layout& layout) {
+        line = lines.table;
+        const dao::TableDef& master = table(layout, t.table);
+        std::vector<const dao::TableDef*> rowTables{&master};
+        if (t.detail) {
+            line = lines.detail;
+            const dao::TableDef& detail = table(layout, t.detail->table);
+            field(master, t.detail->key);
+            field(detail, t.detail->key);
+            if (!t.detail->limitField.empty()) field(detail, t.detail->limitField);
+            rowTables.push_back(&detail);
+        }
+        for (size_t i = 0; i < t.titles.size(); ++i) {
+            line = lines.titles[i];
+            if (!t.titles[i].fields().empty()) fields(t.titles[i], {&table(layout, kTitleTable)}, "en tittel");
+        }
+        if (t.group) {
+            line = lines.group;
+            // The group row stands before the detail rows it heads.
+            fields(*t.group, {&master}, "gruppelinjen");
+        }
+        const int page = RtfTableWidth(t.landscape);
+        long long width = 0;
+        for (size_t i = 0; i < t.columns.size(); ++i) {
+            const TemplateColumn& c = t.columns[i];
+            line = lines.columns[i];
+            fields(c.pattern, rowTables, "en kolonne");
+            if (c.format == Format::Mark) {
+                const FieldName& f = c.pattern.pieces[0].field.value();
+                const dao::TableDef& in = sameTable(master.Name, f.table) ? master : *rowTables.back();
+                if (field(in, f.field).Type != dao::dbBoolean) fail("formatet mark viser et ja/nei-felt, ikke {" + f.table + "." + f.field + "}");
+            }
+            width += c.width;
+            if (width > page)
+                fail("kolonnene er til sammen " + std::to_string(width) + " twips brede; siden har plass til " +
+                     std::to_string(page));
+        }
+    }
 };
 
 } // namespace
@@ -122,14 +202,17 @@ bool ParsePattern(const std::string& text, Pattern& out) {
     return true;
 }
 
-ReportTemplate ReadTemplate(const std::string& path) {
+ReportTemplate ReadTemplate(const std::string& path, const Layout& layout) {
     std::ifstream in(path, std::ios::binary);
     if (!in) vb::Raise(errnum::TemplateUnavailable, "Finner ikke rapportmalen '" + path + "'");
     Reader r{path};
     ReportTemplate t;
+    Lines lines;
     std::string text;
     while (std::getline(in, text)) {
         ++r.line;
+        // Editors on other systems save a byte-order mark before the first line.
+        if (r.line == 1 && text.starts_with("\xEF\xBB\xBF")) text.erase(0, 3);
         text = trim(text);
         if (text.empty() || text[0] == '#') continue;
         const size_t colon = text.find(':');
@@ -139,8 +222,10 @@ ReportTemplate ReadTemplate(const std::string& path) {
         if (key == "table") {
             if (!isName(value)) r.fail("ugyldig tabellnavn '" + value + "'");
             t.table = value;
+            lines.table = r.line;
         } else if (key == "detail") {
             t.detail = r.detail(value);
+            lines.detail = r.line;
         } else if (key == "paper") {
             const std::string v = vb::LCase(value);
             if (v == "a4" || v == "a4 portrait") t.landscape = false;
@@ -148,10 +233,13 @@ ReportTemplate ReadTemplate(const std::string& path) {
             else r.fail("papiret er A4 portrait eller A4 landscape");
         } else if (key == "title") {
             t.titles.push_back(r.pattern(value));
+            lines.titles.push_back(r.line);
         } else if (key == "group") {
             t.group = r.pattern(value);
+            lines.group = r.line;
         } else if (key == "column") {
             t.columns.push_back(r.column(value));
+            lines.columns.push_back(r.line);
         } else if (key == "footer") {
             const size_t page = value.find("{page}");
             if (page == std::string::npos || page + 6 != value.size()) r.fail("bunnteksten slutter med {page}");
@@ -165,6 +253,7 @@ ReportTemplate ReadTemplate(const std::string& path) {
     if (t.table.empty()) r.fail("malen nevner ingen tabell");
     if (t.columns.empty()) r.fail("malen har ingen kolonner");
     if (t.group && !t.detail) r.fail("en gruppelinje hører til en detaljtabell");
+    r.check(t, lines, layout);
     return t;
 }
 

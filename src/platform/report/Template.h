@@ -15,10 +15,12 @@
 //
 // Column formats: text (left), number (right), mark ("X" when the field is
 // True, centred). A pattern is literal text with fields written {table.field}.
+// The format is described for maintainers in the README.
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "platform/dao/Dao.h"
 #include "platform/report/Rtf.h"
 
 namespace report {
@@ -53,11 +55,14 @@ struct Detail {
     long limitBelow = 0;
 };
 
+// The one-row table whose fields the title lines may name.
+inline constexpr const char* kTitleTable = "Versjon";
+
 struct ReportTemplate {
     std::string table;
     std::optional<Detail> detail;
     bool landscape = false;
-    std::vector<Pattern> titles;   // may name fields of the one-row table Versjon
+    std::vector<Pattern> titles;   // may name fields of kTitleTable
     std::optional<Pattern> group;
     std::vector<TemplateColumn> columns;
     std::string footer = "Side ";  // the text before the page number
@@ -66,7 +71,13 @@ struct ReportTemplate {
 // Parses "{table.field}" pieces out of text; false on an unclosed or malformed brace.
 bool ParsePattern(const std::string& text, Pattern& out);
 
-// Reads a template file; raises 20504 when it is missing, unreadable or malformed.
-ReportTemplate ReadTemplate(const std::string& path);
+// The tables and fields templates may name, with their types: the layout of the
+// newest database the program makes. An older database the report reads may
+// lack some of them; the run tells that (20534), not the reading.
+using Layout = std::vector<dao::TableDef>;
+
+// Reads a template file and checks it against the layout; raises 20504 when it
+// is missing, unreadable or faulty, naming the line of the fault.
+ReportTemplate ReadTemplate(const std::string& path, const Layout& layout);
 
 } // namespace report

@@ -1,4 +1,5 @@
 #include <charconv>
+#include <optional>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -45,7 +46,7 @@ std::string Str(double number) {
     return text[0] == '-' ? text : " " + text;
 }
 
-double Val(std::string_view text) {
+std::optional<double> ValInRange(std::string_view text) {
     // The runtime skips blanks, tabs and line feeds anywhere in the text.
     std::string s;
     for (char c : text)
@@ -75,8 +76,14 @@ double Val(std::string_view text) {
     double value = 0;
     const auto res = std::from_chars(number.data(), number.data() + number.size(), value);
     if (res.ec == std::errc::result_out_of_range && number.find("e-") != std::string::npos) return 0;   // too small to hold
-    if (res.ec == std::errc::result_out_of_range || !std::isfinite(value)) Raise(errnum::Overflow);
+    if (res.ec == std::errc::result_out_of_range || !std::isfinite(value)) return std::nullopt;
     return value;
+}
+
+double Val(std::string_view text) {
+    const std::optional<double> value = ValInRange(text);
+    if (!value) Raise(errnum::Overflow);
+    return *value;
 }
 
 int32_t IntDiv(const Variant& a, const Variant& b) {

@@ -2,6 +2,7 @@
 // The program's values as the old runtime held them: Empty, Null, Boolean,
 // Integer (16 bit), Long (32 bit), Single, Double and Text (UTF-8).
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <variant>
 
@@ -59,6 +60,8 @@ double CDbl(const Variant& v);
 bool CBool(const Variant& v);
 std::string CStr(const Variant& v);
 double Val(std::string_view text);   // the leading number: "12abc" -> 12, "abc" -> 0, " 1 2" -> 12
+// Val for a range check: nothing for a number too large to hold ("1e999"), where Val overflows (6).
+std::optional<double> ValInRange(std::string_view text);
 bool IsNumeric(const Variant& v);
 bool IsNull(const Variant& v);
 std::string Concat(const Variant& a, const Variant& b);   // a & b, Null as ""

@@ -1,0 +1,36 @@
+#include "support/Mus.h"
+
+#include <QApplication>
+#include <QTest>
+
+namespace kdtest {
+
+namespace {
+QPoint centreOf(QListWidget* list, int row) { return list->visualItemRect(list->item(row)).center(); }
+} // namespace
+
+void FocusByMouse(QWidget* widget) {
+    QApplication::setActiveWindow(widget->window());
+    QTest::mouseClick(widget, Qt::LeftButton);
+}
+
+int RowOf(const QListWidget* list, const QString& text) {
+    for (int row = 0; row < list->count(); ++row)
+        if (list->item(row)->text().trimmed() == text) return row;
+    return -1;
+}
+
+void ClickRow(QListWidget* list, int row) {
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, centreOf(list, row));
+}
+
+void DoubleClickRow(QListWidget* list, int row) {
+    const QPoint at = centreOf(list, row);
+    QWidget* port = list->viewport();
+    QTest::mousePress(port, Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseRelease(port, Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseDClick(port, Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseRelease(port, Qt::LeftButton, Qt::NoModifier, at);
+}
+
+} // namespace kdtest
