@@ -5,13 +5,13 @@
 #include <vector>
 
 #include "database/Apen.h"
-#include "frame/Gate.h"
+#include "database/Dommernummer.h"
+#include "database/Transaksjon.h"
 #include "platform/forms/Runtime.h"
 #include "platform/vb/Err.h"
 #include "platform/vb/Strings.h"
-#include "register/Dommernummer.h"
 #include "register/Stempel.h"
-#include "register/Transaksjon.h"
+#include "shared/Gate.h"
 #include "state/ProgramState.h"
 
 namespace {
@@ -47,7 +47,7 @@ void Les_Inn_Dommerbase() {
         dao::Recordset mal = DBase.OpenRecordset("Select * from Dommere");
         if (mal.RecordCount() > 0) {
             pekerNormal();
-            forms::MsgBox(frame::HarDommereMelding, forms::vbExclamation);
+            forms::MsgBox(shared::HarDommereMelding, forms::vbExclamation);
             return;
         }
 

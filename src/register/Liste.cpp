@@ -3,9 +3,9 @@
 #include <string>
 #include <unordered_map>
 
+#include "database/Transaksjon.h"
 #include "platform/dao/Dao.h"
 #include "register/Dommere_Init.h"
-#include "register/Transaksjon.h"
 #include "state/ProgramState.h"
 
 namespace {
