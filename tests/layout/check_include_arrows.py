@@ -97,7 +97,7 @@ def main():
         print("include cycle between folders: " + " -> ".join(cycle))
         for a, b in zip(cycle, cycle[1:]):
             print(f"  {a} -> {b}: {', '.join(sorted(edges[a][b]))}")
-    for user in main_window_users:
+    for user in sorted(main_window_users):
         failed = True
         print(f"{user}: only app/ includes the main window")
     return 1 if failed else 0
