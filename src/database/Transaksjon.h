@@ -1,5 +1,5 @@
 #pragma once
-// The workspace the register works in, and work that must not half-finish.
+// The workspace the subsystems work in, and work that must not half-finish.
 #include "platform/dao/Dao.h"
 #include "platform/vb/Err.h"
 #include "state/ProgramState.h"

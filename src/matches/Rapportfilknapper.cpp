@@ -1,5 +1,5 @@
-// The report-file buttons of the two match windows: the refereed matches of
-// all referees in one file, and those of the referee in Text4 in a file of his own.
+// The report-file buttons both match windows have: the refereed matches of all
+// referees in one file, and those of the referee in Text4 in a file of his own.
 #include "matches/Dommer.h"
 #include "matches/Kampvindu.h"
 #include "platform/forms/Runtime.h"
