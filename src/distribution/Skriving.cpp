@@ -2,13 +2,13 @@
 #include <string>
 
 #include "database/Apen.h"
+#include "database/Transaksjon.h"
 #include "distribution/Dommerfil.h"
 #include "platform/files/Files.h"
 #include "platform/files/WholeFile.h"
 #include "platform/forms/Runtime.h"
 #include "platform/vb/Err.h"
 #include "platform/vb/Strings.h"
-#include "register/Transaksjon.h"
 #include "state/ProgramState.h"
 
 namespace dommerfil {

@@ -1,11 +1,11 @@
 #include "distribution/TilDommerFil.h"
 
 #include "distribution/Dommerfil.h"
-#include "frame/Filvelger.h"
 #include "platform/files/Files.h"
 #include "platform/forms/Runtime.h"
 #include "platform/vb/Err.h"
 #include "platform/vb/Strings.h"
+#include "shared/Filvelger.h"
 #include "state/ProgramState.h"
 
 namespace {

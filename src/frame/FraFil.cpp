@@ -3,12 +3,12 @@
 #include <functional>
 
 #include "database/Database.h"
-#include "frame/FilAttributt.h"
 #include "platform/files/Files.h"
 #include "platform/forms/Runtime.h"
 #include "platform/vb/Err.h"
 #include "platform/vb/Strings.h"
 #include "register/Dommere_Init.h"
+#include "shared/FilAttributt.h"
 #include "state/ProgramState.h"
 
 FraFil::FraFil() : Filvelger("FraFil", "Hent Fra Fil") { FileListBox.SetPattern("*.kvx"); }
@@ -37,7 +37,7 @@ void FraFil::SSCommand1_Click(int Index) {
         return;
     }
     try {
-        frame::GjorSkrivbar(state::Katalog + state::Filnavn);
+        shared::GjorSkrivbar(state::Katalog + state::Filnavn);
     } catch (const vb::Err& e) {
         if (e.Number == vb::errnum::BadFileName) {
             forms::MsgBox("Ingen fil valgt, prøv igjen!", forms::vbExclamation + forms::vbOKOnly);

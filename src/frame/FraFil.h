@@ -1,6 +1,6 @@
 #pragma once
 // The open dialog: picks the tournament database to open.
-#include "frame/Filvelger.h"
+#include "shared/Filvelger.h"
 
 class FraFil : public Filvelger {
 public:

@@ -1,9 +1,9 @@
 #include "frame/FraFil_Dommerbase.h"
 
-#include "frame/FilAttributt.h"
 #include "platform/forms/Runtime.h"
 #include "platform/vb/Err.h"
 #include "register/LesInn.h"
+#include "shared/FilAttributt.h"
 #include "state/ProgramState.h"
 
 FraFil_Dommerbase::FraFil_Dommerbase() : Filvelger("FraFil_Dommerbase", "Hente Dommere fra annen database") {}
@@ -23,7 +23,7 @@ void FraFil_Dommerbase::SSCommand1_Click(int Index) {
         const std::string path = state::Katalog + state::Filnavn;
         if (Index == 0) {
             // Only a file that is really read in is made writable; "Avbryt" touches no file.
-            try { frame::GjorSkrivbar(path); } catch (const vb::Err&) {}
+            try { shared::GjorSkrivbar(path); } catch (const vb::Err&) {}
             state::Filsti = path;
             Les_Inn_Dommerbase();
         }

@@ -1,6 +1,6 @@
 #pragma once
 // Picks the other tournament database whose referees are read in.
-#include "frame/Filvelger.h"
+#include "shared/Filvelger.h"
 
 class FraFil_Dommerbase : public Filvelger {
 public:

@@ -7,7 +7,6 @@
 #include "distribution/VBMail.h"
 #include "frame/FraFil.h"
 #include "frame/FraFil_Dommerbase.h"
-#include "frame/Gate.h"
 #include "frame/Main.h"
 #include "frame/TilFil.h"
 #include "import/HentDommerFil.h"
@@ -19,9 +18,12 @@
 #include "ranking/ListeData.h"
 #include "ranking/Ranking.h"
 #include "register/Dommere_Init.h"
+#include "shared/Gate.h"
+#include "shared/Knapperad.h"
 #include "state/ProgramState.h"
 
 Hovedmeny2::Hovedmeny2() : Form("Hovedmeny2") {
+    shared::SettKnapperad(Picture2);
     IsMDIForm = true;
     SetCaption("KvistrelDommer");
     WindowState = forms::vbMaximized;
@@ -43,6 +45,8 @@ Hovedmeny2::Hovedmeny2() : Form("Hovedmeny2") {
     Utform();
     Kople();
 }
+
+Hovedmeny2::~Hovedmeny2() { shared::GlemKnapperad(Picture2); }
 
 void Hovedmeny2::Form_Load() {
     using forms::Screen;
@@ -82,7 +86,7 @@ void Hovedmeny2::FilNyTurnering_Click() {
 }
 
 void Hovedmeny2::LesInn_Dommere_Click() {
-    if (frame::IngenDatabaseApen()) return;
+    if (shared::IngenDatabaseApen()) return;
     if (state::DBase2.IsNothing() || !state::DBase2.IsOpen()) {
         forms::MsgBox("Åpne den nye databasen først og prøv igjen!", forms::vbExclamation);
         return;
@@ -93,7 +97,7 @@ void Hovedmeny2::LesInn_Dommere_Click() {
             // Utvalg stays open on the empty table: the read-in appends to it.
             forms::Default<FraFil_Dommerbase>().Show();
         } else {
-            forms::MsgBox(frame::HarDommereMelding, forms::vbExclamation);
+            forms::MsgBox(shared::HarDommereMelding, forms::vbExclamation);
         }
     } catch (const vb::Err&) {
     }
@@ -103,7 +107,7 @@ void Hovedmeny2::FilHentFil_Click() { forms::Default<FraFil>().Show(); }
 
 void Hovedmeny2::FilLagreFilSom_Click() {
     // With no database there is nothing to copy: the gate says so before any name is asked for.
-    if (frame::IngenDatabaseApen()) return;
+    if (shared::IngenDatabaseApen()) return;
     forms::Screen.SetMousePointer(forms::vbHourglass);
     forms::Default<TilFil>().Show();
     forms::Screen.SetMousePointer(forms::vbDefault);
@@ -128,33 +132,33 @@ void Hovedmeny2::FilAvslutt_Click() {
 void Hovedmeny2::Avslutt_Click() { FilAvslutt_Click(); }
 
 void Hovedmeny2::Dommere_Initielle_Click() {
-    if (frame::IngenDatabaseApen()) return;
+    if (shared::IngenDatabaseApen()) return;
     forms::Default<Dommere_Init>().Show();
 }
 
 void Hovedmeny2::Hent_Dommer_Fil_Click() {
-    if (frame::IngenDatabaseApen()) return;
+    if (shared::IngenDatabaseApen()) return;
     forms::Default<HentDommerFil>().Show();
 }
 void Hovedmeny2::Ny_Dommerfil_Click() {
-    if (frame::IngenDatabaseApen()) return;
+    if (shared::IngenDatabaseApen()) return;
     forms::Default<VBMail>().Show();
 }
 void Hovedmeny2::SSCommand1_Click() { Ny_Dommerfil_Click(); }
 void Hovedmeny2::SSCommand2_Click() { Hent_Dommer_Fil_Click(); }
 
 void Hovedmeny2::SSCommand3_Click() {
-    if (frame::IngenDatabaseApen()) return;
+    if (shared::IngenDatabaseApen()) return;
     forms::Default<Ranking>().Show();
 }
 
 void Hovedmeny2::SSCommand4_Click() {
-    if (frame::IngenDatabaseApen()) return;
+    if (shared::IngenDatabaseApen()) return;
     forms::Default<ListeData>().Show();
 }
 
 void Hovedmeny2::TurneringsdataSlettet_Click() {
-    if (frame::IngenDatabaseApen()) return;
+    if (shared::IngenDatabaseApen()) return;
     forms::Default<VisSletteData>().Show();
 }
 
@@ -166,9 +170,9 @@ void Hovedmeny2::HjelpOMKvistrel_Click() {
 void Hovedmeny2::HjelpSystemData_Click() {
     // A named database that is not open (a failed open, a save-as) would make
     // the system data fail on the closed handle.
-    if (frame::IngenDatabaseApen(frame::GateMeldingSystemdata)) return;
+    if (shared::IngenDatabaseApen(shared::GateMeldingSystemdata)) return;
     if (state::DBase.IsNothing() || !state::DBase.IsOpen()) {
-        forms::MsgBox(frame::GateMeldingSystemdata, forms::vbExclamation);
+        forms::MsgBox(shared::GateMeldingSystemdata, forms::vbExclamation);
         return;
     }
     Vis_Systemdata();

@@ -7,6 +7,7 @@
 class Hovedmeny2 : public forms::Form {
 public:
     Hovedmeny2();
+    ~Hovedmeny2() override;
 
     // The menu bar, in its order.
     forms::Menu Fil{this, "Fil", "&Fil"};

@@ -3,14 +3,14 @@
 #include <string>
 
 #include "database/Database.h"
-#include "frame/Gate.h"
 #include "frame/Hovedmeny2.h"
 #include "frame/POPUP.h"
+#include "import/Dommer2.h"
 #include "matches/Dommer.h"
-#include "matches/Dommer2.h"
 #include "platform/forms/Runtime.h"
 #include "platform/vb/Strings.h"
 #include "register/Dommere_Init.h"
+#include "shared/Gate.h"
 #include "state/ProgramState.h"
 
 namespace {
@@ -32,19 +32,19 @@ void Hovedmeny2::G_Fil_Click() {
 }
 
 void Hovedmeny2::G_Res_Click() {
-    if (frame::IngenDatabaseApen()) return;
+    if (shared::IngenDatabaseApen()) return;
     forms::Default<Dommer>().Show();
 }
 
 void Hovedmeny2::G_Ny_Click() { Ny_Turnering(); }
 
 void Hovedmeny2::G_Printer_Click() {
-    if (frame::IngenDatabaseApen()) return;
+    if (shared::IngenDatabaseApen()) return;
     forms::Default<Dommere_Init>().Show();
 }
 
 void Hovedmeny2::D_Rapport_Click() {
-    if (frame::IngenDatabaseApen()) return;
+    if (shared::IngenDatabaseApen()) return;
     forms::Default<Dommer2>().Show();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The save-as dialog: the new name and folder of the open database. It is
 // hidden, not unloaded, so a second save-as finds it as it was left.
-#include "frame/Filvelger.h"
+#include "shared/Filvelger.h"
 
 class TilFil : public Filvelger {
 public:

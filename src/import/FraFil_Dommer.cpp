@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
-#include "frame/FilAttributt.h"
 #include "import/HentDommerFil.h"
 #include "import/Innlesing.h"
 #include "platform/files/Files.h"
 #include "platform/forms/Runtime.h"
 #include "platform/vb/Err.h"
+#include "shared/FilAttributt.h"
 #include "state/ProgramState.h"
 
 FraFil_Dommer::FraFil_Dommer() : Filvelger("FraFil_Dommer", "Hent Fra Dommer Fil") { FileListBox.SetPattern("*.dkv"); }
@@ -30,7 +30,7 @@ void FraFil_Dommer::SSCommand1_Click(int Index) {
         const std::string sti = state::Katalog + state::Filnavn;
         if (Index == 0) {
             // Only a file that is really read in is made writable; "Avbryt" touches no file.
-            try { frame::GjorSkrivbar(sti); } catch (const vb::Err&) {}
+            try { shared::GjorSkrivbar(sti); } catch (const vb::Err&) {}
             state::Filsti = sti;
             if (forms::Default<HentDommerFil>().SSCheck1.Value() == 1) Les_Inn_Dommerfil_Test();
             else Les_Inn_Dommerfil();

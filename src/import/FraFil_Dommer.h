@@ -1,6 +1,6 @@
 #pragma once
 // Picks the result file to read in; its OK starts the import.
-#include "frame/Filvelger.h"
+#include "shared/Filvelger.h"
 
 class FraFil_Dommer : public Filvelger {
 public:

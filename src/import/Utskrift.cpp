@@ -13,26 +13,8 @@ using printer::Printer;
 
 namespace {
 
-struct Overskrift {
-    int x;
-    const char* tekst;
-};
-
-void skrivOverskrift(const Overskrift (&kolonner)[9]) {
-    Printer.SetFontUnderline(true);
-    Printer.SetFontSize(8);
-    for (int i = 0; i < 9; ++i) {
-        Printer.SetCurrentX(kolonner[i].x);
-        Printer.Print(kolonner[i].tekst, i == 8 ? printer::EndLine : printer::Stay);
-    }
-    Printer.SetFontUnderline(false);
-}
-
 void skrivRad(const dao::Recordset& rad) {
-    for (const auto& felt : innlesing::Radlinje(rad)) {
-        Printer.SetCurrentX(felt.x);
-        Printer.Print(felt.verdi, printer::Stay);
-    }
+    for (const auto& felt : innlesing::Radlinje(rad)) SkrivVed(felt.x, felt.verdi);
     // The line ends also when the last columns were empty.
     Printer.Print();
 }
@@ -70,13 +52,13 @@ void skrivRapport(const char* tittel, const char* sql, void (*overskrift)()) {
 } // namespace
 
 void Print_Overskrift_Dommerdata() {
-    skrivOverskrift({{800, "Nr."}, {1250, "S."}, {1600, "Fornavn"}, {3300, "Etternavn"}, {4900, "T-Spill"}, {5700, "HjemmeLag"},
-                     {7500, "BorteLag"}, {9850, "HP"}, {10500, "BP"}});
+    Overskriftslinje({{800, "Nr."}, {1250, "S."}, {1600, "Fornavn"}, {3300, "Etternavn"}, {4900, "T-Spill"},
+                      {5700, "HjemmeLag"}, {7500, "BorteLag"}, {9850, "HP"}, {10500, "BP"}});
 }
 
 void Print_Overskrift_Duplikater() {
-    skrivOverskrift({{800, "Nr."}, {1250, "S."}, {1600, "Fornavn"}, {3300, "Etternavn"}, {4900, "T-Spill"}, {5700, "HLag"},
-                     {7500, "BLag"}, {9650, "HPoeng"}, {10300, "BPoeng"}});
+    Overskriftslinje({{800, "Nr."}, {1250, "S."}, {1600, "Fornavn"}, {3300, "Etternavn"}, {4900, "T-Spill"},
+                      {5700, "HLag"}, {7500, "BLag"}, {9650, "HPoeng"}, {10300, "BPoeng"}});
 }
 
 void Print_Dommerdata_Fil() {

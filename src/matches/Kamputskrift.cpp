@@ -11,7 +11,6 @@
 #include "state/ProgramState.h"
 
 using kamper::Kutt;
-using kamper::SkrivVed;
 using printer::Printer;
 
 namespace {
@@ -43,13 +42,13 @@ std::string navn(const dao::Recordset& rs) {
 } // namespace
 
 void Dommer::Overskrift2() {
-    kamper::Overskriftslinje({{"Nr.", 1000}, {"Dato", 1400}, {"Turnering", 3100}, {"Type spill", 5200},
-                              {"HjemmeLag", 6200}, {"BorteLag", 8000}, {"Resultat", 9750}});
+    Overskriftslinje({{1000, "Nr."}, {1400, "Dato"}, {3100, "Turnering"}, {5200, "Type spill"},
+                      {6200, "HjemmeLag"}, {8000, "BorteLag"}, {9750, "Resultat"}});
 }
 
 void Dommer::Overskrift1() {
-    kamper::Overskriftslinje({{"Nr", 1000}, {"Dommer", 1400}, {"Dato", 2200}, {"Turnering", 3900}, {"T-Spill", 5700},
-                              {"Hjemmelag", 6400}, {"Bortelag", 8200}, {"Resultat", 10000}});
+    Overskriftslinje({{1000, "Nr"}, {1400, "Dommer"}, {2200, "Dato"}, {3900, "Turnering"}, {5700, "T-Spill"},
+                      {6400, "Hjemmelag"}, {8200, "Bortelag"}, {10000, "Resultat"}});
 }
 
 void Dommer::SSCommand4_Click() {

@@ -4,13 +4,13 @@
 #include <string>
 
 #include "database/Apen.h"
+#include "database/Dommernummer.h"
 #include "database/Kampoversikt.h"
-#include "frame/Hovedmeny2.h"
+#include "database/Transaksjon.h"
 #include "platform/forms/Runtime.h"
 #include "platform/vb/Err.h"
 #include "platform/vb/Strings.h"
-#include "register/Dommernummer.h"
-#include "register/Transaksjon.h"
+#include "shared/Knapperad.h"
 #include "state/ProgramState.h"
 
 namespace kamper {
@@ -72,7 +72,7 @@ void Kampvindu::plasser() {
     // 750 twips below the button bar; on a screen too low for that, as far up as keeps the
     // whole window (its buttons at the bottom) inside the area under the bar.
     constexpr int TittelOgMeny = 900;
-    const int linje = forms::Default<Hovedmeny2>().Picture2.Height();
+    const int linje = shared::Knapperadhoyde();
     const int plass = forms::Screen.Height - TittelOgMeny - linje - Height();
     SetTop(std::max(0, std::min(linje + 750, plass)));
 }

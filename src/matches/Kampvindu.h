@@ -111,6 +111,11 @@ protected:
     // The referee whose matches the match grid shows (0: none).
     int16_t listetDommer_ = 0;
 
+    // The report-file buttons: the matches of all referees in one file, sorted as given, and
+    // those of the referee in Text4 in a file of his own from the template mal.
+    void rapportfilAlle(const char* sortering);
+    void rapportfilEn(const char* mal);
+
     // Placement below the main window's button bar, as both windows do on load.
     void plasser();
     // From loading on, another open database empties the referee's boxes and the

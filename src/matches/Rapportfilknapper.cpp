@@ -1,7 +1,7 @@
-// The report-file buttons of the two match windows: the refereed matches of
-// all referees in one file, and those of the referee in Text4 in a file of his own.
+// The report-file buttons both match windows have: the refereed matches of all
+// referees in one file, and those of the referee in Text4 in a file of his own.
 #include "matches/Dommer.h"
-#include "matches/Dommer2.h"
+#include "matches/Kampvindu.h"
 #include "platform/forms/Runtime.h"
 #include "platform/report/ReportErrors.h"
 #include "platform/vb/Err.h"
@@ -25,7 +25,9 @@ std::string Feilmelding(const vb::Err& e, const char* katalog) {
     }
 }
 
-void AlleDommere(report::CrystalReport& CrReport1, const char* sortering) {
+} // namespace
+
+void Kampvindu::rapportfilAlle(const char* sortering) {
     try {
         rapportfil::Kjor(CrReport1, {"/dommerrapport.rpt", sortering, "", "/Dommerrapport/Dommerrapport.rtf"});
     } catch (const vb::Err& e) {
@@ -35,8 +37,9 @@ void AlleDommere(report::CrystalReport& CrReport1, const char* sortering) {
     forms::MsgBox(rapportfil::LagretMelding("Dommerrapport.rtf"), forms::vbOKOnly);
 }
 
-void EnDommer(report::CrystalReport& CrReport1, const std::string& text4, const char* mal) {
+void Kampvindu::rapportfilEn(const char* mal) {
     try {
+        const std::string text4 = Text4.Text();
         if (!(vb::Val(text4) > 0)) {
             forms::MsgBox(std::string("Ingen dommer er valgt!") + vb::vbCr + "Velg dommer først og prøv igjen!",
                           forms::vbInformation);
@@ -51,9 +54,5 @@ void EnDommer(report::CrystalReport& CrReport1, const std::string& text4, const 
     }
 }
 
-} // namespace
-
-void Dommer::SSCommand8_Click() { AlleDommere(CrReport1, "+ {dommere.Dommernr}"); }
-void Dommer::SSCommand9_Click() { EnDommer(CrReport1, Text4.Text(), "/Dommerrapport1.rpt"); }
-void Dommer2::SSCommand8_Click() { AlleDommere(CrReport1, "+ {dommere.DommerNR}"); }
-void Dommer2::SSCommand9_Click() { EnDommer(CrReport1, Text4.Text(), "/DommerRapport1.rpt"); }
+void Dommer::SSCommand8_Click() { rapportfilAlle("+ {dommere.Dommernr}"); }
+void Dommer::SSCommand9_Click() { rapportfilEn("/Dommerrapport1.rpt"); }

@@ -2,12 +2,12 @@
 #include <algorithm>
 #include <string>
 
+#include "database/Dommernummer.h"
 #include "database/Kampoversikt.h"
 #include "matches/Dommer.h"
 #include "matches/Kampvindu.h"
 #include "platform/forms/Runtime.h"
 #include "platform/vb/Strings.h"
-#include "register/Dommernummer.h"
 #include "state/ProgramState.h"
 
 namespace {

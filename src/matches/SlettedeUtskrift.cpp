@@ -8,12 +8,11 @@
 #include "state/ProgramState.h"
 
 using kamper::Kutt;
-using kamper::SkrivVed;
 using printer::Printer;
 
 void Print_Overskrift_Slettede() {
-    kamper::Overskriftslinje({{"Nr.", 900}, {"S.", 1350}, {"Fornavn", 1700}, {"Etternavn", 3200}, {"TS", 5000},
-                              {"HLag", 5500}, {"BLag", 6800}, {"HP", 8100}, {"BP", 8600}, {"Dato", 9100}});
+    Overskriftslinje({{900, "Nr."}, {1350, "S."}, {1700, "Fornavn"}, {3200, "Etternavn"}, {5000, "TS"},
+                      {5500, "HLag"}, {6800, "BLag"}, {8100, "HP"}, {8600, "BP"}, {9100, "Dato"}});
 }
 
 void Print_Slettede_Data() {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "database/Apen.h"
+#include "database/Transaksjon.h"
 #include "platform/files/Files.h"
 #include "platform/files/WholeFile.h"
 #include "platform/forms/Runtime.h"
@@ -13,7 +14,6 @@
 #include "platform/vb/Strings.h"
 #include "ranking/Databaser.h"
 #include "ranking/EksportUtskrift.h"
-#include "register/Transaksjon.h"
 #include "state/ProgramState.h"
 
 namespace {

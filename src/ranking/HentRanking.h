@@ -5,7 +5,7 @@
 // the import and closes the chooser.
 #include <string>
 
-#include "frame/Filvelger.h"
+#include "shared/Filvelger.h"
 
 class Rankingvelger : public Filvelger {
 public:

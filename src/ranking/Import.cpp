@@ -1,12 +1,12 @@
 #include "ranking/Import.h"
 
 #include "database/Apen.h"
+#include "database/Transaksjon.h"
 #include "platform/forms/Runtime.h"
 #include "platform/vb/Err.h"
 #include "platform/vb/Strings.h"
 #include "ranking/Databaser.h"
 #include "ranking/ImportKilde.h"
-#include "register/Transaksjon.h"
 #include "state/ProgramState.h"
 
 namespace {

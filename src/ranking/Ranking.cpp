@@ -4,11 +4,11 @@
 #include "ranking/Ranking.h"
 
 #include "database/Apen.h"
+#include "database/Transaksjon.h"
 #include "platform/dao/Dao.h"
 #include "platform/forms/Runtime.h"
 #include "platform/vb/Strings.h"
 #include "ranking/Rankinglister.h"
-#include "register/Transaksjon.h"
 #include "state/ProgramState.h"
 
 using ranking::AktivSpillOpsjon;

@@ -129,7 +129,9 @@ private:
 
     // Steps the list choices share.
     void velgListe(int liste);             // grid, current list, a fresh entry choice
-    std::string klasseNavn(int liste);     // "" when the list has no row
+    // The tail of every choice: velgListe, then the list's heading in Combo3, its number and
+    // class name in Text5 and Text6; returns the name ("" when the list has no row).
+    std::string visListe(int liste);
     void visGruppe(int gruppe);            // only the group's class combo visible
     void tomFelter(bool medRankingNr);
     void foreslaRankingNr(int liste);

@@ -3,12 +3,12 @@
 #include <cmath>
 #include <optional>
 
+#include "database/Transaksjon.h"
 #include "platform/dao/Dao.h"
 #include "platform/forms/Runtime.h"
 #include "platform/vb/Strings.h"
-#include "ranking/Rankinglister.h"
 #include "ranking/Ranking.h"
-#include "register/Transaksjon.h"
+#include "ranking/Rankinglister.h"
 #include "state/ProgramState.h"
 
 namespace {

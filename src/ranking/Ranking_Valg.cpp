@@ -13,10 +13,14 @@ void Ranking::velgListe(int liste) {
     ranking::ValgtNr = 0;
 }
 
-std::string Ranking::klasseNavn(int liste) {
-    state::Utvalg4 =
-        state::DBase.OpenRecordset("Select * from Ranking_KlData Where KlasseNr=" + std::to_string(liste), dao::dbOpenSnapshot);
-    return state::Utvalg4.EOF_() ? std::string() : vb::Concat(state::Utvalg4.Get("KlasseNavn"), "");
+std::string Ranking::visListe(int liste) {
+    velgListe(liste);
+    // The grid was just filled from the list's row in Utvalg4.
+    const std::string navn = state::Utvalg4.EOF_() ? std::string() : vb::Concat(state::Utvalg4.Get("KlasseNavn"), "");
+    Combo3.SetText(ranking::Listeoverskrift(liste, navn));
+    Text5.SetText(std::to_string(liste));
+    Text6.SetText(navn);
+    return navn;
 }
 
 void Ranking::visGruppe(int gruppe) {
@@ -41,13 +45,8 @@ void Ranking::Combo1_Click(int Index) {
     forms::ComboBox& combo = Combo1(Index);
     if (combo.ListIndex() < 0) return;
     const int liste = static_cast<int>(combo.ItemData(combo.ListIndex()));
-    velgListe(liste);
-    const std::string navn = klasseNavn(liste);
-    const std::string overskrift = ranking::Listeoverskrift(liste, navn);
-    Combo3.SetText(overskrift);
-    combo.SetText(overskrift);
-    Text5.SetText(std::to_string(liste));
-    Text6.SetText(navn);
+    const std::string navn = visListe(liste);
+    combo.SetText(ranking::Listeoverskrift(liste, navn));
     tomFelter(false);
     foreslaRankingNr(liste);
 }
@@ -55,19 +54,14 @@ void Ranking::Combo1_Click(int Index) {
 void Ranking::Combo3_Click() {
     if (Combo3.ListIndex() < 0) return;
     const int liste = static_cast<int>(Combo3.ItemData(Combo3.ListIndex()));
-    velgListe(liste);
-    const std::string navn = klasseNavn(liste);
-    const std::string overskrift = ranking::Listeoverskrift(liste, navn);
-    Combo3.SetText(overskrift);
+    const std::string navn = visListe(liste);
     const int gruppe = ranking::GruppeFor(liste);
     const bool boccia = gruppe <= 1;
     Combo2.SetText(boccia ? "BOCCIA" : "CURLING");
     Frame3.SetVisible(boccia);
     Frame4.SetVisible(!boccia);
     visGruppe(gruppe);
-    Combo1(gruppe).SetText(overskrift);
-    Text5.SetText(std::to_string(liste));
-    Text6.SetText(navn);
+    Combo1(gruppe).SetText(ranking::Listeoverskrift(liste, navn));
     tomFelter(false);
     foreslaRankingNr(liste);
 }
@@ -94,12 +88,7 @@ void Ranking::Combo2_Click() {
     const int gruppe = boccia ? 0 : 2;
     const int liste = ranking::Grupper[gruppe].forste;
     visGruppe(gruppe);
-    velgListe(liste);
-    const std::string navn = klasseNavn(liste);
-    Combo3.SetText(ranking::Listeoverskrift(liste, navn));
-    Text5.SetText(std::to_string(liste));
-    Text6.SetText(navn);
-    Combo1(gruppe).SetText(Text6.Text());
+    Combo1(gruppe).SetText(visListe(liste));
 }
 
 void Ranking::Fyll_Liste_Boccia() {
@@ -130,12 +119,7 @@ void Ranking::gruppevalg(int gruppe) {
         Combo3.AddItem(ranking::Standard_Rankinglister[static_cast<size_t>(liste - 1)].kortTekst);
         Combo3.SetItemData(Combo3.NewIndex(), liste);
     }
-    velgListe(g.forste);
-    const std::string navn = klasseNavn(g.forste);
-    Combo3.SetText(ranking::Listeoverskrift(g.forste, navn));
-    Text5.SetText(std::to_string(g.forste));
-    Text6.SetText(navn);
-    Combo1(gruppe).SetText(Text6.Text());
+    Combo1(gruppe).SetText(visListe(g.forste));
 }
 
 void Ranking::Option9_Click() { gruppevalg(0); }

@@ -1,9 +1,9 @@
 #include "register/Dommere_Init.h"
 
 #include "database/Apen.h"
-#include "frame/Hovedmeny2.h"
 #include "platform/forms/Runtime.h"
 #include "platform/vb/Strings.h"
+#include "shared/Knapperad.h"
 #include "state/ProgramState.h"
 
 Dommere_Init::Dommere_Init() : forms::Form("Dommere_Init") {
@@ -28,6 +28,7 @@ Dommere_Init::Dommere_Init() : forms::Form("Dommere_Init") {
         k->SetEnabled(false);
 
     koble();
+    Registervalg::Meld(*this);
 }
 
 void Dommere_Init::koble() {
@@ -81,15 +82,21 @@ void Dommere_Init::koble() {
 
 void Dommere_Init::Form_Load() {
     SetLeft(120);
-    SetTop(forms::Default<Hovedmeny2>().Picture2.Height() + 750);
+    SetTop(shared::Knapperadhoyde() + 750);
     // Another database opened (or a failed open that fell back) shows at once.
     turneringsdb::NarDatabasenEndres(this, [this] { Form_Activate(); });
 }
 
-void Dommere_Init::Form_Unload(int& /*Cancel*/) { turneringsdb::GlemDatabaseendring(this); }
+void Dommere_Init::Form_Unload(int& /*Cancel*/) {
+    turneringsdb::GlemDatabaseendring(this);
+    Registervalg::Glem(*this);
+}
 
 // A window may also go without its unload (a reset at the end of the program).
-Dommere_Init::~Dommere_Init() { turneringsdb::GlemDatabaseendring(this); }
+Dommere_Init::~Dommere_Init() {
+    turneringsdb::GlemDatabaseendring(this);
+    Registervalg::Glem(*this);
+}
 
 void Dommere_Init::Form_Activate() {
     Frame2.SetEnabled(false);

@@ -2,12 +2,13 @@
 // The referee register window: entry boxes, game ticks and class options of one
 // referee, the grid of all referees with their match counts, the counters, the
 // last-update stamp, the free numbers and the report-type options.
+#include "platform/dao/Dao.h"
 #include "platform/forms/Controls.h"
 #include "platform/forms/Form.h"
-#include "platform/dao/Dao.h"
 #include "platform/report/CrystalReport.h"
+#include "reports/Registervalg.h"
 
-class Dommere_Init : public forms::Form {
+class Dommere_Init : public forms::Form, public Registervalg {
 public:
     Dommere_Init();
     ~Dommere_Init() override;
@@ -179,6 +180,11 @@ public:
     void SSCommand6_Click();
     void SSCommand8_Click();
     void SSCommand9_Click();
+    // What the reports read here: the report type chosen and the search boxes.
+    int Rapporttype() const override;
+    std::string Sokefornavn() const override;
+    std::string Sokeetternavn() const override;
+    std::string Sokelag() const override;
 
     // Deletion, reset, free numbers.
     void C_SlettDommer_Click();

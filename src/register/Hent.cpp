@@ -1,7 +1,7 @@
 // Loading a stored referee into the form: from a grid row, or by the number typed.
+#include "database/Dommernummer.h"
 #include "platform/vb/Variant.h"
 #include "register/Dommere_Init.h"
-#include "register/Dommernummer.h"
 #include "state/ProgramState.h"
 
 namespace {

@@ -2,12 +2,12 @@
 // form, the refilled grid and the last-update stamp.
 #include <optional>
 
+#include "database/Dommernummer.h"
+#include "database/Transaksjon.h"
 #include "platform/forms/Runtime.h"
 #include "platform/vb/Err.h"
 #include "register/Dommere_Init.h"
-#include "register/Dommernummer.h"
 #include "register/Stempel.h"
-#include "register/Transaksjon.h"
 #include "state/ProgramState.h"
 
 namespace {

@@ -5,12 +5,13 @@
 #include <vector>
 
 #include "database/Apen.h"
-#include "frame/Gate.h"
+#include "database/Dommernummer.h"
+#include "database/Transaksjon.h"
 #include "platform/forms/Runtime.h"
 #include "platform/vb/Err.h"
 #include "platform/vb/Strings.h"
-#include "register/Dommernummer.h"
 #include "register/Stempel.h"
+#include "shared/Gate.h"
 #include "state/ProgramState.h"
 
 namespace {
@@ -27,14 +28,6 @@ std::vector<std::string> FellesKolonner(const dao::Recordset& kilde, const dao::
     return kolonner;
 }
 
-// Ends the read-in's transaction without letting a failure there hide the first one.
-void Angre(dao::Workspace* ws) {
-    try {
-        if (ws && ws->InTransaction()) ws->Rollback();
-    } catch (const vb::Err&) {
-    }
-}
-
 void pekerNormal() { forms::Screen.SetMousePointer(forms::vbDefault); }
 
 } // namespace
@@ -42,7 +35,6 @@ void pekerNormal() { forms::Screen.SetMousePointer(forms::vbDefault); }
 void Les_Inn_Dommerbase() {
     using namespace state;
     forms::Screen.SetMousePointer(forms::vbHourglass);
-    dao::Workspace* ws = nullptr;
     try {
         ArbeidsomradeFil = &dao::DBEngine::Workspaces(0);
         if (!UtvalgFil.IsNothing()) UtvalgFil.Close();
@@ -55,33 +47,31 @@ void Les_Inn_Dommerbase() {
         dao::Recordset mal = DBase.OpenRecordset("Select * from Dommere");
         if (mal.RecordCount() > 0) {
             pekerNormal();
-            forms::MsgBox(frame::HarDommereMelding, forms::vbExclamation);
+            forms::MsgBox(shared::HarDommereMelding, forms::vbExclamation);
             return;
         }
 
         const std::vector<std::string> kolonner = FellesKolonner(UtvalgFil, DBase);
         long hoppetOver = 0;
-        ws = ArbeidsomradeFil;
-        ws->BeginTrans();
-        for (; !UtvalgFil.EOF_(); UtvalgFil.MoveNext()) {
-            const vb::Variant nr = UtvalgFil.Get("DommerNR");
-            // A row without a number the register can hold would be a referee no one can pick.
-            if (nr.IsNull() || !GyldigDommernummer(vb::CDbl(nr))) {
-                ++hoppetOver;
-                continue;
+        I_Transaksjon([&] {
+            for (; !UtvalgFil.EOF_(); UtvalgFil.MoveNext()) {
+                const vb::Variant nr = UtvalgFil.Get("DommerNR");
+                // A row without a number the register can hold would be a referee no one can pick.
+                if (nr.IsNull() || !GyldigDommernummer(vb::CDbl(nr))) {
+                    ++hoppetOver;
+                    continue;
+                }
+                mal.AddNew();
+                mal.Set("DommerNR", nr);
+                // A Null stays as the new row leaves it.
+                for (const std::string& kolonne : kolonner) {
+                    const vb::Variant v = UtvalgFil.Get(kolonne);
+                    if (!v.IsNull()) mal.Set(kolonne, v);
+                }
+                mal.Update();
             }
-            mal.AddNew();
-            mal.Set("DommerNR", nr);
-            // A Null stays as the new row leaves it.
-            for (const std::string& kolonne : kolonner) {
-                const vb::Variant v = UtvalgFil.Get(kolonne);
-                if (!v.IsNull()) mal.Set(kolonne, v);
-            }
-            mal.Update();
-        }
-        Siste_Oppdatering(DBase, DatoEtterEndring);
-        ws->CommitTrans();
-        ws = nullptr;
+            Siste_Oppdatering(DBase, DatoEtterEndring);
+        });
         Utvalg = mal;
         turneringsdb::DatabasenErEndret();
 
@@ -92,11 +82,9 @@ void Les_Inn_Dommerbase() {
                        " dommer(e) uten gyldig dommernummer (1 til 999).";
         forms::MsgBox(melding, forms::vbExclamation + forms::vbOKOnly);
     } catch (const vb::Err& e) {
-        Angre(ws);
         forms::MsgBox("Feil ved innlesing av dommerdataene! " + e.Description, forms::vbExclamation + forms::vbOKOnly);
         pekerNormal();
     } catch (...) {
-        Angre(ws);
         pekerNormal();
         throw;
     }

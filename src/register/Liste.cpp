@@ -4,9 +4,9 @@
 #include <unordered_map>
 
 #include "database/Kampoversikt.h"
+#include "database/Transaksjon.h"
 #include "platform/dao/Dao.h"
 #include "register/Dommere_Init.h"
-#include "register/Transaksjon.h"
 #include "state/ProgramState.h"
 
 namespace {

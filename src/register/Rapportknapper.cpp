@@ -1,4 +1,5 @@
-// The report mode's buttons: each starts one referee report or search.
+// The report mode's buttons: each starts one referee report or search; and what the
+// reports read from the window.
 #include "register/Dommere_Init.h"
 #include "reports/Rapporter.h"
 #include "state/ProgramState.h"
@@ -30,3 +31,16 @@ void Dommere_Init::SSCommand9_Click() {
     int16_t spill = 2;
     Print_Dommerstatus(spill);
 }
+
+int Dommere_Init::Rapporttype() const {
+    const forms::SSOption* valg[] = {&SSOption1,  &SSOption2,  &SSOption3,  &SSOption4,  &SSOption5,
+                                     &SSOption6,  &SSOption7,  &SSOption8,  &SSOption9,  &SSOption10,
+                                     &SSOption11, &SSOption12, &SSOption13, &SSOption14, &SSOption15};
+    for (int i = 0; i < 15; ++i)
+        if (valg[i]->Value()) return i + 1;
+    return 0;
+}
+
+std::string Dommere_Init::Sokefornavn() const { return Text1.Text(); }
+std::string Dommere_Init::Sokeetternavn() const { return Text2.Text(); }
+std::string Dommere_Init::Sokelag() const { return Text3.Text(); }

@@ -3,11 +3,11 @@
 #include <string>
 #include <vector>
 
+#include "database/Transaksjon.h"
 #include "platform/forms/Runtime.h"
 #include "platform/vb/Strings.h"
 #include "platform/vb/Variant.h"
 #include "register/Dommere_Init.h"
-#include "register/Transaksjon.h"
 #include "state/ProgramState.h"
 
 namespace {

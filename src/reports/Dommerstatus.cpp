@@ -7,6 +7,7 @@
 #include "platform/printer/Printer.h"
 #include "reports/Felt.h"
 #include "reports/Rapporter.h"
+#include "reports/Registervalg.h"
 #include "reports/Utskrift.h"
 #include "reports/Utskriftsside.h"
 #include "state/ProgramState.h"
@@ -113,7 +114,7 @@ void Print_Dommerstatus(int16_t& spill) {
         Printer.Print("Norges Valmorisk");
         Printer.SetCurrentX(1000);
 
-        const int type = Rapporttype();
+        const int type = Registervalg::Gjeldende().Rapporttype();
         std::string sql = "Select * from dommere where " + spillflagg + "True";
         std::string tittel = boccia ? "Dommerstatus for Boccia dommere (" : "Dommerstatus for Curling dommere (";
         for (const Klassevalg& k : boccia ? std::span<const Klassevalg>(Boccia) : std::span<const Klassevalg>(Curling)) {

@@ -1,7 +1,6 @@
 #include "reports/Felt.h"
 
 #include "platform/printer/Printer.h"
-#include "register/Dommere_Init.h"
 
 std::string Felt(const dao::Recordset& rs, const char* navn) {
     const vb::Variant v = rs.Get(navn);
@@ -40,14 +39,4 @@ void Skriv_Felter(const dao::Recordset& rs, std::initializer_list<std::pair<doub
         printer::Printer.SetCurrentX(x);
         printer::Printer.Print(rs.Get(felt), printer::Stay);
     }
-}
-
-int Rapporttype() {
-    auto& f = forms::Default<Dommere_Init>();
-    const forms::SSOption* valg[] = {&f.SSOption1,  &f.SSOption2,  &f.SSOption3,  &f.SSOption4,  &f.SSOption5,
-                                     &f.SSOption6,  &f.SSOption7,  &f.SSOption8,  &f.SSOption9,  &f.SSOption10,
-                                     &f.SSOption11, &f.SSOption12, &f.SSOption13, &f.SSOption14, &f.SSOption15};
-    for (int i = 0; i < 15; ++i)
-        if (valg[i]->Value()) return i + 1;
-    return 0;
 }

@@ -26,6 +26,3 @@ std::string ForsteKlasse(const dao::Recordset& rs, std::span<const Klassetekst> 
 
 // Each field of the row at its X, staying on the line; a Null field prints nothing.
 void Skriv_Felter(const dao::Recordset& rs, std::initializer_list<std::pair<double, const char*>> felter);
-
-// The report type chosen among the register's options SSOption1 to SSOption15; 0 when none.
-int Rapporttype();

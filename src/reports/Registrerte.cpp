@@ -6,6 +6,7 @@
 #include "platform/vb/Strings.h"
 #include "reports/Felt.h"
 #include "reports/Rapporter.h"
+#include "reports/Registervalg.h"
 #include "reports/Utskrift.h"
 #include "reports/Utskriftsside.h"
 #include "state/ProgramState.h"
@@ -83,7 +84,7 @@ void Print_Overskrift_Registrerte_Dommere() {
     Printer.SetFontSize(8);
     Skriv_Kolonner({
         {1000, "Nr."}, {1450, "Fornavn"}, {3000, "Etternavn"}, {4500, "Lag"}, {6500, "Dato Kurs"}});
-    if (MedSpillkolonner(Rapporttype())) {
+    if (MedSpillkolonner(Registervalg::Gjeldende().Rapporttype())) {
         Printer.SetCurrentX(7600);
         Printer.Print("  Boc.     Curl.", Stay);
     }
@@ -93,7 +94,7 @@ void Print_Overskrift_Registrerte_Dommere() {
 }
 
 void Print_Registrerte_Dommere() {
-    const int type = Rapporttype();
+    const int type = Registervalg::Gjeldende().Rapporttype();
     if (type == 0) {
         forms::MsgBox("Velg type rapport!", forms::vbExclamation);
         return;

@@ -3,9 +3,9 @@
 
 #include "platform/forms/Runtime.h"
 #include "platform/vb/Strings.h"
-#include "register/Dommere_Init.h"
 #include "reports/Felt.h"
 #include "reports/Rapporter.h"
+#include "reports/Registervalg.h"
 #include "reports/Search_Data.h"
 #include "state/ProgramState.h"
 
@@ -56,8 +56,8 @@ void IngenSokedata(const std::string& hva) {
 } // namespace
 
 void Sok_Navn() {
-    auto& reg = forms::Default<Dommere_Init>();
-    const std::string f = reg.Text1.Text(), l = reg.Text2.Text();
+    const Registervalg& reg = Registervalg::Gjeldende();
+    const std::string f = reg.Sokefornavn(), l = reg.Sokeetternavn();
     if (f.empty() && l.empty()) return IngenSokedata("Ingen navn angitt for søking!");
     Sok(
         [&](const dao::Recordset& rs) {
@@ -68,7 +68,7 @@ void Sok_Navn() {
 }
 
 void Sok_Lag() {
-    const std::string c = forms::Default<Dommere_Init>().Text3.Text();
+    const std::string c = Registervalg::Gjeldende().Sokelag();
     if (c.empty()) return IngenSokedata("Ingen lag/klubb angitt for søking!");
     Sok([&](const dao::Recordset& rs) { return Finnes(rs, "Dommer_Lag", c); }, true,
         "Resultat fra søk på klubb/lag: " + c);

@@ -3,9 +3,9 @@
 
 #include "platform/printer/Printer.h"
 #include "platform/vb/Variant.h"
-#include "register/Dommere_Init.h"
 #include "reports/Felt.h"
 #include "reports/Rapporter.h"
+#include "reports/Registervalg.h"
 #include "reports/Search_Data.h"
 #include "reports/Utskrift.h"
 #include "reports/Utskriftsside.h"
@@ -54,7 +54,7 @@ void SkrivRad(const dao::Recordset& rs) {
 } // namespace
 
 void Print_Sokeresultat() {
-    auto& reg = forms::Default<Dommere_Init>();
+    const Registervalg& reg = Registervalg::Gjeldende();
     auto& grid = forms::Default<Search_Data>().MSFlexGrid1;
     Utfor_Utskrift([&] {
         // A long result breaks pages as the other lists do; one page keeps its plain end.
@@ -62,8 +62,8 @@ void Print_Sokeresultat() {
         side.Start();
         Printer.SetCurrentX(900);
         const std::string tittel = state::SokKlubb
-                                       ? "Norges Valmorisk - Resultat fra søk på lag/klubb: " + reg.Text3.Text()
-                                       : Navnesok_Tekst(reg.Text1.Text(), reg.Text2.Text());
+                                       ? "Norges Valmorisk - Resultat fra søk på lag/klubb: " + reg.Sokelag()
+                                       : Navnesok_Tekst(reg.Sokefornavn(), reg.Sokeetternavn());
         if (!tittel.empty()) Printer.Print(tittel);
         Printer.Print();
         side.Overskrift();

@@ -78,9 +78,20 @@ double Tallposisjon(double verdi, double base, double underTi, double underHundr
 
 std::string Sidetekst(int side) { return "Side " + std::to_string(side); }
 
+void SkrivVed(double x, const vb::Variant& verdi, printer::Line linje) {
+    Printer.SetCurrentX(x);
+    Printer.Print(verdi, linje);
+}
+
 void Skriv_Kolonner(std::initializer_list<std::pair<double, const char*>> kolonner) {
-    for (const auto& [x, tekst] : kolonner) {
-        Printer.SetCurrentX(x);
-        Printer.Print(tekst, printer::Stay);
-    }
+    for (const auto& [x, tekst] : kolonner) SkrivVed(x, tekst);
+}
+
+void Overskriftslinje(std::initializer_list<std::pair<double, const char*>> overskrifter) {
+    Printer.SetFontUnderline(true);
+    Printer.SetFontSize(8);
+    std::size_t i = 0;
+    for (const auto& [x, tekst] : overskrifter)
+        SkrivVed(x, tekst, ++i == overskrifter.size() ? printer::EndLine : printer::Stay);
+    Printer.SetFontUnderline(false);
 }

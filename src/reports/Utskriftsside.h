@@ -19,6 +19,9 @@
 #include <utility>
 #include <string>
 
+#include "platform/printer/Printer.h"
+#include "platform/vb/Variant.h"
+
 struct Sideoppsett {
     double ToppY;          // Y at the top of the first page
     double Bruddgrense;    // a page is full when Y > this x scale height (strictly)
@@ -58,8 +61,13 @@ private:
 // underTi, 10 to 99 by underHundre, larger numbers print at base.
 double Tallposisjon(double verdi, double base, double underTi, double underHundre);
 
+// The value at X, staying on the line unless told otherwise; Null prints nothing.
+void SkrivVed(double x, const vb::Variant& verdi, printer::Line linje = printer::Stay);
 // Each text at its X, staying on the line (a heading line, or the columns of a row).
 void Skriv_Kolonner(std::initializer_list<std::pair<double, const char*>> kolonner);
+// The underlined heading line: underline on, 8 points, each heading at its X, a line end
+// after the last, underline off.
+void Overskriftslinje(std::initializer_list<std::pair<double, const char*>> overskrifter);
 
 // "Side " and the page number without blanks.
 std::string Sidetekst(int side);

@@ -62,7 +62,7 @@ void ImportTest::lesInn(const std::string& sti) {
 }
 
 std::vector<std::string> ImportTest::kolonne(const std::string& sti, const std::string& sql) {
-    dao::Database db = dao::DBEngine::Workspaces(0).OpenDatabase(sti);
+    dao::Database db = dao::DBEngine::Workspaces(0).OpenDatabase(sti, true, true);
     std::vector<std::string> ut;
     for (dao::Recordset rs = db.OpenRecordset(sql, dao::dbOpenSnapshot); !rs.EOF_(); rs.MoveNext())
         ut.push_back(vb::Concat(rs.Get(0), ""));

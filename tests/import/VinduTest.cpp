@@ -9,7 +9,6 @@
 #include <filesystem>
 #include <fstream>
 
-#include "frame/Gate.h"
 #include "frame/Hovedmeny2.h"
 #include "import/FraFil_Dommer.h"
 #include "import/HentDommerFil.h"
@@ -18,6 +17,7 @@
 #include "platform/files/Files.h"
 #include "qtview/FormWindow.h"
 #include "qtview/QtHost.h"
+#include "shared/Gate.h"
 #include "state/ProgramState.h"
 #include "support/Mus.h"
 
@@ -47,7 +47,7 @@ TEST_F(Vindu, MainWindowEntriesOpenItBehindTheGate) {
         state::Databasenavn.clear();
         (forms::Default<Hovedmeny2>().*apne)();
         EXPECT_FALSE(forms::IsLoaded<HentDommerFil>());
-        EXPECT_EQ(boksTekster(), std::vector<std::string>{frame::GateMelding});
+        EXPECT_EQ(boksTekster(), std::vector<std::string>{shared::GateMelding});
         state::Databasenavn = dbsti;
         (forms::Default<Hovedmeny2>().*apne)();
         EXPECT_TRUE(forms::IsLoaded<HentDommerFil>());

@@ -1,8 +1,8 @@
 // The import review window: its counts follow every activation.
 #include "Fixture.h"
 
+#include "import/Dommer2.h"
 #include "import/HentDommerFil.h"
-#include "matches/Dommer2.h"
 #include "state/ProgramState.h"
 
 namespace kamptest {

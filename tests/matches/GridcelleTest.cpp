@@ -4,8 +4,8 @@
 
 #include <functional>
 
+#include "import/Dommer2.h"
 #include "matches/Dommer.h"
-#include "matches/Dommer2.h"
 #include "matches/VisSletteData.h"
 #include "state/ProgramState.h"
 

@@ -2,8 +2,8 @@
 #include "Fixture.h"
 
 #include "frame/Hovedmeny2.h"
+#include "import/Dommer2.h"
 #include "matches/Dommer.h"
-#include "matches/Dommer2.h"
 #include "matches/VisSletteData.h"
 #include "state/ProgramState.h"
 

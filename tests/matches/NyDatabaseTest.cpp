@@ -5,8 +5,8 @@
 #include <filesystem>
 
 #include "database/Apen.h"
+#include "import/Dommer2.h"
 #include "matches/Dommer.h"
-#include "matches/Dommer2.h"
 #include "matches/VisSletteData.h"
 #include "state/ProgramState.h"
 

@@ -3,8 +3,8 @@
 #include <functional>
 
 #include "Fixture.h"
+#include "import/Dommer2.h"
 #include "matches/Dommer.h"
-#include "matches/Dommer2.h"
 #include "state/ProgramState.h"
 #include "support/RtfReaders.h"
 

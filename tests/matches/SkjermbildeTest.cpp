@@ -4,8 +4,8 @@
 #include <filesystem>
 
 #include "frame/Hovedmeny2.h"
+#include "import/Dommer2.h"
 #include "matches/Dommer.h"
-#include "matches/Dommer2.h"
 #include "matches/VisSletteData.h"
 #include "qtview/QtHost.h"
 #include "state/ProgramState.h"

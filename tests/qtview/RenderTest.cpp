@@ -197,9 +197,9 @@ public:
 };
 
 TEST_F(RenderTest, PicturesFillTheirButtonsBesideOrUnderTheWholeCaption) {
+    Bildeknapper form;   // outlives the host, which takes its window down
     qtview::QtHost host;
     forms::SetHost(&host);
-    Bildeknapper form;
     form.Show();
     Settle();
     for (forms::SSCommand* b : {&form.Logon, &form.Avslutt, &form.Rapport, &form.G_Dommer}) {

@@ -141,6 +141,17 @@ TEST_F(SokTest, ARefereeRemovedSinceTheSearchIsLeftOut) {
     EXPECT_EQ(forms::Default<Search_Data>().MSFlexGrid1.Row(), 2);
 }
 
+TEST_F(SokTest, WithTheRegisterWindowClosedThePrintReadsEmptyBoxes) {
+    auto& reg = sokeregister();
+    reg.Text3.SetText("Oslo");
+    reg.SSCommand5.UserClick();
+    reg.SSCommand1.UserClick();   // "Ferdig"; the search window stays open
+    ASSERT_FALSE(forms::IsLoaded<Dommere_Init>());
+    forms::Default<Search_Data>().SSCommand2.UserClick();
+    EXPECT_EQ(doc().texts[0].text, "Norges Valmorisk - Resultat fra søk på lag/klubb: ");
+    EXPECT_NE(doc().find(" 42 "), nullptr);
+}
+
 // Title 4-6, blank 6-8, heading 8-9, rows from 9: the 84th row ends past 92.
 TEST_F(SokTest, ALongResultBreaksPagesLikeTheOtherLists) {
     for (int i = 0; i < 28; ++i) navn("a", "");   // 3 rows each: 84 rows

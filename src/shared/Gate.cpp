@@ -1,9 +1,9 @@
-#include "frame/Gate.h"
+#include "shared/Gate.h"
 
 #include "platform/forms/Runtime.h"
 #include "state/ProgramState.h"
 
-namespace frame {
+namespace shared {
 
 bool IngenDatabaseApen(const std::string& melding) {
     if (!state::Databasenavn.empty()) return false;
@@ -11,4 +11,4 @@ bool IngenDatabaseApen(const std::string& melding) {
     return true;
 }
 
-} // namespace frame
+} // namespace shared

@@ -1,4 +1,4 @@
-#include "register/Dommernummer.h"
+#include "database/Dommernummer.h"
 
 #include <cmath>
 

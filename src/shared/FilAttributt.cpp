@@ -1,12 +1,12 @@
-#include "frame/FilAttributt.h"
+#include "shared/FilAttributt.h"
 
 #include "platform/files/Files.h"
 
-namespace frame {
+namespace shared {
 
 void GjorSkrivbar(const std::string& path) {
     const int ord = files::GetAttr(path);
     if (ord == files::vbReadOnly || ord == files::vbReadOnly + files::vbArchive) files::SetAttr(path, files::vbNormal);
 }
 
-} // namespace frame
+} // namespace shared

@@ -1,6 +1,7 @@
 #pragma once
-// The workspace the register works in, and work that must not half-finish.
+// The workspace the subsystems work in, and work that must not half-finish.
 #include "platform/dao/Dao.h"
+#include "platform/vb/Err.h"
 #include "state/ProgramState.h"
 
 inline dao::Workspace& Registerets_Arbeidsomrade() {
@@ -16,7 +17,11 @@ void I_Transaksjon(F&& arbeid) {
         arbeid();
         ws.CommitTrans();
     } catch (...) {
-        ws.Rollback();
+        // The work's own error is the one to tell: a failing rollback must not hide it.
+        try {
+            ws.Rollback();
+        } catch (const vb::Err&) {
+        }
         throw;
     }
 }

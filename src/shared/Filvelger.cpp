@@ -1,4 +1,4 @@
-#include "frame/Filvelger.h"
+#include "shared/Filvelger.h"
 
 #include "platform/files/Files.h"
 #include "platform/forms/Runtime.h"

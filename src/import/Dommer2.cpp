@@ -1,4 +1,4 @@
-#include "matches/Dommer2.h"
+#include "import/Dommer2.h"
 
 #include "import/HentDommerFil.h"
 #include "import/VisDuplikater.h"
@@ -85,3 +85,6 @@ void Dommer2::Text4_LostFocus() { Fyll_Kampliste(); }
 void Dommer2::SSCommand5_Click() { forms::Default<HentDommerFil>().Show(); }
 
 void Dommer2::SSCommand2_Click() { forms::Default<VisDuplikater>().Show(); }
+
+void Dommer2::SSCommand8_Click() { rapportfilAlle("+ {dommere.DommerNR}"); }
+void Dommer2::SSCommand9_Click() { rapportfilEn("/DommerRapport1.rpt"); }

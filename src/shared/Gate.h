@@ -2,7 +2,7 @@
 // The open-database gate: every data function tests Databasenavn first.
 #include <string>
 
-namespace frame {
+namespace shared {
 
 inline constexpr const char* GateMelding = "Du må åpne fil/database først!";
 // The wording of "System&Data" alone.
@@ -16,4 +16,4 @@ inline constexpr const char* HarDommereMelding =
 // True when no database is open: the message has been shown and the caller does nothing more.
 bool IngenDatabaseApen(const std::string& melding = GateMelding);
 
-} // namespace frame
+} // namespace shared
