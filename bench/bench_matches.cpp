@@ -227,7 +227,7 @@ void BM_VisSletteData(benchmark::State& s) {
 BENCHMARK(BM_VisSletteData)->Unit(benchmark::kMillisecond);
 
 void BM_KamprapportAlleDommere(benchmark::State& s) {
-    Dommer& f = vindu();
+    Dommer& f = vindu(static_cast<int>(s.range(0)));
     printer::ResetPrinter();
     for (auto _ : s) {
         f.SSCommand7_Click();
@@ -237,7 +237,7 @@ void BM_KamprapportAlleDommere(benchmark::State& s) {
         s.ResumeTiming();
     }
 }
-BENCHMARK(BM_KamprapportAlleDommere)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_KamprapportAlleDommere)->Arg(benchbase::Kamper)->Arg(benchbase::MangeKamper)->Unit(benchmark::kMillisecond);
 
 // The same run to a backend that measures as the recording one does but keeps nothing:
 // what the report itself costs, apart from the recorder's storage of its 700,000 texts.

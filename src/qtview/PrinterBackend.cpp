@@ -114,8 +114,7 @@ void QtPrinterBackend::startDoc() {
 }
 
 void QtPrinterBackend::text(const printer::PrintedText& item) {
-    pages_.back().push_back({item.x, item.y, fontNumber(item.font), static_cast<std::uint32_t>(texts_.size()),
-                             static_cast<std::uint32_t>(item.text.size())});
+    pages_.back().push_back({item.x, item.y, fontNumber(item.font), static_cast<std::uint32_t>(item.text.size())});
     texts_ += item.text;
 }
 
@@ -146,12 +145,14 @@ void QtPrinterBackend::endDoc() {
     if (!painter.begin(out.get())) vb::Raise(vb::errnum::PrinterError);
     const int res = out->resolution();
     std::uint32_t current = static_cast<std::uint32_t>(fonts.size());
+    std::size_t from = 0;
     for (size_t i = 0; i < pages.size(); ++i) {
         if (i > 0) out->newPage();
         for (const KeptText& t : pages[i]) {
             if (t.font != current) painter.setFont(fonts[current = t.font].qfont);
             painter.drawText(QPointF(ToPixels(t.x, res), ToPixels(t.y, res) + fonts[t.font].metrics.ascent()),
-                             QString::fromUtf8(texts.data() + t.from, static_cast<qsizetype>(t.length)));
+                             QString::fromUtf8(texts.data() + from, static_cast<qsizetype>(t.length)));
+            from += t.length;
         }
         // A page drawn is no longer needed.
         std::vector<KeptText>().swap(pages[i]);

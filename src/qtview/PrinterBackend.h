@@ -73,11 +73,12 @@ private:
         QFont qfont;
         QFontMetricsF metrics;
     };
-    // A kept text: its font by number, its UTF-8 bytes in texts_.
+    // A kept text: its font by number, its UTF-8 bytes next in texts_ (the texts lie there in
+    // the order they were printed, so no offset is kept).
     struct KeptText {
         double x, y;
         std::uint32_t font;
-        std::uint32_t from, length;
+        std::uint32_t length;
     };
 
     QPrinter& target();       // the printer of the coming document, set up on first use
