@@ -70,8 +70,15 @@ std::vector<std::string> FinnDuplikater(dao::Database& db) {
     dao::Recordset dommere = db.OpenRecordset("Select DommerNR From Dommere Where DommerNR Is Not Null", dao::dbOpenSnapshot);
     for (; !dommere.EOF_(); dommere.MoveNext()) registrert.insert(vb::CLng(dommere.Get(0)));
 
+    // Room for every row up front (the largest rowid bounds their count): growing buffers of
+    // this size would copy them and fault in fresh pages at each doubling.
+    dao::Recordset storst = db.OpenRecordset("Select Max(rowid) From Dommertabell", dao::dbOpenSnapshot);
+    const auto plass = static_cast<std::size_t>(std::clamp<long long>(
+        storst.Get(0).IsNull() ? 0 : static_cast<long long>(vb::CDbl(storst.Get(0))), 0, 4'000'000));
     std::string buffer;
+    buffer.reserve(plass * 96);
     std::vector<Rad> rader;
+    rader.reserve(plass);
     db.ScanCells(Sporring, [&](const dao::Cells& rad) {
         const auto dommer = rad.Long(0);
         if (!dommer || !registrert.contains(*dommer)) return;
