@@ -91,16 +91,21 @@ void BM_VisKampvinduet(benchmark::State& s) {
 }
 BENCHMARK(BM_VisKampvinduet)->Apply(benchbase::MedOgUtenSkjerm);
 
+// A match of referee 500 typed into the entry boxes, ready to be saved.
+void fyllUtKamp(Dommer& f) {
+    f.Text4.SetText("500");
+    f.Text1.SetText("Fornavn500");
+    f.Text5.SetText("Vårcup");
+    f.Text6.SetText("3. mai 2026");
+    f.SSCheck1.SetValue(1);
+}
+
 void BM_ManuellLagring(benchmark::State& s) {
     Dommer& f = vindu(static_cast<int>(s.range(0)));
     for (auto _ : s) {
         s.PauseTiming();
-        f.Text4.SetText("500");
-        f.Text1.SetText("Fornavn500");
-        f.Text5.SetText("Vårcup");
-        f.Text6.SetText("3. mai 2026");
+        fyllUtKamp(f);
         f.Text8(2).SetText("3");
-        f.SSCheck1.SetValue(1);
         s.ResumeTiming();
         f.SSCommand2_Click();
     }
@@ -113,11 +118,7 @@ void BM_Sletting(benchmark::State& s) {
     Dommer& f = vindu(static_cast<int>(s.range(0)));
     for (auto _ : s) {
         s.PauseTiming();
-        f.Text4.SetText("500");
-        f.Text1.SetText("Fornavn500");
-        f.Text5.SetText("Vårcup");
-        f.Text6.SetText("3. mai 2026");
-        f.SSCheck1.SetValue(1);
+        fyllUtKamp(f);
         f.SSCommand2_Click();
         f.Text4.SetText("500");
         f.Fyll_Kampliste();
