@@ -1,6 +1,7 @@
 #include "matches/Duplikater.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <string_view>
 #include <unordered_set>
@@ -15,52 +16,120 @@ namespace kamper {
 namespace {
 
 // The seven compared fields, in the grid's order. A row with any of them Null matches nothing.
-constexpr const char* Sporring =
-    "Select DommerNR, SekvensNR, Turneringsdato, TurneringsNavn, Typespill, Dommer_HLag, Dommer_BLag, Dommer_HPoeng, "
-    "Dommer_BPoeng From Dommertabell Where Status<3";
+constexpr const char* Hele =
+    "Select rowid, DommerNR, SekvensNR, Turneringsdato, TurneringsNavn, Typespill, Dommer_HLag, Dommer_BLag, "
+    "Dommer_HPoeng, Dommer_BPoeng From Dommertabell Where Status<3 And rowid In (";
 constexpr int Felter = 7;
+// The first reading narrows the rows by the fields that tell matches apart (a referee's
+// tournament is told by its date, the game by its teams and points): fewer cells a row.
+constexpr const char* Skille =
+    "Select rowid, DommerNR, Turneringsdato, Dommer_HLag, Dommer_BLag, Dommer_HPoeng, Dommer_BPoeng From Dommertabell "
+    "Where Status<3";
 
-// Every row's fields lie in one buffer, each after its length, so that two rows are alike
-// exactly when their stretches of the buffer are byte for byte the same.
-struct Rad {
-    int dommer;
-    int32_t sekvens;
-    std::size_t fra, lengde;
-    std::size_t hash;   // of the referee and the stretch, so that the sort seldom compares bytes
-};
+// The second reading names its rows by rowid, a block at a time through one kept statement
+// (a block is padded with its last rowid: the list is a set).
+constexpr std::size_t Blokk = 500;
+const std::string& Blokkvis() {
+    static const std::string sql = [] {
+        std::string s = Hele;
+        for (std::size_t i = 0; i < Blokk; ++i) s += i == 0 ? "?" : ",?";
+        return s + ")";
+    }();
+    return sql;
+}
 
-// The cell's text after its length; false on Null.
-bool leggTil(std::string& buffer, const dao::Cells& rad, int kolonne) {
-    uint32_t n = 0;
-    const std::size_t lengde = buffer.size();
-    buffer.append(reinterpret_cast<const char*>(&n), sizeof n);
-    if (!rad.AppendText(kolonne, buffer)) return false;
-    n = static_cast<uint32_t>(buffer.size() - lengde - sizeof n);
-    std::memcpy(buffer.data() + lengde, &n, sizeof n);
+// The referee and the fields from column fra on, each after its length, so that two rows are
+// alike exactly when these bytes are. False when the row matches nothing: an unregistered
+// referee or a Null.
+bool radbytes(const dao::Cells& rad, int fra, const std::unordered_set<int>& registrert, std::string& ut) {
+    const auto dommer = rad.Long(1);
+    if (!dommer || !registrert.contains(*dommer)) return false;
+    ut.assign(reinterpret_cast<const char*>(&*dommer), sizeof(int32_t));
+    for (int i = fra, til = rad.Count(); i < til; ++i) {
+        uint32_t n = 0;
+        const std::size_t lengde = ut.size();
+        ut.append(reinterpret_cast<const char*>(&n), sizeof n);
+        if (!rad.AppendText(i, ut)) return false;
+        n = static_cast<uint32_t>(ut.size() - lengde - sizeof n);
+        std::memcpy(ut.data() + lengde, &n, sizeof n);
+    }
     return true;
 }
 
-std::vector<std::string_view> felter(std::string_view del) {
-    std::vector<std::string_view> ut;
-    while (!del.empty()) {
-        uint32_t n;
-        std::memcpy(&n, del.data(), sizeof n);
-        ut.push_back(del.substr(sizeof n, n));
-        del.remove_prefix(sizeof n + n);
-    }
-    return ut;
-}
+struct Rad {
+    int dommer;
+    int32_t sekvens;
+    std::string bytes;   // the referee, then the fields as radbytes lays them
+};
 
 // The grid row: D-Nr., Dato, Turnering, B/C, Hjemmelag, Bortelag, HP, BP, SNr.
-std::string linje(const Rad& r, std::string_view del) {
-    const auto f = felter(del);
-    const std::string t = vb::vbTab;
+std::string linje(const Rad& r) {
     std::string ut = std::to_string(r.dommer);
+    std::string_view del(r.bytes);
+    del.remove_prefix(sizeof(int32_t));
     for (int i = 0; i < Felter; ++i) {
-        const std::string felt(f[static_cast<std::size_t>(i)]);
-        ut += t + forms::GridCell(i == 2 ? vb::Left(felt, 1) : felt);
+        uint32_t n;
+        std::memcpy(&n, del.data(), sizeof n);
+        const std::string felt(del.substr(sizeof n, n));
+        del.remove_prefix(sizeof n + n);
+        ut += vb::vbTab;
+        ut += forms::GridCell(i == 2 ? vb::Left(felt, 1) : felt);
     }
-    return ut + t + std::to_string(r.sekvens);
+    return ut + vb::vbTab + std::to_string(r.sekvens);
+}
+
+// The rowids of rows whose hashes are alike, each once. An open table of 8-byte places (the
+// hash's high bits beside the row's number from 1; 0 is free) is filled after the reading,
+// each place fetched ahead, so that the table of a million rows is reached from the
+// processor's cache and not at the memory's pace.
+std::vector<int64_t> likeHasher(const std::vector<std::size_t>& hasher, const std::vector<int64_t>& rowids) {
+    constexpr uint64_t Hoy = ~uint64_t{0} << 33;
+    constexpr uint64_t Meldt = uint64_t{1} << 32;   // the place's first row is among the answer
+    constexpr uint64_t Nummer = Meldt - 1;
+    constexpr std::size_t Forut = 16;
+    std::vector<uint64_t> plasser(std::bit_ceil(std::max<std::size_t>(hasher.size() + hasher.size() / 2, 1024)));
+    const std::size_t maske = plasser.size() - 1;
+    std::vector<int64_t> like;
+    for (std::size_t rad = 0; rad < hasher.size(); ++rad) {
+        if (rad + Forut < hasher.size()) __builtin_prefetch(&plasser[hasher[rad + Forut] & maske]);
+        const std::size_t hash = hasher[rad];
+        std::size_t i = hash & maske;
+        while (plasser[i] != 0 && ((plasser[i] & Hoy) != (hash & Hoy) || hasher[(plasser[i] & Nummer) - 1] != hash))
+            i = (i + 1) & maske;
+        uint64_t& plass = plasser[i];
+        if (plass == 0) {
+            plass = (hash & Hoy) | (rad + 1);
+            continue;
+        }
+        if ((plass & Meldt) == 0) like.push_back(rowids[(plass & Nummer) - 1]);
+        plass |= Meldt;
+        like.push_back(rowids[rad]);
+    }
+    return like;
+}
+
+// The rowids of rows whose telling fields hash alike: every duplicate is among them. One
+// pass keeping 16 bytes a row whatever the texts' length, and no sort of every row (it
+// would grow faster than the table).
+std::vector<int64_t> kandidater(dao::Database& db, const std::unordered_set<int>& registrert) {
+    // Room for every row up front, the largest rowid bounding their count: doubling buffers
+    // of this size would copy them and fault in fresh pages.
+    dao::Recordset storst = db.OpenRecordset("Select Max(rowid) From Dommertabell", dao::dbOpenSnapshot);
+    const auto plass = static_cast<std::size_t>(std::clamp<long long>(
+        storst.Get(0).IsNull() ? 0 : static_cast<long long>(vb::CDbl(storst.Get(0))), 0, 4'000'000));
+    std::vector<std::size_t> hasher;
+    std::vector<int64_t> rowids;
+    hasher.reserve(plass);
+    rowids.reserve(plass);
+    std::string bytes;
+    db.ScanCells(Skille, [&](const dao::Cells& rad) {
+        if (!radbytes(rad, 2, registrert, bytes)) return;
+        hasher.push_back(std::hash<std::string>{}(bytes));
+        rowids.push_back(*rad.Long(0));
+    });
+    std::vector<int64_t> ut = likeHasher(hasher, rowids);
+    std::sort(ut.begin(), ut.end());
+    return ut;
 }
 
 } // namespace
@@ -70,44 +139,27 @@ std::vector<std::string> FinnDuplikater(dao::Database& db) {
     dao::Recordset dommere = db.OpenRecordset("Select DommerNR From Dommere Where DommerNR Is Not Null", dao::dbOpenSnapshot);
     for (; !dommere.EOF_(); dommere.MoveNext()) registrert.insert(vb::CLng(dommere.Get(0)));
 
-    // Room for every row up front (the largest rowid bounds their count): growing buffers of
-    // this size would copy them and fault in fresh pages at each doubling.
-    dao::Recordset storst = db.OpenRecordset("Select Max(rowid) From Dommertabell", dao::dbOpenSnapshot);
-    const auto plass = static_cast<std::size_t>(std::clamp<long long>(
-        storst.Get(0).IsNull() ? 0 : static_cast<long long>(vb::CDbl(storst.Get(0))), 0, 4'000'000));
-    std::string buffer;
-    buffer.reserve(plass * 96);
+    // Only the candidates are read whole, and compared byte for byte.
+    const std::vector<int64_t> rowids = kandidater(db, registrert);
     std::vector<Rad> rader;
-    rader.reserve(plass);
-    db.ScanCells(Sporring, [&](const dao::Cells& rad) {
-        const auto dommer = rad.Long(0);
-        if (!dommer || !registrert.contains(*dommer)) return;
-        const std::size_t fra = buffer.size();
-        bool hel = true;
-        for (int i = 2; i < 2 + Felter && hel; ++i) hel = leggTil(buffer, rad, i);
-        const auto sekvens = hel ? rad.Long(1) : std::nullopt;
-        if (!sekvens) {
-            buffer.resize(fra);
-            return;
-        }
-        rader.push_back({*dommer, *sekvens, fra, buffer.size() - fra, 0});
-    });
-    const auto del = [&](const Rad& r) { return std::string_view(buffer).substr(r.fra, r.lengde); };
-    for (Rad& r : rader) r.hash = std::hash<std::string_view>{}(del(r)) ^ static_cast<std::size_t>(r.dommer);
-    const auto lik = [&](const Rad& a, const Rad& b) { return a.hash == b.hash && a.dommer == b.dommer && del(a) == del(b); };
-    // Alike rows lie together after sorting; any order of the groups serves (the grid sorts).
-    std::sort(rader.begin(), rader.end(), [&](const Rad& a, const Rad& b) {
-        if (a.hash != b.hash) return a.hash < b.hash;
-        return a.dommer != b.dommer ? a.dommer < b.dommer : del(a) < del(b);
-    });
+    std::string bytes;
+    dao::Params blokk(Blokk);
+    for (std::size_t fra = 0; fra < rowids.size(); fra += Blokk) {
+        for (std::size_t i = 0; i < Blokk; ++i) blokk[i] = static_cast<double>(rowids[std::min(fra + i, rowids.size() - 1)]);
+        db.ScanCells(Blokkvis(), [&](const dao::Cells& rad) {
+            const auto sekvens = rad.Long(2);
+            if (sekvens && radbytes(rad, 3, registrert, bytes)) rader.push_back({*rad.Long(1), *sekvens, bytes});
+        }, blokk);
+    }
+    std::sort(rader.begin(), rader.end(), [](const Rad& a, const Rad& b) { return a.bytes < b.bytes; });
 
     // Each row once for every other row like it with another sequence number.
     std::vector<std::string> linjer;
     for (std::size_t fra = 0, til = 0; fra < rader.size(); fra = til) {
-        for (til = fra + 1; til < rader.size() && lik(rader[til], rader[fra]); ++til) {}
+        for (til = fra + 1; til < rader.size() && rader[til].bytes == rader[fra].bytes; ++til) {}
         for (std::size_t a = fra; a < til; ++a)
             for (std::size_t b = fra; b < til; ++b)
-                if (rader[a].sekvens != rader[b].sekvens) linjer.push_back(linje(rader[a], del(rader[a])));
+                if (rader[a].sekvens != rader[b].sekvens) linjer.push_back(linje(rader[a]));
     }
     return linjer;
 }

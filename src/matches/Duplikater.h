@@ -9,7 +9,8 @@
 namespace kamper {
 
 // The grid rows of the duplicate list, tab-separated, unsorted: each row once for every
-// other row that duplicates it. Reads the whole table once; only referees of the register.
+// other row that duplicates it. Reads the whole table once, then the rows that may be
+// duplicates; only referees of the register.
 std::vector<std::string> FinnDuplikater(dao::Database& db);
 
 } // namespace kamper

@@ -31,6 +31,8 @@ TEST_F(Duplikater, ExactEqualityOfActiveRowsOfOneReferee) {
         {"equal pair", {.nr = 1}, {.nr = 1}, true},
         {"referee above the count", {.nr = 500}, {.nr = 500}, true},
         {"case of the game differs", {.nr = 1, .typespill = "Boccia"}, {.nr = 1, .typespill = "BOCCIA"}, false},
+        {"tournament differs", {.nr = 1, .turnering = "Cup"}, {.nr = 1, .turnering = "Cup 2"}, false},
+        {"date differs", {.nr = 1, .dato = "1. mai 2026"}, {.nr = 1, .dato = "2. mai 2026"}, false},
         {"trailing blank", {.nr = 1, .hlag = "A"}, {.nr = 1, .hlag = "A "}, false},
         {"points differ", {.nr = 1, .hp = 1}, {.nr = 1, .hp = 3}, false},
         {"empty points", {.nr = 1, .hp = std::nullopt}, {.nr = 1, .hp = std::nullopt}, false},
@@ -64,6 +66,26 @@ TEST_F(Duplikater, EachRowOnceForEveryOtherRowLikeIt) {
     for (long s : {5, 6, 7}) kamp({.nr = 3, .sekvens = s});
     kamp({.nr = 3, .sekvens = 7});   // the same sequence number twice is no duplicate of itself
     EXPECT_EQ(sok().size(), 3u + 3u + 2u + 2u);
+}
+
+// More alike rows than one reading by rowid takes, and rows alike in all but a Null.
+TEST_F(Duplikater, ManyPairsAllFoundAndNullSequenceNumbersIgnored) {
+    dommer(1, "A", "A");
+    dao::Workspace& ws = dao::DBEngine::Workspaces(0);
+    ws.BeginTrans();
+    constexpr long Par = 701;
+    for (long i = 0; i < Par; ++i) {
+        const std::string lag = "Lag " + std::to_string(i);
+        kamp({.nr = 1, .sekvens = 2 * i, .hlag = lag});
+        kamp({.nr = 1, .sekvens = 2 * i + 1, .hlag = lag});
+        kamp({.nr = 1, .hlag = lag});   // no sequence number: no duplicate of anything
+        kamp({.nr = 1, .sekvens = 5000 + i, .hlag = lag, .typespill = "Curling"});
+    }
+    ws.CommitTrans();
+    const auto linjer = sok();
+    ASSERT_EQ(linjer.size(), static_cast<std::size_t>(2 * Par));
+    EXPECT_EQ(linjer.front(), "1\t1. mai 2026\tCup\tB\tLag 0\tB\t1\t2\t0");
+    EXPECT_EQ(std::count_if(linjer.begin(), linjer.end(), [](const std::string& l) { return l.find("\tC\t") != std::string::npos; }), 0);
 }
 
 TEST_F(Duplikater, ListModeIsOneStateAndARefereeClickLeavesItFully) {

@@ -181,14 +181,15 @@ void Database::ScanCells(const std::string& sql, const std::function<void(const 
 }
 
 // ---- Cells ----
-// Each cell's storage class is asked once: every call into the engine takes its lock.
+// Each cell is fetched from the statement once and read as a value: every sqlite3_column_*
+// call checks the statement anew. Safe here: a connection is only ever used by one thread.
 
 namespace {
 
 // A whole number the reading gives as a Long: anything else reads through the Variant.
-bool whole(sqlite3_stmt* stmt, int column, int storage, sqlite3_int64& v) {
+bool whole(sqlite3_value* cell, int storage, sqlite3_int64& v) {
     if (storage != SQLITE_INTEGER) return false;
-    v = sqlite3_column_int64(stmt, column);
+    v = sqlite3_value_int64(cell);
     return v >= std::numeric_limits<int32_t>::min() && v <= std::numeric_limits<int32_t>::max();
 }
 
@@ -199,20 +200,22 @@ int Cells::Count() const { return sqlite3_column_count(stmt_); }
 Variant Cells::Value(int column) const { return detail::ReadValue(stmt_, column, 0); }
 
 std::optional<int32_t> Cells::Long(int column) const {
-    const int storage = sqlite3_column_type(stmt_, column);
+    sqlite3_value* cell = sqlite3_column_value(stmt_, column);
+    const int storage = sqlite3_value_type(cell);
     if (storage == SQLITE_NULL) return std::nullopt;
     sqlite3_int64 v;
-    return whole(stmt_, column, storage, v) ? static_cast<int32_t>(v) : Value(column).ToLong();
+    return whole(cell, storage, v) ? static_cast<int32_t>(v) : Value(column).ToLong();
 }
 
 bool Cells::AppendText(int column, std::string& to) const {
-    const int storage = sqlite3_column_type(stmt_, column);
+    sqlite3_value* cell = sqlite3_column_value(stmt_, column);
+    const int storage = sqlite3_value_type(cell);
     sqlite3_int64 v;
     if (storage == SQLITE_NULL) return false;
     if (storage == SQLITE_TEXT || storage == SQLITE_BLOB) {
-        const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
-        to.append(p ? p : "", static_cast<size_t>(sqlite3_column_bytes(stmt_, column)));
-    } else if (whole(stmt_, column, storage, v)) {
+        const auto* p = reinterpret_cast<const char*>(sqlite3_value_text(cell));
+        to.append(p ? p : "", static_cast<size_t>(sqlite3_value_bytes(cell)));
+    } else if (whole(cell, storage, v)) {
         char buf[24];
         to.append(buf, std::to_chars(buf, buf + sizeof buf, v).ptr);
     } else {

@@ -134,9 +134,10 @@ Owned openReadOnly(const std::string& path) {
 }
 
 std::shared_ptr<DatabaseImpl> adopt(Owned db, const std::string& path, const FileId& id, bool exclusive, bool readOnly) {
-    // The whole match table of a large tournament database stays in memory for the counts
-    // and lists that read it again and again (64 MiB at most; SQLite's default is 2 MiB).
-    run(db.get(), "PRAGMA cache_size = -65536");
+    // The whole match table stays in memory for the counts and lists that read it again and
+    // again, up to a federation's million matches (about 100 MiB; at most 256 MiB, taken only
+    // as pages are read; SQLite's default is 2 MiB).
+    run(db.get(), "PRAGMA cache_size = -262144");
     static unsigned long long openings = 0;
     auto conn = std::make_shared<DatabaseImpl>();
     conn->serial = ++openings;

@@ -15,26 +15,41 @@ constexpr int kDefaultColWidth = 960;
 [[noreturn]] void badIndex() { vb::Raise(381, "Ugyldig indeks for egenskapsmatrise"); }
 
 bool isNumber(const std::string& s) { return vb::IsNumeric(vb::Variant(s)); }
-double number(const std::string& s) { return isNumber(s) ? vb::CDbl(vb::Variant(s)) : 0.0; }
 
 int threeWay(double a, double b) { return a < b ? -1 : a > b ? 1 : 0; }
 
+// A cell as a sort code reads it: its number is parsed once, not at every comparison.
+struct SortCell {
+    const std::string* text;
+    bool numeric;
+    double value;   // 0 where the cell is no number
+};
+
+SortCell sortCell(const std::string& s, int code) {
+    const bool byNumber = code == flexSortGenericAscending || code == flexSortGenericDescending ||
+                          code == flexSortNumericAscending || code == flexSortNumericDescending;
+    const bool numeric = byNumber && isNumber(s);
+    return {&s, numeric, numeric ? vb::CDbl(vb::Variant(s)) : 0.0};
+}
+
 // One cell against another under a sort code, ascending.
-int compareCells(const std::string& a, const std::string& b, int code) {
+int compareCells(const SortCell& a, const SortCell& b, int code) {
+    if (*a.text == *b.text) return 0;   // the usual case among a sorted list's like rows
     switch (code) {
         case flexSortGenericAscending:
         case flexSortGenericDescending:
-            if (isNumber(a) && isNumber(b)) return threeWay(number(a), number(b));
-            return vb::StrCompText(a, b);
+            if (a.numeric && b.numeric) return threeWay(a.value, b.value);
+            return vb::StrCompText(*a.text, *b.text);
         case flexSortNumericAscending:
         case flexSortNumericDescending:
-            return threeWay(number(a), number(b));
+            return threeWay(a.value, b.value);
         case flexSortStringNoCaseAscending:
         case flexSortStringNoCaseDescending:
-            return vb::StrCompText(a, b);
+            return vb::StrCompText(*a.text, *b.text);
         default: {   // case-sensitive: the same order, case deciding between equal letters
-            const int folded = vb::StrCompText(a, b);
-            return folded != 0 ? folded : a.compare(b) < 0 ? -1 : a.compare(b) > 0 ? 1 : 0;
+            const int folded = vb::StrCompText(*a.text, *b.text);
+            const int exact = a.text->compare(*b.text);
+            return folded != 0 ? folded : exact < 0 ? -1 : exact > 0 ? 1 : 0;
         }
     }
 }
@@ -206,14 +221,25 @@ void MSFlexGrid::Sort(int code) {
     const int fromCol = std::min(col_, colSel_);
     const int toCol = std::max(col_, colSel_);
     const bool descending = code % 2 == 0;
-    std::stable_sort(cells_.begin() + first, cells_.end(),
-                     [&](const std::vector<std::string>& a, const std::vector<std::string>& b) {
-                         for (int c = fromCol; c <= toCol; ++c) {
-                             const int order = compareCells(a[c], b[c], code);
-                             if (order != 0) return descending ? order > 0 : order < 0;
-                         }
-                         return false;
-                     });
+    const auto width = static_cast<std::size_t>(toCol - fromCol + 1);
+    const auto count = static_cast<std::size_t>(rows_ - first);
+    std::vector<SortCell> keys;
+    keys.reserve(count * width);
+    for (std::size_t r = 0; r < count; ++r)
+        for (int c = fromCol; c <= toCol; ++c) keys.push_back(sortCell(cells_[first + r][c], code));
+    std::vector<std::size_t> order(count);
+    for (std::size_t r = 0; r < count; ++r) order[r] = r;
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        for (std::size_t c = 0; c < width; ++c) {
+            const int cmp = compareCells(keys[a * width + c], keys[b * width + c], code);
+            if (cmp != 0) return descending ? cmp > 0 : cmp < 0;
+        }
+        return false;
+    });
+    std::vector<std::vector<std::string>> sorted;
+    sorted.reserve(count);
+    for (std::size_t r : order) sorted.push_back(std::move(cells_[first + r]));
+    std::move(sorted.begin(), sorted.end(), cells_.begin() + first);
     rowsChangedFrom(first);
 }
 
