@@ -26,7 +26,7 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr int Dommere = 999;
-constexpr int Kamper = 100000;
+using benchbase::Kamper;
 
 std::string mappe() {
     static const std::string m = benchbase::Mappe("import");
@@ -142,7 +142,6 @@ std::string nokkel(sqlite3_stmt* st, std::initializer_list<int> kolonner) {
 // The same checks and writes with a hash set: unknown referees marked 2, duplicates of a live
 // match or of an earlier row marked 4, the rest appended with the next numbers and marked 1,
 // row by row with prepared statements in one transaction.
-// The same appends and marks, row by row with prepared statements, in one transaction.
 void BM_BareSqlite(benchmark::State& s) {
     const int rader = static_cast<int>(s.range(0)), kamper = static_cast<int>(s.range(1));
     const std::string db = mappe() + "/B.KVX", dkv = mappe() + "/b.dkv";

@@ -31,7 +31,7 @@
 namespace {
 
 constexpr int Dommere = 999;
-constexpr int Kamper = 100000;
+using benchbase::Kamper;
 
 void fyll(int kamper) {
     const int slettede = kamper / 10;
@@ -102,20 +102,26 @@ void fyllUtKamp(Dommer& f) {
 
 void BM_ManuellLagring(benchmark::State& s) {
     Dommer& f = vindu(static_cast<int>(s.range(0)));
+    benchbase::Skjerm skjerm(s.range(1) != 0);
+    skjerm.vis(f);
     for (auto _ : s) {
         s.PauseTiming();
         fyllUtKamp(f);
         f.Text8(2).SetText("3");
+        benchbase::Skjerm::tegn();
         s.ResumeTiming();
         f.SSCommand2_Click();
+        benchbase::Skjerm::tegn();
     }
 }
-BENCHMARK(BM_ManuellLagring)->Arg(benchbase::Kamper)->Arg(benchbase::MangeKamper)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ManuellLagring)->Apply(benchbase::MedOgUtenSkjerm);
 
 // Deleting one active match of referee 500 with the list refilled; each iteration a match
 // that a save just added, so the table keeps its size.
 void BM_Sletting(benchmark::State& s) {
     Dommer& f = vindu(static_cast<int>(s.range(0)));
+    benchbase::Skjerm skjerm(s.range(1) != 0);
+    skjerm.vis(f);
     for (auto _ : s) {
         s.PauseTiming();
         fyllUtKamp(f);
@@ -124,11 +130,13 @@ void BM_Sletting(benchmark::State& s) {
         f.Fyll_Kampliste();
         kamper::ValgtKamp = kamper::Kampvalg{500, state::Sekvensnummer + 1};
         forms::Headless().setNextAnswer(forms::vbYes);
+        benchbase::Skjerm::tegn();
         s.ResumeTiming();
         f.SSCommand3_Click();
+        benchbase::Skjerm::tegn();
     }
 }
-BENCHMARK(BM_Sletting)->Arg(benchbase::Kamper)->Arg(benchbase::MangeKamper)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Sletting)->Apply(benchbase::MedOgUtenSkjerm);
 
 // The counts of refereed matches, printed.
 void BM_AntallDomteKamper(benchmark::State& s) {
@@ -220,17 +228,15 @@ void BM_Duplikatsok(benchmark::State& s) {
 }
 BENCHMARK(BM_Duplikatsok)->Apply(benchbase::MedOgUtenSkjerm);
 
+// The window of deleted matches (a tenth of the table) opened, filled and drawn.
 void BM_VisSletteData(benchmark::State& s) {
-    vindu();
-    for (auto _ : s) {
-        forms::Default<VisSletteData>().Load();
-        s.PauseTiming();
-        s.counters["rader"] = forms::Default<VisSletteData>().MSFlexGrid1.Rows() - 1;
-        forms::Default<VisSletteData>().Unload();
-        s.ResumeTiming();
-    }
+    vindu(static_cast<int>(s.range(0)));
+    benchbase::Skjerm skjerm(s.range(1) != 0);
+    benchbase::TidApning<VisSletteData>(s, skjerm);
+    s.counters["rader"] = forms::Default<VisSletteData>().MSFlexGrid1.Rows() - 1;
+    forms::Default<VisSletteData>().Unload();
 }
-BENCHMARK(BM_VisSletteData)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_VisSletteData)->Apply(benchbase::MedOgUtenSkjerm);
 
 void BM_KamprapportAlleDommere(benchmark::State& s) {
     Dommer& f = vindu(static_cast<int>(s.range(0)));

@@ -15,7 +15,7 @@
 namespace {
 
 constexpr int Dommere = 999;
-constexpr int Kamper = 100000;
+using benchbase::Kamper;
 
 void fyllDommere(dao::Database& db) {
     dao::Workspace& ws = dao::DBEngine::Workspaces(0);
