@@ -12,14 +12,13 @@ using namespace turneringsdb;
 namespace {
 
 constexpr int FeltFinnes = vb::errnum::FieldExists;
-constexpr int IkkeTurneringsfil = 3078;   // the engine's "cannot find the input table"
 
 // A file that holds neither Versjon.DatabaseID nor Dommere is some other database:
 // it is left exactly as it is.
 void SjekkTurneringsfil(const dao::Database& db) {
     const bool harVersjon = db.HasTable("Versjon") && db.TableDef_("Versjon").FindField("DatabaseID");
     if (!harVersjon || !db.HasTable("Dommere"))
-        vb::Raise(IkkeTurneringsfil, "Filen er ikke en turneringsdatabase (tabellen Versjon eller Dommere mangler).");
+        vb::Raise(vb::errnum::NoSuchTable, "Filen er ikke en turneringsdatabase (tabellen Versjon eller Dommere mangler).");
 }
 
 void LeggTilKolonne(dao::Database& db, const NyKolonne& ny) {

@@ -20,8 +20,6 @@ constexpr Kolonne Kolonner[] = {
     {"Dato", dao::dbText, 0},
 };
 
-constexpr int DiskenErFull = 3026, Diskfeil = 3043;
-
 constexpr const char* Kopierte[] = {"DommerNR",      "Dommer_FNavn",  "Dommer_ENavn",   "Dommer_Lag",
                                     "Dommer_Curling", "Dommer_Boccia", "Dommer_Fotball", "Dommer_Handball"};
 
@@ -31,7 +29,7 @@ void uansett(const std::function<void()>& steg) {
     try {
         steg();
     } catch (const vb::Err& e) {
-        if (e.Number == DiskenErFull || e.Number == Diskfeil) throw;
+        if (e.Number == vb::errnum::DiskFull || e.Number == vb::errnum::DiskError) throw;
     }
 }
 

@@ -11,7 +11,6 @@
 namespace {
 
 constexpr int Tekstlengde = 50;
-constexpr int IngenTabell = 3078;
 
 } // namespace
 
@@ -24,7 +23,7 @@ void Apne_Rankingkilde(const std::string& sti, dao::Workspace& ws, std::span<con
         vb::Raise(vb::errnum::CannotOpen, "Filen er databasen som er åpen nå. Velg en annen database.");
     // Only read: a source that is refused or read keeps its bytes (and its journal mode).
     state::DBaseRanking = ws.OpenDatabase(sti, true, true);
-    if (!state::DBaseRanking.HasTable("Ranking")) vb::Raise(IngenTabell, "Filen har ingen tabell Ranking.");
+    if (!state::DBaseRanking.HasTable("Ranking")) vb::Raise(vb::errnum::NoSuchTable, "Filen har ingen tabell Ranking.");
     const dao::TableDef tabell = state::DBaseRanking.TableDef_("Ranking");
     for (const Importkolonne& k : kolonner)
         if (!tabell.FindField(k.kilde))

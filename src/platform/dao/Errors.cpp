@@ -31,11 +31,11 @@ std::string text(int number, std::string_view object) {
     case num::DuplicateKey: return "Endringene ble ikke utført fordi de ville gitt like verdier i en unik indeks.";
     case num::NoTransaction: return "Du prøvde å fullføre eller angre en transaksjon uten først å starte en transaksjon.";
     case num::PathNotFound: return o + " er ikke en gyldig bane. Kontroller at mappen finnes.";
-    case num::DiskError: return "Disk- eller nettverksfeil." + (object.empty() ? std::string() : " (" + std::string(object) + ")");
-    case num::DiskFull: return "Ikke nok plass på disken.";
-    case num::NotADatabase: return "Kan ikke åpne databasen " + o + ". Filen er kanskje skadet.";
+    case vb::errnum::DiskError: return "Disk- eller nettverksfeil." + (object.empty() ? std::string() : " (" + std::string(object) + ")");
+    case vb::errnum::DiskFull: return "Ikke nok plass på disken.";
+    case vb::errnum::NotADatabase: return "Kan ikke åpne databasen " + o + ". Filen er kanskje skadet.";
     case num::SelectNotExecutable: return "Kan ikke utføre en utvalgsspørring.";
-    case num::NoSuchTable: return "Databasemotoren finner ikke inndatatabellen eller spørringen " + o + ".";
+    case vb::errnum::NoSuchTable: return "Databasemotoren finner ikke inndatatabellen eller spørringen " + o + ".";
     case num::BadName: return o + " er ikke et gyldig navn.";
     case num::FieldNotUpdatable: return "Feltet " + o + " kan ikke oppdateres.";
     case num::RecordDeleted: return "Posten er slettet.";
@@ -84,13 +84,13 @@ void FailSqlite(sqlite3* db, int rc, std::string_view sql) {
     case SQLITE_LOCKED: Fail(num::TableLocked);
     case SQLITE_READONLY: Fail(vb::errnum::CannotUpdate);
     case SQLITE_NOTADB:
-    case SQLITE_CORRUPT: Fail(num::NotADatabase, db ? sqlite3_db_filename(db, "main") : "");
-    case SQLITE_FULL: Fail(num::DiskFull);
+    case SQLITE_CORRUPT: Fail(vb::errnum::NotADatabase, db ? sqlite3_db_filename(db, "main") : "");
+    case SQLITE_FULL: Fail(vb::errnum::DiskFull);
     case SQLITE_IOERR:
-    case SQLITE_CANTOPEN: Fail(num::DiskError, message);
+    case SQLITE_CANTOPEN: Fail(vb::errnum::DiskError, message);
     case SQLITE_RANGE: Fail(vb::errnum::TooFewParameters);
     case SQLITE_ERROR:
-        if (startsWith(message, "no such table: ")) Fail(num::NoSuchTable, after(message, "no such table: "));
+        if (startsWith(message, "no such table: ")) Fail(vb::errnum::NoSuchTable, after(message, "no such table: "));
         if (startsWith(message, "no such column: ")) Fail(vb::errnum::TooFewParameters, "Ukjent navn: " + after(message, "no such column: "));
         if (startsWith(message, "duplicate column name: ")) Fail(vb::errnum::FieldExists, after(message, "duplicate column name: "));
         if (startsWith(message, "table ") && message.ends_with(" already exists")) Fail(num::TableExists, message.substr(6, message.size() - 21));

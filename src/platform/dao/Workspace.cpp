@@ -54,7 +54,7 @@ void finish(bool commit) {
                 undo(*conn, level);
             } else if (undoneByEngine(*conn)) {
                 // An earlier failure, caught and ignored, took the work with it.
-                Fail(detail::num::DiskError, "transaksjonen ble avbrutt av en tidligere feil");
+                Fail(vb::errnum::DiskError, "transaksjonen ble avbrutt av en tidligere feil");
             } else {
                 conn->exec(end(level, true));
             }

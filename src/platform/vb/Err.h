@@ -44,6 +44,10 @@ constexpr int TooFewParameters = 3061;
 constexpr int UpdateWithoutEdit = 3020;
 constexpr int SyntaxError = 3075;
 constexpr int CannotUpdate = 3027;
+constexpr int DiskFull = 3026;
+constexpr int DiskError = 3043;
+constexpr int NotADatabase = 3049;
+constexpr int NoSuchTable = 3078;
 } // namespace errnum
 
 } // namespace vb
