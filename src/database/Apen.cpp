@@ -11,8 +11,6 @@
 namespace turneringsdb {
 
 namespace {
-constexpr int FilenErSkadet = 3049, IngenTabell = 3078;   // the engine's numbers
-
 void lukkStille(dao::Database& db) {
     try {
         if (!db.IsNothing()) db.Close();
@@ -84,13 +82,17 @@ bool ErApenDatabase(const std::string& sti) {
     return !state::Databasenavn.empty() && std::filesystem::equivalent(sti, state::Databasenavn, feil);
 }
 
+void ProvHel(const dao::Database& db, const std::string& sti) {
+    const std::string skade = db.Damage();
+    if (!skade.empty()) vb::Raise(vb::errnum::NotADatabase, "Filen " + sti + " er skadet (" + skade + ").");
+}
+
 void ProvFilForPafylling(const std::string& sti, const std::string& tabell) {
     if (ErApenDatabase(sti))
         vb::Raise(vb::errnum::CannotOpen, "Filen " + sti + " er databasen som er åpen nå, og kan ikke fylles på nytt.");
     dao::Database provet = Arbeid().OpenDatabase(sti, false, true);
-    const std::string skade = provet.Damage();
-    if (!skade.empty()) vb::Raise(FilenErSkadet, "Filen " + sti + " er skadet (" + skade + ").");
-    if (!provet.HasTable(tabell)) vb::Raise(IngenTabell, "Filen " + sti + " har ingen tabell " + tabell + ".");
+    ProvHel(provet, sti);
+    if (!provet.HasTable(tabell)) vb::Raise(vb::errnum::NoSuchTable, "Filen " + sti + " har ingen tabell " + tabell + ".");
     provet.Close();
 }
 

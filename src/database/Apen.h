@@ -38,6 +38,9 @@ void SettTilbake(const Navn& forrige);
 // whatever the name): a writer that emptied it would empty the open database itself.
 bool ErApenDatabase(const std::string& sti);
 
+// Raises 3049 naming sti when SQLite's check finds db damaged.
+void ProvHel(const dao::Database& db, const std::string& sti);
+
 // An existing file that is to be emptied and filled again is proved first through a
 // read-only handle, so a refused file keeps its bytes: not the open database, whole,
 // and holding the table. Raises vb::Err with the reason otherwise.

@@ -3,6 +3,7 @@
 #include <limits>
 #include <unordered_set>
 
+#include "database/Apen.h"
 #include "import/HentDommerFil.h"
 #include "import/Resultatfil.h"
 #include "matches/ValgtKamp.h"
@@ -16,7 +17,6 @@ using namespace innlesing;
 namespace {
 
 enum class Utgave { Vanlig, Test };
-constexpr int FilenErSkadet = 3049;   // the engine's "the file may be damaged"
 
 void pekerNormal() { forms::Screen.SetMousePointer(forms::vbDefault); }
 
@@ -163,8 +163,7 @@ bool skalLesesInn(Utgave utgave) {
     vb::Variant status = vb::Variant::Integer(FilIkkeInnlest);
     {
         dao::Database provet = arbeidsomrade().OpenDatabase(state::Filsti, false, true);
-        if (const std::string skade = provet.Damage(); !skade.empty())
-            vb::Raise(FilenErSkadet, "Filen " + state::Filsti + " er skadet (" + skade + ").");
+        turneringsdb::ProvHel(provet, state::Filsti);
         Kontroller_Oppbygning(provet, "main");
         if (utgave == Utgave::Vanlig)
             status = provet.OpenRecordset("SELECT Status FROM Versjon ORDER BY rowid LIMIT 1", dao::dbOpenSnapshot).Get(0);
