@@ -87,8 +87,6 @@ void iTransaksjon(dao::Database& fil, F arbeidet) {
 void lagNy(const std::string& sti) {
     files::WholeFile ny(sti);
     dao::Database fil = arbeid().CreateDatabaseIn(ny.TempPath());
-    // No one sees the file under this name: the flush to disk before the move is enough.
-    fil.Execute("PRAGMA synchronous = OFF");
     iTransaksjon(fil, [&] {
         Opprett_Dommere_Dommerfil(fil);
         Kopier_Dommere_Til_Dommerfil(fil);

@@ -191,7 +191,8 @@ public:
     Database CreateDatabase(const std::string& path, const std::string& locale = dbLangNorwegian,
                             int options = dbVersion30);
     // A new database in an empty file made for it beforehand (the temporary file of a
-    // whole-file write); 3204 when the file is not empty.
+    // whole-file write, which flushes it to disk itself, so SQLite does not wait for the
+    // disk); 3204 when the file is not empty.
     Database CreateDatabaseIn(const std::string& emptyFile);
     // Transactions over every database opened in this workspace.
     void BeginTrans();

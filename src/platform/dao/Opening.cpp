@@ -213,6 +213,8 @@ std::shared_ptr<DatabaseImpl> CreateConnection(const std::string& path, bool inE
         Owned db = openSqlite(path, false);
         run(db.get(), "PRAGMA locking_mode = EXCLUSIVE");
         run(db.get(), "PRAGMA journal_mode = DELETE");
+        // The whole-file writer flushes its temporary file to disk before it replaces the target.
+        if (inEmptyFile) run(db.get(), "PRAGMA synchronous = OFF");
         // A first write, so the new file is a database and never an empty file.
         run(db.get(), std::string("BEGIN EXCLUSIVE; ") + kApplicationId + "; COMMIT;");
         if (::stat(path.c_str(), &st) != 0) cannotOpen(path, "filen forsvant");
