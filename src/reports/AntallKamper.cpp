@@ -1,6 +1,6 @@
 // Every referee with his count of active Boccia and Curling matches.
-#include <map>
 #include <string>
+#include <unordered_map>
 
 #include "database/Kampoversikt.h"
 #include "platform/printer/Printer.h"
@@ -19,12 +19,12 @@ struct Antall {
     int16_t boccia = 0, curling = 0;
 };
 
-// The counts kept for the lists; a referee whose active matches name no game counts 0.
-std::map<int, Antall> TellKamper() {
-    std::map<int, Antall> antall;
-    for (const auto& [nr, t] : turneringsdb::Oversikt(state::DBase).perDommer)
-        antall[nr] = {vb::CInt(vb::Variant::Long(t.boccia)), vb::CInt(vb::Variant::Long(t.curling))};
-    return antall;
+// The referee's counts from those kept for the lists; one whose active matches name no
+// game, or who has none, counts 0.
+Antall TellKamper(const std::unordered_map<int, turneringsdb::Kamptall>& kamper, int nr) {
+    const auto it = kamper.find(nr);
+    if (it == kamper.end()) return {};
+    return {vb::CInt(vb::Variant::Long(it->second.boccia)), vb::CInt(vb::Variant::Long(it->second.curling))};
 }
 
 // A count column: "   0" at the base X when there are none, else right-aligned by digits.
@@ -59,7 +59,7 @@ void Print_Antall_Domte_Kamper() {
         side.Tittel("Oversikt over antall dømte kamper for alle dommere : ");
         side.Overskrift();
         side.Rader();
-        const std::map<int, Antall> antall = TellKamper();
+        const auto& kamper = turneringsdb::Oversikt(state::DBase).perDommer;
         state::Utvalg = state::DBase2.OpenRecordset("Select * from dommere");
         for (; !state::Utvalg.EOF_(); state::Utvalg.MoveNext()) {
             const dao::Recordset& rs = state::Utvalg;
@@ -70,8 +70,7 @@ void Print_Antall_Domte_Kamper() {
             Printer.Print(Felt(rs, "Dommer_FNavn") + " " + Felt(rs, "Dommer_ENavn"), Stay);
             Printer.SetCurrentX(4200);
             Printer.Print(rs.Get("Dommer_Lag"), Stay);
-            const auto it = antall.find(nr);
-            const Antall a = it == antall.end() ? Antall{} : it->second;
+            const Antall a = TellKamper(kamper, nr);
             SkrivAntall(a.boccia, 7100, 7010);
             SkrivAntall(a.curling, 8000, 7910);
             const int16_t totalt = vb::CInt(vb::Variant(a.boccia + a.curling));
