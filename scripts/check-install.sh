@@ -40,7 +40,7 @@ check_tree "$work/home/.local"
 bash scripts/start-check.sh "$work/home/.local/bin/KvistrelDommer"
 
 run_section "Debian package"
-deb=build-release/kvistreldommer_1.20.0_amd64.deb
+deb=$(ls build-release/kvistreldommer_*_amd64.deb)   # the version as the build names it
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "$deb: Depends: $depends"
 # Computed from the binary: the Qt and SQLite libraries it links.

@@ -50,7 +50,8 @@ int linesFitting(const QString& text, const QFontMetrics& metrics, int width) {
 PictureLayout pictureLayout(const QString& caption, const QFontMetrics& metrics, QSize size) {
     if (caption.isEmpty()) return {Qt::ToolButtonIconOnly, qMax(8, qMin(size.width(), size.height()) - 8), QString()};
     const QString under = wrapped(caption, metrics, size.width() - 6);
-    const int underLines = qMax(1, linesFitting(under, metrics, size.width() - 6));
+    // Every line counts, also one too wide for the button (it is cut, not dropped).
+    const int underLines = int(under.count(QLatin1Char('\n'))) + 1;
     const int underSide = qMin(size.width() - 8, size.height() - 8 - underLines * metrics.height() - 2);
     // Beside: the largest picture that leaves the caption room to the right.
     for (int side = qMin(size.height() - 8, size.width() / 2); side > underSide; side -= 2) {

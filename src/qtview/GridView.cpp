@@ -73,7 +73,8 @@ public:
             return true;
         }
         // Other fixed rows or columns change how every cell is drawn.
-        const bool redrawAll = changes.columns || take();
+        const bool fixedChanged = take();   // noted always, also when the columns changed too
+        const bool redrawAll = changes.columns || fixedChanged;
         const int rows = grid_.Rows(), kept = std::min(rows, rows_);
         if (rows < rows_) {
             beginRemoveRows({}, rows, rows_ - 1);

@@ -67,6 +67,21 @@ TEST_F(ModelToWidgetTest, TextCaptionGeometryFontAndColourFollowTheModel) {
     EXPECT_FALSE(WidgetOf(host, form.Label3)->isVisibleTo(WidgetOf(host, form.Picture1)));
 }
 
+// A caption under a picture keeps room for all its lines, also for a word wider than the button.
+TEST_F(ModelToWidgetTest, APictureLeavesRoomForEveryCaptionLineUnderIt) {
+    AllControlsForm form(dir.path());
+    qtview::QtHost host;
+    forms::SetHost(&host);
+    form.Show();
+    form.G_Res.Move(T(345), T(76), T(100), T(60));
+    form.G_Res.SetCaption("Resultatinnleggingene kort");
+    auto* knapp = As<QToolButton>(host, form.G_Res);
+    const QFontMetrics metrics(knapp->font());
+    ASSERT_GT(metrics.horizontalAdvance(QStringLiteral("Resultatinnleggingene")), 94);
+    EXPECT_EQ(knapp->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+    EXPECT_LE(knapp->iconSize().height(), std::max(8, 60 - 8 - 2 * metrics.height() - 2));
+}
+
 TEST_F(ModelToWidgetTest, ADisabledFrameDisablesItsChildrenButNotTheirOwnEnabled) {
     AllControlsForm form(dir.path());
     qtview::QtHost host;

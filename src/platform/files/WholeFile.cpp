@@ -148,10 +148,16 @@ WholeFile::WholeFile(const std::string& target) : target_(target) {
     if (fd_ < 0 && (errno == EACCES || errno == EPERM || errno == EROFS))
         vb::Raise(vb::errnum::PermissionDenied, "Ingen tilgang: du har ikke lov til å skrive i mappen " + folder_);
     if (fd_ < 0) raiseErrno(errno);
+    // A constructor that throws runs no destructor: a failed set-up removes its file itself.
+    if (::fchmod(fd_, defaultMode()) != 0) {
+        const int err = errno;
+        ::unlink(pattern.c_str());
+        ::close(fd_);
+        raiseErrno(err);
+    }
     temp_ = pattern;
     ours().insert(temp_);
     ::flock(fd_, LOCK_EX);
-    if (::fchmod(fd_, defaultMode()) != 0) raiseErrno(errno);
 }
 
 WholeFile::~WholeFile() {

@@ -169,7 +169,7 @@ public:
     void SetList(int index, const std::string& text);
     long ItemData(int index) const;
     void SetItemData(int index, long data);
-    int NewIndex() const { return newIndex_; }
+    int NewIndex() const { use(); return newIndex_; }
     int ListIndex() const { use(); return listIndex_; }
     void SetListIndex(int index);               // -1 deselects; Click when it changes
     bool Sorted = false;                        // AddItem keeps the list sorted without regard to case
@@ -229,7 +229,7 @@ public:
     std::string TextMatrix(int row, int col) const;   // out of range raises 381
     void SetTextMatrix(int row, int col, const std::string& text);
     std::string Text() const { use(); return TextMatrix(row_, col_); }
-    void SetText(const std::string& t) { SetTextMatrix(row_, col_, t); }
+    void SetText(const std::string& t) { use(); SetTextMatrix(row_, col_, t); }
     int Row() const { use(); return row_; }
     int Col() const { use(); return col_; }
     void SetRow(int r);           // 381 outside the grid; RowSel follows
@@ -249,8 +249,8 @@ public:
     void Clear();                 // empties every cell, keeps Rows and Cols
     // Sorts the rows below the fixed rows by the columns Col..ColSel with the given code.
     void Sort(int code);
-    int MouseRow() const { return row_; }
-    int MouseCol() const { return col_; }
+    int MouseRow() const { use(); return row_; }
+    int MouseCol() const { use(); return col_; }
     int SelectionMode = 0;        // 1: whole rows
     bool AllowBigSelection = true;
     int HighLight = 1;

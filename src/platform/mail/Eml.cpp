@@ -8,6 +8,7 @@
 #include "platform/files/Files.h"
 #include "platform/files/WholeFile.h"
 #include "platform/vb/Err.h"
+#include "platform/vb/Strings.h"
 #include "platform/vb/Utf8.h"
 
 namespace mail {
@@ -145,18 +146,13 @@ std::vector<std::string> mailboxes(const std::string& typed) {
     return out;
 }
 
-std::string trimmed(const std::string& text) {
-    const size_t from = text.find_first_not_of(' ');
-    return from == std::string::npos ? std::string() : text.substr(from, text.find_last_not_of(' ') - from + 1);
-}
-
 // "Name <address>" keeps an ASCII name as typed and encodes any other (a phrase of
 // encoded words, its quotes taken off); an address without a name goes as typed.
 std::string toField(const std::string& typed) {
     Field field("To");
     std::vector<std::string> parts;
     for (const std::string& part : mailboxes(oneLine(typed)))
-        if (!trimmed(part).empty()) parts.push_back(trimmed(part));
+        if (std::string box = vb::Trim(part); !box.empty()) parts.push_back(std::move(box));
     for (size_t i = 0; i < parts.size(); ++i) {
         const std::string& box = parts[i];
         const std::string comma = i + 1 < parts.size() ? "," : "";
@@ -165,7 +161,7 @@ std::string toField(const std::string& typed) {
             field.add(box + comma);
             continue;
         }
-        std::string name = trimmed(box.substr(0, open));
+        std::string name = vb::Trim(box.substr(0, open));
         if (isAscii(name)) {
             field.add(name);
         } else {
@@ -226,7 +222,7 @@ std::string AsciiFileName(const std::string& utf8) {
 std::string BuildEml(const EmlMessage& m) {
     std::string out;
     out += "MIME-Version: 1.0\r\n";
-    if (!trimmed(oneLine(m.recipient)).empty()) out += toField(m.recipient);
+    if (!vb::Trim(oneLine(m.recipient)).empty()) out += toField(m.recipient);
     out += subjectField(m.subject);
     out += "X-Unsent: 1\r\n";
     out += std::string("Content-Type: multipart/mixed; boundary=\"") + kBoundary + "\"\r\n";

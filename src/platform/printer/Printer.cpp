@@ -111,13 +111,7 @@ void PrinterObject::NewPage() {
 
 // The next document starts from the printer's defaults, whatever a run ended
 // inside (a heading killed while underlined must not underline the next title).
-void PrinterObject::afterDocument() {
-    open_ = false;
-    page_ = 1;
-    x_ = y_ = 0;
-    scaleHeight_ = 0;
-    font_ = Font{};
-}
+void PrinterObject::afterDocument() { *this = PrinterObject{}; }
 
 void PrinterObject::EndDoc() {
     if (!open_) return afterDocument();
@@ -142,10 +136,7 @@ void PrinterObject::KillDoc() {
     afterDocument();
 }
 
-void PrinterObject::Reset() {
-    KillDoc();
-    *this = PrinterObject{};
-}
+void PrinterObject::Reset() { KillDoc(); }
 
 void SetBackend(Backend* backend) {
     Printer.KillDoc();

@@ -33,13 +33,13 @@ bool isName(const std::string& s) {
     return true;
 }
 
+bool sameTable(const std::string& a, const std::string& b) { return vb::UCase(a) == vb::UCase(b); }
+
 const dao::TableDef* findTable(const Layout& layout, const std::string& name) {
     for (const auto& t : layout)
-        if (vb::UCase(t.Name) == vb::UCase(name)) return &t;
+        if (sameTable(t.Name, name)) return &t;
     return nullptr;
 }
-
-bool sameTable(const std::string& a, const std::string& b) { return vb::UCase(a) == vb::UCase(b); }
 
 // The lines the parts of a template stood on, for the checks made once it is read whole.
 struct Lines {
