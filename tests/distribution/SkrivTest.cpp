@@ -2,8 +2,6 @@
 // messages of both entries, and failures that leave no half-made file.
 #include "Fixture.h"
 
-#include <fstream>
-
 #include "support/FullDisk.h"
 
 #include <sys/wait.h>
@@ -240,12 +238,8 @@ TEST_F(Skriv, RefusedTargetsKeepTheirBytesAndTheOpenDatabaseStaysWhole) {
     const std::string damaged = dir.file("skadet/KV_Dommere.kvz");
     std::filesystem::create_directories(dir.file("skadet"));
     dommerfil::Skriv(Inngang::Velger, damaged);
-    {
-        std::string bytes = kdtest::ReadFile(damaged);
-        ASSERT_GT(bytes.size(), 5u * 4096);
-        for (size_t i = 4 * 4096 + 100; i < 4 * 4096 + 400; ++i) bytes[i] = '\x5a';
-        std::ofstream(damaged, std::ios::binary | std::ios::trunc) << bytes;
-    }
+    ASSERT_GT(kdtest::ReadFile(damaged).size(), 5u * 4096);
+    kdtest::OverwriteBytes(damaged, 4 * 4096 + 100, 4 * 4096 + 400, '\x5a');
     std::filesystem::create_directories(dir.file("lenke"));
     const std::string openOne = dir.file("lenke/KV_Dommere.kvz");
     std::filesystem::create_hard_link(state::Databasenavn, openOne);

@@ -5,7 +5,6 @@
 #include <chrono>
 #include <filesystem>
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QMessageBox>
@@ -16,6 +15,7 @@
 #include "frame/Hovedmeny2.h"
 #include "qtview/QtHost.h"
 #include "state/ProgramState.h"
+#include "support/OnceShown.h"
 
 namespace distest {
 namespace {
@@ -167,14 +167,12 @@ TEST_F(Epost, InTheDrawnWindowALateRefusalIsToldFromTheEventLoop) {
     forms::SetHost(&host);
     VBMail& f = vis();
     QString tekst;
-    QTimer boksvakt;
-    QObject::connect(&boksvakt, &QTimer::timeout, [&] {
-        if (auto* boks = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            tekst = boks->text();
-            boks->accept();
-        }
-    });
-    boksvakt.start(20);
+    kdtest::OnceShown(kdtest::ModalAbove(nullptr), [&tekst](QWidget* shown) {
+        auto* boks = qobject_cast<QMessageBox*>(shown);
+        ASSERT_NE(boks, nullptr);
+        tekst = boks->text();
+        boks->accept();
+    }, 20000);
     f.Logon.UserClick();
     EXPECT_EQ(f.MsgCountLbl.Caption(), "On Line");
     QElapsedTimer klokke;

@@ -12,6 +12,7 @@
 #include "import/Innlesing.h"
 #include "matches/ValgtKamp.h"
 #include "state/ProgramState.h"
+#include "support/Sqlite.h"
 
 namespace importtest {
 namespace {
@@ -246,19 +247,7 @@ TEST_F(Innlesing, BadFilesAreRefusedBeforeAnythingChanges) {
     };
     // The bytes of the file with those from..to set to x.
     const auto endre = [](size_t fra, size_t til, char x) {
-        return [=](const std::string& sti) {
-            std::string b = kdtest::ReadFile(sti);
-            for (size_t i = fra; i < til && i < b.size(); ++i) b[i] = x;
-            std::ofstream(sti, std::ios::binary | std::ios::trunc) << b;
-        };
-    };
-    const auto sqlite = [](const char* sql) {
-        return [=](const std::string& sti) {
-            sqlite3* db = nullptr;
-            sqlite3_open(sti.c_str(), &db);
-            sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
-            sqlite3_close(db);
-        };
+        return [=](const std::string& sti) { kdtest::OverwriteBytes(sti, fra, til, x); };
     };
     const std::string tekst51(51, 'x');
     const Tilfelle tilfeller[] = {
@@ -284,7 +273,7 @@ TEST_F(Innlesing, BadFilesAreRefusedBeforeAnythingChanges) {
          [](Innhold& i) { i.rader[1][0] = std::nullopt; }, "", endre(28, 32, '\0')},
         // Reading it must not switch it to a rollback journal.
         {"a file in WAL mode", "Rad 2, kolonne DommerNR: dommernummeret er ikke et heltall.",
-         [](Innhold& i) { i.rader[1][0] = std::nullopt; }, "", sqlite("PRAGMA journal_mode = WAL")},
+         [](Innhold& i) { i.rader[1][0] = std::nullopt; }, "", kdtest::SwitchToWal},
         {"a file in use by another program", "", nullptr, "", nullptr, "er allerede i bruk", true},
     };
     int n = 0;
@@ -368,11 +357,8 @@ TEST_F(Innlesing, AnImportPastTheLastSequenceNumberIsRefused) {
         state::DBase.Execute("Delete From Dommertabell");
         if (!medKontroller) {
             turneringsdb::LukkApen();
-            sqlite3* db = nullptr;
-            ASSERT_EQ(sqlite3_open(dbsti.c_str(), &db), SQLITE_OK);
-            ASSERT_EQ(sqlite3_exec(db, "CREATE TABLE Uten AS SELECT * FROM Dommertabell; DROP TABLE Dommertabell; "
-                                       "ALTER TABLE Uten RENAME TO Dommertabell;", nullptr, nullptr, nullptr), SQLITE_OK);
-            sqlite3_close(db);
+            ASSERT_NO_FATAL_FAILURE(kdtest::RunSql(dbsti, "CREATE TABLE Uten AS SELECT * FROM Dommertabell; DROP TABLE Dommertabell; "
+                                                          "ALTER TABLE Uten RENAME TO Dommertabell;"));
             state::Databasenavn = dbsti;
             ASSERT_TRUE(turneringsdb::ByttTil(dbsti));
         }

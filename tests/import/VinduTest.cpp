@@ -1,10 +1,8 @@
 // The import window, its chooser and the duplicates window as the user meets them.
 #include "Fixture.h"
 
-#include <QApplication>
 #include <QListWidget>
 #include <QMessageBox>
-#include <QTimer>
 
 #include <filesystem>
 #include <fstream>
@@ -20,6 +18,7 @@
 #include "shared/Gate.h"
 #include "state/ProgramState.h"
 #include "support/Mus.h"
+#include "support/OnceShown.h"
 
 namespace importtest {
 namespace {
@@ -125,14 +124,12 @@ TEST_F(Vindu, WithTheLastFileShownADoubleClickReadsTheOtherOne) {
     ASSERT_EQ(liste->count(), 2);
     // The read-in ends with its message; the user closes it.
     std::string melding;
-    QTimer lukk;
-    QObject::connect(&lukk, &QTimer::timeout, [&melding] {
-        if (auto* boks = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            melding = boks->text().toStdString();
-            boks->close();
-        }
+    kdtest::OnceShown(kdtest::ModalAbove(nullptr), [&melding](QWidget* shown) {
+        auto* boks = qobject_cast<QMessageBox*>(shown);
+        ASSERT_NE(boks, nullptr);
+        melding = boks->text().toStdString();
+        boks->close();
     });
-    lukk.start(20);
     kdtest::DoubleClickRow(liste, kdtest::RowOf(liste, QStringLiteral("host.dkv")));
     EXPECT_EQ(melding.rfind("Innlesing fullført OK!", 0), 0u) << melding;
     EXPECT_FALSE(forms::IsLoaded<FraFil_Dommer>());

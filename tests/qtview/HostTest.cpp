@@ -14,12 +14,11 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QWindow>
-#include <QApplication>
-#include <QTimer>
 
 #include "platform/forms/Controls.h"
 #include "platform/forms/Runtime.h"
 #include "qtview/QtTestUtil.h"
+#include "support/OnceShown.h"
 
 using namespace qtviewtest;
 
@@ -295,9 +294,8 @@ TEST_F(HostTest, AUsersResizeReachesTheFormWhereTheWindowStands) {
 TEST_F(HostTest, ThePrinterSetUpSaysItChoosesAPrinterAndPrintsNothing) {
     QString title;
     QStringList buttons;
-    QTimer::singleShot(0, [&] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        if (!dialog) return;
+    kdtest::OnceShown(kdtest::ModalAbove(nullptr), [&](QWidget* dialog) {
+        ASSERT_NE(dialog, nullptr);
         title = dialog->windowTitle();
         for (auto* b : dialog->findChildren<QPushButton*>())
             if (b->isVisible()) buttons << b->text();

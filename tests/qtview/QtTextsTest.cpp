@@ -7,7 +7,6 @@
 #include <QAbstractScrollArea>
 #include <QComboBox>
 #include <QContextMenuEvent>
-#include <QDeadlineTimer>
 #include <QDialog>
 #include <QFile>
 #include <QGroupBox>
@@ -24,7 +23,6 @@
 #include <QSpinBox>
 #include <QTabBar>
 #include <QTextDocumentFragment>
-#include <QTimer>
 #include <QToolButton>
 #include <QXmlStreamReader>
 #include <functional>
@@ -36,6 +34,7 @@
 #include "platform/forms/Runtime.h"
 #include "qtview/QtTestUtil.h"
 #include "qtview/QtTexts.h"
+#include "support/OnceShown.h"
 
 using namespace qtviewtest;
 using ::testing::ElementsAre;
@@ -164,34 +163,11 @@ QStringList TextsOf(QWidget* root) {
     return out;
 }
 
-// Runs step on the window find() returns, from inside that window's own event
-// loop, once it shows (null after five seconds without it).
-void OnceShown(std::function<QWidget*()> find, std::function<void(QWidget*)> step) {
-    auto* timer = new QTimer;
-    const QDeadlineTimer deadline(5000);
-    QObject::connect(timer, &QTimer::timeout, [=] {
-        QWidget* shown = find();
-        if (!shown && !deadline.hasExpired()) return;
-        timer->stop();
-        timer->deleteLater();
-        step(shown);
-    });
-    timer->start(10);
-}
-
-// The modal dialog above the one given.
-std::function<QWidget*()> ModalAbove(QWidget* below) {
-    return [below] {
-        QWidget* top = QApplication::activeModalWidget();
-        return top != below ? top : nullptr;
-    };
-}
-
 // Opens a dialog from its button, takes its texts and closes it again.
 void TextsOfDialogFrom(QWidget* owner, QAbstractButton* opener, QStringList& out) {
     ASSERT_NE(opener, nullptr);
     ASSERT_TRUE(opener->isEnabled()) << opener->objectName().toStdString();
-    OnceShown(ModalAbove(owner), [&out](QWidget* dialog) {
+    kdtest::OnceShown(kdtest::ModalAbove(owner), [&out](QWidget* dialog) {
         ASSERT_NE(dialog, nullptr);
         out << TextsOf(dialog);
         static_cast<QDialog*>(dialog)->reject();
@@ -203,7 +179,7 @@ void TextsOfDialogFrom(QWidget* owner, QAbstractButton* opener, QStringList& out
 // widgets run their menu's own event loop, others only pop it up.
 QStringList ContextMenuOf(QWidget* target) {
     auto texts = std::make_shared<std::optional<QStringList>>();
-    OnceShown([] { return QApplication::activePopupWidget(); }, [texts](QWidget* popup) {
+    kdtest::OnceShown([] { return QApplication::activePopupWidget(); }, [texts](QWidget* popup) {
         *texts = popup ? TextsOf(popup) : QStringList();
         if (popup) popup->close();
     });
@@ -302,7 +278,7 @@ TEST_F(QtTextsTest, EveryTranslationKeepsItsPlaceholdersAndAccessKey) {
 TEST_F(QtTextsTest, ThePrinterSetUpAndWhatItOpensSpeakBokmal) {
     QStringList shown;
     bool walked = false;
-    OnceShown(ModalAbove(nullptr), [&](QWidget* dialog) {
+    kdtest::OnceShown(kdtest::ModalAbove(nullptr), [&](QWidget* dialog) {
         ASSERT_NE(dialog, nullptr);
         walked = true;
         // Closed however the steps below end, or the set-up would wait for ever.

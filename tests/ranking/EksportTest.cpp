@@ -194,9 +194,7 @@ INSTANTIATE_TEST_SUITE_P(
         Feil{"damaged",
              [](EksportTest& t) {
                  GammelFil(t.eksportfil(), true);
-                 std::string bytes = kdtest::ReadFile(t.eksportfil());
-                 for (size_t i = 4096 + 8; i < 4096 + 300; ++i) bytes[i] = '\x5a';
-                 std::ofstream(t.eksportfil(), std::ios::binary | std::ios::trunc) << bytes;
+                 kdtest::OverwriteBytes(t.eksportfil(), 4096 + 8, 4096 + 300, '\x5a');
              },
              "er skadet"}),
     [](const auto& info) { return std::string(info.param.navn); });

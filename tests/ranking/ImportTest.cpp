@@ -13,6 +13,7 @@
 #include "ranking/Import.h"
 #include "ranking/RankingfilFixture.h"
 #include "state/ProgramState.h"
+#include "support/Sqlite.h"
 
 namespace fs = std::filesystem;
 
@@ -211,13 +212,7 @@ std::string UtenTrukket(ImportTest& t, const std::string& navn, const std::funct
 }
 
 // The header's size field left at 0, as older writers did: any write would mend it.
-void GammeltHode(const std::string& sti) {
-    std::string b = kdtest::ReadFile(sti);
-    for (int i = 28; i < 32; ++i) b[i] = 0;
-    std::ofstream(sti, std::ios::binary | std::ios::trunc) << b;
-}
-
-void WalModus(const std::string& sti) { Sqlite3(sti, "PRAGMA journal_mode = WAL;"); }
+void GammeltHode(const std::string& sti) { kdtest::OverwriteBytes(sti, 28, 32, '\0'); }
 
 INSTANTIATE_TEST_SUITE_P(
     Import, BadSourceTest,
@@ -234,9 +229,9 @@ INSTANTIATE_TEST_SUITE_P(
         Kilde{"locked", [](ImportTest& t) { return Database(t, BcdTabell); }, "i bruk"},
         Kilde{"openDatabase", [](ImportTest& t) { return t.dbsti; }, "åpen", true},
         Kilde{"staleHeader", [](ImportTest& t) { return UtenTrukket(t, "gammel.bcd", GammeltHode); }, "Trukket"},
-        Kilde{"walMode", [](ImportTest& t) { return UtenTrukket(t, "wal.bcd", WalModus); }, "Trukket"},
+        Kilde{"walMode", [](ImportTest& t) { return UtenTrukket(t, "wal.bcd", kdtest::SwitchToWal); }, "Trukket"},
         Kilde{"staleHeaderKvx", [](ImportTest& t) { return UtenTrukket(t, "Gammel.KVX", GammeltHode); }, "Trukket", true},
-        Kilde{"walModeKvx", [](ImportTest& t) { return UtenTrukket(t, "Wal.KVX", WalModus); }, "Trukket", true}),
+        Kilde{"walModeKvx", [](ImportTest& t) { return UtenTrukket(t, "Wal.KVX", kdtest::SwitchToWal); }, "Trukket", true}),
     [](const auto& info) { return std::string(info.param.navn); });
 
 } // namespace

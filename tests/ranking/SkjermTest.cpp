@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
-#include <QTimer>
 #include <QWidget>
 #include <filesystem>
 
@@ -14,6 +13,7 @@
 #include "qtview/QtHost.h"
 #include "ranking/ListeData.h"
 #include "state/ProgramState.h"
+#include "support/OnceShown.h"
 
 namespace rankingtest {
 namespace {
@@ -38,8 +38,9 @@ protected:
     }
     // Answers the next message box that opens, as the user's OK.
     static void svarNesteBoks() {
-        QTimer::singleShot(0, [] {
-            if (QWidget* boks = QApplication::activeModalWidget()) boks->close();
+        kdtest::OnceShown(kdtest::ModalAbove(nullptr), [](QWidget* boks) {
+            ASSERT_NE(boks, nullptr);
+            boks->close();
         });
     }
     qtview::QtHost host;

@@ -1,5 +1,6 @@
 #include "support/TestEnv.h"
 
+#include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -78,6 +79,17 @@ std::string ReadFile(const std::string& path) {
     std::ostringstream s;
     s << in.rdbuf();
     return s.str();
+}
+
+std::string OverwriteBytes(const std::string& path, size_t from, size_t to, char byte) {
+    std::string bytes = ReadFile(path);
+    if (from > to || to > bytes.size()) {
+        ADD_FAILURE() << path << " has " << bytes.size() << " bytes, too few to overwrite " << from << ".." << to;
+        return bytes;
+    }
+    bytes.replace(from, to - from, to - from, byte);
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+    return bytes;
 }
 
 bool RunningAsRoot() { return ::geteuid() == 0; }

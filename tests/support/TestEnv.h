@@ -1,6 +1,7 @@
 #pragma once
 // What every test program shares: a private HOME and XDG folders, a pinned
 // clock and locale, temporary folders, and a clean runtime between tests.
+#include <cstddef>
 #include <string>
 #include "platform/vb/Format.h"
 
@@ -30,6 +31,9 @@ private:
 };
 
 std::string ReadFile(const std::string& path);
+// Sets the bytes [from, to) of the file to byte and returns the file's new bytes;
+// a range past the file's end is a test failure and leaves the file as it was.
+std::string OverwriteBytes(const std::string& path, size_t from, size_t to, char byte);
 // Whether the process can ignore file permissions (root): permission tests skip then.
 bool RunningAsRoot();
 
