@@ -10,6 +10,7 @@
 #include "platform/dao/Collation.h"
 #include "platform/dao/Connection.h"
 #include "platform/dao/Errors.h"
+#include "platform/dao/Journals.h"
 
 namespace dao::detail {
 
@@ -148,6 +149,7 @@ std::shared_ptr<DatabaseImpl> adopt(Owned db, const std::string& path, const Fil
     conn->readOnly = readOnly;
     conn->handles = 1;
     registry().open[id] = conn;
+    MarkFile(*conn);
     JoinTransaction(*conn);
     return conn;
 }
@@ -186,6 +188,8 @@ std::shared_ptr<DatabaseImpl> OpenConnection(const std::string& path, bool exclu
             return conn;
         }
     }
+    // What a killed program left beside the file goes before this connection can take a journal into use.
+    if (!readOnly) RemoveStaleJournals(path);
     Owned db = readOnly ? openReadOnly(path) : openSqlite(path, false);
     if (exclusive) run(db.get(), "PRAGMA locking_mode = EXCLUSIVE");
     proveDatabase(db.get(), "main", path, proof.size);
