@@ -1,7 +1,6 @@
 // An import whose disk fails at any one of its writes: the user is told the first error,
 // never that there was nothing left to undo, and both files open through the program
 // afterwards, either as before the import or fully read in.
-#include "Diskfeil.h"
 #include "Fixture.h"
 
 #include <fstream>
@@ -9,6 +8,7 @@
 #include "database/Apen.h"
 #include "import/Innlesing.h"
 #include "state/ProgramState.h"
+#include "support/Diskfeil.h"
 
 namespace importtest {
 namespace {
@@ -20,7 +20,7 @@ TEST_F(DiskfeilTest, AnIoErrorAtAnyWriteTellsTheFirstErrorAndLeavesBothFilesBefo
     slippFiler();
     turneringsdb::LukkApen();
     const std::string db = kdtest::ReadFile(dbsti), dkv = kdtest::ReadFile(sti);
-    Diskfeil disk;
+    kdtest::Diskfeil disk;
     bool lestInn = false;
     int feil = 0;
     for (long n = 0; !lestInn && n < 400; ++n) {

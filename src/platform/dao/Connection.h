@@ -57,6 +57,7 @@ struct DatabaseImpl {
     std::vector<std::pair<std::string, detail::FileId>> attached;   // alias, file
     detail::FileMark mark;          // the file as this connection last left it
     bool proven = false;            // proved unchanged for the workspace transaction under way
+    bool markLoose = false;         // after a failure only the file's identity is proved next
 
     sqlite3* handle() const;        // 3420 once closed
     void exec(const std::string& sql);
@@ -102,8 +103,9 @@ void AddColumn(DatabaseImpl& conn, const std::string& table, const Field& f);
 // A connection opened while the workspace is in a transaction takes part in it.
 void JoinTransaction(DatabaseImpl& conn);
 
-// Notes the file as it stands after this connection's own work (FileMark.cpp).
-void MarkFile(DatabaseImpl& conn) noexcept;
+// Notes the file as it stands after this connection's own work (FileMark.cpp);
+// settled: the work ended without an error.
+void MarkFile(DatabaseImpl& conn, bool settled) noexcept;
 // Refuses a write into a file that is gone, replaced or written by another program
 // since this connection last left it: 3024 or 3197, and nothing is written.
 void ProveFileUnchanged(DatabaseImpl& conn);

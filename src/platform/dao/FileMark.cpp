@@ -33,18 +33,19 @@ std::optional<FileMark> markOf(const DatabaseImpl& conn) {
 
 } // namespace
 
-void MarkFile(DatabaseImpl& conn) noexcept {
+void MarkFile(DatabaseImpl& conn, bool settled) noexcept {
     conn.proven = false;
+    // After a failure the engine may roll its journal back into the file later, at a
+    // read of its own choosing: until the next write of ours only the identity holds.
+    conn.markLoose = !settled;
     if (!conn.db || conn.readOnly) return;
-    // A read first: after a failed commit the engine rolls its journal back into the file now, not later.
-    sqlite3_exec(conn.db, "PRAGMA main.schema_version", nullptr, nullptr, nullptr);
     if (const auto now = markOf(conn)) conn.mark = *now;
 }
 
 void ProveFileUnchanged(DatabaseImpl& conn) {
     const auto now = markOf(conn);
     if (!now) Fail(num::FileGone, conn.path);
-    if (now->id != conn.id || *now != conn.mark) Fail(num::FileReplaced, conn.path);
+    if (now->id != conn.id || (!conn.markLoose && *now != conn.mark)) Fail(num::FileReplaced, conn.path);
 }
 
 Writing::Writing(DatabaseImpl& conn) : conn_(conn) {
@@ -61,14 +62,14 @@ Writing::Writing(DatabaseImpl& conn) : conn_(conn) {
 Writing::~Writing() {
     if (!own_) return;
     if (!sqlite3_get_autocommit(conn_.db)) sqlite3_exec(conn_.db, "ROLLBACK", nullptr, nullptr, nullptr);
-    MarkFile(conn_);
+    MarkFile(conn_, false);
 }
 
 void Writing::commit() {
     if (!own_) return;
     Commit(conn_.db);   // on failure the destructor undoes what is left and notes the file
     own_ = false;
-    MarkFile(conn_);
+    MarkFile(conn_, true);
 }
 
 } // namespace dao::detail

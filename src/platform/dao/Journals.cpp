@@ -101,13 +101,45 @@ bool needed(const std::string& super) {
     return false;
 }
 
+// The engine's own rule for where a journal's first record starts.
+long long sectorSize(sqlite3_file* file) {
+    if (file->pMethods->xDeviceCharacteristics(file) & SQLITE_IOCAP_POWERSAFE_OVERWRITE) return 512;
+    const int size = file->pMethods->xSectorSize(file);
+    return size < 32 ? 512 : std::min(size, 65536);
+}
+
+// After a COMMIT that answered with an error, the engine has either undone the work
+// itself (its journal played back, then finalized) or passed its commit point (the
+// journal finalized, its records left). Both leave a zeroed header; what tells them apart
+// is the page in the journal's first record: played back, the file holds it again.
+// Where the records are gone (a journal deleted or emptied) nothing is claimed.
+bool mainHoldsTheCommit(sqlite3* db) {
+    sqlite3_file* file = nullptr;
+    if (sqlite3_file_control(db, "main", SQLITE_FCNTL_FILE_POINTER, &file) != SQLITE_OK || !file || !file->pMethods) return false;
+    const Reader journal(sqlite3_filename_journal(sqlite3_db_filename(db, "main")));
+    std::array<unsigned char, kHeader> header{};
+    if (journal.size() < kHeader || !journal.read(header.data(), kHeader, 0)) return false;
+    if (!std::all_of(header.begin(), header.end(), [](unsigned char b) { return b == 0; })) return false;
+    std::array<unsigned char, 2> sizeField{};
+    if (file->pMethods->xRead(file, sizeField.data(), 2, 16) != SQLITE_OK) return false;
+    const long long pageSize = sizeField[0] == 0 && sizeField[1] == 1 ? 65536 : (sizeField[0] << 8 | sizeField[1]);
+    std::vector<unsigned char> record(static_cast<size_t>(4 + pageSize)), page(static_cast<size_t>(pageSize));
+    if (pageSize < 512 || !journal.read(record.data(), 4 + pageSize, sectorSize(file))) return false;
+    const uint32_t pageNumber = bigEndian(record.data());
+    if (pageNumber == 0 ||
+        file->pMethods->xRead(file, page.data(), static_cast<int>(pageSize), (pageNumber - 1) * pageSize) != SQLITE_OK)
+        return false;
+    return !std::equal(page.begin(), page.end(), record.begin() + 4);
+}
+
 } // namespace
 
 bool CommitReachedFiles(sqlite3* db) {
-    for (int i = 0; const char* schema = sqlite3_db_name(db, i); ++i) {
+    if (!mainHoldsTheCommit(db)) return false;
+    for (int i = 1; const char* schema = sqlite3_db_name(db, i); ++i) {
         const char* file = sqlite3_db_filename(db, schema);
         if (!file || !*file) continue;   // temp and in-memory schemas have no journal of their own
-        if (stateOf(sqlite3_filename_journal(file)) != Journal::Done) return false;
+        if (stateOf(sqlite3_filename_journal(file)) == Journal::Hot) return false;
     }
     return true;
 }

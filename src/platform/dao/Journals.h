@@ -8,9 +8,9 @@ struct sqlite3;
 
 namespace dao::detail {
 
-// True when every file of the connection has its last commit on disk: no journal of
-// the connection is still one that the next read will roll back. Asked right after a
-// COMMIT failed, before anything reads the files again.
+// True when the connection's file holds the work of a COMMIT that answered with an
+// error, and no other file of the connection has a journal left to roll back. Asked
+// right after the COMMIT failed, before anything reads the files again.
 bool CommitReachedFiles(sqlite3* db);
 
 // Commits the connection's transaction; an error after the commit point is no failure:

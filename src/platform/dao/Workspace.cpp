@@ -78,7 +78,7 @@ void finish(bool commit) {
         --conn->txDepth;
         // Tables or fields made in the undone work are gone again.
         if (!commit || failure) conn->schemaChanged();
-        if (level == 1 && conn->proven) detail::MarkFile(*conn);
+        if (level == 1 && conn->proven) detail::MarkFile(*conn, commit && !failure);
     }
     reg.txDepth = level - 1;
     if (failure) std::rethrow_exception(failure);
