@@ -14,7 +14,21 @@
 namespace importtest {
 namespace {
 
-class DiskfeilTest : public ImportTest {};
+class DiskfeilTest : public ImportTest {
+protected:
+    // Both files as they were before the import, the database open again through the program.
+    void gjenopprett(const std::string& sti, const std::string& db, const std::string& dkv) {
+        slippFiler();
+        turneringsdb::LukkApen();
+        std::ofstream(dbsti, std::ios::binary | std::ios::trunc) << db;
+        std::ofstream(sti, std::ios::binary | std::ios::trunc) << dkv;
+        std::remove((dbsti + "-journal").c_str());
+        std::remove((sti + "-journal").c_str());
+        state::Databasenavn = dbsti;
+        ASSERT_TRUE(turneringsdb::ByttTil(dbsti));
+        boksTekster();
+    }
+};
 
 TEST_F(DiskfeilTest, AnIoErrorAtAnyWriteTellsTheFirstErrorAndLeavesBothFilesBeforeOrAfter) {
     const std::string sti = lagFil("io.dkv", {Kamp(1), Kamp(2), Kamp(3)});
@@ -26,16 +40,8 @@ TEST_F(DiskfeilTest, AnIoErrorAtAnyWriteTellsTheFirstErrorAndLeavesBothFilesBefo
     int feil = 0;
     for (long n = 0; !lestInn && n < 400; ++n) {
         SCOPED_TRACE(n);
-        slippFiler();
-        turneringsdb::LukkApen();
-        std::ofstream(dbsti, std::ios::binary | std::ios::trunc) << db;
-        std::ofstream(sti, std::ios::binary | std::ios::trunc) << dkv;
-        std::remove((dbsti + "-journal").c_str());
-        std::remove((sti + "-journal").c_str());
         disk.TillatSkrivinger(-1);
-        state::Databasenavn = dbsti;
-        ASSERT_TRUE(turneringsdb::ByttTil(dbsti));
-        boksTekster();
+        gjenopprett(sti, db, dkv);
 
         disk.TillatSkrivinger(n);
         lesInn(sti);
@@ -74,15 +80,8 @@ TEST_F(DiskfeilTest, AFailingSyncAtAnyPointIsToldAsWhatTheFilesHold) {
     bool heleGikk = false;
     for (long n = 0; !heleGikk && n < 40; ++n) {
         SCOPED_TRACE(n);
-        slippFiler();
-        turneringsdb::LukkApen();
-        std::ofstream(dbsti, std::ios::binary | std::ios::trunc) << db;
-        std::ofstream(sti, std::ios::binary | std::ios::trunc) << dkv;
-        std::remove((dbsti + "-journal").c_str());
-        std::remove((sti + "-journal").c_str());
         disk.TillatSynkroniseringer(-1);
-        ASSERT_TRUE(turneringsdb::ByttTil(dbsti));
-        boksTekster();
+        gjenopprett(sti, db, dkv);
 
         disk.TillatSynkroniseringer(n);
         lesInn(sti);
