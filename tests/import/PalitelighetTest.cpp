@@ -102,16 +102,16 @@ TEST_F(Palitelighet, KilledImportLeavesBothFilesBeforeOrAfter) {
         Oppgrader_Database();
         ASSERT_TRUE(forms::Headless().boxes.empty()) << forms::Headless().boxes.at(0).prompt << (varm ? " (hot journal)" : "");
         ASSERT_TRUE(state::DBase.IsOpen());
-        // Nothing of the killed program's journals is left beside the database.
-        EXPECT_FALSE(fs::exists(db + "-journal"));
-        for (const auto& fil : fs::directory_iterator(arbeid))
-            EXPECT_FALSE(fil.path().filename().string().starts_with("T.KVX-mj")) << fil.path();
         dao::Database resultatfil = dao::DBEngine::Workspaces(0).OpenDatabase(dkv, false, true);
         const long long kamper = tall(state::DBase, "SELECT count(*) FROM Dommertabell");
         const long long ulest = tall(resultatfil, "SELECT count(*) FROM dommerdata WHERE Status = 0");
         const long long lest = tall(resultatfil, "SELECT count(*) FROM dommerdata WHERE Status = 1");
         const long long filstatus = tall(resultatfil, "SELECT Status FROM Versjon");
         resultatfil.Close();
+        // Once both files were opened again, nothing of the killed program's journals is left.
+        EXPECT_FALSE(fs::exists(db + "-journal"));
+        for (const auto& fil : fs::directory_iterator(arbeid))
+            EXPECT_FALSE(fil.path().filename().string().starts_with("T.KVX-mj")) << fil.path();
         turneringsdb::LukkApen();
         state::DBase = dao::Database();
         ASSERT_TRUE(hel(db));
