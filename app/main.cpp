@@ -14,6 +14,7 @@
 #include "platform/forms/Runtime.h"
 #include "platform/printer/Printer.h"
 #include "qtview/AppIcon.h"
+#include "qtview/NorwegianFormats.h"
 #include "qtview/PrinterBackend.h"
 #include "qtview/QtHost.h"
 #include "qtview/QtTexts.h"
@@ -47,7 +48,9 @@ int main(int argc, char** argv) {
         std::cout << svar.tekst;
         return 0;
     }
+    qtview::NorwegianFormats formats;
     QApplication app(argc, argv);
+    formats.applicationMade();
     // What is left once Qt has taken its own options (-style, -session, ...).
     std::vector<std::string> args;
     for (const QString& a : QCoreApplication::arguments().mid(1)) args.push_back(a.toStdString());
