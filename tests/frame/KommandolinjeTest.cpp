@@ -31,7 +31,7 @@ INSTANTIATE_TEST_SUITE_P(
                       // Help wins over what else is wrong, as long as it comes before "--".
                       Tilfelle{{"--ukjent", "a.kvx", "b.kvx", "--help"}, H::Hjelp, ""},
                       Tilfelle{{"--", "--help"}, H::Start, "--help"}, Tilfelle{{"--", "-x.kvx"}, H::Start, "-x.kvx"},
-                      Tilfelle{{"-", }, H::Start, "-"}, Tilfelle{{"--ukjent"}, H::Feil, ""},
+                      Tilfelle{{"-"}, H::Start, "-"}, Tilfelle{{"--ukjent"}, H::Feil, ""},
                       Tilfelle{{"a.kvx", "-x"}, H::Feil, ""}, Tilfelle{{"a.kvx", "b.kvx"}, H::Feil, ""}));
 
 TEST(KommandolinjeTekst, HelpVersionAndRefusalSayWhatTheyShould) {
