@@ -1,6 +1,8 @@
 // The command line: what it asks for and what the terminal is told.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "frame/Kommandolinje.h"
 
 namespace {
@@ -12,6 +14,13 @@ struct Tilfelle {
     H handling;
     std::string database;
 };
+
+// The arguments as the test's name tells them.
+void PrintTo(const Tilfelle& t, std::ostream* os) {
+    *os << "[";
+    for (const std::string& a : t.argumenter) *os << " '" << a << "'";
+    *os << " ]";
+}
 
 class KommandolinjeTest : public ::testing::TestWithParam<Tilfelle> {};
 
