@@ -14,18 +14,10 @@
 #include "qtview/PrinterBackend.h"
 #include "qtview/QtHost.h"
 #include "qtview/QtTexts.h"
+#include "qtview/StopSignals.h"
 #include "state/ProgramState.h"
 
 namespace {
-
-// The user's databases, reports and distribution files live in ~/KvistrelDommer,
-// never beside the executable, so a rebuild or reinstall cannot take them.
-// It is made at first start, as the old installer made it.
-std::string ProgramFolder() {
-    const std::string folder = files::DataFolder();
-    QDir().mkpath(QString::fromStdString(folder));
-    return folder;
-}
 
 // A build has its resources copied beside the executable; an installed program
 // finds them in its data folder, at the same place relative to the executable.
@@ -35,10 +27,16 @@ std::string ResourceFolder() {
     return QDir::cleanPath(own.filePath(QStringLiteral(KD_INSTALLED_RESOURCES))).toStdString();
 }
 
+// A logout, Ctrl+C or a closed terminal ends the program as "Avslutt" does.
+void AvsluttSomMenyen() {
+    if (forms::IsLoaded<Hovedmeny2>()) forms::Dispatch([] { forms::Default<Hovedmeny2>().Avslutt_Click(); });
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    qtview::StopSignals stop(AvsluttSomMenyen);
     forms::App.ResourcePath = ResourceFolder();
     qtview::InstallNorwegianQtTexts(forms::App.ResourcePath);
     qtview::QtHost host;
@@ -46,7 +44,9 @@ int main(int argc, char** argv) {
     qtview::QtPrinterBackend printerBackend(&host.chosenPrinter());
     printer::SetBackend(&printerBackend);
 
-    forms::App.Path = ProgramFolder();
+    // The user's files live in ~/KvistrelDommer, never beside the executable, so a
+    // rebuild or reinstall cannot take them; Main makes it at first start.
+    forms::App.Path = files::DataFolder();
     QApplication::setWindowIcon(qtview::AppIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("kvistreldommer"));
     QStringList args = QCoreApplication::arguments();
@@ -59,6 +59,7 @@ int main(int argc, char** argv) {
     }
 
     Main();
+    stop.MainLoopStarts();
     const int code = forms::IsLoaded<Hovedmeny2>() ? app.exec() : 0;
     // The windows and the database handles go while Qt and the host still stand.
     forms::ResetDefaults();

@@ -4,7 +4,9 @@
 #include "frame/Hovedmeny2.h"
 #include "frame/StartBilde.h"
 #include "platform/dao/Dao.h"
+#include "platform/files/Files.h"
 #include "platform/forms/Runtime.h"
+#include "platform/vb/Err.h"
 #include "platform/vb/Strings.h"
 #include "platform/vb/Variant.h"
 #include "state/ProgramState.h"
@@ -17,6 +19,19 @@ bool AnnenKopiAvbrutt() {
                                  "- Trykk OK for å starte ytterligere en Kvistrel" + vb::vbCr +
                                  "- Trykk Avbryt for avbryte oppstart";
     return forms::MsgBox(sporsmal, forms::vbOKCancel + forms::vbQuestion, forms::App.Title) != forms::vbOK;
+}
+
+// The program folder is made at first start; when something else lies at its
+// path the user hears it now, with the path and what lies there, not later when
+// a report or a new database has no folder to go to.
+void LagProgrammappe() {
+    try {
+        files::MakeFolderPath(forms::App.Path);
+    } catch (const vb::Err& e) {
+        forms::MsgBox(std::string("Programmappen kan ikke brukes:") + vb::vbCr + e.Description + vb::vbCr + vb::vbCr +
+                          "Nye databaser, rapporter og dommerfiler kan ikke lagres der før dette er rettet.",
+                      forms::vbExclamation);
+    }
 }
 
 // A bare file name on the command line becomes the open database in the program folder.
@@ -46,6 +61,7 @@ void Main() {
         forms::CurrentHost().endProgram();
         return;
     }
+    LagProgrammappe();
     state::Turnering_Navn = "Norges Valmorisk";
     state::Opprettet_Av = "Norges Valmorisk";
 

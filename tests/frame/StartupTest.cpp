@@ -1,5 +1,8 @@
-// Start-up: the second-copy question, the screen format, the splash, the
-// main window's load step and the command-line file.
+// Start-up: the second-copy question, the program folder, the screen format,
+// the splash, the main window's load step and the command-line file.
+#include <filesystem>
+#include <fstream>
+
 #include "frame/FrameFixture.h"
 #include "frame/Hovedmeny2.h"
 #include "frame/Main.h"
@@ -59,6 +62,70 @@ TEST_F(StartupTest, DefaultsCaptionAndFolders) {
     EXPECT_EQ(forms::Screen.MousePointer(), forms::vbDefault);
     EXPECT_TRUE(state::Databasenavn.empty());
     EXPECT_TRUE(host().boxes.empty());
+}
+
+TEST_F(StartupTest, ProgramFolderIsMadeOrWhatLiesThereIsToldWithItsPath) {
+    namespace fs = std::filesystem;
+    const std::string mappe = program.file("hjem/KvistrelDommer");
+    const std::string fil = program.file("notat.txt");
+    const struct {
+        const char* hva;
+        void (*lag)(const std::string& mappe, const std::string& fil);
+        std::string grunn;   // "" where the folder is made or used without a word
+    } tilfeller[] = {
+        {"missing, with its parent", [](const std::string&, const std::string&) {}, ""},
+        {"a folder", [](const std::string& m, const std::string&) { fs::create_directories(m); }, ""},
+        {"a link to a folder",
+         [](const std::string& m, const std::string& f) {
+             fs::create_directories(fs::path(m).parent_path());
+             fs::create_directory(f + ".d");
+             fs::create_directory_symlink(f + ".d", m);
+         },
+         ""},
+        {"a file",
+         [](const std::string& m, const std::string&) {
+             fs::create_directories(fs::path(m).parent_path());
+             std::ofstream(m) << "x";
+         },
+         mappe + " er en fil, ikke en mappe."},
+        {"a dangling link",
+         [](const std::string& m, const std::string& f) {
+             fs::create_directories(fs::path(m).parent_path());
+             fs::create_symlink(f, m);
+         },
+         mappe + " er en lenke til " + fil + ", som ikke finnes."},
+        {"a link to a file",
+         [](const std::string& m, const std::string& f) {
+             fs::create_directories(fs::path(m).parent_path());
+             std::ofstream(f) << "x";
+             fs::create_symlink(f, m);
+         },
+         mappe + " er en lenke til filen " + fil + ", ikke en mappe."},
+        {"a file in place of its parent",
+         [](const std::string& m, const std::string&) { std::ofstream(fs::path(m).parent_path()) << "x"; },
+         program.file("hjem") + " er en fil, ikke en mappe."},
+    };
+    for (const auto& t : tilfeller) {
+        SCOPED_TRACE(t.hva);
+        fs::remove_all(program.file("hjem"));
+        fs::remove_all(fil + ".d");
+        fs::remove(fil);
+        t.lag(mappe, fil);
+        forms::ResetDefaults();
+        host().boxes.clear();
+        forms::App.Path = mappe;
+        Main();
+        EXPECT_TRUE(forms::Default<Hovedmeny2>().Visible());
+        if (t.grunn.empty()) {
+            EXPECT_TRUE(host().boxes.empty());
+            EXPECT_TRUE(fs::is_directory(mappe));
+            continue;
+        }
+        ASSERT_EQ(host().boxes.size(), 1u);
+        EXPECT_EQ(host().boxes[0].prompt, "Programmappen kan ikke brukes:\r" + t.grunn +
+                                              "\r\rNye databaser, rapporter og dommerfiler kan ikke lagres der før dette er rettet.");
+        EXPECT_EQ(host().boxes[0].icon(), forms::vbExclamation);
+    }
 }
 
 TEST_F(StartupTest, ScreenFormatDecidesTheButtonBar) {
