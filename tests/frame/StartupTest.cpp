@@ -2,6 +2,7 @@
 // the splash, the main window's load step and the command-line file.
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 #include "frame/FrameFixture.h"
 #include "frame/Hovedmeny2.h"
@@ -66,65 +67,31 @@ TEST_F(StartupTest, DefaultsCaptionAndFolders) {
 
 TEST_F(StartupTest, ProgramFolderIsMadeOrWhatLiesThereIsToldWithItsPath) {
     namespace fs = std::filesystem;
-    const std::string mappe = program.file("hjem/KvistrelDommer");
-    const std::string fil = program.file("notat.txt");
-    const struct {
-        const char* hva;
-        void (*lag)(const std::string& mappe, const std::string& fil);
-        std::string grunn;   // "" where the folder is made or used without a word
-    } tilfeller[] = {
-        {"missing, with its parent", [](const std::string&, const std::string&) {}, ""},
-        {"a folder", [](const std::string& m, const std::string&) { fs::create_directories(m); }, ""},
-        {"a link to a folder",
-         [](const std::string& m, const std::string& f) {
-             fs::create_directories(fs::path(m).parent_path());
-             fs::create_directory(f + ".d");
-             fs::create_directory_symlink(f + ".d", m);
-         },
-         ""},
-        {"a file",
-         [](const std::string& m, const std::string&) {
-             fs::create_directories(fs::path(m).parent_path());
-             std::ofstream(m) << "x";
-         },
-         mappe + " er en fil, ikke en mappe."},
-        {"a dangling link",
-         [](const std::string& m, const std::string& f) {
-             fs::create_directories(fs::path(m).parent_path());
-             fs::create_symlink(f, m);
-         },
-         mappe + " er en lenke til " + fil + ", som ikke finnes."},
-        {"a link to a file",
-         [](const std::string& m, const std::string& f) {
-             fs::create_directories(fs::path(m).parent_path());
-             std::ofstream(f) << "x";
-             fs::create_symlink(f, m);
-         },
+    const std::string hjem = program.file("hjem"), mappe = hjem + "/KvistrelDommer", fil = program.file("notat.txt");
+    const auto lag = [](const std::string& sti) { std::ofstream(sti) << "x"; };
+    const std::pair<std::function<void()>, std::string> tilfeller[] = {
+        {[] {}, ""},   // missing, with the folder above it
+        {[&] { fs::create_directory(hjem), fs::create_directory_symlink(program.path(), mappe); }, ""},
+        {[&] { fs::create_directory(hjem), lag(mappe); }, mappe + " er en fil, ikke en mappe."},
+        {[&] { fs::create_directory(hjem), fs::create_symlink(fil, mappe); }, mappe + " er en lenke til " + fil + ", som ikke finnes."},
+        {[&] { fs::create_directory(hjem), lag(fil), fs::create_symlink(fil, mappe); },
          mappe + " er en lenke til filen " + fil + ", ikke en mappe."},
-        {"a file in place of its parent",
-         [](const std::string& m, const std::string&) { std::ofstream(fs::path(m).parent_path()) << "x"; },
-         program.file("hjem") + " er en fil, ikke en mappe."},
+        {[&] { lag(hjem); }, hjem + " er en fil, ikke en mappe."},
     };
-    for (const auto& t : tilfeller) {
-        SCOPED_TRACE(t.hva);
-        fs::remove_all(program.file("hjem"));
-        fs::remove_all(fil + ".d");
-        fs::remove(fil);
-        t.lag(mappe, fil);
-        forms::ResetDefaults();
-        host().boxes.clear();
+    for (const auto& [forbered, grunn] : tilfeller) {
+        fs::remove_all(hjem), fs::remove(fil);
+        forbered();
+        forms::ResetDefaults(), host().boxes.clear();
         forms::App.Path = mappe;
         Main();
         EXPECT_TRUE(forms::Default<Hovedmeny2>().Visible());
-        if (t.grunn.empty()) {
-            EXPECT_TRUE(host().boxes.empty());
-            EXPECT_TRUE(fs::is_directory(mappe));
-            continue;
+        EXPECT_EQ(fs::is_directory(mappe), grunn.empty()) << grunn;
+        if (grunn.empty()) {
+            EXPECT_EQ(boxTexts(), std::vector<std::string>{});
+        } else {
+            EXPECT_EQ(boxTexts(), std::vector<std::string>{"Programmappen kan ikke brukes:\r" + grunn +
+                                                           "\r\rNye databaser, rapporter og dommerfiler kan ikke lagres der før dette er rettet."});
         }
-        ASSERT_EQ(host().boxes.size(), 1u);
-        EXPECT_EQ(host().boxes[0].prompt, "Programmappen kan ikke brukes:\r" + t.grunn +
-                                              "\r\rNye databaser, rapporter og dommerfiler kan ikke lagres der før dette er rettet.");
-        EXPECT_EQ(host().boxes[0].icon(), forms::vbExclamation);
     }
 }
 
