@@ -56,8 +56,9 @@ public:
     }
 
     void mainLoopStarts() {
+        // Posted to an object of ours: gone with it if the loop never runs.
         QMetaObject::invokeMethod(
-            qApp,
+            &retry_,
             [this] {
                 loopRuns_ = true;
                 step();

@@ -4,18 +4,16 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <regex>
+#include <cctype>
+#include <string_view>
 
 namespace files::detail {
 
 namespace {
 
-bool allDigits(const char* s) {
-    if (!*s) return false;
-    for (; *s; ++s)
-        if (*s < '0' || *s > '9') return false;
-    return true;
-}
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+bool allDigits(std::string_view s) { return !s.empty() && std::all_of(s.begin(), s.end(), isDigit); }
 
 bool sameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
 
@@ -43,13 +41,24 @@ bool holds(const std::string& fdFolder, const struct stat& file, bool& unreadabl
 } // namespace
 
 bool IsOlderWriteLeftover(const std::string& name) {
-    static const std::regex patterns[] = {
-        std::regex(R"(\.KV_Dommere\.kvz\.[0-9]{1,9}\.tmp(-journal)?)"),
-        std::regex(R"(\.RankingListe\.rlt\.ny(-journal)?)"),
-        std::regex(R"(\..+\.(rtf|eml)\.[A-Za-z0-9]{6})", std::regex::icase),
-        std::regex(R"(\..+\.kdkopi-[A-Za-z0-9]{6})"),
-    };
-    return std::any_of(std::begin(patterns), std::end(patterns), [&](const std::regex& p) { return std::regex_match(name, p); });
+    std::string_view n = name;
+    const bool journal = n.ends_with("-journal");
+    if (journal) n.remove_suffix(std::string_view("-journal").size());
+    if (n == ".RankingListe.rlt.ny") return true;
+    const std::string_view kvz = ".KV_Dommere.kvz.", tmp = ".tmp";
+    if (n.size() > kvz.size() + tmp.size() && n.starts_with(kvz) && n.ends_with(tmp)) {
+        const std::string_view number = n.substr(kvz.size(), n.size() - kvz.size() - tmp.size());
+        return number.size() <= 9 && allDigits(number);
+    }
+    // mkstemp's six letters or digits after ".<name>.rtf.", ".<name>.eml." or ".<name>.kdkopi-".
+    if (journal || n.size() < 8 || n[0] != '.') return false;
+    const std::string_view random = n.substr(n.size() - 6);
+    if (!std::all_of(random.begin(), random.end(), [](char c) { return isDigit(c) || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }))
+        return false;
+    std::string before(n.substr(1, n.size() - 7));
+    if (before.ends_with(".kdkopi-")) return before.size() > 8;
+    std::transform(before.begin(), before.end(), before.begin(), [](unsigned char c) { return std::tolower(c); });
+    return before.size() > 5 && (before.ends_with(".rtf.") || before.ends_with(".eml."));
 }
 
 bool HeldOpen(const struct stat& file) {
