@@ -61,6 +61,43 @@ TEST_F(QtFrameTest, ProgramStartsWithMenusAndButtonBar) {
     shot(h, "hovedmeny2");
 }
 
+// A name the file system or the choosers cannot take is refused with words, not only a beep.
+TEST_F(QtFrameTest, NewDatabaseNameWithAForbiddenCharacterIsExplained) {
+    Main();
+    settle();
+    std::string told;
+    bool stillOpen = false;
+    whenReady([&] {
+        auto& dialog = forms::Default<NyDBase>();
+        QWidget* w = window(dialog);
+        if (!w || !w->isVisible()) return false;
+        auto* name = w->findChild<QLineEdit*>();
+        if (!name) return false;
+        name->setFocus();
+        type(name, QStringLiteral("Cup 1/2"));
+        whenReady([&] {
+            if (!acceptBox(&told)) return false;
+            whenReady([&, w] {
+                stillOpen = w->isVisible();
+                for (auto* b : w->findChildren<QAbstractButton*>())
+                    if (b->text() == QLatin1String("&Avbryt")) b->click();
+                return true;
+            });
+            return true;
+        });
+        for (auto* b : w->findChildren<QAbstractButton*>())
+            if (b->text() == QLatin1String("&OK")) b->click();
+        return true;
+    });
+    action("FilNyTurnering")->trigger();
+    settle();
+    EXPECT_EQ(told, "Navnet kan ikke inneholde noen av tegnene  \" / \\ : * ? < > |\n"
+                    "og kan ikke begynne med punktum eller ha to punktum etter hverandre.");
+    EXPECT_TRUE(stillOpen);
+    EXPECT_TRUE(state::Databasenavn.empty());
+    EXPECT_TRUE(files::FilesIn(program.path(), "*.kvx").empty());
+}
+
 TEST_F(QtFrameTest, NewDatabaseByTypingANameAndOpenedAgain) {
     Main();
     settle();
