@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <regex>
 
 namespace pdftest {
 
@@ -30,5 +31,13 @@ int Sider(const std::string& pdf) {
 }
 
 std::string Fonter(const std::string& pdf) { return Kjor("pdffonts " + Sitat(pdf) + " 2>/dev/null"); }
+
+Ordboks Boks(const std::string& pdf, const std::string& ord) {
+    const std::string html = Kjor("pdftotext -bbox -f 1 -l 1 " + Sitat(pdf) + " - 2>/dev/null");
+    const std::regex ordet(R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="([0-9.]+)" yMax="([0-9.]+)">([^<]*)</word>)re");
+    for (std::sregex_iterator i(html.begin(), html.end(), ordet), slutt; i != slutt; ++i)
+        if ((*i)[5] == ord) return {std::stod((*i)[1]), std::stod((*i)[2]), std::stod((*i)[3]), std::stod((*i)[4])};
+    return {};
+}
 
 } // namespace pdftest
