@@ -67,26 +67,21 @@ TEST_F(QtFrameTest, NewDatabaseNameWithAForbiddenCharacterIsExplained) {
     settle();
     std::string told;
     bool stillOpen = false;
+    auto press = [](QWidget* w, const char* caption) {
+        for (auto* b : w->findChildren<QAbstractButton*>())
+            if (b->text() == QLatin1String(caption)) b->click();
+    };
     whenReady([&] {
-        auto& dialog = forms::Default<NyDBase>();
-        QWidget* w = window(dialog);
-        if (!w || !w->isVisible()) return false;
-        auto* name = w->findChild<QLineEdit*>();
-        if (!name) return false;
-        name->setFocus();
-        type(name, QStringLiteral("Cup 1/2"));
-        whenReady([&] {
+        QWidget* w = window(forms::Default<NyDBase>());
+        if (!w || !w->isVisible() || !w->findChild<QLineEdit*>()) return false;
+        w->findChild<QLineEdit*>()->setFocus();
+        type(w->findChild<QLineEdit*>(), QStringLiteral("Cup 1/2"));
+        whenReady([&, w] {
             if (!acceptBox(&told)) return false;
-            whenReady([&, w] {
-                stillOpen = w->isVisible();
-                for (auto* b : w->findChildren<QAbstractButton*>())
-                    if (b->text() == QLatin1String("&Avbryt")) b->click();
-                return true;
-            });
+            whenReady([&, w] { stillOpen = w->isVisible(); press(w, "&Avbryt"); return true; });
             return true;
         });
-        for (auto* b : w->findChildren<QAbstractButton*>())
-            if (b->text() == QLatin1String("&OK")) b->click();
+        press(w, "&OK");
         return true;
     });
     action("FilNyTurnering")->trigger();
