@@ -2,7 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <regex>
+#include <cstring>
 
 namespace pdftest {
 
@@ -34,9 +34,16 @@ std::string Fonter(const std::string& pdf) { return Kjor("pdffonts " + Sitat(pdf
 
 Ordboks Boks(const std::string& pdf, const std::string& ord) {
     const std::string html = Kjor("pdftotext -bbox -f 1 -l 1 " + Sitat(pdf) + " - 2>/dev/null");
-    const std::regex ordet(R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="([0-9.]+)" yMax="([0-9.]+)">([^<]*)</word>)re");
-    for (std::sregex_iterator i(html.begin(), html.end(), ordet), slutt; i != slutt; ++i)
-        if ((*i)[5] == ord) return {std::stod((*i)[1]), std::stod((*i)[2]), std::stod((*i)[3]), std::stod((*i)[4])};
+    // <word xMin="…" yMin="…" xMax="…" yMax="…">ord</word>
+    for (std::size_t at = html.find("<word "); at != std::string::npos; at = html.find("<word ", at + 1)) {
+        const std::size_t slutt = html.find('>', at);
+        if (slutt == std::string::npos || html.compare(slutt + 1, ord.size() + 7, ord + "</word>") != 0) continue;
+        const auto verdi = [&](const char* navn) {
+            const std::size_t v = html.find(std::string(navn) + "=\"", at);
+            return v < slutt ? std::atof(html.c_str() + v + std::strlen(navn) + 2) : 0.0;
+        };
+        return {verdi("xMin"), verdi("yMin"), verdi("xMax"), verdi("yMax")};
+    }
     return {};
 }
 
