@@ -103,7 +103,7 @@ TEST_F(Lagre, NewRefereeGetsEveryBoxAndHisClasses) {
     EXPECT_FALSE(vb::CBool(r.Get("Dommer_Fotball")));
 }
 
-TEST_F(Lagre, SuccessEmptiesTheFormAndRefillsTheGridButNotTheCounters) {
+TEST_F(Lagre, SuccessEmptiesTheFormAndRefillsTheGridAndTheCounters) {
     Dommere_Init& f = vis();
     skrivDommer(f, "2", "To");
     f.Option6.UserClick();
@@ -114,10 +114,10 @@ TEST_F(Lagre, SuccessEmptiesTheFormAndRefillsTheGridButNotTheCounters) {
     EXPECT_TRUE(f.Option10.Value());
     ASSERT_EQ(f.MSFlexGrid1.Rows(), 2);
     EXPECT_EQ(f.MSFlexGrid1.TextMatrix(1, 0), "    2");
-    EXPECT_EQ(f.Text16.Text(), "0");
-    EXPECT_TRUE(f.Option1.Value());
-    aktiverPaNytt();
     EXPECT_EQ(f.Text16.Text(), "1");
+    EXPECT_EQ(f.Text17.Text(), "1");
+    EXPECT_EQ(f.Text18.Text(), "0");
+    EXPECT_TRUE(f.Option1.Value());
 }
 
 TEST_F(Lagre, ClassOfTheLastRefereeNeverReachesTheNext) {
