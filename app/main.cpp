@@ -43,7 +43,7 @@ int main(int argc, char** argv) {
     qtview::InstallNorwegianQtTexts(forms::App.ResourcePath);
     qtview::QtHost host;
     forms::SetHost(&host);
-    qtview::QtPrinterBackend printerBackend(&host.chosenPrinter());
+    qtview::QtPrinterBackend printerBackend([&host] { return &host.chosenPrinter(); });
     printer::SetBackend(&printerBackend);
 
     forms::App.Path = ProgramFolder();

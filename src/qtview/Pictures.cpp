@@ -1,8 +1,13 @@
 #include "qtview/Pictures.h"
 
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
+#include <QSaveFile>
+#include <QStandardPaths>
 #include <QSvgRenderer>
 
 #include "platform/forms/Runtime.h"
@@ -11,8 +16,46 @@
 namespace qtview {
 
 namespace {
+
 bool isSvg(const QString& path) { return path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive); }
+
+// Drawing a vector picture's paths is most of what the windows cost at start, so each
+// picture is drawn once for each size and kept in the user's cache folder, under a name
+// that changes with the file (its place, date and length) and the size.
+QString keptDrawing(const QString& svgPath, QSize size) {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    if (folder.isEmpty()) return {};
+    const QFileInfo file(svgPath);
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    hash.addData(file.absoluteFilePath().toUtf8());
+    hash.addData(QByteArray::number(file.lastModified().toMSecsSinceEpoch()));
+    hash.addData(QByteArray::number(file.size()));
+    return QStringLiteral("%1/bilder/%2-%3x%4-%5.png")
+        .arg(folder, file.completeBaseName())
+        .arg(size.width())
+        .arg(size.height())
+        .arg(QString::fromLatin1(hash.result().toHex().left(16)));
 }
+
+QPixmap drawSvg(const QString& path, QSize size) {
+    QSvgRenderer renderer(path);
+    if (!renderer.isValid()) return {};
+    if (!size.isValid() || size.isEmpty()) size = renderer.defaultSize();
+    QPixmap pixmap(size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    renderer.render(&painter);
+    return pixmap;
+}
+
+// A cache that cannot be written only costs the drawing again next time.
+void keep(const QPixmap& drawing, const QString& file) {
+    if (!QDir().mkpath(QFileInfo(file).absolutePath())) return;
+    QSaveFile out(file);
+    if (out.open(QIODevice::WriteOnly) && drawing.save(&out, "PNG")) out.commit();
+}
+
+} // namespace
 
 QString FindPicture(const std::string& name) {
     if (name.empty()) return {};
@@ -40,14 +83,14 @@ QPixmap LoadPicture(const std::string& name, QSize size) {
         if (pixmap.isNull() || !size.isValid() || pixmap.size() == size) return pixmap;
         return pixmap.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
-    QSvgRenderer renderer(path);
-    if (!renderer.isValid()) return {};
-    if (!size.isValid() || size.isEmpty()) size = renderer.defaultSize();
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    renderer.render(&painter);
-    return pixmap;
+    if (!size.isValid() || size.isEmpty()) return drawSvg(path, size);
+    const QString kept = keptDrawing(path, size);
+    if (kept.isEmpty()) return drawSvg(path, size);
+    QImage image;
+    if (image.load(kept, "PNG") && image.size() == size) return QPixmap::fromImage(std::move(image));
+    QPixmap drawn = drawSvg(path, size);
+    if (!drawn.isNull()) keep(drawn, kept);
+    return drawn;
 }
 
 } // namespace qtview

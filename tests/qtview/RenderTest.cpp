@@ -13,9 +13,12 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTableView>
 #include <QToolButton>
+#include <chrono>
+#include <filesystem>
 
 #include "platform/files/Files.h"
 #include "platform/forms/Runtime.h"
@@ -156,6 +159,30 @@ TEST_F(RenderTest, EveryProgramPictureDraws) {
         for (int y = 0; y < image.height() && !inked; ++y)
             for (int x = 0; x < image.width() && !inked; ++x) inked = qAlpha(image.pixel(x, y)) > 0;
         EXPECT_TRUE(inked) << name.toStdString();
+    }
+}
+
+// Pictures are drawn once for each size and then read from the user's cache folder:
+// what is read back is what was drawn, and a changed file is drawn anew.
+TEST_F(RenderTest, KeptDrawingsMatchTheDrawingAndFollowTheFile) {
+    const QSize size(144, 144);
+    const QImage drawn = qtview::LoadPicture("logo.svg", size).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QDir kept(QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/bilder"));
+    ASSERT_FALSE(kept.entryList({"logo-144x144-*.png"}, QDir::Files).isEmpty());
+    const QImage read = qtview::LoadPicture("logo.svg", size).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    EXPECT_EQ(read, drawn);
+
+    files::MkDir(dir.file("pictures"));
+    forms::App.ResourcePath = dir.path();
+    const auto square = [](const std::string& colour) {
+        return "<svg xmlns='http://www.w3.org/2000/svg' width='10' height='10'><rect width='10' height='10' fill='" + colour + "'/></svg>";
+    };
+    // "tan" is as long as "red": only the file's date tells the change (a clock tick may not).
+    const std::string file = dir.file("pictures/flagg.svg");
+    for (const char* colour : {"red", "blue", "tan"}) {
+        dir.write("pictures/flagg.svg", square(colour));
+        std::filesystem::last_write_time(file, std::filesystem::last_write_time(file) + std::chrono::seconds(colour[0] == 't' ? 2 : 0));
+        EXPECT_EQ(qtview::LoadPicture("flagg.svg", QSize(20, 20)).toImage().pixelColor(5, 5), QColor(colour)) << colour;
     }
 }
 

@@ -20,52 +20,46 @@ int threeWay(double a, double b) { return a < b ? -1 : a > b ? 1 : 0; }
 
 // A cell as a sort code reads it: its number is parsed once, not at every comparison.
 struct SortCell {
-    const std::string* text;
+    std::string_view text;
     bool numeric;
     double value;   // 0 where the cell is no number
 };
 
-SortCell sortCell(const std::string& s, int code) {
+SortCell sortCell(std::string_view s, int code) {
     const bool byNumber = code == flexSortGenericAscending || code == flexSortGenericDescending ||
                           code == flexSortNumericAscending || code == flexSortNumericDescending;
-    const bool numeric = byNumber && isNumber(s);
-    return {&s, numeric, numeric ? vb::CDbl(vb::Variant(s)) : 0.0};
+    if (!byNumber) return {s, false, 0.0};
+    const std::string text(s);
+    const bool numeric = isNumber(text);
+    return {s, numeric, numeric ? vb::CDbl(vb::Variant(text)) : 0.0};
 }
 
 // One cell against another under a sort code, ascending.
 int compareCells(const SortCell& a, const SortCell& b, int code) {
-    if (*a.text == *b.text) return 0;   // the usual case among a sorted list's like rows
+    if (a.text == b.text) return 0;   // the usual case among a sorted list's like rows
     switch (code) {
         case flexSortGenericAscending:
         case flexSortGenericDescending:
             if (a.numeric && b.numeric) return threeWay(a.value, b.value);
-            return vb::StrCompText(*a.text, *b.text);
+            return vb::StrCompText(a.text, b.text);
         case flexSortNumericAscending:
         case flexSortNumericDescending:
             return threeWay(a.value, b.value);
         case flexSortStringNoCaseAscending:
         case flexSortStringNoCaseDescending:
-            return vb::StrCompText(*a.text, *b.text);
+            return vb::StrCompText(a.text, b.text);
         default: {   // case-sensitive: the same order, case deciding between equal letters
-            const int folded = vb::StrCompText(*a.text, *b.text);
-            const int exact = a.text->compare(*b.text);
+            const int folded = vb::StrCompText(a.text, b.text);
+            const int exact = a.text.compare(b.text);
             return folded != 0 ? folded : exact < 0 ? -1 : exact > 0 ? 1 : 0;
         }
     }
-}
-
-std::vector<std::string> splitTabs(const std::string& s) {
-    std::vector<std::string> out;
-    size_t from = 0;
-    for (size_t tab; (tab = s.find('\t', from)) != std::string::npos; from = tab + 1) out.push_back(s.substr(from, tab - from));
-    out.push_back(s.substr(from));
-    return out;
 }
 } // namespace
 
 MSFlexGrid::MSFlexGrid(Form* owner, std::string name, int index)
     : Control(owner, std::move(name), index),
-      cells_(rows_, std::vector<std::string>(cols_)),
+      cells_(rows_, GridRow(cols_)),
       colWidth_(cols_, kDefaultColWidth),
       colAlign_(cols_, flexAlignGeneral) {
     SetBackColor(vbWindowBackground);
@@ -79,7 +73,7 @@ void MSFlexGrid::SetRows(int n) {
     if (n == rows_) return;
     const int old = rows_;
     rows_ = n;
-    cells_.resize(rows_, std::vector<std::string>(cols_));
+    cells_.resize(rows_, GridRow(cols_));
     const int last = std::max(0, rows_ - 1);
     row_ = std::min(row_, last);
     rowSel_ = std::min(rowSel_, last);
@@ -91,8 +85,8 @@ void MSFlexGrid::SetCols(int n) {
     use();
     if (n < 0 || n < FixedCols) vb::Raise(380);
     if (n == cols_) return;
+    for (auto& row : cells_) row.resize(cols_, n);
     cols_ = n;
-    for (auto& row : cells_) row.resize(cols_);
     colWidth_.resize(cols_, kDefaultColWidth);
     colAlign_.resize(cols_, flexAlignGeneral);
     const int last = std::max(0, cols_ - 1);
@@ -104,14 +98,14 @@ void MSFlexGrid::SetCols(int n) {
 std::string MSFlexGrid::TextMatrix(int row, int col) const {
     use();
     if (row < 0 || row >= rows_ || col < 0 || col >= cols_) badIndex();
-    return cells_[row][col];
+    return std::string(cells_[row].cell(col));
 }
 
 void MSFlexGrid::SetTextMatrix(int row, int col, const std::string& text) {
     use();
     if (row < 0 || row >= rows_ || col < 0 || col >= cols_) badIndex();
-    if (cells_[row][col] == text) return;
-    cells_[row][col] = text;
+    if (cells_[row].cell(col) == text) return;
+    cells_[row].set(col, text);
     rowsChangedFrom(row);
 }
 
@@ -187,10 +181,7 @@ void MSFlexGrid::AddItem(const std::string& tabbedCells, int index) {
     use();
     const int at = index == -1 ? rows_ : index;
     if (at < 0 || at > rows_) badIndex();
-    std::vector<std::string> row(cols_);
-    const auto cells = splitTabs(tabbedCells);
-    for (size_t c = 0; c < cells.size() && c < row.size(); ++c) row[c] = cells[c];
-    cells_.insert(cells_.begin() + at, std::move(row));
+    cells_.insert(cells_.begin() + at, GridRow::FromTabbed(tabbedCells, cols_));
     ++rows_;
     rowsChangedFrom(at);
 }
@@ -209,7 +200,7 @@ void MSFlexGrid::RemoveItem(int index) {
 
 void MSFlexGrid::Clear() {
     use();
-    for (auto& row : cells_) std::fill(row.begin(), row.end(), std::string());
+    std::fill(cells_.begin(), cells_.end(), GridRow(cols_));
     rowsChangedFrom(0);
 }
 
@@ -226,7 +217,7 @@ void MSFlexGrid::Sort(int code) {
     std::vector<SortCell> keys;
     keys.reserve(count * width);
     for (std::size_t r = 0; r < count; ++r)
-        for (int c = fromCol; c <= toCol; ++c) keys.push_back(sortCell(cells_[first + r][c], code));
+        for (int c = fromCol; c <= toCol; ++c) keys.push_back(sortCell(cells_[first + r].cell(c), code));
     std::vector<std::size_t> order(count);
     for (std::size_t r = 0; r < count; ++r) order[r] = r;
     std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
@@ -236,7 +227,7 @@ void MSFlexGrid::Sort(int code) {
         }
         return false;
     });
-    std::vector<std::vector<std::string>> sorted;
+    std::vector<GridRow> sorted;
     sorted.reserve(count);
     for (std::size_t r : order) sorted.push_back(std::move(cells_[first + r]));
     std::move(sorted.begin(), sorted.end(), cells_.begin() + first);
