@@ -47,7 +47,9 @@ int main(int argc, char** argv) {
     printer::SetBackend(&printerBackend);
 
     forms::App.Path = ProgramFolder();
-    QApplication::setWindowIcon(qtview::AppIcon());
+    // The icons drawn at build time lie in the icon theme folder beside the resources, in a
+    // build as installed.
+    QApplication::setWindowIcon(qtview::AppIcon(QString::fromStdString(forms::App.ResourcePath) + QStringLiteral("/../icons/hicolor")));
     QGuiApplication::setDesktopFileName(QStringLiteral("kvistreldommer"));
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();

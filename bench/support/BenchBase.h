@@ -25,4 +25,9 @@ void ApneTurnering(const std::string& navn, int storrelse, const std::function<v
 // Runs fyll inside one transaction of the default workspace, so that large fills stay quick.
 void IEnTransaksjon(const std::function<void()>& fyll);
 
+// The process's peak resident memory from now on: NyMinnetopp starts a new peak, ToppMB
+// reads it in MB (Linux: /proc/self/clear_refs and VmHWM).
+void NyMinnetopp();
+double ToppMB();
+
 } // namespace benchbase

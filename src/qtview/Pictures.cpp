@@ -1,8 +1,8 @@
 #include "qtview/Pictures.h"
 
 #include <QCryptographicHash>
-#include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
@@ -21,20 +21,17 @@ bool isSvg(const QString& path) { return path.endsWith(QLatin1String(".svg"), Qt
 
 // Drawing a vector picture's paths is most of what the windows cost at start, so each
 // picture is drawn once for each size and kept in the user's cache folder, under a name
-// that changes with the file (its place, date and length) and the size.
+// made of its size and its contents (a rebuild or a reinstall that copies the same
+// pictures keeps the drawings; a changed picture is drawn anew).
 QString keptDrawing(const QString& svgPath, QSize size) {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
-    if (folder.isEmpty()) return {};
-    const QFileInfo file(svgPath);
-    QCryptographicHash hash(QCryptographicHash::Sha1);
-    hash.addData(file.absoluteFilePath().toUtf8());
-    hash.addData(QByteArray::number(file.lastModified().toMSecsSinceEpoch()));
-    hash.addData(QByteArray::number(file.size()));
+    QFile file(svgPath);
+    if (folder.isEmpty() || !file.open(QIODevice::ReadOnly)) return {};
     return QStringLiteral("%1/bilder/%2-%3x%4-%5.png")
-        .arg(folder, file.completeBaseName())
+        .arg(folder, QFileInfo(svgPath).completeBaseName())
         .arg(size.width())
         .arg(size.height())
-        .arg(QString::fromLatin1(hash.result().toHex().left(16)));
+        .arg(QString::fromLatin1(QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha1).toHex().left(16)));
 }
 
 QPixmap drawSvg(const QString& path, QSize size) {
@@ -48,9 +45,14 @@ QPixmap drawSvg(const QString& path, QSize size) {
     return pixmap;
 }
 
-// A cache that cannot be written only costs the drawing again next time.
+// A cache that cannot be written only costs the drawing again next time. The drawing of
+// an earlier version of the picture at this size goes.
 void keep(const QPixmap& drawing, const QString& file) {
-    if (!QDir().mkpath(QFileInfo(file).absolutePath())) return;
+    const QFileInfo info(file);
+    QDir folder = info.absoluteDir();
+    if (!folder.mkpath(QStringLiteral("."))) return;
+    const QString sameSize = info.fileName().left(info.fileName().lastIndexOf(QLatin1Char('-')) + 1);
+    for (const QString& old : folder.entryList({sameSize + QStringLiteral("*.png")}, QDir::Files)) folder.remove(old);
     QSaveFile out(file);
     if (out.open(QIODevice::WriteOnly) && drawing.save(&out, "PNG")) out.commit();
 }
