@@ -112,7 +112,7 @@ void BM_Innlesing(benchmark::State& s) {
         Les_Inn_Dommerfil();
         benchbase::Skjerm::tegn();
         s.PauseTiming();
-        s.counters["topp_MB"] = benchbase::ToppMB();
+        benchbase::MerkMinnetopp(s);
         if (forms::Default<HentDommerFil>().Text3.Text() != std::to_string(rader - (rader + 4) / 5)) {
             s.SkipWithError("the new rows were not read in, or a duplicate was");
             break;
@@ -126,7 +126,7 @@ BENCHMARK(BM_Innlesing)
     ->ArgNames({"rader", "kamper", "visning"})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
-// A very large result file, for the peak memory (topp_MB) beside the bare SQLite's.
+// A very large result file, for the memory it takes (okning_MB) beside the bare SQLite's.
 BENCHMARK(BM_Innlesing)->Args({StorFil, benchbase::MangeKamper, 1})->ArgNames({"rader", "kamper", "visning"})->Iterations(1)
     ->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -210,7 +210,7 @@ void BM_BareSqlite(benchmark::State& s) {
         kjor(c, "UPDATE f.Versjon SET Status = 1");
         kjor(c, "COMMIT");
         sqlite3_close(c);
-        s.counters["topp_MB"] = benchbase::ToppMB();
+        benchbase::MerkMinnetopp(s);
     }
 }
 BENCHMARK(BM_BareSqlite)

@@ -82,13 +82,33 @@ void IEnTransaksjon(const std::function<void()>& fyll) {
     ws.CommitTrans();
 }
 
-void NyMinnetopp() { std::ofstream("/proc/self/clear_refs") << "5"; }
+namespace {
 
-double ToppMB() {
+double statusMb(const std::string& felt) {
     std::ifstream status("/proc/self/status");
     for (std::string linje; std::getline(status, linje);)
-        if (linje.rfind("VmHWM:", 0) == 0) return std::stod(linje.substr(6)) / 1024.0;
+        if (linje.rfind(felt, 0) == 0) return std::stod(linje.substr(felt.size())) / 1024.0;
     return 0;
+}
+
+double vedStart = 0;
+
+} // namespace
+
+void NyMinnetopp() {
+    std::ofstream("/proc/self/clear_refs") << "5";
+    vedStart = statusMb("VmRSS:");
+}
+
+Topp Minnetopp() {
+    const double topp = statusMb("VmHWM:");
+    return {topp, topp - vedStart};
+}
+
+void MerkMinnetopp(benchmark::State& s) {
+    const Topp t = Minnetopp();
+    s.counters["topp_MB"] = t.mb;
+    s.counters["okning_MB"] = t.okningMb;
 }
 
 } // namespace benchbase
