@@ -54,7 +54,8 @@ void keep(const QPixmap& drawing, const QString& file) {
     const QString sameSize = info.fileName().left(info.fileName().lastIndexOf(QLatin1Char('-')) + 1);
     for (const QString& old : folder.entryList({sameSize + QStringLiteral("*.png")}, QDir::Files)) folder.remove(old);
     QSaveFile out(file);
-    if (out.open(QIODevice::WriteOnly) && drawing.save(&out, "PNG")) out.commit();
+    // Stored uncompressed: the drawings are small, and reading them is on the way to the window.
+    if (out.open(QIODevice::WriteOnly) && drawing.save(&out, "PNG", 100)) out.commit();
 }
 
 } // namespace
