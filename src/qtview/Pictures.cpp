@@ -6,7 +6,6 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QSvgRenderer>
 
@@ -45,17 +44,19 @@ QPixmap drawSvg(const QString& path, QSize size) {
     return pixmap;
 }
 
-// A cache that cannot be written only costs the drawing again next time. The drawing of
-// an earlier version of the picture at this size goes.
+// A cache that cannot be written only costs the drawing again next time, and a drawing
+// cut short (a crash, two copies writing at once) reads as none and is drawn again: so it
+// is written straight, without waiting for the disk. The drawing of an earlier version of
+// the picture at this size goes.
 void keep(const QPixmap& drawing, const QString& file) {
     const QFileInfo info(file);
     QDir folder = info.absoluteDir();
     if (!folder.mkpath(QStringLiteral("."))) return;
     const QString sameSize = info.fileName().left(info.fileName().lastIndexOf(QLatin1Char('-')) + 1);
     for (const QString& old : folder.entryList({sameSize + QStringLiteral("*.png")}, QDir::Files)) folder.remove(old);
-    QSaveFile out(file);
+    QFile out(file);
     // Stored uncompressed: the drawings are small, and reading them is on the way to the window.
-    if (out.open(QIODevice::WriteOnly) && drawing.save(&out, "PNG", 100)) out.commit();
+    if (out.open(QIODevice::WriteOnly) && !drawing.save(&out, "PNG", 100)) out.remove();
 }
 
 } // namespace

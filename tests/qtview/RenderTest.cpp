@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
@@ -169,6 +170,14 @@ TEST_F(RenderTest, KeptDrawingsMatchTheDrawingAndFollowTheFile) {
     ASSERT_FALSE(kept.entryList({"logo-144x144-*.png"}, QDir::Files).isEmpty());
     const QImage read = qtview::LoadPicture("logo.svg", size).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
     EXPECT_EQ(read, drawn);
+    // A kept drawing cut short (a crash while writing) is drawn again.
+    const QString keptFile = kept.filePath(kept.entryList({"logo-144x144-*.png"}, QDir::Files).first());
+    QFile cut(keptFile);
+    ASSERT_TRUE(cut.open(QIODevice::ReadWrite));
+    cut.resize(cut.size() / 2);
+    cut.close();
+    EXPECT_EQ(qtview::LoadPicture("logo.svg", size).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied), drawn);
+    EXPECT_TRUE(QImage(keptFile).size() == size);
 
     files::MkDir(dir.file("pictures"));
     forms::App.ResourcePath = dir.path();
