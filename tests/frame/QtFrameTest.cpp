@@ -169,18 +169,5 @@ TEST_F(QtFrameTest, PicturesOfSplashInfoWindowAndChoosers) {
     EXPECT_EQ(files->item(1)->text(), QStringLiteral("Vår.KVX"));
 }
 
-// A title bar holds the window's icon and up to three buttons beside the caption
-// in a bold face: about 120 pixels of a window's width are not the caption's.
-TEST_F(QtFrameTest, DialogCaptionsFitTheirTitleBars) {
-    QFont title = QApplication::font();
-    title.setBold(true);
-    const QFontMetrics metrics(title);
-    for (forms::Form* f : std::initializer_list<forms::Form*>{&forms::Default<NyDBase>(), &forms::Default<FraFil>(),
-                                                              &forms::Default<TilFil>(), &forms::Default<FraFil_Dommerbase>()}) {
-        SCOPED_TRACE(f->Name());
-        EXPECT_LE(metrics.horizontalAdvance(QString::fromStdString(f->Caption())) + 120, f->Width() / 15);
-    }
-}
-
 } // namespace
 } // namespace kdtest
