@@ -5,27 +5,23 @@
 #include <QScreen>
 #include <QStringList>
 
+#include <iostream>
+
 #include "frame/Hovedmeny2.h"
+#include "frame/Kommandolinje.h"
 #include "frame/Main.h"
 #include "platform/files/Files.h"
 #include "platform/forms/Runtime.h"
 #include "platform/printer/Printer.h"
 #include "qtview/AppIcon.h"
+#include "qtview/NorwegianFormats.h"
 #include "qtview/PrinterBackend.h"
 #include "qtview/QtHost.h"
 #include "qtview/QtTexts.h"
+#include "qtview/StopSignals.h"
 #include "state/ProgramState.h"
 
 namespace {
-
-// The user's databases, reports and distribution files live in ~/KvistrelDommer,
-// never beside the executable, so a rebuild or reinstall cannot take them.
-// It is made at first start, as the old installer made it.
-std::string ProgramFolder() {
-    const std::string folder = files::DataFolder();
-    QDir().mkpath(QString::fromStdString(folder));
-    return folder;
-}
 
 // A build has its resources copied beside the executable; an installed program
 // finds them in its data folder, at the same place relative to the executable.
@@ -35,10 +31,32 @@ std::string ResourceFolder() {
     return QDir::cleanPath(own.filePath(QStringLiteral(KD_INSTALLED_RESOURCES))).toStdString();
 }
 
+// A logout, Ctrl+C or a closed terminal ends the program as "Avslutt" does.
+void AvsluttSomMenyen() {
+    if (forms::IsLoaded<Hovedmeny2>()) forms::Dispatch([] { forms::Default<Hovedmeny2>().Avslutt_Click(); });
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    // --help and --version answer in the terminal before there is any window or display.
+    if (const Kommandolinje svar = TolkKommandolinje({argv + 1, argv + argc}, KD_VERSION);
+        svar.handling == Kommandolinje::Handling::Hjelp || svar.handling == Kommandolinje::Handling::Versjon) {
+        std::cout << svar.tekst;
+        return 0;
+    }
+    qtview::NorwegianFormats formats;
     QApplication app(argc, argv);
+    qtview::StopSignals stop(AvsluttSomMenyen);
+    formats.applicationMade();
+    // What is left once Qt has taken its own options (-style, -session, ...).
+    std::vector<std::string> args;
+    for (const QString& a : QCoreApplication::arguments().mid(1)) args.push_back(a.toStdString());
+    const Kommandolinje kommandolinje = TolkKommandolinje(args, KD_VERSION);
+    if (kommandolinje.handling == Kommandolinje::Handling::Feil) {
+        std::cerr << kommandolinje.tekst;
+        return 2;
+    }
     forms::App.ResourcePath = ResourceFolder();
     qtview::InstallNorwegianQtTexts(forms::App.ResourcePath);
     qtview::QtHost host;
@@ -46,14 +64,14 @@ int main(int argc, char** argv) {
     qtview::QtPrinterBackend printerBackend([&host] { return &host.chosenPrinter(); });
     printer::SetBackend(&printerBackend);
 
-    forms::App.Path = ProgramFolder();
+    // The user's files live in ~/KvistrelDommer, never beside the executable, so a
+    // rebuild or reinstall cannot take them; Main makes it at first start.
+    forms::App.Path = files::DataFolder();
     // The icons drawn at build time lie in the icon theme folder beside the resources, in a
     // build as installed.
     QApplication::setWindowIcon(qtview::AppIcon(QString::fromStdString(forms::App.ResourcePath) + QStringLiteral("/../icons/hicolor")));
     QGuiApplication::setDesktopFileName(QStringLiteral("kvistreldommer"));
-    QStringList args = QCoreApplication::arguments();
-    args.removeFirst();
-    forms::App.Command = args.join(QLatin1Char(' ')).toStdString();
+    forms::App.Command = kommandolinje.database;
     forms::App.PrevInstance = qtview::AcquireInstanceLock();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         forms::Screen.Width = screen->size().width() * forms::Screen.TwipsPerPixelX;
@@ -61,6 +79,7 @@ int main(int argc, char** argv) {
     }
 
     Main();
+    stop.MainLoopStarts();
     const int code = forms::IsLoaded<Hovedmeny2>() ? app.exec() : 0;
     // The windows and the database handles go while Qt and the host still stand.
     forms::ResetDefaults();

@@ -36,7 +36,7 @@ QString ChoosePrinter(const QStringList& installed, const QString& chosen, const
 // The windows' own mapping of the old faces, so that print and screen agree.
 QString PrintFamily(const std::string& name) { return ToQFont(forms::Font{.Name = name}).family(); }
 
-QtPrinterBackend::QtPrinterBackend(std::function<const QPrinter*()> chosen)
+QtPrinterBackend::QtPrinterBackend(std::function<QPrinter*()> chosen)
     : chooser_(std::move(chosen)), installed_([] { return QPrinterInfo::availablePrinterNames(); }) {}
 
 QtPrinterBackend::~QtPrinterBackend() = default;
@@ -160,6 +160,7 @@ void QtPrinterBackend::endDoc() {
         std::vector<KeptText>().swap(pages[i]);
     }
     if (!painter.end()) vb::Raise(vb::errnum::PrinterError);
+    if (!chosenFile_.isEmpty()) chosen_->setOutputFileName(QString());
     if (fallback_)
         forms::MsgBox("Ingen skriver er installert. Utskriften er lagret som PDF-fil:\r" + S(lastPdf_),
                       forms::vbInformation);

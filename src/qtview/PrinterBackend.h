@@ -9,7 +9,9 @@
 // and only then painted, so a killed document never reaches the printer. Prints go to the printer chosen in the printer
 // set-up when it is installed, else to the system default; with no printer
 // installed at all they go to a PDF file in the report folder "Dommerrapport"
-// (made when missing) and the user is told its full path.
+// (made when missing) and the user is told its full path. A PDF file chosen in the
+// printer set-up takes the next document only: the set-up forgets it then, so a
+// later print never replaces that file unasked.
 //
 // A test that paints through this backend sets a PDF file (setPdfFile) or the list of
 // installed printers (setInstalledPrinters); otherwise it prints on the machine's printer.
@@ -45,7 +47,7 @@ class QtPrinterBackend : public printer::Backend {
 public:
     // chosen: the printer of the printer set-up, asked for when a document starts; none
     // (or null from it) for the system default.
-    explicit QtPrinterBackend(std::function<const QPrinter*()> chosen = {});
+    explicit QtPrinterBackend(std::function<QPrinter*()> chosen = {});
     ~QtPrinterBackend() override;
     QtPrinterBackend(const QtPrinterBackend&) = delete;
     QtPrinterBackend& operator=(const QtPrinterBackend&) = delete;
@@ -94,8 +96,8 @@ private:
     std::vector<std::vector<KeptText>> pages_;
     std::string texts_;
 
-    std::function<const QPrinter*()> chooser_;
-    const QPrinter* chosen_ = nullptr;   // what chooser_ gave for the coming document
+    std::function<QPrinter*()> chooser_;
+    QPrinter* chosen_ = nullptr;   // what chooser_ gave for the coming document
     QString pdfFile_;
     std::function<QStringList()> installed_;
     std::unique_ptr<QPrinter> target_;

@@ -38,9 +38,10 @@ public:
     void endProgram() override;
     void startPolling(int intervalMs, std::function<bool()> poll) override;
 
-    // The printer as the printer set-up left it (name, paper); prints go to it. Made on
+    // The printer as the printer set-up left it (name, paper, or a PDF file); prints go to
+    // it, and a print into its PDF file takes the file back (see QtPrinterBackend). Made on
     // first use: a printer loads the print server's libraries, which the start does without.
-    const QPrinter& chosenPrinter();
+    QPrinter& chosenPrinter();
 
     // The window of a shown (or hidden, still loaded) form; null before its first Show.
     FormWindow* windowOf(const forms::Form& form) const;

@@ -1,5 +1,9 @@
-// Start-up: the second-copy question, the screen format, the splash, the
-// main window's load step and the command-line file.
+// Start-up: the second-copy question, the program folder, the screen format,
+// the splash, the main window's load step and the command-line file.
+#include <filesystem>
+#include <fstream>
+#include <functional>
+
 #include "frame/FrameFixture.h"
 #include "frame/Hovedmeny2.h"
 #include "frame/Main.h"
@@ -61,6 +65,36 @@ TEST_F(StartupTest, DefaultsCaptionAndFolders) {
     EXPECT_TRUE(host().boxes.empty());
 }
 
+TEST_F(StartupTest, ProgramFolderIsMadeOrWhatLiesThereIsToldWithItsPath) {
+    namespace fs = std::filesystem;
+    const std::string hjem = program.file("hjem"), mappe = hjem + "/KvistrelDommer", fil = program.file("notat.txt");
+    const auto lag = [](const std::string& sti) { std::ofstream(sti) << "x"; };
+    const std::pair<std::function<void()>, std::string> tilfeller[] = {
+        {[] {}, ""},   // missing, with the folder above it
+        {[&] { fs::create_directory(hjem), fs::create_directory_symlink(program.path(), mappe); }, ""},
+        {[&] { fs::create_directory(hjem), lag(mappe); }, mappe + " er en fil, ikke en mappe."},
+        {[&] { fs::create_directory(hjem), fs::create_symlink(fil, mappe); }, mappe + " er en lenke til " + fil + ", som ikke finnes."},
+        {[&] { fs::create_directory(hjem), lag(fil), fs::create_symlink(fil, mappe); },
+         mappe + " er en lenke til filen " + fil + ", ikke en mappe."},
+        {[&] { lag(hjem); }, hjem + " er en fil, ikke en mappe."},
+    };
+    for (const auto& [forbered, grunn] : tilfeller) {
+        fs::remove_all(hjem), fs::remove(fil);
+        forbered();
+        forms::ResetDefaults(), host().boxes.clear();
+        forms::App.Path = mappe;
+        Main();
+        EXPECT_TRUE(forms::Default<Hovedmeny2>().Visible());
+        EXPECT_EQ(fs::is_directory(mappe), grunn.empty()) << grunn;
+        if (grunn.empty()) {
+            EXPECT_EQ(boxTexts(), std::vector<std::string>{});
+        } else {
+            EXPECT_EQ(boxTexts(), std::vector<std::string>{"Programmappen kan ikke brukes:\r" + grunn +
+                                                           "\r\rNye databaser, rapporter og dommerfiler kan ikke lagres der før dette er rettet."});
+        }
+    }
+}
+
 TEST_F(StartupTest, ScreenFormatDecidesTheButtonBar) {
     forms::Screen.Width = 640 * 15;
     forms::Screen.Height = 480 * 15;
@@ -120,17 +154,34 @@ TEST_F(StartupTest, CommandLineNameWithoutDotGetsBcaAndAMissingFileIsToldAndForg
     EXPECT_TRUE(forms::Default<Hovedmeny2>().Visible());
 }
 
-TEST_F(StartupTest, CommandLineWithFolderOrDriveIsIgnoredSilently) {
+// New databases are made as ".kvx": a name is found whatever the case of its letters.
+TEST_F(StartupTest, CommandLineNameIsFoundInAnyLetterCase) {
+    makeDatabase("Cup2026.kvx");
+    forms::App.Command = "CUP2026.KVX";
+    Main();
+    EXPECT_EQ(state::Databasenavn, program.path() + "/Cup2026.kvx");
+    EXPECT_TRUE(state::DBase.IsOpen());
+    EXPECT_TRUE(host().boxes.empty());
+}
+
+// "Open with" passes a path; a relative one counts from the working folder.
+TEST_F(StartupTest, CommandLinePathIsOpenedWhereItPoints) {
+    TempDir annen;
+    std::filesystem::create_directories(annen.file("Sesong"));
     makeDatabase("a.kvx");
-    for (const std::string cmd : {"C:a.kvx", "sub\\a.kvx", "/tmp/a.kvx", "./a.kvx"}) {
-        forms::ResetDefaults();
-        state::Filnavn.clear();
+    std::filesystem::rename(program.file("a.kvx"), annen.file("Sesong/Serie.kvx"));
+    const auto arbeidsmappe = std::filesystem::current_path();
+    std::filesystem::current_path(annen.path());
+    for (const std::string& cmd : std::vector<std::string>{annen.file("Sesong/Serie.kvx"), annen.file("sesong/serie.KVX"),
+                                                             "./Sesong/Serie.kvx", "Sesong/../Sesong/Serie.kvx"}) {
+        SetUp();
         forms::App.Command = cmd;
         Main();
-        EXPECT_TRUE(state::Databasenavn.empty()) << cmd;
-        EXPECT_TRUE(state::Filnavn.empty()) << cmd;
+        EXPECT_EQ(state::Databasenavn, annen.file("Sesong/Serie.kvx")) << cmd;
+        EXPECT_TRUE(state::DBase.IsOpen()) << cmd;
+        EXPECT_TRUE(host().boxes.empty()) << cmd;
     }
-    EXPECT_TRUE(host().boxes.empty());
+    std::filesystem::current_path(arbeidsmappe);
 }
 
 TEST_F(StartupTest, CommandLineForeignExtensionIsWarnedAndStillTried) {
