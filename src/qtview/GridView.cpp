@@ -153,6 +153,8 @@ public:
         t->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
         t->setEditTriggers(QAbstractItemView::NoEditTriggers);
         t->setSelectionMode(QAbstractItemView::SingleSelection);
+        // Tab leaves the grid for the next control, as the old grid let it.
+        t->setTabKeyNavigation(false);
         on(t, &QTableView::clicked, [this](const QModelIndex& at) {
             if (toModel([this, at] { grid_.UserClickCell(at.row(), at.column()); })) flush();
         });

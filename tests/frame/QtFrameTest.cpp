@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
+#include <QTest>
 #include <QTimer>
 
 #include <chrono>
@@ -171,6 +172,33 @@ TEST_F(QtFrameTest, PicturesOfSplashInfoWindowAndChoosers) {
 
 // A title bar holds the window's icon and up to three buttons beside the caption
 // in a bold face: about 120 pixels of a window's width are not the caption's.
+// Escape is "Avbryt" in the dialog, wherever the focus is, and makes nothing.
+TEST_F(QtFrameTest, EscapeCancelsTheNewDatabaseDialog) {
+    Main();
+    settle();
+    bool pressed = false;
+    whenReady([&] {
+        QWidget* w = window(forms::Default<NyDBase>());
+        if (!w || !w->isVisible()) return false;
+        // A fixed dialog offers no minimise or maximise.
+        EXPECT_FALSE(w->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+        auto* name = w->findChild<QLineEdit*>();
+        name->setFocus();
+        type(name, QStringLiteral("Vinterstevne"));
+        QTest::keyClick(name, Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        pressed = true;
+        return true;
+    });
+    action("FilNyTurnering")->trigger();
+    settle();
+    EXPECT_TRUE(pressed);
+    EXPECT_FALSE(forms::IsLoaded<NyDBase>());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_FALSE(files::Exists(program.file("Vinterstevne.kvx")));
+    EXPECT_TRUE(state::Databasenavn.empty());
+}
+
 TEST_F(QtFrameTest, DialogCaptionsFitTheirTitleBars) {
     QFont title = QApplication::font();
     title.setBold(true);
