@@ -124,8 +124,18 @@ public:
         }
         p->setPen(option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
         p->setFont(option.font);
-        p->drawText(option.rect.adjusted(Inset, 0, -Inset, 0), index.data(Qt::TextAlignmentRole).toInt() | Qt::TextSingleLine,
-                    index.data(Qt::DisplayRole).toString());
+        QRect text = option.rect.adjusted(Inset, 0, -Inset, 0);
+        int alignment = index.data(Qt::TextAlignmentRole).toInt();
+        if (alignment & Qt::AlignVCenter) {
+            // Centred by its letters, capitals to descenders, as the old grid showed it: the
+            // font's box holds room for accents above and would set the text on the lower line.
+            const QFontMetrics metrics(option.font);
+            const int letters = metrics.capHeight() + metrics.descent();
+            text.setTop(text.top() + (text.height() - letters) / 2 - (metrics.ascent() - metrics.capHeight()));
+            text.setHeight(metrics.height());
+            alignment = (alignment & ~Qt::AlignVertical_Mask) | Qt::AlignTop;
+        }
+        p->drawText(text, alignment | Qt::TextSingleLine, index.data(Qt::DisplayRole).toString());
         if (option.state & QStyle::State_HasFocus) {
             QStyleOptionFocusRect focus;
             focus.QStyleOption::operator=(option);

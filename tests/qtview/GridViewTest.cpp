@@ -126,3 +126,41 @@ TEST_F(GridViewTest, AClickThatRefillsTheGridShowsTheNewRowsAtOnce) {
 }
 
 } // namespace
+
+namespace {
+
+// Rows of the cell (inside its grid lines) that hold ink: the first and the last, from the cell's top.
+std::pair<int, int> inkRows(const QImage& image, const QRect& cell) {
+    const QRgb back = image.pixel(cell.right() - 2, cell.top() + 2);
+    int first = -1, last = -1;
+    for (int y = cell.top(); y < cell.bottom(); ++y)
+        for (int x = cell.left() + 2; x < cell.right() - 2; ++x)
+            if (image.pixel(x, y) != back) {
+                if (first < 0) first = y - cell.top();
+                last = y - cell.top();
+                break;
+            }
+    return {first, last};
+}
+
+// Text in a column of the grid's own alignment stands in the middle of its row, as much room
+// above the capitals as below the descenders; a column set to the top keeps it at the top.
+TEST_F(GridViewTest, TextOfAColumnWithoutAlignmentOfItsOwnIsCentredInItsRow) {
+    form.MSFlexGrid1.SetColAlignment(2, 0);   // left, top
+    form.MSFlexGrid1.AddItem("1\tHpgj Tønsberg\tHpgj");
+    const int row = form.MSFlexGrid1.Rows() - 1;
+    form.MSFlexGrid1.SetRow(1);
+    Settle();
+    grid->scrollTo(cell(row, 1));
+    const QImage image = grid->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QRect general = grid->visualRect(cell(row, 1)).adjusted(0, 0, 0, -1);
+    const auto [top, bottom] = inkRows(image, general);
+    ASSERT_GE(top, 0);
+    const int below = general.height() - 1 - bottom;
+    EXPECT_LE(std::abs(top - below), 1) << top << " above, " << below << " below";
+    EXPECT_GE(below, 2);
+    const auto [topAligned, unused] = inkRows(image, grid->visualRect(cell(row, 2)).adjusted(0, 0, 0, -1));
+    EXPECT_LT(topAligned, top);
+}
+
+} // namespace
