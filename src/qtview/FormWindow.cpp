@@ -277,9 +277,10 @@ void FormWindow::applyTabOrder() {
         QWidget* w = view->widget();
         if (w && !control->TabStop) w->setFocusPolicy(Qt::FocusPolicy(w->focusPolicy() & ~Qt::TabFocus));
     }
+    // Every stop is chained, also one that takes no Tab now (an empty grid): it may later.
     for (forms::Control* control : forms::TabOrder(form_)) {
         QWidget* w = viewWidget(*control);
-        if (!w || !(w->focusPolicy() & Qt::TabFocus)) continue;
+        if (!w) continue;
         if (previous) QWidget::setTabOrder(previous, w);
         previous = w;
     }

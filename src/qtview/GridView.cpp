@@ -4,7 +4,6 @@
 // the end of the user's action, so a fill costs the view what changed, not
 // the grid's size for each cell written.
 #include <QAbstractTableModel>
-#include <QApplication>
 #include <QHeaderView>
 #include <QPainter>
 #include <QStyledItemDelegate>
@@ -137,11 +136,10 @@ public:
         }
         p->drawText(text, alignment | Qt::TextSingleLine, index.data(Qt::DisplayRole).toString());
         if (option.state & QStyle::State_HasFocus) {
-            QStyleOptionFocusRect focus;
-            focus.QStyleOption::operator=(option);
-            focus.backgroundColor = option.palette.color(group, selected ? QPalette::Highlight : QPalette::Base);
-            const QWidget* view = option.widget;
-            (view ? view->style() : QApplication::style())->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, p, view);
+            // A dotted frame in the text's colour, seen on a picked row too, as the old grid drew it.
+            p->setPen(QPen(p->pen().color(), 1, Qt::DotLine));
+            p->setBrush(Qt::NoBrush);
+            p->drawRect(option.rect.adjusted(0, 0, -1, -1));
         }
     }
     // The room the cell's text needs to show whole.
@@ -224,6 +222,9 @@ private:
     void syncSelection() {
         Updating guard(updating_);
         QTableView* t = table();
+        // A grid without a row to pick is no Tab stop: nothing there could show the focus.
+        const bool rows = cells_->rowCount({}) > grid_.FixedRows && cells_->columnCount({}) > grid_.FixedCols;
+        t->setFocusPolicy(rows && grid_.TabStop ? Qt::StrongFocus : Qt::ClickFocus);
         const int row = grid_.Row(), col = grid_.Col();
         if (row < cells_->rowCount({}) && col < cells_->columnCount({}) && !cells_->fixed(row, col))
             t->setCurrentIndex(cells_->index(row, col));

@@ -125,9 +125,6 @@ TEST_F(GridViewTest, AClickThatRefillsTheGridShowsTheNewRowsAtOnce) {
     EXPECT_EQ(onScreen(), drawnAfresh());
 }
 
-} // namespace
-
-namespace {
 
 // Rows of the cell (inside its grid lines) that hold ink: the first and the last, from the cell's top.
 std::pair<int, int> inkRows(const QImage& image, const QRect& cell) {
@@ -161,6 +158,29 @@ TEST_F(GridViewTest, TextOfAColumnWithoutAlignmentOfItsOwnIsCentredInItsRow) {
     EXPECT_GE(below, 2);
     const auto [topAligned, unused] = inkRows(image, grid->visualRect(cell(row, 2)).adjusted(0, 0, 0, -1));
     EXPECT_LT(topAligned, top);
+}
+
+
+// The focus shows on the picked row as a frame around its current cell; a grid with no row
+// to pick is no Tab stop, since nothing could show the focus there.
+TEST_F(GridViewTest, AFocusedGridShowsItsFocusAndAnEmptyOneIsNoTabStop) {
+    form.MSFlexGrid1.SetRows(1);
+    Settle();
+    EXPECT_FALSE(grid->focusPolicy() & Qt::TabFocus);
+    fill(3);
+    form.MSFlexGrid1.SetRow(2);
+    form.MSFlexGrid1.SetCol(1);
+    Settle();
+    EXPECT_TRUE(grid->focusPolicy() & Qt::TabFocus);
+    const auto shown = [this] { return grid->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32); };
+    const QImage without = shown();
+    Focus(grid);
+    ASSERT_TRUE(grid->hasFocus());
+    const QImage with = shown();
+    const QRect current = grid->visualRect(cell(2, 1));
+    int changed = 0;
+    for (int x = current.left(); x < current.right(); ++x) changed += with.pixel(x, current.top()) != without.pixel(x, current.top());
+    EXPECT_GT(changed, current.width() / 4);
 }
 
 } // namespace
