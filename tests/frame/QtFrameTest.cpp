@@ -170,8 +170,6 @@ TEST_F(QtFrameTest, PicturesOfSplashInfoWindowAndChoosers) {
     EXPECT_EQ(files->item(1)->text(), QStringLiteral("Vår.KVX"));
 }
 
-// A title bar holds the window's icon and up to three buttons beside the caption
-// in a bold face: about 120 pixels of a window's width are not the caption's.
 // Escape is "Avbryt" in the dialog, wherever the focus is, and makes nothing.
 TEST_F(QtFrameTest, EscapeCancelsTheNewDatabaseDialog) {
     Main();
@@ -197,17 +195,6 @@ TEST_F(QtFrameTest, EscapeCancelsTheNewDatabaseDialog) {
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_FALSE(files::Exists(program.file("Vinterstevne.kvx")));
     EXPECT_TRUE(state::Databasenavn.empty());
-}
-
-TEST_F(QtFrameTest, DialogCaptionsFitTheirTitleBars) {
-    QFont title = QApplication::font();
-    title.setBold(true);
-    const QFontMetrics metrics(title);
-    for (forms::Form* f : std::initializer_list<forms::Form*>{&forms::Default<NyDBase>(), &forms::Default<FraFil>(),
-                                                              &forms::Default<TilFil>(), &forms::Default<FraFil_Dommerbase>()}) {
-        SCOPED_TRACE(f->Name());
-        EXPECT_LE(metrics.horizontalAdvance(QString::fromStdString(f->Caption())) + 120, f->Width() / 15);
-    }
 }
 
 } // namespace

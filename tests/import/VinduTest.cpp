@@ -163,7 +163,7 @@ TEST_F(Vindu, OkWithAnEmptyNameReportsTheFolder) {
     velg("").SSCommand1(0).UserClick();
     const auto b = boksTekster();
     ASSERT_EQ(b.size(), 1u);
-    EXPECT_EQ(b[0].rfind(innlesing::FeilMelding, 0), 0u);
+    EXPECT_EQ(b[0].rfind(Innlesingsfeil, 0), 0u);
     EXPECT_FALSE(forms::IsLoaded<FraFil_Dommer>());
 }
 

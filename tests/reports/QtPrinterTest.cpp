@@ -80,14 +80,14 @@ TEST_F(QtPrinterTest, WithNoPrinterInstalledThePrintIsAPdfInTheReportFolderAndTh
     backend.setInstalledPrinters([] { return QStringList{}; });
     liste(3);
     const std::string pdf = backend.lastPdf().toStdString();
-    EXPECT_EQ(QFileInfo(backend.lastPdf()).absolutePath().toStdString(), dir.path() + "/Dommerrapport");
+    EXPECT_EQ(pdf, dir.path() + "/Dommerrapport/Utskrift_20261208_081500.pdf");   // named by the pinned clock
     EXPECT_EQ(pdftest::Sider(pdf), 1);
     ASSERT_EQ(forms::Headless().boxes.size(), 1u);
     EXPECT_NE(forms::Headless().boxes[0].prompt.find(pdf), std::string::npos);
     EXPECT_FALSE(Printer.ReachedPrinter());
 
     liste(3);   // a second print in the same second keeps the first file
-    EXPECT_NE(backend.lastPdf().toStdString(), pdf);
+    EXPECT_EQ(backend.lastPdf().toStdString(), dir.path() + "/Dommerrapport/Utskrift_20261208_081500_2.pdf");
     EXPECT_TRUE(QFileInfo::exists(QString::fromStdString(pdf)));
 }
 
