@@ -222,7 +222,9 @@ void FormWindow::placeWindow() {
         QMdiArea* area = sub_->mdiArea();
         const int bars = area ? area->y() : 0;
         const QRect wanted(left, qMax(0, top - bars), width, height);
-        const QRect shown = area ? FitInto(wanted, QRect(QPoint(0, 0), area->viewport()->size())) : wanted;
+        // (A work space not laid out yet has no size to fit into.)
+        const QSize space = area ? area->viewport()->size() : QSize();
+        const QRect shown = space.isEmpty() ? wanted : FitInto(wanted, QRect(QPoint(0, 0), space));
         const QMargins frame = sub_->contentsMargins();
         canvas_->setMinimumSize(shown.size() == wanted.size() ? QSize(0, 0)
                                                               : QSize(width - frame.left() - frame.right(),

@@ -19,7 +19,6 @@
 
 #include "platform/forms/Controls.h"
 #include "platform/forms/Runtime.h"
-#include "qtview/Convert.h"
 #include "qtview/QtTestUtil.h"
 #include "support/OnceShown.h"
 
@@ -302,14 +301,6 @@ public:
 };
 
 TEST_F(HostTest, AWindowOpensInsideTheWorkSpaceAndALargerOneScrollsInside) {
-    const struct { QRect frame, area, fitted; } cases[] = {
-        {{100, 200, 300, 200}, {0, 0, 640, 480}, {100, 200, 300, 200}},
-        {{500, 400, 300, 200}, {0, 0, 640, 480}, {340, 280, 300, 200}},
-        {{500, 235, 1135, 735}, {0, 0, 1024, 600}, {0, 0, 1024, 600}},
-        {{-20, -5, 100, 100}, {10, 20, 640, 480}, {10, 20, 100, 100}},
-    };
-    for (const auto& c : cases) EXPECT_EQ(qtview::FitInto(c.frame, c.area), c.fitted) << c.frame.x();
-
     forms::Default<Hovedvindu>().Show();
     auto& low = forms::Default<Register>();
     low.Move(120, 6000, 6000, 3000);
@@ -320,18 +311,13 @@ TEST_F(HostTest, AWindowOpensInsideTheWorkSpaceAndALargerOneScrollsInside) {
     QMdiArea* area = host.windowOf(forms::Default<Hovedvindu>())->mdiArea();
     const QRect space(QPoint(0, 0), area->viewport()->size());
     const QRect lowAt = FrameOf(host, low)->geometry();
-    EXPECT_TRUE(space.contains(lowAt)) << lowAt.y();
-    EXPECT_EQ(lowAt.size(), QSize(400, 200));
-    EXPECT_EQ(lowAt.bottom(), space.bottom());
+    EXPECT_EQ(lowAt, QRect(8, space.bottom() + 1 - 200, 400, 200));
     EXPECT_EQ(FrameOf(host, large)->geometry(), space);
     // The form keeps its size inside: its last button is reached by scrolling, not cut away.
-    auto* scroll = qobject_cast<QScrollArea*>(FrameOf(host, large)->findChild<QScrollArea*>());
+    auto* scroll = FrameOf(host, large)->findChild<QScrollArea*>();
     ASSERT_NE(scroll, nullptr);
     EXPECT_GT(scroll->verticalScrollBar()->maximum(), 0);
     EXPECT_GT(scroll->horizontalScrollBar()->maximum(), 0);
-    EXPECT_GE(scroll->widget()->width(), 1135 - 16);
-    EXPECT_FALSE(area->verticalScrollBar()->isVisible());
-    Screenshot(forms::Default<Hovedvindu>(), "mdi-large-child");
 }
 
 TEST_F(HostTest, ThePrinterSetUpSaysItChoosesAPrinterAndPrintsNothing) {

