@@ -11,6 +11,7 @@
 #include "qtview/FormWindow.h"
 #include "qtview/QtHost.h"
 #include "state/ProgramState.h"
+#include "support/OnceShown.h"
 
 namespace importtest {
 namespace {
@@ -64,9 +65,11 @@ TEST_F(Skjermbilde, ImportAndDuplicatesWindowsAreDrawn) {
     f.SSCommand4.UserClick();
     EXPECT_TRUE(qtview::SaveScreenshot(forms::Default<VisDuplikater>(), mappe + "/duplikater.png"));
     overskrifterHele(host, forms::Default<VisDuplikater>().MSFlexGrid1);
-    f.HentDommere.UserClick();
-    EXPECT_TRUE(qtview::SaveScreenshot(forms::Default<FraFil_Dommer>(), mappe + "/velg-resultatfil.png"));
-    forms::Default<FraFil_Dommer>().Unload();
+    kdtest::OnceShown(kdtest::ModalAbove(nullptr), [&](QWidget*) {
+        EXPECT_TRUE(qtview::SaveScreenshot(forms::Default<FraFil_Dommer>(), mappe + "/velg-resultatfil.png"));
+        forms::Default<FraFil_Dommer>().Unload();
+    });
+    f.HentDommere.UserClick();   // the chooser is modal: this returns when it has closed
     raderSynlige(host, f.MSFlexGrid1);
     forms::ResetDefaults();
     forms::SetHost(nullptr);
