@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr kamper::Kolonne Kampkolonner[] = {
+constexpr shared::Kolonne Kampkolonner[] = {
     {"Nr.", 350, 3},        {"Dato", 1500, 3, "Turneringsdato"},     {"Turnering", 2000, -1, "TurneringsNavn"},
     {"Type spill", 750, 3, "Typespill"}, {"Hjemmelag", 1700, -1, "Dommer_HLag"}, {"Bortelag", 1700, -1, "Dommer_BLag"},
     {"HP", 320, 3, "Dommer_HPoeng"}, {"BP", 350, 3, "Dommer_BPoeng"}};
@@ -54,7 +54,7 @@ void Dommer2::Form_Activate() {
     fyllDommereFornavnForst();
 }
 
-std::span<const kamper::Kolonne> Dommer2::kampkolonner() const { return Kampkolonner; }
+std::span<const shared::Kolonne> Dommer2::kampkolonner() const { return Kampkolonner; }
 
 void Dommer2::MSFlexGrid2_Click() {
     SSCheck1.SetValue(0);

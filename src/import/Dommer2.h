@@ -24,5 +24,5 @@ public:
     void SSCommand9_Click();
 
 private:
-    std::span<const kamper::Kolonne> kampkolonner() const override;
+    std::span<const shared::Kolonne> kampkolonner() const override;
 };

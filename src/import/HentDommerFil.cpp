@@ -7,17 +7,13 @@
 #include "import/VisDuplikater.h"
 #include "platform/vb/Err.h"
 #include "platform/vb/Strings.h"
+#include "shared/Rutenett.h"
 #include "state/ProgramState.h"
 
 namespace {
 
-struct Kolonne {
-    const char* overskrift;
-    int bredde;
-    int justering;   // -1: the grid's own
-};
 constexpr int Midt = 3, Venstre = 0;
-constexpr Kolonne Kolonner[] = {{"DommerID", 850, Midt}, {"Status", 560, Midt}, {"Fornavn", 1200, Venstre},
+constexpr shared::Kolonne Kolonner[] = {{"DommerID", 850, Midt}, {"Status", 560, Midt}, {"Fornavn", 1200, Venstre},
                                 {"Etternavn", 1200, -1},  {"Dato", 1500, -1},    {"Turnering", 2200, -1},
                                 {"Typespill", 850, -1},   {"HLag", 1600, Midt},  {"BLag", 1600, Midt},
                                 {"HPoeng", 670, Midt},    {"BPoeng", 670, Midt}};
@@ -69,12 +65,9 @@ void HentDommerFil::SSCommand3_Click() {
 void HentDommerFil::SSCommand4_Click() { forms::Default<VisDuplikater>().Show(); }
 
 void HentDommerFil::Init_Grid_Dommerdata() {
-    MSFlexGrid1.SetCols(11);
+    shared::SettKolonner(MSFlexGrid1, Kolonner);
     MSFlexGrid1.SetRows(1);
-    for (int c = 0; c < 11; ++c) {
-        if (Kolonner[c].justering >= 0) MSFlexGrid1.SetColAlignment(c, Kolonner[c].justering);
-        MSFlexGrid1.SetColWidth(c, Kolonner[c].bredde);
-    }
+    // The headings without moving the current cell.
     for (int c = 0; c < 11; ++c) MSFlexGrid1.SetTextMatrix(0, c, Kolonner[c].overskrift);
 }
 

@@ -1,29 +1,25 @@
 // The import window's controls: positions in twips, captions, fonts.
 #include "import/HentDommerFil.h"
+#include "shared/Utforming.h"
 
 namespace {
 
 // The frame around the client area, as the views draw it.
 constexpr int Rammebredde = 120, Rammehoyde = 450;
 
-forms::Font smal(double size) {
-    forms::Font f;
-    f.Name = "Arial Narrow";
-    f.Size = size;
-    return f;
-}
+using shared::Smal;
 
 void etikett(forms::Label& l, int left, int top, int width, const char* caption) {
     l.Move(left, top, width, 285);
     l.SetCaption(caption);
     l.Alignment = forms::vbRightJustify;
-    l.SetFont(smal(8.25));
+    l.SetFont(Smal(8.25));
 }
 
 void knapp(forms::SSCommand& k, int left, int width, const char* caption) {
     k.Move(left, 7320, width, 975);
     k.SetCaption(caption);
-    k.SetFont(smal(9.75));
+    k.SetFont(Smal(9.75));
 }
 
 } // namespace
@@ -55,14 +51,14 @@ void HentDommerFil::utform() {
     Text5.Move(8400, 6960, 495, 285);
     for (auto* t : {&Text2, &Text3, &Text4, &Text5}) {
         t->Locked = true;
-        t->SetFont(smal(8.25));
+        t->SetFont(Smal(8.25));
     }
 
     knapp(HentDommere, 120, 3375, "Hent Dommer Fil for innlesing");
     knapp(SSCommand2, 3600, 3135, "Skriv ut rapport for denne fil");
     SSCommand2.SetVisible(false);
     knapp(SSCommand4, 6840, 2055, "Vis Duplikater i innleste data");
-    SSCommand4.SetFont(smal(8.25));   // the longest caption on the narrowest button
+    SSCommand4.SetFont(Smal(8.25));   // the longest caption on the narrowest button
     knapp(SSCommand3, 9000, 2055, "Velg alternativ Printer");
     knapp(SSCommand1, 12120, 1455, "Ferdig");
     SSCheck1.Move(11160, 7200, 855, 615);

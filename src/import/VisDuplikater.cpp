@@ -4,30 +4,19 @@
 #include "import/Innlesing.h"
 #include "import/Utskrift.h"
 #include "platform/forms/Runtime.h"
+#include "shared/Rutenett.h"
+#include "shared/Utforming.h"
 #include "state/ProgramState.h"
 
 namespace {
 
-struct Kolonne {
-    const char* overskrift;
-    const char* felt;
-    int bredde;
-    int justering;   // -1: the grid's own
-};
-constexpr Kolonne Kolonner[] = {
-    {"DommerID", "DommerNR", 850, 3},          {"Fornavn", "Dommer_ForNavn", 1200, 0},
-    {"Etternavn", "Dommer_EtterNavn", 1200, -1}, {"Dato", "Turneringsdato", 1500, 0},
-    {"Turnering", "Turneringsnavn", 2200, -1},  {"Typespill", "TypeSpill", 850, -1},
-    {"HLag", "HLag", 1600, 3},                  {"BLag", "BLag", 1600, 3},
-    {"HPoeng", "HPoeng", 670, 3},               {"BPoeng", "BPoeng", 670, 3}};
+constexpr shared::Kolonne Kolonner[] = {
+    {"DommerID", 850, 3, "DommerNR"},          {"Fornavn", 1200, 0, "Dommer_ForNavn"},
+    {"Etternavn", 1200, -1, "Dommer_EtterNavn"}, {"Dato", 1500, 0, "Turneringsdato"},
+    {"Turnering", 2200, -1, "Turneringsnavn"},  {"Typespill", 850, -1, "TypeSpill"},
+    {"HLag", 1600, 3, "HLag"},                  {"BLag", 1600, 3, "BLag"},
+    {"HPoeng", 670, 3, "HPoeng"},               {"BPoeng", 670, 3, "BPoeng"}};
 constexpr int AntallKolonner = 10;
-
-forms::Font smal(double size) {
-    forms::Font f;
-    f.Name = "Arial Narrow";
-    f.Size = size;
-    return f;
-}
 
 void ingenFil() { forms::MsgBox(innlesing::IngenFilMelding, forms::vbInformation, innlesing::IngenFilTittel); }
 
@@ -39,32 +28,24 @@ VisDuplikater::VisDuplikater() : forms::Form("VisDuplikater") {
     Move(80, 1700, 14295 + 120, 7740 + 450);
     Label1.Move(0, 120, 5775, 375);
     Label1.SetCaption("Oversikt over duplikater i innleste data:");
-    Label1.SetFont(smal(15.75));
+    Label1.SetFont(shared::Smal(15.75));
     MSFlexGrid1.Move(0, 600, 14295, 5895);
     MSFlexGrid1.SetCols(AntallKolonner);
     MSFlexGrid1.SetRows(1);
     SSCommand2.Move(0, 6720, 5775, 975);
     SSCommand2.SetCaption("Skriftelig Rapport over duplikater funnet i innleste data");
     SSCommand2.SetPicture("G_Printer.svg");
-    SSCommand2.SetFont(smal(14.25));
+    SSCommand2.SetFont(shared::Smal(14.25));
     SSCommand1.Move(12600, 6720, 1455, 855);
     SSCommand1.SetCaption("Ferdig");
-    SSCommand1.SetFont(smal(14.25));
+    SSCommand1.SetFont(shared::Smal(14.25));
     SSCommand1.Click = [this] { SSCommand1_Click(); };
     SSCommand2.Click = [this] { SSCommand2_Click(); };
 }
 
 void Init_Grid_Duplikater() {
     forms::MSFlexGrid& grid = forms::Default<VisDuplikater>().MSFlexGrid1;
-    grid.SetRows(1);
-    for (int c = 0; c < AntallKolonner; ++c)
-        if (Kolonner[c].justering >= 0) grid.SetColAlignment(c, Kolonner[c].justering);
-    for (int c = 0; c < AntallKolonner; ++c) grid.SetColWidth(c, Kolonner[c].bredde);
-    grid.SetRow(0);
-    for (int c = 0; c < AntallKolonner; ++c) {
-        grid.SetCol(c);
-        grid.SetText(Kolonner[c].overskrift);
-    }
+    shared::SettOverskrift(grid, Kolonner);
 }
 
 void VisDuplikater::Form_Load() {

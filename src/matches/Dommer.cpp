@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr kamper::Kolonne Kampkolonner[] = {
+constexpr shared::Kolonne Kampkolonner[] = {
     {"Nr.", 350, 3},        {"Dato", 1500, 3, "Turneringsdato"},     {"Turnering", 2000, -1, "TurneringsNavn"},
     {"Type spill", 800, -1, "Typespill"}, {"Hjemmelag", 1700, -1, "Dommer_HLag"}, {"Bortelag", 1700, -1, "Dommer_BLag"},
     {"HP", 320, 3, "Dommer_HPoeng"}, {"BP", 350, 3, "Dommer_BPoeng"}, {"SNr", 500, 3, "SekvensNR"}};
@@ -63,7 +63,7 @@ void Dommer::Form_Load() {
     folgDatabasen();
 }
 
-std::span<const kamper::Kolonne> Dommer::kampkolonner() const { return Kampkolonner; }
+std::span<const shared::Kolonne> Dommer::kampkolonner() const { return Kampkolonner; }
 
 void Dommer::kampgridTomt() { Nullstill_Valgt_Kamp(); }
 

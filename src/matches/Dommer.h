@@ -43,7 +43,7 @@ public:
     void SSCommand9_Click();
 
 private:
-    std::span<const kamper::Kolonne> kampkolonner() const override;
+    std::span<const shared::Kolonne> kampkolonner() const override;
     void kampgridTomt() override;
     void tilbakeTilKamplisten() override;
     // Entry layout or duplicate list: flag, captions, visible and enabled controls together.

@@ -177,7 +177,7 @@ std::vector<std::string> FinnDuplikater(dao::Database& db) {
 
 namespace {
 
-constexpr kamper::Kolonne Duplikatkolonner[] = {
+constexpr shared::Kolonne Duplikatkolonner[] = {
     {"D-Nr.", 500, 3},       {"Dato", 1500, 3},      {"Turnering", 2000, -1}, {"B/C", 400, -1}, {"Hjemmelag", 1700, -1},
     {"Bortelag", 1700, -1}, {"HP", 320, 3},          {"BP", 350, 3},          {"SNr", 500, 3}};
 
@@ -190,7 +190,7 @@ struct Timeglass {
 } // namespace
 
 void Dommer::Overskrift_Duplikatliste() {
-    kamper::SettOverskrift(MSFlexGrid1, Duplikatkolonner);
+    shared::SettOverskrift(MSFlexGrid1, Duplikatkolonner);
     listetDommer_ = 0;
     kampgridTomt();
 }

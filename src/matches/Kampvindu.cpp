@@ -15,21 +15,7 @@
 
 namespace kamper {
 
-void SettOverskrift(forms::MSFlexGrid& grid, std::span<const Kolonne> kolonner) {
-    grid.SetCols(static_cast<int>(kolonner.size()));
-    grid.SetRows(1);
-    for (int c = 0; c < static_cast<int>(kolonner.size()); ++c) {
-        if (kolonner[c].justering >= 0) grid.SetColAlignment(c, kolonner[c].justering);
-        grid.SetColWidth(c, kolonner[c].bredde);
-    }
-    grid.SetRow(0);
-    for (int c = 0; c < static_cast<int>(kolonner.size()); ++c) {
-        grid.SetCol(c);
-        grid.SetText(kolonner[c].overskrift);
-    }
-}
-
-std::string Celler(const dao::Recordset& rad, std::span<const Kolonne> kolonner, bool typespillSmaBokstaver) {
+std::string Celler(const dao::Recordset& rad, std::span<const shared::Kolonne> kolonner, bool typespillSmaBokstaver) {
     std::string celler;
     for (std::size_t i = 0; i < kolonner.size(); ++i) {
         std::string verdi = forms::GridCell(vb::Concat(rad.Get(kolonner[i].felt), ""));
@@ -47,7 +33,7 @@ dao::Database& AndreHandtak() {
 
 namespace {
 
-constexpr kamper::Kolonne DommerKolonner[] = {{"Nr.", 500, 3}, {"Dommer", 2400, 2}, {"Kamper", 700, 3}};
+constexpr shared::Kolonne DommerKolonner[] = {{"Nr.", 500, 3}, {"Dommer", 2400, 2}, {"Kamper", 700, 3}};
 
 std::string tekst(const dao::Recordset& rs, const char* kolonne) { return vb::Concat(rs.Get(kolonne), ""); }
 
@@ -146,7 +132,7 @@ void Kampvindu::listKamper(bool typespillSmaBokstaver) {
 }
 
 void Kampvindu::Overskrift_Kampliste() {
-    kamper::SettOverskrift(MSFlexGrid1, kampkolonner());
+    shared::SettOverskrift(MSFlexGrid1, kampkolonner());
     listetDommer_ = 0;
     kampgridTomt();
 }
@@ -155,7 +141,7 @@ void Kampvindu::Overskrift_Dommerliste() {
     dao::Database ny = Registerets_Arbeidsomrade().OpenDatabase(state::Databasenavn, true);
     if (!state::DBase2.IsNothing()) state::DBase2.Close();
     state::DBase2 = ny;
-    kamper::SettOverskrift(MSFlexGrid2, DommerKolonner);
+    shared::SettOverskrift(MSFlexGrid2, DommerKolonner);
 }
 
 void Kampvindu::fyllDommergrid(bool etternavnForst) {

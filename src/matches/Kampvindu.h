@@ -10,24 +10,12 @@
 #include "platform/forms/Controls.h"
 #include "platform/forms/Form.h"
 #include "platform/report/CrystalReport.h"
+#include "shared/Rutenett.h"
 
 namespace kamper {
 
-// One column of a grid: heading, width in twips, alignment code (-1 leaves the grid's own),
-// and the field of Dommertabell it shows (none for a running number).
-struct Kolonne {
-    const char* overskrift;
-    int bredde;
-    int justering;
-    const char* felt = nullptr;
-};
-
 // The cells of a grid row for the columns' fields, tab-separated; the game lower-cased if asked.
-std::string Celler(const dao::Recordset& rad, std::span<const Kolonne> kolonner, bool typespillSmaBokstaver = false);
-
-// Sets the column count, empties the grid down to its heading row and writes the headings
-// cell by cell, which leaves the last column current.
-void SettOverskrift(forms::MSFlexGrid& grid, std::span<const Kolonne> kolonner);
+std::string Celler(const dao::Recordset& rad, std::span<const shared::Kolonne> kolonner, bool typespillSmaBokstaver = false);
 
 // DBase2, the second handle the match windows reopen; DBase when it is not open yet
 // (a window opened before any of them).
@@ -125,7 +113,7 @@ protected:
     void byggFelles(int matchGridWidth);
 
     // The columns of this window's match grid: the running number, then fields.
-    virtual std::span<const kamper::Kolonne> kampkolonner() const = 0;
+    virtual std::span<const shared::Kolonne> kampkolonner() const = 0;
     // The match grid was emptied; a selection in it is gone.
     virtual void kampgridTomt() {}
     // Another database is open: the window goes back to listing one referee's matches.

@@ -1,26 +1,20 @@
 // Positions (twips), captions and fonts of the controls both match windows share.
 #include "matches/Kampvindu.h"
 #include "matches/Utforming.h"
+#include "shared/Utforming.h"
 
 namespace kamper {
-
-forms::Font Smal(double size) {
-    forms::Font f;
-    f.Name = "Arial Narrow";
-    f.Size = size;
-    return f;
-}
 
 void Knapp(forms::SSCommand& k, int left, int top, int width, int height, const std::string& caption) {
     k.Move(left, top, width, height);
     k.SetCaption(caption);
-    k.SetFont(Smal(8.25));
+    k.SetFont(shared::Smal(8.25));
 }
 
 void Ledetekst(forms::Label& l, int left, int top, int width, const std::string& caption) {
     l.Move(left, top + 15, width, 255);
     l.SetCaption(caption);
-    l.SetFont(Smal(8.25));
+    l.SetFont(shared::Smal(8.25));
 }
 
 } // namespace kamper
@@ -77,7 +71,7 @@ void Kampvindu::byggFelles(int kampgridBredde) {
     for (forms::MSFlexGrid* g : {&MSFlexGrid1, &MSFlexGrid2}) {
         g->FixedCols = 0;
         g->SelectionMode = 1;
-        g->SetFont(kamper::Smal(8.25));
+        g->SetFont(shared::Smal(8.25));
     }
     Knapp(SSCommand1, 12960, 6180, 1500, 540, "Ferdig");
     SSCommand1.SetFontBold(true);

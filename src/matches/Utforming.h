@@ -6,8 +6,6 @@
 
 namespace kamper {
 
-// The narrow face keeps the long button captions inside their buttons.
-forms::Font Smal(double size);
 void Knapp(forms::SSCommand& k, int left, int top, int width, int height, const std::string& caption);
 // A label beside a box of height 315 at the same top.
 void Ledetekst(forms::Label& l, int left, int top, int width, const std::string& caption);

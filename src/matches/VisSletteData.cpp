@@ -3,12 +3,13 @@
 #include "database/Apen.h"
 #include "matches/Kampvindu.h"
 #include "matches/Utforming.h"
+#include "shared/Utforming.h"
 #include "platform/vb/Strings.h"
 #include "state/ProgramState.h"
 
 namespace {
 
-constexpr kamper::Kolonne Kolonner[] = {
+constexpr shared::Kolonne Kolonner[] = {
     {"DommerID", 850, 3, "DommerNR"},           {"Sekv.nr", 660, 3, "SekvensNR"},
     {"Fornavn", 1200, 0, "Dommer_FNavn"},       {"Etternavn", 1200, -1, "Dommer_ENavn"},
     {"Dato", 1500, 0, "Turneringsdato"},        {"Turnering", 2200, -1, "TurneringsNavn"},
@@ -24,10 +25,10 @@ VisSletteData::VisSletteData() : forms::Form("VisSletteData") {
     Move(80, 1700, 14295 + 120, 7740 + 450);   // the client area and the frame round it
     Label1.Move(0, 120, 5775, 375);
     Label1.SetCaption("Oversikt over turneringsdata som er slettet");
-    Label1.SetFont(kamper::Smal(12));
+    Label1.SetFont(shared::Smal(12));
     MSFlexGrid1.Move(0, 600, 14295, 5895);
     MSFlexGrid1.FixedCols = 1;
-    MSFlexGrid1.SetFont(kamper::Smal(8.25));
+    MSFlexGrid1.SetFont(shared::Smal(8.25));
     kamper::Knapp(SSCommand2, 480, 6720, 4455, 975, "Skriftelig Rapport over data som er slettet");
     SSCommand2.SetPicture("G_Printer.svg");
     kamper::Knapp(SSCommand1, 12600, 6720, 1455, 855, "Ferdig");
@@ -36,7 +37,7 @@ VisSletteData::VisSletteData() : forms::Form("VisSletteData") {
 }
 
 void Init_Grid_Slettede() {
-    kamper::SettOverskrift(forms::Default<VisSletteData>().MSFlexGrid1, Kolonner);
+    shared::SettOverskrift(forms::Default<VisSletteData>().MSFlexGrid1, Kolonner);
 }
 
 void VisSletteData::Form_Load() {

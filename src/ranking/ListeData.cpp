@@ -7,11 +7,12 @@
 #include "platform/forms/Runtime.h"
 #include "platform/vb/Strings.h"
 #include "ranking/Plassering.h"
+#include "shared/Utforming.h"
 #include "state/ProgramState.h"
 
 namespace {
 
-using ranking::plasser;
+using shared::plasser;
 
 constexpr int TekstKolonne = 50;   // KlasseNavn is Text 50
 

@@ -1,16 +1,8 @@
 #pragma once
-// Placing the ranking windows' controls: position and caption in one call.
-#include <string>
-
+// The ranking windows' title face and colour.
 #include "platform/forms/Control.h"
 
 namespace ranking {
-
-template <class C>
-void plasser(C& c, int left, int top, int width, int height, const std::string& caption) {
-    c.Move(left, top, width, height);
-    c.SetCaption(caption);
-}
 
 // The windows' bold title in dark blue.
 inline forms::Font tittelFont() {

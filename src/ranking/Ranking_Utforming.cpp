@@ -1,12 +1,13 @@
 // The ranking window's controls: positions in twips, captions, fonts, and the
 // wiring of their events.
 #include "ranking/Plassering.h"
+#include "shared/Utforming.h"
 #include "ranking/Rankinglister.h"
 #include "ranking/Ranking.h"
 
 namespace {
 
-using ranking::plasser;
+using shared::plasser;
 
 constexpr int TekstKolonne = 50;   // the Text columns of Ranking
 

@@ -1,5 +1,6 @@
 // The register window's controls: positions in twips, captions, fonts, sizes.
 #include "register/Dommere_Init.h"
+#include "shared/Utforming.h"
 
 namespace {
 
@@ -15,23 +16,12 @@ constexpr int TekstKolonne = 50;
 constexpr int TelefonKolonne = 16;
 constexpr int StandardTekstKolonne = 255;   // columns made without a size
 
-template <class C>
-void plasser(C& c, int left, int top, int width, int height, const std::string& caption) {
-    c.Move(left, top, width, height);
-    c.SetCaption(caption);
-}
+using shared::plasser;
+using shared::Smal;
 
 void plasser(forms::TextBox& t, int left, int top, int width, int height) { t.Move(left, top, width, height); }
 
 void iRamme(forms::Control& c, forms::Control& ramme) { c.SetContainer(&ramme); }
-
-// The narrow face keeps captions inside the sizes the window was drawn for.
-forms::Font smal(double size = 8.25) {
-    forms::Font f;
-    f.Name = "Arial Narrow";
-    f.Size = size;
-    return f;
-}
 
 forms::Font fet(double size) {
     forms::Font f;
@@ -62,7 +52,7 @@ void Dommere_Init::byggTopp() {
     plasser(Text12, 7560, 2550, 1455, 330);
     for (auto* t : {&Text11, &Text12, &Text13}) {
         t->Locked = true;
-        t->SetFont(smal());
+        t->SetFont(Smal());
     }
 }
 
@@ -85,7 +75,7 @@ void Dommere_Init::byggDommerfelter() {
     int top = 2520;
     for (const Rad& r : rader) {
         plasser(*r.label, 120, top + 45, 2160, 255, r.caption);
-        r.label->SetFont(smal());
+        r.label->SetFont(Smal());
         plasser(*r.boks, 2340, top, 1620, 315);
         r.boks->SetMaxLength(r.size);
         top += 420;
@@ -122,7 +112,7 @@ void Dommere_Init::byggSpillOgRapporttyper() {
     for (const Valg& v : venstre) {
         plasser(*v.o, 90, top, 2160, 255, v.caption);
         v.o->SetForeColor(v.farge);
-        v.o->SetFont(smal());
+        v.o->SetFont(Smal());
         iRamme(*v.o, Frame5);
         top += 280;
     }
@@ -130,7 +120,7 @@ void Dommere_Init::byggSpillOgRapporttyper() {
     for (const Valg& v : hoyre) {
         plasser(*v.o, 2265, top, 2160, 255, v.caption);
         v.o->SetForeColor(v.farge);
-        v.o->SetFont(smal());
+        v.o->SetFont(Smal());
         iRamme(*v.o, Frame5);
         top += 280;
     }
@@ -182,7 +172,7 @@ void Dommere_Init::byggKnapper() {
     };
     for (const Knapp& k : knapper) {
         plasser(*k.k, k.left, k.top, k.width, 420, k.caption);
-        k.k->SetFont(smal());
+        k.k->SetFont(Smal());
     }
 }
 
@@ -190,10 +180,10 @@ void Dommere_Init::byggListeOgTellere() {
     MSFlexGrid1.Move(9360, 120, 6135, 8295);
     MSFlexGrid1.FixedCols = 0;
     MSFlexGrid1.SelectionMode = 1;
-    MSFlexGrid1.SetFont(smal());
+    MSFlexGrid1.SetFont(Smal());
     rutenettOverskrift();
     plasser(Label6, 9960, 8880, 3615, 300, "Velg dommer for endring, sletting eller rapport");
-    Label6.SetFont(smal());
+    Label6.SetFont(Smal());
 
     plasser(Label11, 15480, 360, 1320, 495, "Antall Dommere totalt:");
     plasser(Text16, 16800, 480, 735, 360);
@@ -203,14 +193,14 @@ void Dommere_Init::byggListeOgTellere() {
     plasser(Text18, 16800, 1680, 735, 375);
     for (auto* l : {&Label11, &Label18, &Label20}) {
         l->WordWrap = true;
-        l->SetFont(smal());
+        l->SetFont(Smal());
     }
     for (auto* t : {&Text16, &Text17, &Text18}) {
         t->Locked = true;
         t->Alignment = forms::vbCenter;
     }
     plasser(Command1, 15420, 2520, 2250, 480, "Sjekk for ledige dommernummere");
-    Command1.SetFont(smal());
+    Command1.SetFont(Smal());
     List2.Move(15600, 3600, 855, 4620);
     plasser(SSCommand1, 13680, 9360, 1095, 975, "Ferdig");
     SSCommand1.SetFontBold(true);

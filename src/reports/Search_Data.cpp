@@ -1,23 +1,19 @@
 #include "reports/Search_Data.h"
 
 #include "reports/Rapporter.h"
+#include "shared/Rutenett.h"
 
 namespace {
 
-struct Kolonne {
-    const char* overskrift;
-    int boksVenstre, boksBredde, bredde;
+// The grid has no heading row: the headings stand in locked boxes above it.
+constexpr shared::Kolonne Kolonner[] = {
+    {"Nr.", 380, -1},       {"Fornavn", 1700, -1},        {"Etternavn", 1700, -1},      {"Lag/Klubb", 2000, -1},
+    {"Typespill", 1400, -1}, {"Boc:Typedommer", 1455, -1}, {"Cur:Typedommer", 1455, -1},
 };
-
-const Kolonne Kolonner[] = {
-    {"Nr.", 120, 495, 380},
-    {"Fornavn", 550, 1695, 1700},
-    {"Etternavn", 2200, 1695, 1700},
-    {"Lag/Klubb", 3900, 2000, 2000},
-    {"Typespill", 5880, 1455, 1400},
-    {"Boc:Typedommer", 7320, 1455, 1455},
-    {"Cur:Typedommer", 8760, 1455, 1455},
+struct Boks {
+    int venstre, bredde;
 };
+constexpr Boks Bokser[] = {{120, 495}, {550, 1695}, {2200, 1695}, {3900, 2000}, {5880, 1455}, {7320, 1455}, {8760, 1455}};
 
 constexpr forms::Color Gra = 0xC0C0C0;
 
@@ -35,7 +31,7 @@ Search_Data::Search_Data() : forms::Form("Search_Data") {
     forms::TextBox* bokser[] = {&Text1, &Text2, &Text3, &Text4, &Text5, &Text6, &Text7};
     for (size_t i = 0; i < std::size(Kolonner); ++i) {
         forms::TextBox& b = *bokser[i];
-        b.Move(Kolonner[i].boksVenstre, 600, Kolonner[i].boksBredde, 315);
+        b.Move(Bokser[i].venstre, 600, Bokser[i].bredde, 315);
         b.SetText(Kolonner[i].overskrift);
         b.SetBackColor(Gra);
         b.Locked = true;
@@ -58,7 +54,7 @@ Search_Data::Search_Data() : forms::Form("Search_Data") {
 }
 
 void Search_Data::Form_Load() {
-    for (int c = 0; c < static_cast<int>(std::size(Kolonner)); ++c) MSFlexGrid1.SetColWidth(c, Kolonner[c].bredde);
+    shared::SettKolonner(MSFlexGrid1, Kolonner);
 }
 
 void Search_Data::SSCommand1_Click() { Unload(); }
