@@ -1,12 +1,12 @@
 #include "matches/Duplikater.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstring>
 #include <string_view>
 #include <unordered_set>
 
 #include "matches/Dommer.h"
+#include "matches/LikeHasher.h"
 #include "platform/forms/Runtime.h"
 #include "platform/vb/Strings.h"
 #include "state/ProgramState.h"
@@ -82,36 +82,6 @@ std::string linje(const Rad& r) {
         ut += forms::GridCell(i == 2 ? r.bc : felt);
     }
     return ut + vb::vbTab + std::to_string(r.sekvens);
-}
-
-// The rowids of rows whose hashes are alike, each once. An open table of 8-byte places (the
-// hash's high bits beside the row's number from 1; 0 is free) is filled after the reading,
-// each place fetched ahead, so that the table of a million rows is reached from the
-// processor's cache and not at the memory's pace.
-std::vector<int64_t> likeHasher(const std::vector<std::size_t>& hasher, const std::vector<int64_t>& rowids) {
-    constexpr uint64_t Hoy = ~uint64_t{0} << 33;
-    constexpr uint64_t Meldt = uint64_t{1} << 32;   // the place's first row is among the answer
-    constexpr uint64_t Nummer = Meldt - 1;
-    constexpr std::size_t Forut = 16;
-    std::vector<uint64_t> plasser(std::bit_ceil(std::max<std::size_t>(hasher.size() + hasher.size() / 2, 1024)));
-    const std::size_t maske = plasser.size() - 1;
-    std::vector<int64_t> like;
-    for (std::size_t rad = 0; rad < hasher.size(); ++rad) {
-        if (rad + Forut < hasher.size()) __builtin_prefetch(&plasser[hasher[rad + Forut] & maske]);
-        const std::size_t hash = hasher[rad];
-        std::size_t i = hash & maske;
-        while (plasser[i] != 0 && ((plasser[i] & Hoy) != (hash & Hoy) || hasher[(plasser[i] & Nummer) - 1] != hash))
-            i = (i + 1) & maske;
-        uint64_t& plass = plasser[i];
-        if (plass == 0) {
-            plass = (hash & Hoy) | (rad + 1);
-            continue;
-        }
-        if ((plass & Meldt) == 0) like.push_back(rowids[(plass & Nummer) - 1]);
-        plass |= Meldt;
-        like.push_back(rowids[rad]);
-    }
-    return like;
 }
 
 // The rowids of rows whose telling fields hash alike: every duplicate is among them. One
