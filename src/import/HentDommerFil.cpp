@@ -23,12 +23,6 @@ constexpr const char* Felt[] = {"DommerNR", "Status", "Dommer_ForNavn", "Dommer_
 
 } // namespace
 
-int Feltnummer(const dao::Recordset& rs, const char* navn) {
-    for (int i = 0; i < rs.FieldCount(); ++i)
-        if (vb::LCase(rs.FieldName(i)) == vb::LCase(navn)) return i;
-    vb::Raise(vb::errnum::NoSuchItem, navn);
-}
-
 std::string Celle(const vb::Variant& v) { return forms::GridCell(vb::Concat(v, "")); }
 
 HentDommerFil::HentDommerFil() : forms::Form("HentDommerFil") {
@@ -91,7 +85,7 @@ void HentDommerFil::Vis_Dommerfil() {
     state::UtvalgFil = fil.OpenRecordset("Select * from dommerdata", dao::dbOpenSnapshot);
     dao::Recordset& rader = state::UtvalgFil;
     int felt[11];
-    for (int c = 0; c < 11; ++c) felt[c] = Feltnummer(rader, Felt[c]);
+    for (int c = 0; c < 11; ++c) felt[c] = rader.FieldIndex(Felt[c]);
     long ulest = 0;
     for (; !rader.EOF_(); rader.MoveNext()) {
         std::string rad;

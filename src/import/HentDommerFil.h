@@ -50,7 +50,5 @@ private:
     void utform();
 };
 
-// A recordset column by name without regard to case (3265 when absent), and a value
-// as one grid cell; shared by the grids of the result file.
-int Feltnummer(const dao::Recordset& rs, const char* navn);
+// A value as one grid cell; shared by the grids of the result file.
 std::string Celle(const vb::Variant& v);

@@ -58,7 +58,7 @@ void VisDuplikater::Form_Load() {
     state::UtvalgFil = innlesing::SisteBase.OpenRecordset("Select * from dommerdata where status= 4", dao::dbOpenSnapshot);
     dao::Recordset& rader = state::UtvalgFil;
     int felt[AntallKolonner];
-    for (int c = 0; c < AntallKolonner; ++c) felt[c] = Feltnummer(rader, Kolonner[c].felt);
+    for (int c = 0; c < AntallKolonner; ++c) felt[c] = rader.FieldIndex(Kolonner[c].felt);
     for (; !rader.EOF_(); rader.MoveNext()) {
         std::string rad;
         for (int c = 0; c < AntallKolonner; ++c) {

@@ -71,6 +71,8 @@ TEST_F(DaoRecordset, FieldsByNameWithoutRegardToCase) {
     EXPECT_TRUE(rs.Get("Dommer_Telefon").IsNull());
     EXPECT_EQ(ErrOf([&] { rs.Get("KlB_Aspirant1"); }), vb::errnum::NoSuchItem);
     EXPECT_EQ(ErrOf([&] { rs.Get(7); }), vb::errnum::NoSuchItem);
+    EXPECT_EQ(rs.FieldIndex("dommer_fnavn"), 1);
+    EXPECT_EQ(ErrOf([&] { rs.FieldIndex("KlB_Aspirant1"); }), vb::errnum::NoSuchItem);
 }
 
 TEST_F(DaoRecordset, AddNewEditAndDeleteWriteThrough) {

@@ -103,6 +103,8 @@ public:
     void Set(std::string_view field, const Variant& value);   // after Edit or AddNew
     int FieldCount() const;
     std::string FieldName(int index) const;
+    // The field's index, found as Get finds it: for reading many rows by index.
+    int FieldIndex(std::string_view field) const;
     // Proxy so that rs("Navn") reads and rs("Navn") = v writes.
     class FieldRef {
     public:

@@ -275,6 +275,12 @@ void Recordset::Set(std::string_view field, const Variant& value) {
     r.dirty[i] = 1;
 }
 
+int Recordset::FieldIndex(std::string_view field) const {
+    if (!impl_) Fail(vb::errnum::ObjectNotSet);
+    impl_->check();
+    return impl_->column(field);
+}
+
 int Recordset::FieldCount() const {
     if (!impl_) Fail(vb::errnum::ObjectNotSet);
     impl_->check();
