@@ -159,27 +159,36 @@ private:
 };
 
 // List box and combo box share the item list.
-class ListControl : public Control {
+// What every list shares: its current item, set by code or by the user's click.
+class ListSelection : public Control {
 public:
     using Control::Control;
+    virtual int ListCount() const = 0;
+    int ListIndex() const { use(); return listIndex_; }
+    void SetListIndex(int index);               // -1 deselects; Click when it changes
+    void UserSelect(int index);                 // the user's click on an item
+    void UserDblClickItem(int index);
+protected:
+    int listIndex_ = -1;
+};
+
+class ListControl : public ListSelection {
+public:
+    using ListSelection::ListSelection;
     void AddItem(const std::string& item, int index = -1);
     void RemoveItem(int index);
     void Clear();
-    int ListCount() const { use(); return static_cast<int>(items_.size()); }
+    int ListCount() const override { use(); return static_cast<int>(items_.size()); }
     std::string List(int index) const;          // "" outside the list
     void SetList(int index, const std::string& text);
     long ItemData(int index) const;
     void SetItemData(int index, long data);
     int NewIndex() const { use(); return newIndex_; }
-    int ListIndex() const { use(); return listIndex_; }
-    void SetListIndex(int index);               // -1 deselects; Click when it changes
     bool Sorted = false;                        // AddItem keeps the list sorted without regard to case
-    void UserSelect(int index);                 // the user's click on an item
-    void UserDblClickItem(int index);
 protected:
     struct Item { std::string text; long data = 0; };
     std::vector<Item> items_;
-    int listIndex_ = -1, newIndex_ = -1;
+    int newIndex_ = -1;
 };
 
 class ListBox : public ListControl {
@@ -329,7 +338,7 @@ private:
     std::vector<std::string> list_;
 };
 
-class DirListBox : public Control {
+class DirListBox : public ListSelection {
 public:
     DirListBox(Form* owner, std::string name, int index = -1);
     const char* Kind() const override { return "DirListBox"; }
@@ -337,9 +346,7 @@ public:
     void SetPath(const std::string& p);     // Change only on a real change; 76 when missing
     // Sub-folders of Path, as listed.
     const std::vector<std::string>& List() const { use(); return list_; }
-    int ListCount() const { use(); return static_cast<int>(list_.size()); }
-    int ListIndex() const { use(); return listIndex_; }
-    void SetListIndex(int i);               // highlights a sub-folder; Click
+    int ListCount() const override { use(); return static_cast<int>(list_.size()); }
     void UserOpen(int index);               // the user's double click: Path becomes that folder
     void UserUp();                          // to the parent folder
     void Refresh();
@@ -347,10 +354,9 @@ public:
 private:
     std::string path_;
     std::vector<std::string> list_;
-    int listIndex_ = -1;
 };
 
-class FileListBox : public Control {
+class FileListBox : public ListSelection {
 public:
     FileListBox(Form* owner, std::string name, int index = -1);
     const char* Kind() const override { return "FileListBox"; }
@@ -361,19 +367,14 @@ public:
     std::string FileName() const;           // the selected name, or "" with none
     void SetFileName(const std::string& n); // a name selects it; a pattern sets Pattern
     const std::vector<std::string>& List() const { use(); return list_; }
-    int ListCount() const { use(); return static_cast<int>(list_.size()); }
-    int ListIndex() const { use(); return listIndex_; }
-    void SetListIndex(int i);               // Click when it changes
+    int ListCount() const override { use(); return static_cast<int>(list_.size()); }
     void Refresh();
-    void UserSelect(int index);
-    void UserDblClickItem(int index);
     // Dot-files never list; read-only files list only while ReadOnly is on.
     bool Archive = true, Hidden = false, Normal = true, ReadOnly = true, System = false;
     Event<> PathChange, PatternChange;
 private:
     std::string path_, pattern_ = "*.*";
     std::vector<std::string> list_;
-    int listIndex_ = -1;
 };
 
 // Printer set-up and help calls of the common dialog.

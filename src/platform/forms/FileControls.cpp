@@ -91,7 +91,7 @@ void DriveListBox::UserSelect(int index) {
 // ---- DirListBox
 
 DirListBox::DirListBox(Form* owner, std::string name, int index)
-    : Control(owner, std::move(name), index), path_(currentFolder()), list_(files::Folders(path_)) {
+    : ListSelection(owner, std::move(name), index), path_(currentFolder()), list_(files::Folders(path_)) {
     SetBackColor(vbWindowBackground);
 }
 
@@ -104,15 +104,6 @@ void DirListBox::SetPath(const std::string& p) {
     listIndex_ = -1;
     notify(Prop::List);
     raise(Change);
-}
-
-void DirListBox::SetListIndex(int i) {
-    use();
-    if (i < -1 || i >= ListCount()) vb::Raise(380);
-    if (i == listIndex_) return;
-    listIndex_ = i;
-    notify(Prop::ListIndex);
-    raise(Click);
 }
 
 void DirListBox::UserOpen(int index) {
@@ -141,7 +132,7 @@ void DirListBox::Refresh() {
 // ---- FileListBox
 
 FileListBox::FileListBox(Form* owner, std::string name, int index)
-    : Control(owner, std::move(name), index), path_(currentFolder()) {
+    : ListSelection(owner, std::move(name), index), path_(currentFolder()) {
     SetBackColor(vbWindowBackground);
     Refresh();
 }
@@ -187,15 +178,6 @@ void FileListBox::SetFileName(const std::string& n) {
     SetListIndex(found);
 }
 
-void FileListBox::SetListIndex(int i) {
-    use();
-    if (i < -1 || i >= ListCount()) vb::Raise(380);
-    if (i == listIndex_) return;
-    listIndex_ = i;
-    notify(Prop::ListIndex);
-    raise(Click);
-}
-
 void FileListBox::Refresh() {
     use();
     // Dot-files never list; read-only ones only while ReadOnly is on.
@@ -206,20 +188,6 @@ void FileListBox::Refresh() {
         });
     listIndex_ = -1;
     notify(Prop::List);
-}
-
-void FileListBox::UserSelect(int index) {
-    detail::DispatchScope scope;
-    if (!EffectiveEnabled() || !EffectiveVisible() || index < 0 || index >= ListCount()) return;
-    SetFocus();
-    SetListIndex(index);
-}
-
-void FileListBox::UserDblClickItem(int index) {
-    detail::DispatchScope scope;
-    if (!EffectiveEnabled() || !EffectiveVisible() || index < 0 || index >= ListCount()) return;
-    UserSelect(index);
-    raise(DblClick);
 }
 
 } // namespace forms

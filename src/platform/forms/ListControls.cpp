@@ -76,7 +76,7 @@ void ListControl::SetItemData(int index, long data) {
     items_[index].data = data;
 }
 
-void ListControl::SetListIndex(int index) {
+void ListSelection::SetListIndex(int index) {
     use();
     if (index < -1 || index >= ListCount()) vb::Raise(kBadValue);
     if (index == listIndex_) return;
@@ -85,14 +85,14 @@ void ListControl::SetListIndex(int index) {
     raise(Click);
 }
 
-void ListControl::UserSelect(int index) {
+void ListSelection::UserSelect(int index) {
     detail::DispatchScope scope;
     if (!EffectiveEnabled() || !EffectiveVisible() || index < 0 || index >= ListCount()) return;
     SetFocus();
     SetListIndex(index);
 }
 
-void ListControl::UserDblClickItem(int index) {
+void ListSelection::UserDblClickItem(int index) {
     detail::DispatchScope scope;
     if (!EffectiveEnabled() || !EffectiveVisible() || index < 0 || index >= ListCount()) return;
     UserSelect(index);
