@@ -49,6 +49,8 @@ struct DatabaseImpl {
     void exec(const std::string& sql);
     // A prepared statement for the text, shared and kept for the next use.
     std::shared_ptr<detail::Statement> statement(const std::string& sql);
+    // A prepared statement for one holder alone, finalized at close as the shared ones are.
+    std::shared_ptr<detail::Statement> ownStatement(const std::string& sql);
     // The layout of a table (case-insensitive name), null when it does not exist.
     std::shared_ptr<const detail::TableInfo> table(std::string_view schema, std::string_view name);
     // How a source text opens as a recordset (defined with the recordsets).
