@@ -47,7 +47,6 @@ std::shared_ptr<detail::Plan> readOnlyPlan(DatabaseImpl& conn, const std::string
     auto plan = std::make_shared<detail::Plan>();
     plan->rows = conn.statement(sql);
     plan->columns = describe(conn, plan->rows->get());
-    plan->indexNames();
     return plan;
 }
 
@@ -96,7 +95,6 @@ std::shared_ptr<detail::Plan> updatablePlan(DatabaseImpl& conn, const detail::Se
     }
     plan->insertSql = "INSERT INTO " + plan->table + " (" + names + ") VALUES (" + marks + ")";
     plan->deleteSql = "DELETE FROM " + plan->table + " WHERE rowid = ?1";
-    plan->indexNames();
     return plan;
 }
 
@@ -104,23 +102,15 @@ std::shared_ptr<detail::Plan> updatablePlan(DatabaseImpl& conn, const detail::Se
 
 namespace detail {
 
-size_t FoldedHash::operator()(std::string_view s) const noexcept {
-    size_t h = 14695981039346656037ull;   // FNV-1a
-    for (const char c : s) {
-        h ^= static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
-        h *= 1099511628211ull;
-    }
-    return h;
-}
-
-void Plan::indexNames() {
-    byName.reserve(columns.size());
-    for (size_t i = 0; i < columns.size(); ++i) byName.emplace(columns[i].name, static_cast<int>(i));
-}
-
 int Plan::find(std::string_view name) const {
-    const auto it = byName.find(name);
-    return it == byName.end() ? -1 : it->second;
+    for (const auto& [spelt, i] : spellings_)
+        if (spelt == name) return i;
+    for (size_t i = 0; i < columns.size(); ++i) {
+        if (!SameName(columns[i].name, name)) continue;
+        if (spellings_.size() < kSpellingsKept) spellings_.emplace_back(name, static_cast<int>(i));
+        return static_cast<int>(i);
+    }
+    return -1;
 }
 
 } // namespace detail

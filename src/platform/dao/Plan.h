@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "platform/dao/Connection.h"
@@ -19,22 +19,9 @@ struct ColumnDesc {
     int target = -1;        // index into Plan::targets when the column can be written
 };
 
-// Column names hashed and compared without regard to case, looked up without a copy.
-struct FoldedHash {
-    using is_transparent = void;
-    size_t operator()(std::string_view s) const noexcept;
-};
-struct FoldedEqual {
-    using is_transparent = void;
-    bool operator()(std::string_view a, std::string_view b) const noexcept { return SameName(a, b); }
-};
-
 struct Plan {
     bool updatable = false;
     std::vector<ColumnDesc> columns;
-    // Callers name fields row after row: found by hash, the first of a name winning.
-    std::unordered_map<std::string, int, FoldedHash, FoldedEqual> byName;
-    void indexNames();                       // once the columns are set
     int find(std::string_view name) const;   // -1 when absent; without regard to case
     // Read-only: every row's values at once.
     std::shared_ptr<Statement> rows;
@@ -44,6 +31,11 @@ struct Plan {
     std::vector<std::string> targets;   // the table's columns that the recordset writes, quoted
     std::string table;                  // "schema"."table"
     std::string insertSql, deleteSql;
+private:
+    // Callers name the same few fields row after row, spelt alike each time: a spelling
+    // met before is found by its bytes alone.
+    static constexpr size_t kSpellingsKept = 32;
+    mutable std::vector<std::pair<std::string, int>> spellings_;
 };
 
 } // namespace dao::detail

@@ -65,13 +65,9 @@ struct RecordsetImpl {
         if (cursor && cursor->live()) sqlite3_reset(cursor->get());
         cursor.reset();
     }
-    // Fields are mostly named in the same order row after row: try the one after the last first.
-    mutable size_t hint = 0;
     int column(std::string_view name) const {
-        if (hint < width && detail::SameName(plan->columns[hint].name, name)) return static_cast<int>(hint++);
         const int i = plan->find(name);
         if (i < 0) Fail(vb::errnum::NoSuchItem, name);
-        hint = static_cast<size_t>(i) + 1;
         return i;
     }
     void load();
