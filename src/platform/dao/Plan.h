@@ -36,6 +36,7 @@ private:
     // met before is found by its bytes alone.
     static constexpr size_t kSpellingsKept = 32;
     mutable std::vector<std::pair<std::string, int>> spellings_;
+    mutable size_t next_ = 0;   // the spelling after the one last found: the likely next
 };
 
 } // namespace dao::detail
