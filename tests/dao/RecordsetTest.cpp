@@ -320,12 +320,14 @@ TEST_F(DaoRecordset, ForwardOnlyNeitherMovesBackNorWrites) {
 }
 
 TEST_F(DaoRecordset, ForwardOnlyOfOneTextRunTogetherAndLetTheFileGo) {
-    // The same text opened again inside the pass: each keeps its own place.
+    // The same text opened again inside the pass, forward-only or as a snapshot: each keeps its own place.
     dao::Recordset ytre = db.OpenRecordset("Dommere", dao::dbOpenForwardOnly);
     std::vector<std::pair<int, int>> par;
-    for (; !ytre.EOF_(); ytre.MoveNext())
+    for (; !ytre.EOF_(); ytre.MoveNext()) {
+        EXPECT_EQ(db.OpenRecordset("Dommere", dao::dbOpenSnapshot).RecordCount(), 3);
         for (dao::Recordset indre = db.OpenRecordset("Dommere", dao::dbOpenForwardOnly); !indre.EOF_(); indre.MoveNext())
             par.emplace_back(ytre.Get(0).ToInteger(), indre.Get(0).ToInteger());
+    }
     EXPECT_EQ(par.size(), 9u);
     EXPECT_EQ(par[3], std::make_pair(1, 3));
     // Past the last row, closed, or dropped halfway, none holds a running statement that

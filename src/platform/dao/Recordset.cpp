@@ -164,8 +164,7 @@ Recordset Database::OpenRecordset(const std::string& source, int type, const Par
     const auto& plan = *impl->plan;
     impl->width = plan.columns.size();
     if (type == dbOpenForwardOnly) {
-        // Another forward-only recordset of the same text may still be running its statement.
-        impl->cursor = sqlite3_stmt_busy(plan.rows->get()) ? impl_->ownStatement(plan.rows->sql()) : plan.rows;
+        impl->cursor = impl_->idle(plan.rows);
         impl->forward = true;
         detail::BindAll(impl->cursor->get(), params);
         impl->stepForward();
@@ -176,7 +175,9 @@ Recordset Database::OpenRecordset(const std::string& source, int type, const Par
         impl->rows = static_cast<long>(impl->keys.size());
         impl->deleted.assign(impl->keys.size(), 0);
     } else {
-        detail::Use use(*plan.rows);
+        // A forward-only recordset of the same text may be running the plan's statement.
+        const auto rows = impl_->idle(plan.rows);
+        detail::Use use(*rows);
         detail::BindAll(*use, params);
         while (use.step()) {
             for (size_t i = 0; i < impl->width; ++i) impl->values.push_back(detail::ReadValue(*use, static_cast<int>(i), plan.columns[i].type));
