@@ -5,12 +5,16 @@
 #include <QScreen>
 #include <QStringList>
 
+#include <iostream>
+
 #include "frame/Hovedmeny2.h"
+#include "frame/Kommandolinje.h"
 #include "frame/Main.h"
 #include "platform/files/Files.h"
 #include "platform/forms/Runtime.h"
 #include "platform/printer/Printer.h"
 #include "qtview/AppIcon.h"
+#include "qtview/NorwegianFormats.h"
 #include "qtview/PrinterBackend.h"
 #include "qtview/QtHost.h"
 #include "qtview/QtTexts.h"
@@ -38,7 +42,23 @@ std::string ResourceFolder() {
 } // namespace
 
 int main(int argc, char** argv) {
+    // --help and --version answer in the terminal before there is any window or display.
+    if (const Kommandolinje svar = TolkKommandolinje({argv + 1, argv + argc}, KD_VERSION);
+        svar.handling == Kommandolinje::Handling::Hjelp || svar.handling == Kommandolinje::Handling::Versjon) {
+        std::cout << svar.tekst;
+        return 0;
+    }
+    qtview::NorwegianFormats formats;
     QApplication app(argc, argv);
+    formats.applicationMade();
+    // What is left once Qt has taken its own options (-style, -session, ...).
+    std::vector<std::string> args;
+    for (const QString& a : QCoreApplication::arguments().mid(1)) args.push_back(a.toStdString());
+    const Kommandolinje kommandolinje = TolkKommandolinje(args, KD_VERSION);
+    if (kommandolinje.handling == Kommandolinje::Handling::Feil) {
+        std::cerr << kommandolinje.tekst;
+        return 2;
+    }
     forms::App.ResourcePath = ResourceFolder();
     qtview::InstallNorwegianQtTexts(forms::App.ResourcePath);
     qtview::QtHost host;
@@ -49,9 +69,7 @@ int main(int argc, char** argv) {
     forms::App.Path = ProgramFolder();
     QApplication::setWindowIcon(qtview::AppIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("kvistreldommer"));
-    QStringList args = QCoreApplication::arguments();
-    args.removeFirst();
-    forms::App.Command = args.join(QLatin1Char(' ')).toStdString();
+    forms::App.Command = kommandolinje.database;
     forms::App.PrevInstance = qtview::AcquireInstanceLock();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         forms::Screen.Width = screen->size().width() * forms::Screen.TwipsPerPixelX;

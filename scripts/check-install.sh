@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Runs the README's install and package commands as written, from the top of
+# Runs the README's install, removal and package commands as written, from the top of
 # the source tree, then starts the installed program and the unpacked package
 # as a user does (scripts/start-check.sh). "~" is a home folder of its own, and
 # the commands that need root (sudo ...) are left to the reader.
@@ -25,7 +25,8 @@ run_section() {
 # What an install puts below its prefix, the program's own catalogue of Qt's texts and every icon size included.
 check_tree() {
   local missing=0
-  for f in bin/KvistrelDommer share/applications/kvistreldommer.desktop \
+  for f in bin/KvistrelDommer bin/kvistreldommer share/applications/kvistreldommer.desktop \
+           share/man/man1/kvistreldommer.1.gz share/metainfo/no.kvistreldommer.KvistrelDommer.metainfo.xml \
            share/kvistreldommer/translations/qt_nb.qm share/kvistreldommer/pictures/logo.svg \
            share/kvistreldommer/dommerrapport.rpt share/icons/hicolor/scalable/apps/kvistreldommer.svg \
            share/icons/hicolor/{16x16,22x22,24x24,32x32,48x48,64x64,128x128,256x256}/apps/kvistreldommer.png; do
@@ -38,6 +39,10 @@ mkdir -p "$work/home"
 run_section Install
 check_tree "$work/home/.local"
 bash scripts/start-check.sh "$work/home/.local/bin/KvistrelDommer"
+run_section "Removing the install"
+# Only empty folders may stay behind.
+left=$(find "$work/home/.local" ! -type d)
+[ -z "$left" ] || { echo "igjen etter avinstallering:" >&2; echo "$left" >&2; exit 1; }
 
 run_section "Debian package"
 deb=$(ls build-release/kvistreldommer_*_amd64.deb)   # the version as the build names it
@@ -49,4 +54,7 @@ for lib in libqt6widgets6 libqt6printsupport6 libqt6svg6 libsqlite3-0; do
 done
 dpkg-deb -x "$deb" "$work/deb"
 check_tree "$work/deb/usr"
+# The lower-case command answers --version, without a display, with the package's version.
+version=$(DISPLAY= "$work/deb/usr/bin/kvistreldommer" --version)
+[ "$version" = "KvistrelDommer $(dpkg-deb -f "$deb" Version)" ] || { echo "$deb: --version sier «$version»" >&2; exit 1; }
 bash scripts/start-check.sh "$work/deb/usr/bin/KvistrelDommer"

@@ -48,8 +48,10 @@ void FraFil::SSCommand1_Click(int Index) {
     Steg([] { Sett_Databasenavn(); });
     // The file is opened before the register shows it: a refused file is never
     // read by a window, and the register shows the database that stays open.
+    // With none open before a refused file leaves none open: no register then,
+    // and the gate answers every data function.
     Steg([] { Oppgrader_Database(); });
-    Steg([] { forms::Default<Dommere_Init>().Show(); });
+    if (!state::Databasenavn.empty()) Steg([] { forms::Default<Dommere_Init>().Show(); });
     Unload();
     forms::Screen.SetMousePointer(forms::vbDefault);
 }

@@ -95,7 +95,7 @@ void Hovedmeny2::LesInn_Dommere_Click() {
         state::Utvalg = state::DBase2.OpenRecordset("Select * from dommere");
         if (state::Utvalg.RecordCount() < 1) {
             // Utvalg stays open on the empty table: the read-in appends to it.
-            forms::Default<FraFil_Dommerbase>().Show();
+            forms::Default<FraFil_Dommerbase>().Show(forms::vbModal);
         } else {
             forms::MsgBox(shared::HarDommereMelding, forms::vbExclamation);
         }
@@ -103,14 +103,12 @@ void Hovedmeny2::LesInn_Dommere_Click() {
     }
 }
 
-void Hovedmeny2::FilHentFil_Click() { forms::Default<FraFil>().Show(); }
+void Hovedmeny2::FilHentFil_Click() { forms::Default<FraFil>().Show(forms::vbModal); }
 
 void Hovedmeny2::FilLagreFilSom_Click() {
     // With no database there is nothing to copy: the gate says so before any name is asked for.
     if (shared::IngenDatabaseApen()) return;
-    forms::Screen.SetMousePointer(forms::vbHourglass);
-    forms::Default<TilFil>().Show();
-    forms::Screen.SetMousePointer(forms::vbDefault);
+    forms::Default<TilFil>().Show(forms::vbModal);
 }
 
 void Hovedmeny2::Printer_Oppsett_Click() {

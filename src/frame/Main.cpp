@@ -1,9 +1,12 @@
 #include "frame/Main.h"
 
+#include <filesystem>
+
 #include "database/Database.h"
 #include "frame/Hovedmeny2.h"
 #include "frame/StartBilde.h"
 #include "platform/dao/Dao.h"
+#include "platform/files/Files.h"
 #include "platform/forms/Runtime.h"
 #include "platform/vb/Strings.h"
 #include "platform/vb/Variant.h"
@@ -19,13 +22,20 @@ bool AnnenKopiAvbrutt() {
     return forms::MsgBox(sporsmal, forms::vbOKCancel + forms::vbQuestion, forms::App.Title) != forms::vbOK;
 }
 
-// A bare file name on the command line becomes the open database in the program folder.
+// The database named on the command line becomes the open database: a bare
+// name from the program folder, or a path (as "Open with" passes it), its
+// letters found in any case, since new databases are made as ".kvx".
 void HentKommandolinjeFil() {
+    namespace fs = std::filesystem;
     const std::string& kommando = forms::App.Command;
     if (kommando.empty()) return;
-    if (vb::InStr(kommando, ":") > 0 || vb::InStr(kommando, "\\") > 0 || vb::InStr(kommando, "/") > 0) return;
-    state::Filnavn = "/" + kommando;
-    if (vb::InStr(kommando, ".") == 0) state::Filnavn += ".BCA";
+    std::error_code ec;
+    fs::path sti = kommando.find('/') == std::string::npos ? fs::path(forms::App.Path) / kommando
+                                                           : fs::absolute(fs::path(kommando), ec);
+    if (sti.filename().string().find('.') == std::string::npos) sti += ".BCA";
+    sti = files::FindInAnyCase(sti.lexically_normal().string());
+    state::Katalog = sti.parent_path().string();
+    state::Filnavn = "/" + sti.filename().string();
     Sett_Databasenavn();
     // Only a named but unopened database would let the gate pass while every
     // data function finds DBase closed, so the file is opened here as the open

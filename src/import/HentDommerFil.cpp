@@ -51,7 +51,7 @@ void HentDommerFil::Form_Activate() {
     SetTop(1700);
 }
 
-void HentDommerFil::HentDommere_Click() { forms::Default<FraFil_Dommer>().Show(); }
+void HentDommerFil::HentDommere_Click() { forms::Default<FraFil_Dommer>().Show(forms::vbModal); }
 
 void HentDommerFil::SSCommand1_Click() { Unload(); }
 
@@ -76,6 +76,13 @@ void HentDommerFil::Init_Grid_Dommerdata() {
         MSFlexGrid1.SetColWidth(c, Kolonner[c].bredde);
     }
     for (int c = 0; c < 11; ++c) MSFlexGrid1.SetTextMatrix(0, c, Kolonner[c].overskrift);
+}
+
+void HentDommerFil::Tom_Vindu() {
+    for (auto& tekst : Text1) tekst->SetText("");
+    for (forms::TextBox* tekst : {&Text2, &Text3, &Text4, &Text5}) tekst->SetText("");
+    Init_Grid_Dommerdata();
+    SSCommand2.SetVisible(false);
 }
 
 void HentDommerFil::Vis_Dommerfil() {

@@ -43,6 +43,8 @@ public:
     void Init_Grid_Dommerdata();
     // Tournament data, file status and rows of the result file the import just opened.
     void Vis_Dommerfil();
+    // Back to the window as it opens: no file, no counts, nothing to print.
+    void Tom_Vindu();
 
 private:
     void utform();

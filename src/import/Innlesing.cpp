@@ -9,6 +9,7 @@
 #include "database/Apen.h"
 #include "import/HentDommerFil.h"
 #include "import/Resultatfil.h"
+#include "import/VisDuplikater.h"
 #include "matches/ValgtKamp.h"
 #include "platform/forms/Runtime.h"
 #include "platform/vb/Err.h"
@@ -72,6 +73,7 @@ void apneResultatfil(Apnes apnes) {
     const bool lesebeskyttet = apnes == Apnes::BareForVisning;
     SisteBase = ws.OpenDatabase(state::Filsti, true, lesebeskyttet);
     SisteFil = state::Filsti;
+    FolgDatabasen();
     state::DBaseFil = ws.OpenDatabase(state::Filsti, true, lesebeskyttet);
     state::UtvalgVersjon = state::DBaseFil.OpenRecordset("Select * from versjon");
 }
@@ -262,6 +264,19 @@ void Glem_Siste_Fil() {
     if (!SisteBase.IsNothing()) SisteBase.Close();
     SisteBase = dao::Database();
     SisteFil.clear();
+    SisteDatabase.clear();
+    turneringsdb::GlemDatabaseendring(&SisteBase);
+}
+
+void FolgDatabasen() {
+    SisteDatabase = state::Databasenavn;
+    turneringsdb::NarDatabasenEndres(&SisteBase, [] {
+        // A read-in or a failed open leaves the same database open: the file stays.
+        if (state::Databasenavn == SisteDatabase) return;
+        Glem_Siste_Fil();
+        if (forms::IsLoaded<VisDuplikater>()) forms::Default<VisDuplikater>().Unload();
+        if (forms::IsLoaded<HentDommerFil>()) forms::Default<HentDommerFil>().Tom_Vindu();
+    });
 }
 
 } // namespace innlesing

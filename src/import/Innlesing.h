@@ -24,9 +24,14 @@ inline int32_t AntallDuplikater = 0;
 // window read this one.
 inline std::string SisteFil;
 inline dao::Database SisteBase;
+inline std::string SisteDatabase;   // Databasenavn when the file was opened
 bool HarSisteFil();
 // Closes the kept handle (a new import, the program's end, tests).
 void Glem_Siste_Fil();
+// The kept file belongs to the database open now: when another is opened (new,
+// open, save-as) the file is let go, the import window emptied and the duplicates
+// window closed, so that no button acts on the file of the database before.
+void FolgDatabasen();
 
 // The message every failed import shows, followed by the reason.
 inline constexpr const char* FeilMelding = "OBS, Feil ved innlesing av dommerfil fra klubb! ";

@@ -161,6 +161,12 @@ public:
         });
     }
 
+    // The table goes only when its window is deleted, after the form and its grid:
+    // until then it must not read the grid (a focus or paint event may still reach it).
+    ~GridView() override {
+        if (QTableView* t = table()) t->setModel(nullptr);
+    }
+
 protected:
     QPalette::ColorRole backRole() const override { return QPalette::Base; }
     QPalette::ColorRole foreRole() const override { return QPalette::Text; }

@@ -35,7 +35,7 @@ QString ChoosePrinter(const QStringList& installed, const QString& chosen, const
 // The windows' own mapping of the old faces, so that print and screen agree.
 QString PrintFamily(const std::string& name) { return ToQFont(forms::Font{.Name = name}).family(); }
 
-QtPrinterBackend::QtPrinterBackend(const QPrinter* chosen)
+QtPrinterBackend::QtPrinterBackend(QPrinter* chosen)
     : chosen_(chosen), installed_([] { return QPrinterInfo::availablePrinterNames(); }) {}
 
 QtPrinterBackend::~QtPrinterBackend() = default;
@@ -158,6 +158,7 @@ void QtPrinterBackend::endDoc() {
         std::vector<KeptText>().swap(pages[i]);
     }
     if (!painter.end()) vb::Raise(vb::errnum::PrinterError);
+    if (!chosenFile_.isEmpty()) chosen_->setOutputFileName(QString());
     if (fallback_)
         forms::MsgBox("Ingen skriver er installert. Utskriften er lagret som PDF-fil:\r" + S(lastPdf_),
                       forms::vbInformation);

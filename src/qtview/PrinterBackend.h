@@ -9,7 +9,9 @@
 // and only then painted, so a killed document never reaches the printer. Prints go to the printer chosen in the printer
 // set-up when it is installed, else to the system default; with no printer
 // installed at all they go to a PDF file in the report folder "Dommerrapport"
-// (made when missing) and the user is told its full path.
+// (made when missing) and the user is told its full path. A PDF file chosen in the
+// printer set-up takes the next document only: the set-up forgets it then, so a
+// later print never replaces that file unasked.
 //
 // A test that paints through this backend sets a PDF file (setPdfFile) or the list of
 // installed printers (setInstalledPrinters); otherwise it prints on the machine's printer.
@@ -44,7 +46,7 @@ QString PrintFamily(const std::string& name);
 class QtPrinterBackend : public printer::Backend {
 public:
     // chosen: the printer of the printer set-up; null for the system default.
-    explicit QtPrinterBackend(const QPrinter* chosen = nullptr);
+    explicit QtPrinterBackend(QPrinter* chosen = nullptr);
     ~QtPrinterBackend() override;
     QtPrinterBackend(const QtPrinterBackend&) = delete;
     QtPrinterBackend& operator=(const QtPrinterBackend&) = delete;
@@ -93,7 +95,7 @@ private:
     std::vector<std::vector<KeptText>> pages_;
     std::string texts_;
 
-    const QPrinter* chosen_;
+    QPrinter* chosen_;
     QString pdfFile_;
     std::function<QStringList()> installed_;
     std::unique_ptr<QPrinter> target_;

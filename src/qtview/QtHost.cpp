@@ -10,6 +10,7 @@
 #include <QPrintDialog>
 #include <QPushButton>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QUrl>
 
 #include "qtview/Convert.h"
@@ -155,9 +156,25 @@ bool QtHost::printerSetup() {
     QPrintDialog dialog(printer_.get(), boxParent());
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setWindowTitle(QStringLiteral("Skriveroppsett"));
-    for (QDialogButtonBox* buttons : dialog.findChildren<QDialogButtonBox*>())
-        if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) ok->setText(QStringLiteral("&Velg skriver"));
-    return dialog.exec() == QDialog::Accepted;
+    bool automatic = false;
+    for (QDialogButtonBox* buttons : dialog.findChildren<QDialogButtonBox*>()) {
+        QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
+        if (!ok) continue;
+        ok->setText(QStringLiteral("&Velg skriver"));
+        // The way back from a chosen printer or PDF file to what a print does by itself.
+        QPushButton* reset = buttons->addButton(QStringLiteral("&Automatisk valg"), QDialogButtonBox::ResetRole);
+        reset->setToolTip(QStringLiteral("Utskriftene går til standardskriveren, eller uten skriver til en ny "
+                                         "PDF-fil med dato og klokkeslett i navnet."));
+        QObject::connect(reset, &QPushButton::clicked, &dialog, [&dialog, &automatic] {
+            automatic = true;
+            dialog.reject();   // the dialog's own choice is not taken over
+        });
+    }
+    if (dialog.exec() == QDialog::Accepted) return true;
+    if (!automatic) return false;
+    printer_->setOutputFileName(QString());
+    printer_->setPrinterName(QPrinterInfo::defaultPrinterName());
+    return true;
 }
 
 void QtHost::openHelp(const std::string& file) {

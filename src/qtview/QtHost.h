@@ -38,8 +38,9 @@ public:
     void endProgram() override;
     void startPolling(int intervalMs, std::function<bool()> poll) override;
 
-    // The printer as the printer set-up left it (name, paper); prints go to it.
-    const QPrinter& chosenPrinter() const { return *printer_; }
+    // The printer as the printer set-up left it (name, paper, or a PDF file); prints go to
+    // it, and a print into its PDF file takes the file back (see QtPrinterBackend).
+    QPrinter& chosenPrinter() const { return *printer_; }
 
     // The window of a shown (or hidden, still loaded) form; null before its first Show.
     FormWindow* windowOf(const forms::Form& form) const;

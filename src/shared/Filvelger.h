@@ -2,7 +2,9 @@
 // The file-chooser pattern: drive box, folder list, file list with a pattern,
 // name box, folder label, and the buttons "OK" (0) and "Avbryt" (1). The three
 // lists keep one another in step; the chosen name and folder travel through
-// Filnavn and Katalog.
+// Filnavn and Katalog. Every chooser is shown modally, as desktop file dialogs
+// are: while it is up no window can close under it and no other database can
+// be opened, so its OK acts on the database and window it was opened for.
 #include <string>
 #include <vector>
 

@@ -32,6 +32,9 @@
 #include "platform/files/Files.h"
 #include "qtview/FormWindow.h"
 #include "qtview/QtHost.h"
+#include "register/Dommere_Init.h"
+#include "shared/Gate.h"
+#include "support/OnceShown.h"
 
 namespace fs = std::filesystem;
 
@@ -90,15 +93,16 @@ TEST_F(QtFrameTest, NewDatabaseByTypingANameAndOpenedAgain) {
     state::DBase.Close();
     state::Databasenavn.clear();
     fs::remove_all(dataFolder);
-    action("FilHentFil")->trigger();
-    settle();
-    auto& f = forms::Default<FraFil>();
-    shot(f, "frafil");
-    auto* list = qobject_cast<QListWidget*>(widget(f.FileListBox));
-    ASSERT_NE(list, nullptr);
-    const auto items = list->findItems(QStringLiteral("Sommerstevne.kvx"), Qt::MatchExactly);
-    ASSERT_EQ(items.size(), 1);
-    emit list->itemDoubleClicked(items[0]);
+    kdtest::OnceShown(kdtest::ModalAbove(nullptr), [&](QWidget*) {
+        auto& f = forms::Default<FraFil>();
+        shot(f, "frafil");
+        auto* list = qobject_cast<QListWidget*>(widget(f.FileListBox));
+        ASSERT_NE(list, nullptr);
+        const auto items = list->findItems(QStringLiteral("Sommerstevne.kvx"), Qt::MatchExactly);
+        ASSERT_EQ(items.size(), 1);
+        emit list->itemDoubleClicked(items[0]);
+    });
+    action("FilHentFil")->trigger();   // the chooser is modal: this returns when it has closed
     settle();
     EXPECT_FALSE(forms::IsLoaded<FraFil>());
     EXPECT_EQ(state::Databasenavn, made);
@@ -152,13 +156,15 @@ TEST_F(QtFrameTest, PicturesOfSplashInfoWindowAndChoosers) {
 
     for (const char* n : {"Høst.kvx", "Vår.KVX"}) std::ofstream(program.file(n)) << "x";
     state::Databasenavn = program.file("Høst.kvx");   // save-as asks for a name only with a database named
+    kdtest::OnceShown(kdtest::ModalAbove(nullptr), [&](QWidget*) {
+        shot(forms::Default<TilFil>(), "tilfil");
+        auto* name = qobject_cast<QLineEdit*>(widget(forms::Default<TilFil>().TextBox));
+        ASSERT_NE(name, nullptr);
+        EXPECT_EQ(name->text(), QStringLiteral("*.KVX"));
+        EXPECT_EQ(name->selectedText(), QStringLiteral("*.KVX"));
+        forms::Default<TilFil>().SSCommand1(1).UserClick();
+    });
     h.FilLagreFilSom.UserClick();
-    shot(forms::Default<TilFil>(), "tilfil");
-    auto* name = qobject_cast<QLineEdit*>(widget(forms::Default<TilFil>().TextBox));
-    ASSERT_NE(name, nullptr);
-    EXPECT_EQ(name->text(), QStringLiteral("*.KVX"));
-    EXPECT_EQ(name->selectedText(), QStringLiteral("*.KVX"));
-    forms::Default<TilFil>().SSCommand1(1).UserClick();
 
     forms::Default<FraFil_Dommerbase>().Show();
     shot(forms::Default<FraFil_Dommerbase>(), "frafil_dommerbase");
@@ -169,17 +175,33 @@ TEST_F(QtFrameTest, PicturesOfSplashInfoWindowAndChoosers) {
     EXPECT_EQ(files->item(1)->text(), QStringLiteral("Vår.KVX"));
 }
 
-// A title bar holds the window's icon and up to three buttons beside the caption
-// in a bold face: about 120 pixels of a window's width are not the caption's.
-TEST_F(QtFrameTest, DialogCaptionsFitTheirTitleBars) {
-    QFont title = QApplication::font();
-    title.setBold(true);
-    const QFontMetrics metrics(title);
-    for (forms::Form* f : std::initializer_list<forms::Form*>{&forms::Default<NyDBase>(), &forms::Default<FraFil>(),
-                                                              &forms::Default<TilFil>(), &forms::Default<FraFil_Dommerbase>()}) {
-        SCOPED_TRACE(f->Name());
-        EXPECT_LE(metrics.horizontalAdvance(QString::fromStdString(f->Caption())) + 120, f->Width() / 15);
-    }
+// With no database open before, a refused file leaves none open: no register window
+// to type into, and the gate answers the data functions.
+TEST_F(QtFrameTest, ARefusedOpenWithNoneBeforeLeavesNoneOpenAndNoRegister) {
+    Main();
+    settle();
+    std::ofstream(dataFolder + "/tekst.kvx") << "ingen database";
+    std::string feil, port;
+    kdtest::OnceShown(kdtest::ModalAbove(nullptr), [&](QWidget* velger) {
+        auto& f = forms::Default<FraFil>();
+        ASSERT_EQ(velger, window(f));
+        auto* navn = qobject_cast<QLineEdit*>(widget(f.TextBox));
+        navn->setFocus();
+        navn->selectAll();
+        type(navn, QStringLiteral("tekst.kvx"));
+        kdtest::OnceShown(kdtest::ModalAbove(velger), [&](QWidget*) { acceptBox(&feil); });
+        qobject_cast<QAbstractButton*>(widget(f.SSCommand1(0)))->click();
+    });
+    action("FilHentFil")->trigger();   // returns when the chooser has closed
+    settle();
+    EXPECT_EQ(feil.rfind("Feil ved åpning av databasen", 0), 0u) << feil;
+    EXPECT_FALSE(forms::IsLoaded<FraFil>());
+    EXPECT_FALSE(forms::IsLoaded<Dommere_Init>());
+    EXPECT_EQ(state::Databasenavn, "");
+    whenReady([&] { return acceptBox(&port); });
+    action("Dommere_Initielle")->trigger();
+    EXPECT_EQ(port, shared::GateMelding);
+    EXPECT_FALSE(forms::IsLoaded<Dommere_Init>());
 }
 
 } // namespace

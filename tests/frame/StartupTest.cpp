@@ -120,17 +120,34 @@ TEST_F(StartupTest, CommandLineNameWithoutDotGetsBcaAndAMissingFileIsToldAndForg
     EXPECT_TRUE(forms::Default<Hovedmeny2>().Visible());
 }
 
-TEST_F(StartupTest, CommandLineWithFolderOrDriveIsIgnoredSilently) {
+// New databases are made as ".kvx": a name is found whatever the case of its letters.
+TEST_F(StartupTest, CommandLineNameIsFoundInAnyLetterCase) {
+    makeDatabase("Cup2026.kvx");
+    forms::App.Command = "CUP2026.KVX";
+    Main();
+    EXPECT_EQ(state::Databasenavn, program.path() + "/Cup2026.kvx");
+    EXPECT_TRUE(state::DBase.IsOpen());
+    EXPECT_TRUE(host().boxes.empty());
+}
+
+// "Open with" passes a path; a relative one counts from the working folder.
+TEST_F(StartupTest, CommandLinePathIsOpenedWhereItPoints) {
+    TempDir annen;
+    std::filesystem::create_directories(annen.file("Sesong"));
     makeDatabase("a.kvx");
-    for (const std::string cmd : {"C:a.kvx", "sub\\a.kvx", "/tmp/a.kvx", "./a.kvx"}) {
-        forms::ResetDefaults();
-        state::Filnavn.clear();
+    std::filesystem::rename(program.file("a.kvx"), annen.file("Sesong/Serie.kvx"));
+    const auto arbeidsmappe = std::filesystem::current_path();
+    std::filesystem::current_path(annen.path());
+    for (const std::string& cmd : std::vector<std::string>{annen.file("Sesong/Serie.kvx"), annen.file("sesong/serie.KVX"),
+                                                             "./Sesong/Serie.kvx", "Sesong/../Sesong/Serie.kvx"}) {
+        SetUp();
         forms::App.Command = cmd;
         Main();
-        EXPECT_TRUE(state::Databasenavn.empty()) << cmd;
-        EXPECT_TRUE(state::Filnavn.empty()) << cmd;
+        EXPECT_EQ(state::Databasenavn, annen.file("Sesong/Serie.kvx")) << cmd;
+        EXPECT_TRUE(state::DBase.IsOpen()) << cmd;
+        EXPECT_TRUE(host().boxes.empty()) << cmd;
     }
-    EXPECT_TRUE(host().boxes.empty());
+    std::filesystem::current_path(arbeidsmappe);
 }
 
 TEST_F(StartupTest, CommandLineForeignExtensionIsWarnedAndStillTried) {

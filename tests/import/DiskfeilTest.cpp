@@ -45,7 +45,7 @@ TEST_F(DiskfeilTest, AnIoErrorAtAnyWriteTellsTheFirstErrorAndLeavesBothFilesBefo
         if (!lestInn) {
             ++feil;
             EXPECT_EQ(b.size(), 1u);
-            EXPECT_EQ(b[0].rfind(innlesing::FeilMelding, 0), 0u) << b[0];
+            EXPECT_EQ(b[0].rfind(Innlesingsfeil, 0), 0u) << b[0];
             EXPECT_EQ(b[0].find("rollback"), std::string::npos) << b[0];
             EXPECT_EQ(b[0].find("transaksjon"), std::string::npos) << b[0];
         }

@@ -22,6 +22,9 @@ using resultatfil::Rad;
 Rad Kamp(int nr, const char* hlag = "Lyn", const char* blag = "Ørn", int hpoeng = 3, int bpoeng = 2,
          const char* typespill = "BOCCIA", Felt status = "0");
 
+// What the user reads before the reason when an import fails, written out as he sees it.
+inline const std::string Innlesingsfeil = "OBS, Feil ved innlesing av dommerfil fra klubb! ";
+
 class ImportTest : public ::testing::Test {
 protected:
     void SetUp() override;

@@ -230,7 +230,7 @@ TEST_F(Innlesing, FailureHalfWayChangesNeitherFile) {
     lesInn(sti);
     const auto b = boksTekster();
     ASSERT_EQ(b.size(), 2u);
-    EXPECT_EQ(b[1].rfind(innlesing::FeilMelding, 0), 0u) << b[1];
+    EXPECT_EQ(b[1].rfind(Innlesingsfeil, 0), 0u) << b[1];
     EXPECT_EQ(bytes(sti), for_);
     EXPECT_EQ(forms::Screen.MousePointer(), forms::vbDefault);
 }
@@ -307,9 +307,9 @@ TEST_F(Innlesing, BadFilesAreRefusedBeforeAnythingChanges) {
         ASSERT_EQ(b.size(), 1u);
         EXPECT_EQ(b[0].style, forms::vbExclamation);
         if (!t.grunn.empty()) {
-            EXPECT_EQ(b[0].prompt, innlesing::FeilMelding + t.grunn);
+            EXPECT_EQ(b[0].prompt, Innlesingsfeil + t.grunn);
         } else {
-            EXPECT_EQ(b[0].prompt.rfind(innlesing::FeilMelding, 0), 0u);
+            EXPECT_EQ(b[0].prompt.rfind(Innlesingsfeil, 0), 0u);
             EXPECT_NE(b[0].prompt.find(t.del), std::string::npos) << b[0].prompt;
         }
         EXPECT_EQ(bytes(sti), for_);
@@ -368,7 +368,7 @@ TEST_F(Innlesing, AnImportPastTheLastSequenceNumberIsRefused) {
         lesInn(sti);
         const auto b = bokser();
         ASSERT_EQ(b.size(), 1u);
-        EXPECT_EQ(b[0].prompt, innlesing::FeilMelding + std::string("Overflyt i feltet 'SekvensNR'."));
+        EXPECT_EQ(b[0].prompt, Innlesingsfeil + std::string("Overflyt i feltet 'SekvensNR'."));
         EXPECT_EQ(antallKamper(), 1);
         EXPECT_EQ(bytes(sti), for_);
     }

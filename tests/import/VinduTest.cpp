@@ -113,24 +113,26 @@ TEST_F(Vindu, WithTheLastFileShownADoubleClickReadsTheOtherOne) {
     state::Filnavn = "vaar.dkv";
     qtview::QtHost qt;
     forms::SetHost(&qt);
-    vindu().HentDommere.UserClick();
-    auto& f = forms::Default<FraFil_Dommer>();
-    ASSERT_EQ(f.TextBox.Text(), "vaar.dkv");
-    auto* liste = qobject_cast<QListWidget*>(qt.windowOf(f)->viewWidget(f.FileListBox));
-    ASSERT_NE(liste, nullptr);
-    kdtest::FocusByMouse(qt.windowOf(f)->viewWidget(f.TextBox));
-    kdtest::ClickRow(liste, kdtest::RowOf(liste, QStringLiteral("host.dkv")));
-    ASSERT_EQ(f.TextBox.Text(), "host.dkv");
-    ASSERT_EQ(liste->count(), 2);
-    // The read-in ends with its message; the user closes it.
     std::string melding;
-    kdtest::OnceShown(kdtest::ModalAbove(nullptr), [&melding](QWidget* shown) {
-        auto* boks = qobject_cast<QMessageBox*>(shown);
-        ASSERT_NE(boks, nullptr);
-        melding = boks->text().toStdString();
-        boks->close();
+    kdtest::OnceShown(kdtest::ModalAbove(nullptr), [&](QWidget* velger) {
+        auto& f = forms::Default<FraFil_Dommer>();
+        ASSERT_EQ(f.TextBox.Text(), "vaar.dkv");
+        auto* liste = qobject_cast<QListWidget*>(qt.windowOf(f)->viewWidget(f.FileListBox));
+        ASSERT_NE(liste, nullptr);
+        kdtest::FocusByMouse(qt.windowOf(f)->viewWidget(f.TextBox));
+        kdtest::ClickRow(liste, kdtest::RowOf(liste, QStringLiteral("host.dkv")));
+        ASSERT_EQ(f.TextBox.Text(), "host.dkv");
+        ASSERT_EQ(liste->count(), 2);
+        // The read-in ends with its message; the user closes it.
+        kdtest::OnceShown(kdtest::ModalAbove(velger), [&melding](QWidget* shown) {
+            auto* boks = qobject_cast<QMessageBox*>(shown);
+            ASSERT_NE(boks, nullptr);
+            melding = boks->text().toStdString();
+            boks->close();
+        });
+        kdtest::DoubleClickRow(liste, kdtest::RowOf(liste, QStringLiteral("host.dkv")));
     });
-    kdtest::DoubleClickRow(liste, kdtest::RowOf(liste, QStringLiteral("host.dkv")));
+    vindu().HentDommere.UserClick();   // the chooser is modal: this returns when it has closed
     EXPECT_EQ(melding.rfind("Innlesing fullført OK!", 0), 0u) << melding;
     EXPECT_FALSE(forms::IsLoaded<FraFil_Dommer>());
     EXPECT_EQ(state::Filsti, datamappe + "/host.dkv");
@@ -163,7 +165,7 @@ TEST_F(Vindu, OkWithAnEmptyNameReportsTheFolder) {
     velg("").SSCommand1(0).UserClick();
     const auto b = boksTekster();
     ASSERT_EQ(b.size(), 1u);
-    EXPECT_EQ(b[0].rfind(innlesing::FeilMelding, 0), 0u);
+    EXPECT_EQ(b[0].rfind(Innlesingsfeil, 0), 0u);
     EXPECT_FALSE(forms::IsLoaded<FraFil_Dommer>());
 }
 

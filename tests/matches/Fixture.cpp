@@ -10,6 +10,8 @@ void KampTest::SetUp() {
     kdtest::NullstillProgrammet();
     Nullstill_Valgt_Kamp();
     kdtest::PinClock(kdtest::PinnedNow());
+    // Whatever a match window writes into the program folder stays in the test's own folder.
+    forms::App.Path = dir.path();
     dbsti = dir.file("Turnering.KVX");
     kdtest::ApneNyTurnering(dbsti);
 }

@@ -149,6 +149,7 @@ TEST_F(Utskrift, DeletedRowsSavedAsPdfWithoutAPrinterAreNotToldAsSentToOne) {
     const auto b = bokser();
     ASSERT_EQ(b.size(), 1u);
     EXPECT_EQ(b[0].prompt, "Ingen skriver er installert. Utskriften er lagret som PDF-fil:\r" + pdf.lastPdf().toStdString());
+    EXPECT_EQ(pdf.lastPdf().toStdString().rfind(dir.file("Dommerrapport/"), 0), 0u) << pdf.lastPdf().toStdString();
     printer::SetBackend(nullptr);
 }
 

@@ -11,6 +11,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QWindow>
@@ -305,6 +306,28 @@ TEST_F(HostTest, ThePrinterSetUpSaysItChoosesAPrinterAndPrintsNothing) {
     EXPECT_EQ(title, QStringLiteral("Skriveroppsett"));
     EXPECT_TRUE(buttons.contains(QStringLiteral("&Velg skriver"))) << buttons.join(QLatin1Char('|')).toStdString();
     for (const QString& b : buttons) EXPECT_FALSE(b.contains(QStringLiteral("Print")) || b.contains(QStringLiteral("Skriv ut")));
+}
+
+// A PDF file chosen once is not the only way left: the set-up goes back to what a
+// print does by itself (the default printer, or a PDF of its own name).
+TEST_F(HostTest, ThePrinterSetUpOffersTheAutomaticChoiceBack) {
+    QPrinter& valgt = host.chosenPrinter();
+    valgt.setOutputFormat(QPrinter::PdfFormat);
+    valgt.setOutputFileName(QStringLiteral("/tmp/kd-ikke-skrevet/valgt.pdf"));
+    bool clicked = false;
+    kdtest::OnceShown(kdtest::ModalAbove(nullptr), [&](QWidget* dialog) {
+        ASSERT_NE(dialog, nullptr);
+        for (auto* b : dialog->findChildren<QPushButton*>())
+            if (b->isVisible() && b->text() == QStringLiteral("&Automatisk valg")) {
+                b->click();
+                clicked = true;
+                return;
+            }
+        dialog->close();
+    });
+    EXPECT_TRUE(host.printerSetup());
+    EXPECT_TRUE(clicked);
+    EXPECT_TRUE(host.chosenPrinter().outputFileName().isEmpty());
 }
 
 } // namespace

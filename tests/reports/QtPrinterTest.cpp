@@ -80,24 +80,24 @@ TEST_F(QtPrinterTest, WithNoPrinterInstalledThePrintIsAPdfInTheReportFolderAndTh
     backend.setInstalledPrinters([] { return QStringList{}; });
     liste(3);
     const std::string pdf = backend.lastPdf().toStdString();
-    EXPECT_EQ(QFileInfo(backend.lastPdf()).absolutePath().toStdString(), dir.path() + "/Dommerrapport");
+    EXPECT_EQ(pdf, dir.path() + "/Dommerrapport/Utskrift_20261208_081500.pdf");   // named by the pinned clock
     EXPECT_EQ(pdftest::Sider(pdf), 1);
     ASSERT_EQ(forms::Headless().boxes.size(), 1u);
     EXPECT_NE(forms::Headless().boxes[0].prompt.find(pdf), std::string::npos);
     EXPECT_FALSE(Printer.ReachedPrinter());
 
     liste(3);   // a second print in the same second keeps the first file
-    EXPECT_NE(backend.lastPdf().toStdString(), pdf);
+    EXPECT_EQ(backend.lastPdf().toStdString(), dir.path() + "/Dommerrapport/Utskrift_20261208_081500_2.pdf");
     EXPECT_TRUE(QFileInfo::exists(QString::fromStdString(pdf)));
 }
 
-TEST_F(QtPrinterTest, APdfFileChosenInThePrinterSetUpTakesTheFollowingPrintsAndTheUserIsTold) {
+TEST_F(QtPrinterTest, APdfFileChosenInThePrinterSetUpTakesTheNextPrintOnlyAndTheUserIsTold) {
     QPrinter valgt;
     valgt.setOutputFormat(QPrinter::PdfFormat);
     const std::string pdf = dir.file("valgt.pdf");
     valgt.setOutputFileName(QString::fromStdString(pdf));
     qtview::QtPrinterBackend tilValgt(&valgt);
-    tilValgt.setInstalledPrinters([] { return QStringList{"Kontor"}; });
+    tilValgt.setInstalledPrinters([] { return QStringList{}; });
     printer::SetBackend(&tilValgt);
     liste(3);
     EXPECT_EQ(tilValgt.lastPdf().toStdString(), pdf);
@@ -105,6 +105,12 @@ TEST_F(QtPrinterTest, APdfFileChosenInThePrinterSetUpTakesTheFollowingPrintsAndT
     EXPECT_FALSE(Printer.ReachedPrinter());
     ASSERT_EQ(forms::Headless().boxes.size(), 1u);
     EXPECT_EQ(forms::Headless().boxes[0].prompt, "Utskriften er lagret som PDF-fil:\r" + pdf);
+
+    // The next, longer print gets a name of its own and leaves the chosen file as it was.
+    liste(120);
+    EXPECT_EQ(QFileInfo(tilValgt.lastPdf()).absolutePath().toStdString(), dir.path() + "/Dommerrapport");
+    EXPECT_EQ(pdftest::Sider(pdf), 1);
+    EXPECT_GT(pdftest::Sider(tilValgt.lastPdf().toStdString()), 1);
 }
 
 TEST_F(QtPrinterTest, ThePdfGoesIntoTheUsersReportFolderInWhateverCaseHeMadeIt) {

@@ -15,6 +15,16 @@ void InitEnvironment();
 vb::DateTime PinnedNow();
 void PinClock(const vb::DateTime& when);
 
+// Pins the clock to another moment for one scope and back to PinnedNow() when it
+// ends, also when a failed assertion leaves the test early.
+class ClockPinnedTo {
+public:
+    explicit ClockPinnedTo(const vb::DateTime& when) { PinClock(when); }
+    ~ClockPinnedTo() { PinClock(PinnedNow()); }
+    ClockPinnedTo(const ClockPinnedTo&) = delete;
+    ClockPinnedTo& operator=(const ClockPinnedTo&) = delete;
+};
+
 // A folder made for one test and removed with everything in it afterwards.
 class TempDir {
 public:

@@ -99,9 +99,8 @@ TEST(FormatVariant, TextNullAndNumbers) {
 }
 
 TEST(FormatVariant, DayAndMonthTakeTheClocksYear) {
-    kdtest::PinClock(DateTime{2031, 6, 1});
+    const kdtest::ClockPinnedTo i2031(DateTime{2031, 6, 1});
     EXPECT_EQ(Format(Variant("3.4"), "dd.mm.yyyy"), "03.04.2031");
-    kdtest::PinClock(kdtest::PinnedNow());
 }
 
 TEST(Clock, PinnedAndReset) {
