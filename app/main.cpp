@@ -18,18 +18,10 @@
 #include "qtview/PrinterBackend.h"
 #include "qtview/QtHost.h"
 #include "qtview/QtTexts.h"
+#include "qtview/StopSignals.h"
 #include "state/ProgramState.h"
 
 namespace {
-
-// The user's databases, reports and distribution files live in ~/KvistrelDommer,
-// never beside the executable, so a rebuild or reinstall cannot take them.
-// It is made at first start, as the old installer made it.
-std::string ProgramFolder() {
-    const std::string folder = files::DataFolder();
-    QDir().mkpath(QString::fromStdString(folder));
-    return folder;
-}
 
 // A build has its resources copied beside the executable; an installed program
 // finds them in its data folder, at the same place relative to the executable.
@@ -37,6 +29,11 @@ std::string ResourceFolder() {
     const QDir own(QCoreApplication::applicationDirPath());
     if (own.exists(QStringLiteral("pictures"))) return own.absolutePath().toStdString();
     return QDir::cleanPath(own.filePath(QStringLiteral(KD_INSTALLED_RESOURCES))).toStdString();
+}
+
+// A logout, Ctrl+C or a closed terminal ends the program as "Avslutt" does.
+void AvsluttSomMenyen() {
+    if (forms::IsLoaded<Hovedmeny2>()) forms::Dispatch([] { forms::Default<Hovedmeny2>().Avslutt_Click(); });
 }
 
 } // namespace
@@ -50,6 +47,7 @@ int main(int argc, char** argv) {
     }
     qtview::NorwegianFormats formats;
     QApplication app(argc, argv);
+    qtview::StopSignals stop(AvsluttSomMenyen);
     formats.applicationMade();
     // What is left once Qt has taken its own options (-style, -session, ...).
     std::vector<std::string> args;
@@ -66,7 +64,9 @@ int main(int argc, char** argv) {
     qtview::QtPrinterBackend printerBackend(&host.chosenPrinter());
     printer::SetBackend(&printerBackend);
 
-    forms::App.Path = ProgramFolder();
+    // The user's files live in ~/KvistrelDommer, never beside the executable, so a
+    // rebuild or reinstall cannot take them; Main makes it at first start.
+    forms::App.Path = files::DataFolder();
     QApplication::setWindowIcon(qtview::AppIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("kvistreldommer"));
     forms::App.Command = kommandolinje.database;
@@ -77,6 +77,7 @@ int main(int argc, char** argv) {
     }
 
     Main();
+    stop.MainLoopStarts();
     const int code = forms::IsLoaded<Hovedmeny2>() ? app.exec() : 0;
     // The windows and the database handles go while Qt and the host still stand.
     forms::ResetDefaults();

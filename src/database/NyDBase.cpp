@@ -12,13 +12,18 @@ constexpr int16_t True = -1;
 constexpr int Enter = 13;
 
 // The name becomes a file in the program folder: no folder parts, no characters
-// the file choosers treat as patterns, not blank, not hidden.
+// the file choosers treat as patterns, not hidden.
 bool GyldigNavn(const std::string& navn) {
-    if (vb::Trim(navn).empty() || navn[0] == '.') return false;
+    if (navn[0] == '.') return false;
     for (const char* ulovlig : {"/", "\\", "..", ":", "*", "?", "\"", "<", ">", "|"})
         if (navn.find(ulovlig) != std::string::npos) return false;
     return true;
 }
+
+// A beep alone goes unheard on most desktops.
+constexpr const char* UgyldigNavn =
+    "Navnet kan ikke inneholde noen av tegnene  \" / \\ : * ? < > |\r"
+    "og kan ikke begynne med punktum eller ha to punktum etter hverandre.";
 
 } // namespace
 
@@ -62,8 +67,10 @@ void NyDBase::Form_QueryUnload(int& /*Cancel*/, int UnloadMode) {
 
 void NyDBase::C_Ferdig_Click() {
     const std::string tekst = MaskedEdit1.Text();
-    if (!GyldigNavn(tekst)) {
+    const bool tom = vb::Trim(tekst).empty();
+    if (tom || !GyldigNavn(tekst)) {
         forms::Beep();
+        if (!tom) forms::MsgBox(UgyldigNavn, forms::vbExclamation + forms::vbOKOnly, "Ny database");
         MaskedEdit1.SetFocus();
         return;
     }

@@ -82,11 +82,13 @@ void LeggTilTurneringsdato(dao::Database& db) {
     if (!db.TableDef_("Versjon").FindField(Turneringsdatokolonne().kolonne.navn)) LeggTilKolonne(db, Turneringsdatokolonne());
 }
 
-// Every refusal of the chosen file (locked, write-protected, missing, not a tournament
-// database, an upgrade that failed) gets the one message of a failed open.
-void Rapporter() {
+// Every refusal of the chosen file (in use, write-protected, missing, not a tournament
+// database, an upgrade that failed) gets the one message of a failed open, with the
+// reason the engine found: the guess in its first line is often not the one.
+void Rapporter(const vb::Err& feil) {
     forms::MsgBox(std::string("Feil ved åpning av databasen, den kan f.eks. være skrivebeskyttet!!") + vb::vbCrLf +
-                      "Kontrollér status på database-filen ved hjelp av Explorer/Utforsker",
+                      "Kontrollér status på database-filen ved hjelp av Explorer/Utforsker" + vb::vbCrLf + vb::vbCrLf +
+                      Aarsak(feil),
                   forms::vbQuestion + forms::vbOKOnly);
 }
 
@@ -109,8 +111,8 @@ bool ByttTil(const std::string& sti) {
         }
         provet.Close();
         ny = Arbeid().OpenDatabase(sti, true, false);
-    } catch (const vb::Err&) {
-        Rapporter();
+    } catch (const vb::Err& e) {
+        Rapporter(e);
         return false;
     }
     // The table creators of the upgrade work on DBase.
@@ -118,10 +120,10 @@ bool ByttTil(const std::string& sti) {
     try {
         Oppgrader(ny);
         LeggTilTurneringsdato(ny);
-    } catch (const vb::Err&) {
+    } catch (const vb::Err& e) {
         ny.Close();
         state::DBase = forrige;
-        Rapporter();
+        Rapporter(e);
         return false;
     }
     BliApen(forrige, sti);

@@ -8,6 +8,7 @@
 #include "platform/dao/Dao.h"
 #include "platform/files/Files.h"
 #include "platform/forms/Runtime.h"
+#include "platform/vb/Err.h"
 #include "platform/vb/Strings.h"
 #include "platform/vb/Variant.h"
 #include "state/ProgramState.h"
@@ -20,6 +21,19 @@ bool AnnenKopiAvbrutt() {
                                  "- Trykk OK for å starte ytterligere en Kvistrel" + vb::vbCr +
                                  "- Trykk Avbryt for avbryte oppstart";
     return forms::MsgBox(sporsmal, forms::vbOKCancel + forms::vbQuestion, forms::App.Title) != forms::vbOK;
+}
+
+// The program folder is made at first start; when something else lies at its
+// path the user hears it now, with the path and what lies there, not later when
+// a report or a new database has no folder to go to.
+void LagProgrammappe() {
+    try {
+        files::MakeFolderPath(forms::App.Path);
+    } catch (const vb::Err& e) {
+        forms::MsgBox(std::string("Programmappen kan ikke brukes:") + vb::vbCr + e.Description + vb::vbCr + vb::vbCr +
+                          "Nye databaser, rapporter og dommerfiler kan ikke lagres der før dette er rettet.",
+                      forms::vbExclamation);
+    }
 }
 
 // The database named on the command line becomes the open database: a bare
@@ -56,6 +70,7 @@ void Main() {
         forms::CurrentHost().endProgram();
         return;
     }
+    LagProgrammappe();
     state::Turnering_Navn = "Norges Valmorisk";
     state::Opprettet_Av = "Norges Valmorisk";
 

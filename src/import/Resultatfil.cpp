@@ -61,7 +61,8 @@ void Kontroller_Rader(dao::Database& db, const std::string& schema) {
     std::string feil = "CASE WHEN NOT " + helt("DommerNR") + " THEN 'DommerNR'";
     for (const char* k : Tekstkolonner) {
         const std::string c(k);
-        feil += " WHEN typeof(" + c + ") = 'blob' OR length(" + c + ") > " + std::to_string(Tekstlengde) + " THEN '" + c + "'";
+        feil += " WHEN typeof(" + c + ") = 'blob' THEN '" + c + " blob' WHEN length(" + c + ") > " + std::to_string(Tekstlengde) +
+                " THEN '" + c + "'";
     }
     for (const char* k : Poengkolonner) {
         const std::string c(k);
@@ -72,11 +73,14 @@ void Kontroller_Rader(dao::Database& db, const std::string& schema) {
                                              " AS kolonne FROM " + navn(schema, "dommerdata") + ") WHERE kolonne IS NOT NULL LIMIT 1",
                                          dao::dbOpenSnapshot);
     if (rs.EOF_()) return;
-    const std::string kolonne = vb::CStr(rs.Get(1));
+    std::string kolonne = vb::CStr(rs.Get(1));
+    const bool blob = kolonne.ends_with(" blob");
+    if (blob) kolonne.resize(kolonne.size() - 5);
     const std::string rad = "Rad " + vb::CStr(rs.Get(0)) + ", kolonne " + kolonne + ": ";
     if (kolonne == "DommerNR") vb::Raise(vb::errnum::TypeMismatch, rad + "dommernummeret er ikke et heltall.");
     if (kolonne == "HPoeng" || kolonne == "BPoeng")
         vb::Raise(vb::errnum::Overflow, rad + "poengene er ikke et heltall fra -32768 til 32767.");
+    if (blob) vb::Raise(vb::errnum::TypeMismatch, rad + "verdien er ikke tekst.");
     vb::Raise(vb::errnum::FieldTooSmall, rad + "teksten er lengre enn " + std::to_string(Tekstlengde) + " tegn.");
 }
 

@@ -20,8 +20,10 @@ constexpr const char* Hele =
     "Select rowid, DommerNR, SekvensNR, Turneringsdato, TurneringsNavn, Typespill, Dommer_HLag, Dommer_BLag, "
     "Dommer_HPoeng, Dommer_BPoeng From Dommertabell Where Status<3 And rowid In (";
 constexpr int Felter = 7;
+constexpr int Spillkolonne = 5;
 // The first reading narrows the rows by the fields that tell matches apart (a referee's
-// tournament is told by its date, the game by its teams and points): fewer cells a row.
+// tournament is told by its date, the game by its teams and points): fewer cells a row, and
+// the game's letters never part two rows here.
 constexpr const char* Skille =
     "Select rowid, DommerNR, Turneringsdato, Dommer_HLag, Dommer_BLag, Dommer_HPoeng, Dommer_BPoeng From Dommertabell "
     "Where Status<3";
@@ -39,9 +41,10 @@ const std::string& Blokkvis() {
 }
 
 // The referee and the fields from column fra on, each after its length, so that two rows are
-// alike exactly when these bytes are. False when the row matches nothing: an unregistered
-// referee or a Null.
-bool radbytes(const dao::Cells& rad, int fra, const std::unordered_set<int>& registrert, std::string& ut) {
+// alike exactly when these bytes are; the game (column spill, if any) in capitals, as the
+// program's queries compare it ("Boccia" typed in, "BOCCIA" read in). False when the row
+// matches nothing: an unregistered referee or a Null.
+bool radbytes(const dao::Cells& rad, int fra, int spill, const std::unordered_set<int>& registrert, std::string& ut) {
     const auto dommer = rad.Long(1);
     if (!dommer || !registrert.contains(*dommer)) return false;
     ut.assign(reinterpret_cast<const char*>(&*dommer), sizeof(int32_t));
@@ -50,7 +53,9 @@ bool radbytes(const dao::Cells& rad, int fra, const std::unordered_set<int>& reg
         const std::size_t lengde = ut.size();
         ut.append(reinterpret_cast<const char*>(&n), sizeof n);
         if (!rad.AppendText(i, ut)) return false;
-        n = static_cast<uint32_t>(ut.size() - lengde - sizeof n);
+        const std::size_t tekst = lengde + sizeof n;
+        if (i == spill) ut.replace(tekst, std::string::npos, vb::UCase(std::string_view(ut).substr(tekst)));
+        n = static_cast<uint32_t>(ut.size() - tekst);
         std::memcpy(ut.data() + lengde, &n, sizeof n);
     }
     return true;
@@ -60,6 +65,7 @@ struct Rad {
     int dommer;
     int32_t sekvens;
     std::string bytes;   // the referee, then the fields as radbytes lays them
+    std::string bc;      // the first letter of the game as stored, for the list
 };
 
 // The grid row: D-Nr., Dato, Turnering, B/C, Hjemmelag, Bortelag, HP, BP, SNr.
@@ -73,7 +79,7 @@ std::string linje(const Rad& r) {
         const std::string felt(del.substr(sizeof n, n));
         del.remove_prefix(sizeof n + n);
         ut += vb::vbTab;
-        ut += forms::GridCell(i == 2 ? vb::Left(felt, 1) : felt);
+        ut += forms::GridCell(i == 2 ? r.bc : felt);
     }
     return ut + vb::vbTab + std::to_string(r.sekvens);
 }
@@ -123,7 +129,7 @@ std::vector<int64_t> kandidater(dao::Database& db, const std::unordered_set<int>
     rowids.reserve(plass);
     std::string bytes;
     db.ScanCells(Skille, [&](const dao::Cells& rad) {
-        if (!radbytes(rad, 2, registrert, bytes)) return;
+        if (!radbytes(rad, 2, -1, registrert, bytes)) return;
         hasher.push_back(std::hash<std::string>{}(bytes));
         rowids.push_back(*rad.Long(0));
     });
@@ -142,13 +148,16 @@ std::vector<std::string> FinnDuplikater(dao::Database& db) {
     // Only the candidates are read whole, and compared byte for byte.
     const std::vector<int64_t> rowids = kandidater(db, registrert);
     std::vector<Rad> rader;
-    std::string bytes;
+    std::string bytes, spill;
     dao::Params blokk(Blokk);
     for (std::size_t fra = 0; fra < rowids.size(); fra += Blokk) {
         for (std::size_t i = 0; i < Blokk; ++i) blokk[i] = static_cast<double>(rowids[std::min(fra + i, rowids.size() - 1)]);
         db.ScanCells(Blokkvis(), [&](const dao::Cells& rad) {
             const auto sekvens = rad.Long(2);
-            if (sekvens && radbytes(rad, 3, registrert, bytes)) rader.push_back({*rad.Long(1), *sekvens, bytes});
+            if (!sekvens || !radbytes(rad, 3, Spillkolonne, registrert, bytes)) return;
+            spill.clear();
+            rad.AppendText(Spillkolonne, spill);
+            rader.push_back({*rad.Long(1), *sekvens, bytes, vb::Left(spill, 1)});
         }, blokk);
     }
     std::sort(rader.begin(), rader.end(), [](const Rad& a, const Rad& b) { return a.bytes < b.bytes; });

@@ -1,6 +1,7 @@
 #pragma once
 // The search for matches entered twice: active rows of one referee that agree
-// exactly in every match field but carry different sequence numbers.
+// exactly in every match field (the game without regard to case) but carry
+// different sequence numbers.
 #include <string>
 #include <vector>
 

@@ -12,7 +12,7 @@ namespace {
 
 std::string Feilmelding(const vb::Err& e, const char* katalog) {
     switch (e.Number) {
-    case report::errnum::TemplateUnavailable: return "Rapport ikke tilgjengelig";
+    case report::errnum::TemplateUnavailable: return rapportfil::IkkeTilgjengelig(e);
     case report::errnum::NoDefaultPrinter: return "Ingen default printer er funnet";
     case report::errnum::CannotWriteOutput:
         return std::string("Du må først manuelt opprette katalog for dommer-rapportene. ") + vb::vbCr +

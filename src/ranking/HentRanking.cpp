@@ -35,6 +35,11 @@ void TilbakeTilRanking() {
 
 void Rankingvelger::SSCommand1_Click(int Index) {
     if (Index == 0) {
+        // Refused before the question, and the chooser stays for another file.
+        if (!Importkilde_Godtatt(MedSkilletegn(DirsBox.Path()) + TextBox.Text())) {
+            TextBox.SetFocus();
+            return;
+        }
         state::Svar = static_cast<int16_t>(forms::MsgBox(std::string("Dersom du fortsetter vil eksisterende rankinglister slettes,") +
                                                              vb::vbCr + "Ønsker du å fortsette?",
                                                          forms::vbYesNo + forms::vbQuestion, "Slette Rankinglister"));

@@ -1,8 +1,9 @@
 #pragma once
 // The two choosers of the ranking window that pick the file ranking entries are
 // imported from: HentRanking a tournament program database ("*.bcd"),
-// HentRanking2 another database of this program ("*.kvx"). OK asks first, runs
-// the import and closes the chooser.
+// HentRanking2 another database of this program ("*.kvx"). OK refuses the open
+// database and keeps the chooser; otherwise it asks first, runs the import and
+// closes the chooser.
 #include <string>
 
 #include "shared/Filvelger.h"

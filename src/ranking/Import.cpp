@@ -71,6 +71,11 @@ void OverforListeoppsett(dao::Database& mal) {
     }
 }
 
+void MeldFeil(const std::string& sti, const vb::Err& e) {
+    forms::MsgBox("Kunne ikke lese rankinglister fra:" + std::string(vb::vbCr) + sti + vb::vbCr + turneringsdb::Aarsak(e),
+                  forms::vbExclamation);
+}
+
 void Importer(const std::string& sti, dao::Workspace*& arbeidsomrade, std::span<const Importkolonne> kolonner,
               bool medLister) {
     using namespace state;
@@ -87,14 +92,23 @@ void Importer(const std::string& sti, dao::Workspace*& arbeidsomrade, std::span<
     } catch (const vb::Err& e) {
         LukkRankingfil();
         forms::Screen.SetMousePointer(forms::vbDefault);
-        forms::MsgBox("Kunne ikke lese rankinglister fra:" + std::string(vb::vbCr) + sti + vb::vbCr + turneringsdb::Aarsak(e),
-                      forms::vbExclamation);
+        MeldFeil(sti, e);
         return;
     }
     LukkRankingfil();
 }
 
 } // namespace
+
+bool Importkilde_Godtatt(const std::string& sti) {
+    try {
+        Avvis_Apen_Database(sti);
+        return true;
+    } catch (const vb::Err& e) {
+        MeldFeil(sti, e);
+        return false;
+    }
+}
 
 void Importer_Fra_Turneringsfil(const std::string& sti) {
     Importer(sti, state::ArbeidsomradeRanking, Turneringsfilkolonner, false);

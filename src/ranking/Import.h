@@ -11,5 +11,9 @@
 // source is closed again in every case.
 #include <string>
 
+// False, told as a bad source is, when sti is the open database: the choosers
+// ask this before their question, which would promise a deletion that never comes.
+bool Importkilde_Godtatt(const std::string& sti);
+
 void Importer_Fra_Turneringsfil(const std::string& sti);
 void Importer_Fra_Dommerdatabase(const std::string& sti);

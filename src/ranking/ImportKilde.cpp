@@ -14,13 +14,16 @@ constexpr int Tekstlengde = 50;
 
 } // namespace
 
+void Avvis_Apen_Database(const std::string& sti) {
+    if (turneringsdb::ErApenDatabase(sti))
+        vb::Raise(vb::errnum::CannotOpen, "Filen er databasen som er åpen nå. Velg en annen database.");
+}
+
 void Apne_Rankingkilde(const std::string& sti, dao::Workspace& ws, std::span<const Importkolonne> kolonner) {
     const std::string navn = files::BaseName(sti);
     if (navn.empty() || navn.find_first_of("*?") != std::string::npos)
         vb::Raise(vb::errnum::BadFileName, "Ingen fil er valgt (" + navn + ").");
-    // Its entries would be deleted before they were read.
-    if (turneringsdb::ErApenDatabase(sti))
-        vb::Raise(vb::errnum::CannotOpen, "Filen er databasen som er åpen nå. Velg en annen database.");
+    Avvis_Apen_Database(sti);
     // Only read: a source that is refused or read keeps its bytes (and its journal mode).
     state::DBaseRanking = ws.OpenDatabase(sti, true, true);
     if (!state::DBaseRanking.HasTable("Ranking")) vb::Raise(vb::errnum::NoSuchTable, "Filen har ingen tabell Ranking.");

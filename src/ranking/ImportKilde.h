@@ -11,6 +11,10 @@ struct Importkolonne {
     int type;            // the local column's dao::DataType
 };
 
+// Raises vb::Err when sti is the open tournament database: its entries would be
+// deleted before they were read.
+void Avvis_Apen_Database(const std::string& sti);
+
 // Opens sti exclusively and read-only into DBaseRanking through ws and proves it holds table
 // Ranking with the given columns; raises vb::Err with the reason otherwise.
 void Apne_Rankingkilde(const std::string& sti, dao::Workspace& ws, std::span<const Importkolonne> kolonner);

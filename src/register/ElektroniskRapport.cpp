@@ -86,7 +86,7 @@ const Listetype kTyper[] = {
 
 std::string Feilmelding(const vb::Err& e) {
     switch (e.Number) {
-    case report::errnum::TemplateUnavailable: return "Rapport ikke tilgjengelig";
+    case report::errnum::TemplateUnavailable: return rapportfil::IkkeTilgjengelig(e);
     case report::errnum::CannotOpenData: return "Finner ikke databasen";
     case report::errnum::NoDefaultPrinter: return "Ingen default printer er funnet";
     default: return std::string("Rapport ikke mulig , Feilmelding: ") + vb::vbCr + e.Description;

@@ -112,5 +112,6 @@ void Dommere_Init::SSCommand2_Click() {
 
     Fyll_List1();
     Fyll_MSFlexgrid1();
+    Tell_Dommere();
     visStempel(state::DBase);
 }

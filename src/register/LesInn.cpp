@@ -39,7 +39,10 @@ void Les_Inn_Dommerbase() {
         ArbeidsomradeFil = &dao::DBEngine::Workspaces(0);
         if (!UtvalgFil.IsNothing()) UtvalgFil.Close();
         if (!DBaseFil.IsNothing()) DBaseFil.Close();
-        DBaseFil = ArbeidsomradeFil->OpenDatabase(Filsti, true);
+        // Only read: a source that is refused or read keeps its bytes, and another
+        // program may go on reading it meanwhile.
+        DBaseFil = ArbeidsomradeFil->OpenDatabase(Filsti, false, true);
+        turneringsdb::ProvHel(DBaseFil, Filsti);
         UtvalgFil = DBaseFil.OpenRecordset("Select * from dommere");
 
         // The register's own rows, read now: another window may have moved Utvalg, and

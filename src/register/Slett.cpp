@@ -43,6 +43,7 @@ void Dommere_Init::C_SlettDommer_Click() {
     });
     Fyll_List1();
     Fyll_MSFlexgrid1();
+    Tell_Dommere();
     Nullstill_Felter();
 }
 

@@ -46,7 +46,10 @@ void Print_Overskrift_Antall_Kamper() {
     Printer.SetFontUnderline(true);
     Skriv_Kolonner({
         {1000, "Dommernr./navn"}, {4200, "Klubb/Lag"}, {7000, "Boccia"}, {7800, "Curling"}, {8800, "Totalt"}});
+    // The line ends at the headings' own size: ended at the rows' smaller one, the first row
+    // would run into the underlined headings of the first page.
     Printer.SetFontUnderline(false);
+    Printer.Print();
     Printer.SetFontSize(8);
 }
 

@@ -2,6 +2,7 @@
 
 #include "database/Schema.h"
 #include "platform/forms/Runtime.h"
+#include "platform/vb/Strings.h"
 #include "platform/vb/Variant.h"
 #include "state/ProgramState.h"
 
@@ -20,6 +21,10 @@ void Kjor(report::CrystalReport& CrReport1, const Rapportfil& fil, const std::fu
     CrReport1.WindowWidth = static_cast<int>(vb::RoundHalfEven((forms::Screen.Width - 50.0) / forms::Screen.TwipsPerPixelX));
     CrReport1.WindowHeight = static_cast<int>(vb::RoundHalfEven((forms::Screen.Height - 550.0) / forms::Screen.TwipsPerPixelY));
     CrReport1.SetAction(1);
+}
+
+std::string IkkeTilgjengelig(const vb::Err& malfeil) {
+    return std::string("Rapport ikke tilgjengelig") + vb::vbCr + malfeil.Description;
 }
 
 std::string LagretMelding(const std::string& filnavn) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/report/CrystalReport.h"
+#include "platform/vb/Err.h"
 
 namespace rapportfil {
 
@@ -20,6 +21,10 @@ struct Rapportfil {
 // the window placement and runs the report. Errors reach the caller, which
 // maps the control's numbers to its own messages.
 void Kjor(report::CrystalReport& CrReport1, const Rapportfil& fil, const std::function<void()>& foerKjoring = {});
+
+// "Rapport ikke tilgjengelig" and, on a line of its own, what the component found wrong
+// with the template (its path, the line and the cause), for whoever mends the template.
+std::string IkkeTilgjengelig(const vb::Err& malfeil);
 
 // The success message's beginning and path: "Rapporten ble lagret på følgende fil: " and the file.
 std::string LagretMelding(const std::string& filnavn);

@@ -21,11 +21,7 @@ void Utskriftsside::Tittel(const std::string& tekst, double x) {
     Printer.Print(tekst);
 }
 
-void Utskriftsside::Overskrift() {
-    overskrift_();
-    // The count set's heading routine leaves its last heading open on the line.
-    if (oppsett_.Tellesett) Printer.Print();
-}
+void Utskriftsside::Overskrift() { overskrift_(); }
 
 void Utskriftsside::Rader() {
     Printer.SetFontSize(8);

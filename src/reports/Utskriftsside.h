@@ -6,7 +6,7 @@
 //   side.Start();                          // scale 100, Y = top, font size 10
 //   side.Tittel("Norges Valmorisk");       // X 1000, the text, line end (title block)
 //   printer::Printer.Print();              // the blank line, where the report has one
-//   side.Overskrift();                     // the heading routine (count set: and the line end after it)
+//   side.Overskrift();                     // the heading routine
 //   side.Rader();                          // font size 8, page counter to its start
 //   for (each row) { ...print the row...; side.Sideskift(); }
 //   side.Slutt();                          // the last page's footer, then EndDoc

@@ -9,6 +9,7 @@
 #include "database/NyDBase.h"
 #include "platform/files/Files.h"
 #include "platform/forms/Form.h"
+#include "platform/vb/Strings.h"
 #include "state/ProgramState.h"
 
 namespace dbtest {
@@ -42,7 +43,10 @@ TEST_F(CreateTest, ConfirmedNameNamesAFileInTheProgramFolder) {
     EXPECT_FALSE(files::Exists(state::Databasenavn));   // the dialog only names it
 }
 
+// An empty name only beeps; a refused character is also told, since a beep goes unheard.
 TEST_F(CreateTest, EmptyBlankOrPathLikeNamesBeepAndKeepTheDialogOpen) {
+    const std::string forklaring = "Navnet kan ikke inneholde noen av tegnene  \" / \\ : * ? < > |\r"
+                                   "og kan ikke begynne med punktum eller ha to punktum etter hverandre.";
     for (const char* navn : {"", "   ", "a/b", "a\\b", "..", "x..y", "c:d", "*", "cup?", "\"q\"", "<", ">", "a|b", ".skjult"}) {
         const int pip = forms::Headless().beeps;
         Dialog([navn](NyDBase& d) {
@@ -53,8 +57,17 @@ TEST_F(CreateTest, EmptyBlankOrPathLikeNamesBeepAndKeepTheDialogOpen) {
             d.C_Avbryt.UserClick();
         });
         EXPECT_EQ(forms::Headless().beeps, pip + 1) << navn;
+        const auto b = bokser();
+        bokser().clear();
+        if (vb::Trim(navn).empty()) {
+            EXPECT_TRUE(b.empty()) << navn;
+            continue;
+        }
+        ASSERT_EQ(b.size(), 1u) << navn;
+        EXPECT_EQ(b[0].prompt, forklaring);
+        EXPECT_EQ(b[0].style, forms::vbExclamation + forms::vbOKOnly);
+        EXPECT_EQ(b[0].title, "Ny database");
     }
-    EXPECT_TRUE(bokser().empty());
     EXPECT_EQ(state::Databasenavn, "");
     EXPECT_TRUE(files::FilesIn(program(), "*").empty());
 }

@@ -1,6 +1,11 @@
 // Whole-file writes: a failure at any step leaves the target as it was and nothing
 // of ours beside it. (Killed writers: the copy and distribution-file kill tests.)
+// Older builds' leftovers are cleared by the next write.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -78,6 +83,44 @@ TEST(WholeFile, CommitReplacesTheTargetAndDropsAJournalLeftBesideIt) {
     out.Commit();
     EXPECT_EQ(kdtest::ReadFile(target), "ny 42");
     EXPECT_EQ(Names(dir.path()), std::vector<std::string>{"RankingListe.rlt"});
+}
+
+// Older builds' temporary files go with the next write into their folder, unless a
+// live writer holds them; look-alikes, links and folders stay.
+TEST(WholeFile, OlderWritersLeftoversGoUnlessHeldAndLookAlikesStay) {
+    kdtest::TempDir dir;
+    const std::vector<std::string> held = {".KV_Dommere.kvz.77.tmp", ".KV_Dommere.kvz.77.tmp-journal", ".Dommerrapport.rtf.Hold01"};
+    std::vector<std::string> kept = {".notater", ".bashrc.AbC123", ".KV_Dommere.kvz.1234567890.tmp", ".Dommerrapport.rtf.AbC12",
+                                     ".RankingListe.rlt.ny2", "Dommerrapport.rtf.AbC123"};
+    for (const auto& name : {".KV_Dommere.kvz.123456789.tmp", ".KV_Dommere.kvz.123456789.tmp-journal", ".DommerOversikt_12.RTF.Q1w2E3",
+                             ".KV_Dommere.eml.zZ09aa", ".RankingListe.rlt.ny", ".RankingListe.rlt.ny-journal", ".Kopi.KVX.kdkopi-Zz9Yy8"})
+        dir.write(name, "x");
+    for (const auto& names : {held, kept})
+        for (const auto& name : names) dir.write(name, "x");
+    fs::create_symlink(dir.write("Dommerrapport.rtf", "hans"), dir.file(".Lenke.rtf.Lenke1"));
+    fs::create_directory(dir.file(".Mappe.rtf.Mappe1"));
+    kept.insert(kept.end(), {"Dommerrapport.rtf", ".Lenke.rtf.Lenke1", ".Mappe.rtf.Mappe1"});
+    // An older build still writing: its files open, no lock taken.
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    const pid_t writer = ::fork();
+    if (writer == 0) {
+        for (const auto& name : held) ::open(dir.file(name).c_str(), O_RDWR);
+        (void)!::write(ready[1], "j", 1);
+        ::pause();
+    }
+    char c;
+    ASSERT_EQ(::read(ready[0], &c, 1), 1);
+    std::vector<std::string> expected = kept;
+    expected.insert(expected.end(), held.begin(), held.end());
+    for (auto* names : {&expected, &kept}) {
+        files::WholeFile(dir.file("Dommerrapport.rtf")).Commit();
+        std::sort(names->begin(), names->end());
+        EXPECT_EQ(Names(dir.path()), *names);
+        ::kill(writer, SIGKILL);
+        ::waitpid(writer, nullptr, 0);
+    }
+    ::close(ready[0]), ::close(ready[1]);
 }
 
 } // namespace

@@ -64,6 +64,38 @@ TEST_F(QtFrameTest, ProgramStartsWithMenusAndButtonBar) {
     shot(h, "hovedmeny2");
 }
 
+// A name the file system or the choosers cannot take is refused with words, not only a beep.
+TEST_F(QtFrameTest, NewDatabaseNameWithAForbiddenCharacterIsExplained) {
+    Main();
+    settle();
+    std::string told;
+    bool stillOpen = false;
+    auto press = [](QWidget* w, const char* caption) {
+        for (auto* b : w->findChildren<QAbstractButton*>())
+            if (b->text() == QLatin1String(caption)) b->click();
+    };
+    whenReady([&] {
+        QWidget* w = window(forms::Default<NyDBase>());
+        if (!w || !w->isVisible() || !w->findChild<QLineEdit*>()) return false;
+        w->findChild<QLineEdit*>()->setFocus();
+        type(w->findChild<QLineEdit*>(), QStringLiteral("Cup 1/2"));
+        whenReady([&, w] {
+            if (!acceptBox(&told)) return false;
+            whenReady([&, w] { stillOpen = w->isVisible(); press(w, "&Avbryt"); return true; });
+            return true;
+        });
+        press(w, "&OK");
+        return true;
+    });
+    action("FilNyTurnering")->trigger();
+    settle();
+    EXPECT_EQ(told, "Navnet kan ikke inneholde noen av tegnene  \" / \\ : * ? < > |\n"
+                    "og kan ikke begynne med punktum eller ha to punktum etter hverandre.");
+    EXPECT_TRUE(stillOpen);
+    EXPECT_TRUE(state::Databasenavn.empty());
+    EXPECT_TRUE(files::FilesIn(program.path(), "*.kvx").empty());
+}
+
 TEST_F(QtFrameTest, NewDatabaseByTypingANameAndOpenedAgain) {
     Main();
     settle();

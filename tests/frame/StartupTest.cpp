@@ -1,5 +1,9 @@
-// Start-up: the second-copy question, the screen format, the splash, the
-// main window's load step and the command-line file.
+// Start-up: the second-copy question, the program folder, the screen format,
+// the splash, the main window's load step and the command-line file.
+#include <filesystem>
+#include <fstream>
+#include <functional>
+
 #include "frame/FrameFixture.h"
 #include "frame/Hovedmeny2.h"
 #include "frame/Main.h"
@@ -59,6 +63,36 @@ TEST_F(StartupTest, DefaultsCaptionAndFolders) {
     EXPECT_EQ(forms::Screen.MousePointer(), forms::vbDefault);
     EXPECT_TRUE(state::Databasenavn.empty());
     EXPECT_TRUE(host().boxes.empty());
+}
+
+TEST_F(StartupTest, ProgramFolderIsMadeOrWhatLiesThereIsToldWithItsPath) {
+    namespace fs = std::filesystem;
+    const std::string hjem = program.file("hjem"), mappe = hjem + "/KvistrelDommer", fil = program.file("notat.txt");
+    const auto lag = [](const std::string& sti) { std::ofstream(sti) << "x"; };
+    const std::pair<std::function<void()>, std::string> tilfeller[] = {
+        {[] {}, ""},   // missing, with the folder above it
+        {[&] { fs::create_directory(hjem), fs::create_directory_symlink(program.path(), mappe); }, ""},
+        {[&] { fs::create_directory(hjem), lag(mappe); }, mappe + " er en fil, ikke en mappe."},
+        {[&] { fs::create_directory(hjem), fs::create_symlink(fil, mappe); }, mappe + " er en lenke til " + fil + ", som ikke finnes."},
+        {[&] { fs::create_directory(hjem), lag(fil), fs::create_symlink(fil, mappe); },
+         mappe + " er en lenke til filen " + fil + ", ikke en mappe."},
+        {[&] { lag(hjem); }, hjem + " er en fil, ikke en mappe."},
+    };
+    for (const auto& [forbered, grunn] : tilfeller) {
+        fs::remove_all(hjem), fs::remove(fil);
+        forbered();
+        forms::ResetDefaults(), host().boxes.clear();
+        forms::App.Path = mappe;
+        Main();
+        EXPECT_TRUE(forms::Default<Hovedmeny2>().Visible());
+        EXPECT_EQ(fs::is_directory(mappe), grunn.empty()) << grunn;
+        if (grunn.empty()) {
+            EXPECT_EQ(boxTexts(), std::vector<std::string>{});
+        } else {
+            EXPECT_EQ(boxTexts(), std::vector<std::string>{"Programmappen kan ikke brukes:\r" + grunn +
+                                                           "\r\rNye databaser, rapporter og dommerfiler kan ikke lagres der før dette er rettet."});
+        }
+    }
 }
 
 TEST_F(StartupTest, ScreenFormatDecidesTheButtonBar) {

@@ -262,6 +262,9 @@ TEST_F(Innlesing, BadFilesAreRefusedBeforeAnythingChanges) {
          [](Innhold& i) { i.rader[1][0] = "2.5"; }, ""},
         {"a text of 51 characters", "Rad 2, kolonne HLag: teksten er lengre enn 50 tegn.",
          [&](Innhold& i) { i.rader[1][8] = tekst51; }, ""},
+        // Short bytes: not a length fault, and no text at all.
+        {"a blob in a text column", "Rad 2, kolonne HLag: verdien er ikke tekst.", nullptr,
+         "Update dommerdata Set HLag = X'4C796E00' Where rowid = 2"},
         {"points past an Integer", "Rad 1, kolonne BPoeng: poengene er ikke et heltall fra -32768 til 32767.",
          [](Innhold& i) { i.rader[0][11] = "32768"; }, ""},
         {"text as points", "Rad 2, kolonne HPoeng: poengene er ikke et heltall fra -32768 til 32767.",

@@ -108,6 +108,10 @@ TEST_F(Palitelighet, KilledImportLeavesBothFilesBeforeOrAfter) {
         const long long lest = tall(resultatfil, "SELECT count(*) FROM dommerdata WHERE Status = 1");
         const long long filstatus = tall(resultatfil, "SELECT Status FROM Versjon");
         resultatfil.Close();
+        // Once both files were opened again, nothing of the killed program's journals is left.
+        EXPECT_FALSE(fs::exists(db + "-journal"));
+        for (const auto& fil : fs::directory_iterator(arbeid))
+            EXPECT_FALSE(fil.path().filename().string().starts_with("T.KVX-mj")) << fil.path();
         turneringsdb::LukkApen();
         state::DBase = dao::Database();
         ASSERT_TRUE(hel(db));

@@ -1,10 +1,16 @@
 // The duplicate search and the window's list mode.
 #include "Fixture.h"
 
+#include <QApplication>
+#include <QTableView>
+#include <QTest>
+
 #include <algorithm>
 
 #include "matches/Dommer.h"
 #include "matches/Duplikater.h"
+#include "qtview/FormWindow.h"
+#include "qtview/QtHost.h"
 #include "state/ProgramState.h"
 
 namespace kamptest {
@@ -30,7 +36,9 @@ TEST_F(Duplikater, ExactEqualityOfActiveRowsOfOneReferee) {
     } tilfeller[] = {
         {"equal pair", {.nr = 1}, {.nr = 1}, true},
         {"referee above the count", {.nr = 500}, {.nr = 500}, true},
-        {"case of the game differs", {.nr = 1, .typespill = "Boccia"}, {.nr = 1, .typespill = "BOCCIA"}, false},
+        {"game typed in and read in", {.nr = 1, .typespill = "Boccia"}, {.nr = 1, .typespill = "BOCCIA"}, true},
+        {"case of another field differs", {.nr = 1, .turnering = "Cup"}, {.nr = 1, .turnering = "CUP"}, false},
+        {"another game", {.nr = 1, .typespill = "Boccia"}, {.nr = 1, .typespill = "Bocciaa"}, false},
         {"tournament differs", {.nr = 1, .turnering = "Cup"}, {.nr = 1, .turnering = "Cup 2"}, false},
         {"date differs", {.nr = 1, .dato = "1. mai 2026"}, {.nr = 1, .dato = "2. mai 2026"}, false},
         {"trailing blank", {.nr = 1, .hlag = "A"}, {.nr = 1, .hlag = "A "}, false},
@@ -59,6 +67,28 @@ TEST_F(Duplikater, ExactEqualityOfActiveRowsOfOneReferee) {
                                                     nr + "\t1. mai 2026\tCup\tB\tA\tB\t1\t2\t11"}))
             << t.hva;
     }
+}
+
+// The commonest duplicate: a match read in from the result file and typed in again by hand;
+// each row shows the game's letter as stored.
+TEST_F(Duplikater, TheButtonOnScreenListsAHandEnteredCopyOfAnImportedMatch) {
+    dommer(3, "Ola", "Nordmann");
+    kamp({.nr = 3, .sekvens = 10, .typespill = "BOCCIA"});
+    kamp({.nr = 3, .sekvens = 11, .typespill = "boccia"});
+    qtview::QtHost host;
+    forms::SetHost(&host);
+    auto& f = forms::Default<Dommer>();
+    f.Show();
+    QTest::mouseClick(host.windowOf(f)->viewWidget(f.SSCommand5), Qt::LeftButton);
+    QApplication::processEvents();
+    auto* liste = qobject_cast<QTableView*>(host.windowOf(f)->viewWidget(f.MSFlexGrid1));
+    ASSERT_NE(liste, nullptr);
+    QStringList rader;
+    for (int r = 1; r < liste->model()->rowCount(); ++r)
+        rader << liste->model()->index(r, 3).data().toString() + liste->model()->index(r, 8).data().toString();
+    EXPECT_EQ(rader, (QStringList{"B10", "b11"}));
+    forms::ResetDefaults();
+    forms::SetHost(nullptr);
 }
 
 TEST_F(Duplikater, EachRowOnceForEveryOtherRowLikeIt) {

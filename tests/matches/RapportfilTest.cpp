@@ -108,14 +108,17 @@ TEST_F(Rapportfiler, FailuresShowTheirMessages) {
         {"no folder, one", nullptr, knapp<Dommer2>(&Dommer2::SSCommand9), "12",
          mappe + "Kvistrel-katalogen.\rPrøv så på nytt!"},
         {"no template", [](Rapportfiler& t) { forms::App.ResourcePath = t.program.path(); }, knapp<Dommer>(&Dommer::SSCommand9), "3",
-         "Rapport ikke tilgjengelig"},
+         "Rapport ikke tilgjengelig\rFinner ikke rapportmalen '" + program.path() + "/Dommerrapport1.rpt'"},
         {"field misspelt in the template",
          [](Rapportfiler& t) {
              t.program.write("dommerrapport.rpt", "table: Dommere\ndetail: Dommertabell on DommerNR\n"
                                                   "column: Dato | 2000 | text | {dommertabell.Turneringsdto}\n");
              forms::App.ResourcePath = t.program.path();
          },
-         knapp<Dommer>(&Dommer::SSCommand8), "", "Rapport ikke tilgjengelig"},
+         // Whoever edits the template is told where and what.
+         knapp<Dommer>(&Dommer::SSCommand8), "",
+         "Rapport ikke tilgjengelig\rRapportmalen '" + program.path() +
+             "/dommerrapport.rpt' har en feil i linje 3: feltet {Dommertabell.Turneringsdto} finnes ikke"},
         {"older database", [](Rapportfiler&) { state::DBase.Execute("Alter Table Dommertabell Drop Column Typespill"); },
          knapp<Dommer2>(&Dommer2::SSCommand8), "", "Denne funksjonen virker kun på nye databaser.\r"
                                           "Du opprette en ny turnering for å benytte denne funksjon."},

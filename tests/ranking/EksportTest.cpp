@@ -11,6 +11,7 @@
 #include "ranking/Eksport.h"
 #include "ranking/RankingfilFixture.h"
 #include "state/ProgramState.h"
+#include "support/AnnenProsess.h"
 
 namespace fs = std::filesystem;
 
@@ -151,8 +152,8 @@ TEST_P(EksportFeilTest, IsToldAndLeavesTheFolderAsItWas) {
     GetParam().ordne(*this);
     const auto for_ = innhold();
     bokser();
-    std::unique_ptr<AnnenProsessLaser> laas;
-    if (std::string(GetParam().navn) == "locked") laas = std::make_unique<AnnenProsessLaser>(eksportfil());
+    std::unique_ptr<kdtest::AnnenProsess> laas;
+    if (std::string(GetParam().navn) == "locked") laas = std::make_unique<kdtest::AnnenProsess>(eksportfil());
     eksporter({forms::vbOK, forms::vbOK, forms::vbNo});
     laas.reset();
 

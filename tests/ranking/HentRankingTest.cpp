@@ -1,6 +1,9 @@
 // The two import choosers: how they open, and what OK, No and "Avbryt" leave
 // behind.
+#include <QApplication>
 #include <QListWidget>
+#include <QMessageBox>
+#include <QTest>
 
 #include <algorithm>
 #include <filesystem>
@@ -10,6 +13,7 @@
 #include "qtview/FormWindow.h"
 #include "qtview/QtHost.h"
 #include "support/Mus.h"
+#include "support/OnceShown.h"
 
 #include "platform/vb/Strings.h"
 #include "ranking/HentRanking.h"
@@ -128,6 +132,34 @@ TEST_P(HentRankingTest, YesImportsThePickedFileAndClosesTheChooser) {
     EXPECT_EQ(state::Katalog, mappe + "/");
     EXPECT_EQ(state::RankingFilsti, mappe + "/" + GetParam().fil);
     EXPECT_EQ(forms::Screen.MousePointer(), forms::vbDefault);
+}
+
+// Asked first, the user would answer Ja to a deletion that the refusal then never makes.
+TEST_P(HentRankingTest, TheOpenDatabaseIsRefusedBeforeAnyQuestionAndTheChooserStays) {
+    state::Katalog = fs::path(dbsti).parent_path().string();
+    qtview::QtHost qt;
+    forms::SetHost(&qt);
+    Rankingvelger& v = vis();
+    auto* navnefelt = qt.windowOf(v)->viewWidget(v.TextBox);
+    QTest::mouseClick(navnefelt, Qt::LeftButton);
+    QTest::keyClick(navnefelt, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(navnefelt, QString::fromStdString(fs::path(dbsti).filename().string()));
+    QString melding;
+    kdtest::OnceShown(kdtest::ModalAbove(nullptr), [&melding](QWidget* w) {
+        auto* boks = qobject_cast<QMessageBox*>(w);
+        ASSERT_NE(boks, nullptr);
+        melding = boks->text();
+        boks->close();
+    });
+    QTest::mouseClick(qt.windowOf(v)->viewWidget(v.SSCommand1(0)), Qt::LeftButton);
+    QApplication::processEvents();
+    EXPECT_TRUE(melding.startsWith(QStringLiteral("Kunne ikke lese rankinglister fra:"))) << melding.toStdString();
+    EXPECT_TRUE(melding.endsWith(QStringLiteral("Årsak :  Filen er databasen som er åpen nå. Velg en annen database.")))
+        << melding.toStdString();
+    EXPECT_TRUE(GetParam().lastet());
+    EXPECT_EQ(navn(), "Lokal\n");
+    forms::ResetDefaults();
+    forms::SetHost(nullptr);
 }
 
 TEST_P(HentRankingTest, AvbrytClosesAndLeavesEverything) {

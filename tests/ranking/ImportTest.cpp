@@ -13,6 +13,7 @@
 #include "ranking/Import.h"
 #include "ranking/RankingfilFixture.h"
 #include "state/ProgramState.h"
+#include "support/AnnenProsess.h"
 #include "support/Sqlite.h"
 
 namespace fs = std::filesystem;
@@ -172,8 +173,8 @@ class BadSourceTest : public ImportTest, public ::testing::WithParamInterface<Ki
 TEST_P(BadSourceTest, IsRefusedBeforeAnyEntryGoes) {
     const std::string for_ = rader(Alle);
     const std::string sti = GetParam().lag(*this);
-    std::unique_ptr<AnnenProsessLaser> laas;
-    if (std::string(GetParam().navn) == "locked") laas = std::make_unique<AnnenProsessLaser>(sti);
+    std::unique_ptr<kdtest::AnnenProsess> laas;
+    if (std::string(GetParam().navn) == "locked") laas = std::make_unique<kdtest::AnnenProsess>(sti);
     const bool proves = fs::exists(sti) && std::string(GetParam().navn) != "openDatabase";
     const std::string bytes = proves ? kdtest::ReadFile(sti) : "";
     if (GetParam().dommerdatabase) Importer_Fra_Dommerdatabase(sti);

@@ -104,34 +104,4 @@ std::string Sqlite3(const std::string& fil, const std::string& sql) {
     return ut;
 }
 
-AnnenProsessLaser::AnnenProsessLaser(const std::string& fil) {
-    int rør[2];
-    if (::pipe(rør) != 0) throw std::runtime_error("pipe");
-    pid_ = ::fork();
-    if (pid_ == 0) {
-        ::dup2(rør[1], STDOUT_FILENO);
-        ::close(rør[0]);
-        const char* skript =
-            "import sqlite3, sys, time\n"
-            "c = sqlite3.connect(sys.argv[1], isolation_level=None)\n"
-            "c.execute('BEGIN EXCLUSIVE')\n"
-            "print('laast', flush=True)\n"
-            "time.sleep(60)\n";
-        ::execlp("python3", "python3", "-c", skript, fil.c_str(), static_cast<char*>(nullptr));
-        ::_exit(127);
-    }
-    ::close(rør[1]);
-    char c = 0;
-    // Waits until the lock is taken (or the child is gone).
-    while (::read(rør[0], &c, 1) == 1 && c != '\n') {
-    }
-    ::close(rør[0]);
-}
-
-AnnenProsessLaser::~AnnenProsessLaser() {
-    if (pid_ <= 0) return;
-    ::kill(pid_, SIGKILL);
-    ::waitpid(pid_, nullptr, 0);
-}
-
 } // namespace rankfiltest

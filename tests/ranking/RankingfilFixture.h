@@ -54,16 +54,4 @@ private:
 // What the sqlite3 shell prints for sql on the file: rows as lines, columns joined by "|".
 std::string Sqlite3(const std::string& fil, const std::string& sql);
 
-// Another process holding the file locked (an exclusive transaction) while it lives.
-class AnnenProsessLaser {
-public:
-    explicit AnnenProsessLaser(const std::string& fil);
-    ~AnnenProsessLaser();
-    AnnenProsessLaser(const AnnenProsessLaser&) = delete;
-    AnnenProsessLaser& operator=(const AnnenProsessLaser&) = delete;
-
-private:
-    pid_t pid_ = -1;
-};
-
 } // namespace rankfiltest

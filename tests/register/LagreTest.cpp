@@ -2,7 +2,13 @@
 // emptied form, the grid and the stamp.
 #include "Fixture.h"
 
+#include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "state/ProgramState.h"
+#include "support/Sqlite.h"
 
 namespace regtest {
 namespace {
@@ -97,7 +103,7 @@ TEST_F(Lagre, NewRefereeGetsEveryBoxAndHisClasses) {
     EXPECT_FALSE(vb::CBool(r.Get("Dommer_Fotball")));
 }
 
-TEST_F(Lagre, SuccessEmptiesTheFormAndRefillsTheGridButNotTheCounters) {
+TEST_F(Lagre, SuccessEmptiesTheFormAndRefillsTheGridAndTheCounters) {
     Dommere_Init& f = vis();
     skrivDommer(f, "2", "To");
     f.Option6.UserClick();
@@ -108,10 +114,10 @@ TEST_F(Lagre, SuccessEmptiesTheFormAndRefillsTheGridButNotTheCounters) {
     EXPECT_TRUE(f.Option10.Value());
     ASSERT_EQ(f.MSFlexGrid1.Rows(), 2);
     EXPECT_EQ(f.MSFlexGrid1.TextMatrix(1, 0), "    2");
-    EXPECT_EQ(f.Text16.Text(), "0");
-    EXPECT_TRUE(f.Option1.Value());
-    aktiverPaNytt();
     EXPECT_EQ(f.Text16.Text(), "1");
+    EXPECT_EQ(f.Text17.Text(), "1");
+    EXPECT_EQ(f.Text18.Text(), "0");
+    EXPECT_TRUE(f.Option1.Value());
 }
 
 TEST_F(Lagre, ClassOfTheLastRefereeNeverReachesTheNext) {
@@ -246,6 +252,36 @@ TEST_F(Lagre, ChangeGoesToTheFirstOfDuplicateRows) {
     EXPECT_EQ(vb::CStr(r.Get(0)), "Endret");
     r.MoveNext();
     EXPECT_EQ(vb::CStr(r.Get(0)), "Andre");
+}
+
+// The open database deleted or replaced by another program: the save says what happened,
+// keeps what was typed and writes into no file.
+TEST_F(Lagre, ADatabaseGoneOrReplacedUnderTheProgramIsToldAndTheFormKept) {
+    const std::string sti = state::Databasenavn;
+    const std::string annen = dir.file("Annen.KVX");
+    kdtest::RunSql(annen, "CREATE TABLE Dommere (DommerNR INTEGER); INSERT INTO Dommere VALUES (77);");
+    const std::string annenFor = kdtest::ReadFile(annen);
+    for (const auto& [endring, forklaring] : std::vector<std::pair<std::string, std::string>>{
+             {"replaced", "er ikke lenger den filen programmet åpnet"}, {"deleted", "finnes ikke lenger"}}) {
+        SCOPED_TRACE(endring);
+        Dommere_Init& f = vis();
+        skrivDommer(f, "31", "Anne");
+        skriv(f.Text2, "Ås");
+        if (endring == "replaced") std::filesystem::rename(annen, sti);
+        else std::filesystem::remove(sti);
+        f.SSCommand2.UserClick();
+        auto b = bokser();
+        ASSERT_EQ(b.size(), 1u);
+        EXPECT_NE(b[0].prompt.find(forklaring), std::string::npos) << b[0].prompt;
+        EXPECT_NE(b[0].prompt.find("Ingenting ble lagret"), std::string::npos) << b[0].prompt;
+        EXPECT_EQ(f.Text4.Text(), "31");
+        EXPECT_EQ(f.Text1.Text(), "Anne");
+        EXPECT_EQ(f.Text2.Text(), "Ås");
+        if (endring == "replaced") {
+            EXPECT_TRUE(kdtest::ReadFile(sti) == annenFor) << "the replacement was written";
+            std::filesystem::remove(sti);
+        }
+    }
 }
 
 } // namespace

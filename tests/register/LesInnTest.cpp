@@ -1,12 +1,16 @@
 // Reading the referees of another tournament database into the empty register.
 #include "Fixture.h"
 
+#include <filesystem>
 #include <functional>
 #include <utility>
 #include <vector>
 
 #include "register/LesInn.h"
 #include "state/ProgramState.h"
+#include "shared/Gate.h"
+#include "support/AnnenProsess.h"
+#include "support/Sqlite.h"
 #include "support/Turneringsbase.h"
 
 namespace regtest {
@@ -170,6 +174,45 @@ TEST_F(LesInn, EmptySourceStillStampsAndSaysOk) {
     ASSERT_EQ(b.size(), 1u);
     EXPECT_EQ(b[0].prompt, "Innlesing av dommerdata fullført OK!");
     EXPECT_EQ(stempel(), "8. desember 2026");
+}
+
+// The source is only read: read in or refused, in any state it may be in, and while
+// another program is reading it, its bytes stay as they were.
+TEST_F(LesInn, TheSourceIsOnlyReadAndKeepsItsBytes) {
+    struct Kilde {
+        const char* navn;
+        std::function<void(const std::string&)> endre;
+        bool registerHarDommere;
+    };
+    const auto gammeltHode = [](const std::string& sti) { kdtest::OverwriteBytes(sti, 28, 32, '\0'); };
+    for (const Kilde& k : {Kilde{"plain", [](const std::string&) {}, false}, Kilde{"staleHeader", gammeltHode, false},
+                           Kilde{"wal", kdtest::SwitchToWal, false}, Kilde{"refusedStaleHeader", gammeltHode, true},
+                           Kilde{"refusedWal", kdtest::SwitchToWal, true}}) {
+        SCOPED_TRACE(k.navn);
+        std::filesystem::remove(dir.file("Kilde.KVX"));
+        const std::string sti = kilde([](dao::Database& db) { dommer(db, vb::Variant::Integer(7), "Åse"); });
+        k.endre(sti);
+        state::DBase.Execute("Delete From Dommere");
+        if (k.registerHarDommere) dommer(state::DBase, vb::Variant::Integer(1), "Per");
+        const std::string for_ = kdtest::ReadFile(sti);
+        bokser().clear();
+        {
+            const kdtest::AnnenProsess leser(sti, "BEGIN; SELECT count(*) FROM Dommere");
+            lesInn(sti);
+        }
+        auto b = bokser();
+        ASSERT_EQ(b.size(), 1u);
+        if (k.registerHarDommere) {
+            EXPECT_EQ(b[0].prompt, shared::HarDommereMelding);
+            EXPECT_EQ(antall("Select Count(*) From Dommere Where DommerNR = 7"), 0);
+        } else {
+            EXPECT_EQ(b[0].prompt, "Innlesing av dommerdata fullført OK!");
+            EXPECT_EQ(antall("Select Count(*) From Dommere Where DommerNR = 7"), 1);
+        }
+        state::UtvalgFil.Close();
+        state::DBaseFil.Close();
+        EXPECT_TRUE(kdtest::ReadFile(sti) == for_) << "the source changed";
+    }
 }
 
 } // namespace

@@ -67,7 +67,8 @@ TEST_F(Slett, YesDeletesEveryRowOfTheNumberAndHisMatches) {
     ASSERT_EQ(f.MSFlexGrid1.Rows(), 2);
     EXPECT_EQ(f.MSFlexGrid1.TextMatrix(1, 0), "    5");
     EXPECT_EQ(f.Text1.Text(), "");   // the form emptied
-    EXPECT_EQ(f.Text16.Text(), "3");  // counters wait for the next activation
+    EXPECT_EQ(f.Text16.Text(), "1");  // the counters follow the grid
+    EXPECT_EQ(f.Text17.Text(), "1");
 }
 
 TEST_F(Slett, NoKeepsEverything) {

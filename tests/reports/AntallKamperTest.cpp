@@ -75,11 +75,14 @@ TEST_F(AntallKamperTest, AnEmptyRegisterPrintsTitleHeadingsAndTheFirstFooter) {
     EXPECT_NE(doc().find("Side 1"), nullptr);
 }
 
-// Title 4-10 at 10 points, heading line 10-12, headings 12-13, rows from 13: the 81st ends past 93.
-TEST_F(AntallKamperTest, LaterPagesRepeatTheHeadingsAt8PointsBelowAFooterAfterTheRows) {
-    for (int nr = 1; nr <= 81; ++nr) leggInn({.nr = nr, .fnavn = "F"});
+// Title 4-10 at 10 points, heading line 10-12, the underlined headings 12-14 at their own
+// size, rows from 14 at 8 points: the 80th ends past 93.
+TEST_F(AntallKamperTest, RowsStartBelowTheHeadingsAndLaterPagesRepeatThemAt8Points) {
+    for (int nr = 1; nr <= 80; ++nr) leggInn({.nr = nr, .fnavn = "F"});
     register_().SSCommand6.UserClick();
     ASSERT_EQ(doc().pages, 2);
+    EXPECT_DOUBLE_EQ(doc().find("Totalt")->scaleY, 12);
+    EXPECT_DOUBLE_EQ(doc().find(" 1 ")->scaleY, 14);
     const auto* side1 = doc().find("Side 1");
     EXPECT_DOUBLE_EQ(side1->scaleY, 95);   // one blank line below the last row at 94
     EXPECT_EQ(side1->page, 1);

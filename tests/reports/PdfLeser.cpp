@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace pdftest {
 
@@ -30,5 +31,20 @@ int Sider(const std::string& pdf) {
 }
 
 std::string Fonter(const std::string& pdf) { return Kjor("pdffonts " + Sitat(pdf) + " 2>/dev/null"); }
+
+Ordboks Boks(const std::string& pdf, const std::string& ord) {
+    const std::string html = Kjor("pdftotext -bbox -f 1 -l 1 " + Sitat(pdf) + " - 2>/dev/null");
+    // <word xMin="…" yMin="…" xMax="…" yMax="…">ord</word>
+    for (std::size_t at = html.find("<word "); at != std::string::npos; at = html.find("<word ", at + 1)) {
+        const std::size_t slutt = html.find('>', at);
+        if (slutt == std::string::npos || html.compare(slutt + 1, ord.size() + 7, ord + "</word>") != 0) continue;
+        const auto verdi = [&](const char* navn) {
+            const std::size_t v = html.find(std::string(navn) + "=\"", at);
+            return v < slutt ? std::atof(html.c_str() + v + std::strlen(navn) + 2) : 0.0;
+        };
+        return {verdi("xMin"), verdi("yMin"), verdi("xMax"), verdi("yMax")};
+    }
+    return {};
+}
 
 } // namespace pdftest

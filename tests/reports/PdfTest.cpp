@@ -68,6 +68,19 @@ TEST_F(PdfTest, EveryReportFamilyPrintsReadableNorwegianPages) {
     }
 }
 
+// On paper the first row lies below the underlined headings, not across them.
+TEST_F(PdfTest, TheMatchCountsFirstRowStartsBelowTheHeadings) {
+    register_(2);
+    printer::SetBackend(&backend);
+    const std::string pdf = dir.file("antall.pdf");
+    backend.setPdfFile(QString::fromStdString(pdf));
+    Print_Antall_Domte_Kamper();
+    const pdftest::Ordboks overskrift = pdftest::Boks(pdf, "Totalt"), rad = pdftest::Boks(pdf, "Bjørn");
+    ASSERT_GT(overskrift.yMax, 0);
+    ASSERT_GT(rad.yMax, 0);
+    EXPECT_GE(rad.yMin, overskrift.yMax - 0.5) << "headings end at " << overskrift.yMax << ", the row starts at " << rad.yMin;
+}
+
 // The print server's test queue (see tests/printer/cups): its backend saves each job into a folder.
 constexpr const char* Testko = "KvistrelTest";
 

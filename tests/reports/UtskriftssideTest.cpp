@@ -50,8 +50,8 @@ protected:
         skrivRader(side, rader);
     }
 
-    // The count set: the heading prints its own line at the size in force, leaves the
-    // underlined headings open, then sets 8 points.
+    // The count set: the heading prints its own line at the size in force, ends the
+    // underlined headings' line at their size, then sets 8 points.
     void telling(int rader) {
         Utskriftsside side(Tellesett, [] {
             Printer.SetCurrentX(7200);
@@ -60,6 +60,7 @@ protected:
             Printer.SetCurrentX(1000);
             Printer.Print("H", printer::Stay);
             Printer.SetFontUnderline(false);
+            Printer.Print();
             Printer.SetFontSize(8);
         });
         side.Start();
@@ -116,9 +117,9 @@ TEST_F(UtskriftssideTest, RowsOnALaterPageFollowTheHeadingAt5Percent) {
     EXPECT_EQ(rec.last().find("T")->font.Size, 10);
 }
 
-// Count set: rows start at 13 and row i ends at 13 + i: 80 ends at 93, 81 past it.
+// Count set: rows start at 14 and row i ends at 14 + i: 79 ends at 93, 80 past it.
 TEST_F(UtskriftssideTest, CountSetBreaksPast93WithTheFooterALineBelowTheRows) {
-    telling(80);
+    telling(79);
     ASSERT_EQ(rec.last().pages, 1);
     auto fot = rec.last().startingWith("Side ");
     ASSERT_EQ(fot.size(), 1u);
@@ -127,7 +128,7 @@ TEST_F(UtskriftssideTest, CountSetBreaksPast93WithTheFooterALineBelowTheRows) {
     EXPECT_EQ(fot[0].x, 5600);
 
     rec.clear();
-    telling(81);
+    telling(80);
     const auto& doc = rec.last();
     ASSERT_EQ(doc.pages, 2);
     fot = doc.startingWith("Side ");
@@ -145,10 +146,10 @@ TEST_F(UtskriftssideTest, CountSetBreaksPast93WithTheFooterALineBelowTheRows) {
 }
 
 TEST_F(UtskriftssideTest, CountSetRowsOnALaterPageFollowTheHeadingDirectly) {
-    telling(82);
-    const auto* r82 = rec.last().find("r82");
-    EXPECT_EQ(r82->page, 2);
-    EXPECT_DOUBLE_EQ(r82->scaleY, 6);   // heading line 4, headings 5, row 6
+    telling(81);
+    const auto* r81 = rec.last().find("r81");
+    EXPECT_EQ(r81->page, 2);
+    EXPECT_DOUBLE_EQ(r81->scaleY, 6);   // heading line 4, headings 5, row 6
 }
 
 TEST_F(UtskriftssideTest, ThePageCounterOverflowsPast32767Pages) {

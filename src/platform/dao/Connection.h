@@ -5,6 +5,7 @@
 #include <sqlite3.h>
 #include <sys/types.h>
 
+#include <array>
 #include <map>
 #include <memory>
 #include <string>
@@ -29,6 +30,16 @@ struct FileId {
 
 struct Plan;
 
+// The database file as this process last left it: what a write first proves unchanged.
+struct FileMark {
+    FileId id;
+    long long size = 0;
+    long long modifiedSec = 0;
+    long long modifiedNsec = 0;
+    std::array<unsigned char, 8> header{};   // the engine's change counter and page count
+    bool operator==(const FileMark&) const = default;
+};
+
 } // namespace detail
 
 struct DatabaseImpl {
@@ -44,6 +55,9 @@ struct DatabaseImpl {
     int txDepth = 0;                // workspace transaction levels this connection takes part in
     long affected = 0;
     std::vector<std::pair<std::string, detail::FileId>> attached;   // alias, file
+    detail::FileMark mark;          // the file as this connection last left it
+    bool proven = false;            // proved unchanged for the workspace transaction under way
+    bool markLoose = false;         // after a failure only the file's identity is proved next
 
     sqlite3* handle() const;        // 3420 once closed
     void exec(const std::string& sql);
@@ -93,6 +107,27 @@ void DetachFile(DatabaseImpl& conn, const std::string& alias);
 void AddColumn(DatabaseImpl& conn, const std::string& table, const Field& f);
 // A connection opened while the workspace is in a transaction takes part in it.
 void JoinTransaction(DatabaseImpl& conn);
+
+// Notes the file as it stands after this connection's own work (FileMark.cpp);
+// settled: the work ended without an error.
+void MarkFile(DatabaseImpl& conn, bool settled) noexcept;
+// Refuses a write into a file that is gone, replaced or written by another program
+// since this connection last left it: 3024 or 3197, and nothing is written.
+void ProveFileUnchanged(DatabaseImpl& conn);
+
+// One write on the connection. It first proves the file unchanged (once per workspace
+// transaction); outside one it runs as a transaction of its own, committed by commit().
+class Writing {
+public:
+    explicit Writing(DatabaseImpl& conn);
+    ~Writing();     // undoes its own transaction when commit() was not reached
+    Writing(const Writing&) = delete;
+    Writing& operator=(const Writing&) = delete;
+    void commit();
+private:
+    DatabaseImpl& conn_;
+    bool own_ = false;
+};
 
 } // namespace detail
 } // namespace dao

@@ -1,6 +1,7 @@
 #include <cctype>
 #include <charconv>
 #include <limits>
+#include <optional>
 
 #include "platform/dao/Connection.h"
 #include "platform/dao/Errors.h"
@@ -58,6 +59,7 @@ std::shared_ptr<const detail::TableInfo> existingTable(DatabaseImpl& conn, const
 
 // Runs a schema change as one step: all of it lands, or none.
 template <class F> void atomically(DatabaseImpl& conn, F&& change) {
+    detail::Writing writing(conn);
     conn.exec("SAVEPOINT dao_schema");
     try {
         change();
@@ -67,6 +69,7 @@ template <class F> void atomically(DatabaseImpl& conn, F&& change) {
         throw;
     }
     conn.exec("RELEASE dao_schema");
+    writing.commit();
     conn.schemaChanged();
 }
 
@@ -151,9 +154,12 @@ void Database::Execute(const std::string& sql, const Params& params) {
     if (sqlite3_column_count(*use) > 0 && sqlite3_stmt_readonly(*use) && verb != "PRAGMA")
         Fail(num::SelectNotExecutable);
     detail::BindAll(*use, params);
+    std::optional<detail::Writing> writing;
+    if (!sqlite3_stmt_readonly(*use) && verb != "PRAGMA") writing.emplace(conn);
     while (use.step()) {
     }
     conn.affected = sqlite3_changes(conn.db);
+    if (writing) writing->commit();
     if (verb == "CREATE" || verb == "ALTER" || verb == "DROP") conn.schemaChanged();
 }
 

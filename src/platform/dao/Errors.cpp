@@ -45,6 +45,12 @@ std::string text(int number, std::string_view object) {
     case num::IndexExists: return "Indeksen " + o + " finnes allerede.";
     case num::NullNotAllowed: return "Feltet " + o + " kan ikke inneholde en Null-verdi.";
     case num::ObjectInvalid: return "Objektet er ugyldig eller ikke lenger angitt.";
+    case num::FileGone:
+        return "Databasen " + o + " finnes ikke lenger: filen er slettet eller flyttet mens programmet hadde den åpen. "
+               "Ingenting ble lagret.";
+    case num::FileReplaced:
+        return "Databasen " + o + " er ikke lenger den filen programmet åpnet: et annet program har byttet den ut eller "
+               "skrevet over den mens den var åpen. Ingenting ble lagret.";
     case num::Reserved: return "Reservert feil (" + std::string(object) + ").";
     default: {
         const std::string base = vb::ErrorText(number);

@@ -29,6 +29,8 @@ constexpr int IndexExists = 3284;
 constexpr int NullNotAllowed = 3314;
 constexpr int ObjectInvalid = 3420;
 constexpr int Reserved = 3000;
+constexpr int FileGone = 3024;       // the open file was deleted or moved away
+constexpr int FileReplaced = 3197;   // another program replaced or wrote the open file
 } // namespace num
 
 // Throws vb::Err with the number and the standard Norwegian text, naming the object when given.

@@ -10,6 +10,7 @@
 #include "platform/dao/Collation.h"
 #include "platform/dao/Connection.h"
 #include "platform/dao/Errors.h"
+#include "platform/dao/Journals.h"
 
 namespace dao::detail {
 
@@ -148,6 +149,7 @@ std::shared_ptr<DatabaseImpl> adopt(Owned db, const std::string& path, const Fil
     conn->readOnly = readOnly;
     conn->handles = 1;
     registry().open[id] = conn;
+    MarkFile(*conn, true);
     JoinTransaction(*conn);
     return conn;
 }
@@ -167,9 +169,21 @@ std::string fileUri(const std::string& path, bool readOnly) {
     return uri + (readOnly ? "?mode=ro" : "?mode=rw");
 }
 
+// A name this process holds open must still lead to the file it opened: a second
+// handle on a replacement would write into another file than the one the program shows.
+void refuseLostName(const std::string& path) {
+    for (const auto& conn : registry().connections()) {
+        if (conn->path != path) continue;
+        struct stat st {};
+        if (::stat(path.c_str(), &st) != 0) Fail(num::FileGone, path);
+        if (FileId{st.st_dev, st.st_ino} != conn->id) Fail(num::FileReplaced, path);
+    }
+}
+
 } // namespace
 
 std::shared_ptr<DatabaseImpl> OpenConnection(const std::string& path, bool exclusive, bool readOnly) {
+    refuseLostName(path);
     const Proof proof = proveFile(path, !readOnly);
     auto& reg = registry();
     if (reg.attached.count(proof.id)) Fail(vb::errnum::InUse, path);
@@ -186,6 +200,8 @@ std::shared_ptr<DatabaseImpl> OpenConnection(const std::string& path, bool exclu
             return conn;
         }
     }
+    // What a killed program left beside the file goes before this connection can take a journal into use.
+    if (!readOnly) RemoveStaleJournals(path);
     Owned db = readOnly ? openReadOnly(path) : openSqlite(path, false);
     if (exclusive) run(db.get(), "PRAGMA locking_mode = EXCLUSIVE");
     proveDatabase(db.get(), "main", path, proof.size);

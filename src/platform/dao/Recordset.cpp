@@ -124,7 +124,9 @@ void RecordsetImpl::writeNew() {
         const auto i = static_cast<size_t>(source[t]);
         detail::BindStored(*use, static_cast<int>(t + 1), dirty[i] ? buffer[i] : Variant(vb::Null), plan->columns[i]);
     }
+    detail::Writing writing(*conn);
     use.step();
+    writing.commit();
     keys.push_back(sqlite3_last_insert_rowid(conn->db));
     deleted.push_back(0);
     ++rows;
@@ -150,8 +152,10 @@ void RecordsetImpl::writeChanges() {
         detail::BindStored(*use, mark++, buffer[i], plan->columns[i]);
     }
     sqlite3_bind_int64(*use, mark, keys[static_cast<size_t>(pos)]);
+    detail::Writing writing(*conn);
     use.step();
     if (sqlite3_changes(conn->db) == 0) Fail(num::RecordDeleted);
+    writing.commit();
     currentAt = -1;
 }
 
@@ -362,12 +366,15 @@ void Recordset::Delete() {
     r.editMode = 0;
     r.requireRow();
     if (!r.remove) r.remove = r.conn->statement(r.plan->deleteSql);
+    bool gone = false;
     {
+        detail::Writing writing(*r.conn);
         detail::Use use(*r.remove);
         sqlite3_bind_int64(*use, 1, r.keys[static_cast<size_t>(r.pos)]);
         use.step();
+        gone = sqlite3_changes(r.conn->db) > 0;
+        writing.commit();
     }
-    const bool gone = sqlite3_changes(r.conn->db) > 0;
     r.deleted[static_cast<size_t>(r.pos)] = 1;
     ++r.deletedCount;
     r.currentAt = -1;

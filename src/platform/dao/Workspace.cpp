@@ -2,6 +2,7 @@
 // open connection (savepoints for the inner levels).
 #include "platform/dao/Connection.h"
 #include "platform/dao/Errors.h"
+#include "platform/dao/Journals.h"
 
 #include <utility>
 
@@ -55,6 +56,8 @@ void finish(bool commit) {
             } else if (undoneByEngine(*conn)) {
                 // An earlier failure, caught and ignored, took the work with it.
                 Fail(vb::errnum::DiskError, "transaksjonen ble avbrutt av en tidligere feil");
+            } else if (level == 1) {
+                detail::Commit(conn->db);
             } else {
                 conn->exec(end(level, true));
             }
@@ -75,6 +78,7 @@ void finish(bool commit) {
         --conn->txDepth;
         // Tables or fields made in the undone work are gone again.
         if (!commit || failure) conn->schemaChanged();
+        if (level == 1 && conn->proven) detail::MarkFile(*conn, commit && !failure);
     }
     reg.txDepth = level - 1;
     if (failure) std::rethrow_exception(failure);

@@ -37,6 +37,10 @@ bool IsFolder(const std::string& path);
 void FileCopy(const std::string& source, const std::string& target);
 // Clears the temporary files of whole-file writers that are gone, and their journals.
 void RemoveWriteLeftovers(const std::string& folder);
+// Makes the folder and the folders above it that are missing. Raises when the
+// path, or one above it, is no folder: a file (75), a link to none (76) or to a
+// file (75), with a text naming the path and what lies there.
+void MakeFolderPath(const std::string& path);
 void MkDir(const std::string& path);    // 75 when it exists, 76 when the parent is missing
 void Kill(const std::string& path);     // 53 when missing
 void RmDir(const std::string& path);

@@ -6,20 +6,24 @@
 
 namespace files::detail {
 
-void RaiseErrno(int err, Missing missing) {
+void RaiseErrno(int err, Missing missing, const std::string& description) {
+    vb::Raise(ErrnoNumber(err, missing), description);
+}
+
+int ErrnoNumber(int err, Missing missing) {
     using namespace vb::errnum;
     switch (err) {
-    case ENOENT: vb::Raise(missing == Missing::File ? FileNotFound : PathNotFound);
-    case ENOTDIR: vb::Raise(PathNotFound);
+    case ENOENT: return missing == Missing::File ? FileNotFound : PathNotFound;
+    case ENOTDIR: return PathNotFound;
     case EACCES:
-    case EPERM: vb::Raise(PermissionDenied);
-    case EEXIST: vb::Raise(FileExists);
-    case ENAMETOOLONG: vb::Raise(BadFileName);
+    case EPERM: return PermissionDenied;
+    case EEXIST: return FileExists;
+    case ENAMETOOLONG: return BadFileName;
     case ENOSPC:
     case EDQUOT:
-    case EFBIG: vb::Raise(61);
-    case EIO: vb::Raise(57);
-    default: vb::Raise(PathFileAccess);
+    case EFBIG: return 61;
+    case EIO: return 57;
+    default: return PathFileAccess;
     }
 }
 

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/files/Files.h"
+#include "platform/files/OlderLeftovers.h"
 #include "platform/files/SysError.h"
 #include "platform/vb/Err.h"
 
@@ -21,7 +22,7 @@ namespace files {
 namespace {
 
 // Our temporary files are hidden and carry this in their name; a database built in one
-// has its journal beside it under the same name with this ending.
+// has its journal beside it under the same name with this ending (so had the older ones).
 constexpr const char* kMark = ".kdtmp-";
 constexpr const char* kJournal = "-journal";
 
@@ -116,10 +117,18 @@ void RemoveWriteLeftovers(const std::string& folder) {
     if (!dir) return;
     while (const dirent* entry = ::readdir(dir)) {
         const std::string name = entry->d_name;
-        if (name.size() < 2 || name[0] != '.' || name.find(kMark) == std::string::npos) continue;
+        if (name.size() < 2 || name[0] != '.') continue;
+        const bool current = name.find(kMark) != std::string::npos;
+        if (!current && !detail::IsOlderWriteLeftover(name)) continue;
         const std::string path = Join(in, name);
         if (name.ends_with(kJournal)) {
             journals.push_back(path);
+            continue;
+        }
+        if (!current) {
+            // Never opened here: a file an older build is still writing stays.
+            struct stat st {};
+            if (::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && !detail::HeldOpen(st)) ::unlink(path.c_str());
             continue;
         }
         if (ours().count(path)) continue;

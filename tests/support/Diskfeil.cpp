@@ -1,14 +1,15 @@
-#include "Diskfeil.h"
+#include "support/Diskfeil.h"
 
 #include <sqlite3.h>
 
-namespace importtest {
+namespace kdtest {
 
 namespace {
 
 sqlite3_vfs* ekte = nullptr;
 sqlite3_vfs skim;
 long igjen = -1, skrevet = 0;
+long synkIgjen = -1, synket = 0;
 
 struct Fil {
     sqlite3_file base;
@@ -25,6 +26,13 @@ int skriv(sqlite3_file* f, const void* data, int n, sqlite3_int64 hvor) {
     return under(f)->pMethods->xWrite(under(f), data, n, hvor);
 }
 
+int synk(sqlite3_file* f, int flagg) {
+    if (synkIgjen == 0) return SQLITE_IOERR_FSYNC;
+    if (synkIgjen > 0) --synkIgjen;
+    ++synket;
+    return under(f)->pMethods->xSync(under(f), flagg);
+}
+
 int apne(sqlite3_vfs*, const char* navn, sqlite3_file* f, int flagg, int* ut) {
     auto* fil = reinterpret_cast<Fil*>(f);
     const int rc = ekte->xOpen(ekte, navn, fil->ekte(), flagg, ut);
@@ -39,7 +47,7 @@ int apne(sqlite3_vfs*, const char* navn, sqlite3_file* f, int flagg, int* ut) {
                     [](sqlite3_file* x, void* d, int n, sqlite3_int64 o) { return under(x)->pMethods->xRead(under(x), d, n, o); },
                     skriv,
                     [](sqlite3_file* x, sqlite3_int64 s) { return under(x)->pMethods->xTruncate(under(x), s); },
-                    [](sqlite3_file* x, int fl) { return under(x)->pMethods->xSync(under(x), fl); },
+                    synk,
                     [](sqlite3_file* x, sqlite3_int64* s) { return under(x)->pMethods->xFileSize(under(x), s); },
                     [](sqlite3_file* x, int l) { return under(x)->pMethods->xLock(under(x), l); },
                     [](sqlite3_file* x, int l) { return under(x)->pMethods->xUnlock(under(x), l); },
@@ -64,6 +72,7 @@ Diskfeil::Diskfeil() {
     skim.xOpen = apne;
     sqlite3_vfs_register(&skim, 1);
     igjen = -1;
+    synkIgjen = -1;
 }
 
 Diskfeil::~Diskfeil() {
@@ -78,4 +87,12 @@ void Diskfeil::TillatSkrivinger(long antall) {
 
 long Diskfeil::Skrivinger() const { return skrevet; }
 
-} // namespace importtest
+void Diskfeil::TillatSynkroniseringer(long antall) {
+    synkIgjen = antall;
+    synket = 0;
+}
+
+long Diskfeil::Synkroniseringer() const { return synket; }
+
+} // namespace kdtest
+

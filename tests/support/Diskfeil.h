@@ -1,7 +1,8 @@
 #pragma once
 // A failing disk at a chosen moment: while it lives, files SQLite opens through its
-// default VFS fail every write with an I/O error once the allowed writes are spent.
-namespace importtest {
+// default VFS fail every write (or every sync) with an I/O error once the allowed
+// writes (or syncs) are spent.
+namespace kdtest {
 
 class Diskfeil {
 public:
@@ -11,6 +12,8 @@ public:
     Diskfeil& operator=(const Diskfeil&) = delete;
     void TillatSkrivinger(long antall);   // a negative count: every write passes
     long Skrivinger() const;              // writes that passed since the count was set
+    void TillatSynkroniseringer(long antall);   // the same for syncs to disk
+    long Synkroniseringer() const;
 };
 
-} // namespace importtest
+} // namespace kdtest

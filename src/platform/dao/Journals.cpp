@@ -1,0 +1,182 @@
+#include "platform/dao/Journals.h"
+
+#include <fcntl.h>
+#include <sqlite3.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "platform/dao/Errors.h"
+
+namespace dao::detail {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::array<unsigned char, 8> kMagic = {0xd9, 0xd5, 0x05, 0xf9, 0x20, 0xa1, 0x63, 0xd7};
+// Magic, record count, checksum seed, original size, sector size, page size.
+constexpr long long kHeader = 28;
+
+class Reader {
+public:
+    explicit Reader(const std::string& path) : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {
+        struct stat st {};
+        if (fd_ >= 0 && ::fstat(fd_, &st) == 0) size_ = st.st_size;
+    }
+    ~Reader() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    Reader(const Reader&) = delete;
+    Reader& operator=(const Reader&) = delete;
+    long long size() const { return size_; }
+    bool read(void* to, long long n, long long at) const {
+        return n >= 0 && ::pread(fd_, to, static_cast<size_t>(n), at) == static_cast<ssize_t>(n);
+    }
+private:
+    int fd_;
+    long long size_ = 0;
+};
+
+uint32_t bigEndian(const unsigned char* p) {
+    return (uint32_t{p[0]} << 24) | (uint32_t{p[1]} << 16) | (uint32_t{p[2]} << 8) | uint32_t{p[3]};
+}
+
+// The super-journal a journal of a commit over several files names at its end, or "".
+std::string superJournalOf(const Reader& journal) {
+    const long long size = journal.size();
+    std::array<unsigned char, 16> tail{};   // name length, checksum, magic
+    if (size < kHeader + 16 || !journal.read(tail.data(), 16, size - 16)) return {};
+    if (!std::equal(kMagic.begin(), kMagic.end(), tail.begin() + 8)) return {};
+    const long long length = bigEndian(tail.data());
+    if (length <= 0 || length > size - kHeader - 16) return {};
+    std::string name(static_cast<size_t>(length), '\0');
+    if (!journal.read(name.data(), length, size - 16 - length)) return {};
+    // Summed char by char, as the engine wrote it: a record that does not add up names nothing.
+    uint32_t sum = 0;
+    for (char c : name) sum += static_cast<uint32_t>(c);
+    return sum == bigEndian(tail.data() + 4) ? name : std::string();
+}
+
+enum class Journal {
+    Done,       // missing, emptied or finalized, or it names a super-journal that is gone: the commit passed
+    Unsynced,   // written, but its header not yet made valid: the database file is as before
+    Hot,        // the next read rolls the database file back with it
+};
+
+Journal stateOf(const std::string& path) {
+    const Reader journal(path);
+    if (journal.size() <= 0) return Journal::Done;
+    std::array<unsigned char, kHeader> header{};
+    const long long n = std::min(journal.size(), kHeader);
+    if (!journal.read(header.data(), n, 0)) return Journal::Hot;   // unreadable: nothing is claimed
+    if (std::all_of(header.begin(), header.begin() + n, [](unsigned char b) { return b == 0; })) return Journal::Done;
+    if (!std::equal(kMagic.begin(), kMagic.end(), header.begin())) return Journal::Unsynced;
+    const std::string super = superJournalOf(journal);
+    if (!super.empty() && ::access(super.c_str(), F_OK) != 0) return Journal::Done;
+    return Journal::Hot;
+}
+
+// A super-journal lists the journals of its commit; it is needed while one of them is hot and names it.
+bool needed(const std::string& super) {
+    std::ifstream in(super, std::ios::binary);
+    const std::string list((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    for (size_t at = 0; at < list.size();) {
+        const size_t end = std::min(list.find('\0', at), list.size());
+        const std::string child = list.substr(at, end - at);
+        at = end + 1;
+        if (child.empty() || stateOf(child) != Journal::Hot) continue;
+        const Reader journal(child);
+        std::error_code ec;
+        if (fs::equivalent(superJournalOf(journal), super, ec)) return true;
+    }
+    return false;
+}
+
+// The engine's own rule for where a journal's first record starts.
+long long sectorSize(sqlite3_file* file) {
+    if (file->pMethods->xDeviceCharacteristics(file) & SQLITE_IOCAP_POWERSAFE_OVERWRITE) return 512;
+    const int size = file->pMethods->xSectorSize(file);
+    return size < 32 ? 512 : std::min(size, 65536);
+}
+
+// After a COMMIT that answered with an error, the engine has either undone the work
+// itself (its journal played back, then finalized) or passed its commit point (the
+// journal finalized, its records left). Both leave a zeroed header; what tells them apart
+// is the page in the journal's first record: played back, the file holds it again.
+// Where the records are gone (a journal deleted or emptied) nothing is claimed.
+bool mainHoldsTheCommit(sqlite3* db) {
+    sqlite3_file* file = nullptr;
+    if (sqlite3_file_control(db, "main", SQLITE_FCNTL_FILE_POINTER, &file) != SQLITE_OK || !file || !file->pMethods) return false;
+    const Reader journal(sqlite3_filename_journal(sqlite3_db_filename(db, "main")));
+    std::array<unsigned char, kHeader> header{};
+    if (journal.size() < kHeader || !journal.read(header.data(), kHeader, 0)) return false;
+    if (!std::all_of(header.begin(), header.end(), [](unsigned char b) { return b == 0; })) return false;
+    std::array<unsigned char, 2> sizeField{};
+    if (file->pMethods->xRead(file, sizeField.data(), 2, 16) != SQLITE_OK) return false;
+    const long long pageSize = sizeField[0] == 0 && sizeField[1] == 1 ? 65536 : (sizeField[0] << 8 | sizeField[1]);
+    std::vector<unsigned char> record(static_cast<size_t>(4 + pageSize)), page(static_cast<size_t>(pageSize));
+    if (pageSize < 512 || !journal.read(record.data(), 4 + pageSize, sectorSize(file))) return false;
+    const uint32_t pageNumber = bigEndian(record.data());
+    if (pageNumber == 0 ||
+        file->pMethods->xRead(file, page.data(), static_cast<int>(pageSize), (pageNumber - 1) * pageSize) != SQLITE_OK)
+        return false;
+    return !std::equal(page.begin(), page.end(), record.begin() + 4);
+}
+
+} // namespace
+
+bool CommitReachedFiles(sqlite3* db) {
+    if (!mainHoldsTheCommit(db)) return false;
+    for (int i = 1; const char* schema = sqlite3_db_name(db, i); ++i) {
+        const char* file = sqlite3_db_filename(db, schema);
+        if (!file || !*file) continue;   // temp and in-memory schemas have no journal of their own
+        if (stateOf(sqlite3_filename_journal(file)) == Journal::Hot) return false;
+    }
+    return true;
+}
+
+void Commit(sqlite3* db) {
+    const int rc = sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+    if (rc == SQLITE_OK) return;
+    // A failing sync after the journal was finalized comes back as an error, but the
+    // engine had passed its commit point: told as a failure, the work would be done twice.
+    const int kind = rc & 0xff;
+    if ((kind == SQLITE_IOERR || kind == SQLITE_FULL) && sqlite3_get_autocommit(db) && CommitReachedFiles(db)) return;
+    FailSqlite(db, rc, "COMMIT");
+}
+
+void RemoveStaleJournals(const std::string& path) {
+    const fs::path file(path);
+    const fs::path folder = file.parent_path().empty() ? fs::path(".") : file.parent_path();
+    const std::string prefix = file.filename().string() + "-mj";
+    std::vector<std::string> supers;
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
+        if (it->path().filename().string().starts_with(prefix)) supers.push_back(it->path().string());
+    const std::string journal = path + "-journal";
+    const bool journalThere = ::access(journal.c_str(), F_OK) == 0;
+    if (!journalThere && supers.empty()) return;
+
+    // Held as a writer holds it: a hot journal is rolled back by the lock's first read,
+    // and no other process is in the middle of a commit to the file.
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr) == SQLITE_OK &&
+        sqlite3_exec(db, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr) == SQLITE_OK) {
+        if (journalThere && stateOf(journal) != Journal::Hot) ::unlink(journal.c_str());
+        for (const std::string& super : supers)
+            if (!needed(super)) ::unlink(super.c_str());
+        sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+    }
+    sqlite3_close(db);
+}
+
+} // namespace dao::detail

@@ -1,0 +1,25 @@
+#pragma once
+// What SQLite's rollback journals beside a database file tell: whether a commit
+// that answered with an error had passed its commit point, and which of the
+// journals a killed program left behind are no longer needed by anyone.
+#include <string>
+
+struct sqlite3;
+
+namespace dao::detail {
+
+// True when the connection's file holds the work of a COMMIT that answered with an
+// error, and no other file of the connection has a journal left to roll back. Asked
+// right after the COMMIT failed, before anything reads the files again.
+bool CommitReachedFiles(sqlite3* db);
+
+// Commits the connection's transaction; an error after the commit point is no failure:
+// the change is stored and the next read finds it.
+void Commit(sqlite3* db);
+
+// Removes the stale journals of ours beside a database file: a journal that is no
+// longer hot and super-journals that no hot journal names. Only while the file can be
+// locked exclusively (a hot journal is rolled back first), never one another process uses.
+void RemoveStaleJournals(const std::string& path);
+
+} // namespace dao::detail
