@@ -61,13 +61,15 @@ int main(int argc, char** argv) {
     qtview::InstallNorwegianQtTexts(forms::App.ResourcePath);
     qtview::QtHost host;
     forms::SetHost(&host);
-    qtview::QtPrinterBackend printerBackend(&host.chosenPrinter());
+    qtview::QtPrinterBackend printerBackend([&host] { return &host.chosenPrinter(); });
     printer::SetBackend(&printerBackend);
 
     // The user's files live in ~/KvistrelDommer, never beside the executable, so a
     // rebuild or reinstall cannot take them; Main makes it at first start.
     forms::App.Path = files::DataFolder();
-    QApplication::setWindowIcon(qtview::AppIcon());
+    // The icons drawn at build time lie in the icon theme folder beside the resources, in a
+    // build as installed.
+    QApplication::setWindowIcon(qtview::AppIcon(QString::fromStdString(forms::App.ResourcePath) + QStringLiteral("/../icons/hicolor")));
     QGuiApplication::setDesktopFileName(QStringLiteral("kvistreldommer"));
     forms::App.Command = kommandolinje.database;
     forms::App.PrevInstance = qtview::AcquireInstanceLock();

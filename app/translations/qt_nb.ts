@@ -1187,31 +1187,31 @@ Vil du slette den likevel?</translation>
     </message>
     <message>
         <source>Abort</source>
-        <translation>Avbryt</translation>
+        <translation>&amp;Avbryt</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation>Bruk</translation>
+        <translation>&amp;Bruk</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Avbryt</translation>
+        <translation>&amp;Avbryt</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation>Lukk</translation>
+        <translation>&amp;Lukk</translation>
     </message>
     <message>
         <source>Discard</source>
-        <translation>Forkast</translation>
+        <translation>&amp;Forkast</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation>Hjelp</translation>
+        <translation>&amp;Hjelp</translation>
     </message>
     <message>
         <source>Ignore</source>
-        <translation>Ignorer</translation>
+        <translation>&amp;Ignorer</translation>
     </message>
     <message>
         <source>N&amp;o to All</source>
@@ -1219,31 +1219,31 @@ Vil du slette den likevel?</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation>OK</translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation>Åpne</translation>
+        <translation>&amp;Åpne</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation>Tilbakestill</translation>
+        <translation>&amp;Tilbakestill</translation>
     </message>
     <message>
         <source>Restore Defaults</source>
-        <translation>Gjenopprett standardverdier</translation>
+        <translation>&amp;Gjenopprett standardverdier</translation>
     </message>
     <message>
         <source>Retry</source>
-        <translation>Prøv igjen</translation>
+        <translation>&amp;Prøv igjen</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation>Lagre</translation>
+        <translation>&amp;Lagre</translation>
     </message>
     <message>
         <source>Save All</source>
-        <translation>Lagre alle</translation>
+        <translation>La&amp;gre alle</translation>
     </message>
     <message>
         <source>Yes to &amp;All</source>

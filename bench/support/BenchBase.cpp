@@ -1,9 +1,12 @@
 #include "BenchBase.h"
 
+#include <malloc.h>
 #include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <string>
 #include <map>
 #include <vector>
 
@@ -78,6 +81,36 @@ void IEnTransaksjon(const std::function<void()>& fyll) {
     ws.BeginTrans();
     fyll();
     ws.CommitTrans();
+}
+
+namespace {
+
+double statusMb(const std::string& felt) {
+    std::ifstream status("/proc/self/status");
+    for (std::string linje; std::getline(status, linje);)
+        if (linje.rfind(felt, 0) == 0) return std::stod(linje.substr(felt.size())) / 1024.0;
+    return 0;
+}
+
+double vedStart = 0;
+
+} // namespace
+
+void NyMinnetopp() {
+    malloc_trim(0);   // what earlier rounds freed is given back, so it cannot hide this round's rise
+    std::ofstream("/proc/self/clear_refs") << "5";
+    vedStart = statusMb("VmRSS:");
+}
+
+Topp Minnetopp() {
+    const double topp = statusMb("VmHWM:");
+    return {topp, topp - vedStart};
+}
+
+void MerkMinnetopp(benchmark::State& s) {
+    const Topp t = Minnetopp();
+    s.counters["topp_MB"] = t.mb;
+    s.counters["okning_MB"] = t.okningMb;
 }
 
 } // namespace benchbase

@@ -1,6 +1,8 @@
 #pragma once
 // What the benchmarks set up alike: a scratch folder removed at exit and a
 // tournament database with the tables a new file gets.
+#include <benchmark/benchmark.h>
+
 #include <functional>
 #include <string>
 
@@ -24,5 +26,16 @@ void ApneTurnering(const std::string& navn, int storrelse, const std::function<v
 
 // Runs fyll inside one transaction of the default workspace, so that large fills stay quick.
 void IEnTransaksjon(const std::function<void()>& fyll);
+
+// The process's peak resident memory from now on: NyMinnetopp starts a new peak at what
+// is resident now, Minnetopp reads it in MB (Linux: /proc/self/clear_refs and VmHWM), and
+// how far it rose above what was resident at the start.
+struct Topp {
+    double mb, okningMb;
+};
+void NyMinnetopp();
+Topp Minnetopp();
+// Both as the counters topp_MB and okning_MB.
+void MerkMinnetopp(benchmark::State& s);
 
 } // namespace benchbase

@@ -46,6 +46,7 @@ NyDBase::NyDBase() : Form("NyDBase") {
     C_Avbryt.SetCaption("&Avbryt");
     C_Avbryt.Move(3470, 1140, 1335, 435);
     C_Avbryt.TabIndex = 2;
+    C_Avbryt.Cancel = true;
 
     C_Ferdig.Click = [this] { C_Ferdig_Click(); };
     C_Avbryt.Click = [this] { C_Avbryt_Click(); };

@@ -71,6 +71,7 @@ void VBMail::utform() {
     SSCommand1.SetPicture("Avslutt.svg");
     SSCommand1.Move(8160, 4440, 1695, 855);
     SSCommand1.SetFont(Arial(12));
+    SSCommand1.Cancel = true;
 
     utformStatuslinje();
     Timer1.SetInterval(15000);

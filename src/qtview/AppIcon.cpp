@@ -85,9 +85,14 @@ QImage DrawAppIcon(int size) {
     return image;
 }
 
-QIcon AppIcon() {
+QIcon AppIcon(const QString& themeFolder) {
     QIcon icon;
-    for (int size : AppIconSizes()) icon.addPixmap(QPixmap::fromImage(DrawAppIcon(size)));
+    for (int size : AppIconSizes()) {
+        if (size > 64) break;
+        QImage image(QStringLiteral("%1/%2x%2/apps/kvistreldommer.png").arg(themeFolder).arg(size), "PNG");
+        if (image.size() != QSize(size, size)) image = DrawAppIcon(size);
+        icon.addPixmap(QPixmap::fromImage(std::move(image)));
+    }
     return icon;
 }
 

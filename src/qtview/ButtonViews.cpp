@@ -1,6 +1,7 @@
 // Command buttons, option buttons and tick boxes. The model decides every
 // value: after a click the widget is set again from the model.
 #include <QCheckBox>
+#include <algorithm>
 #include <QFontMetrics>
 #include <QPushButton>
 #include <QRadioButton>
@@ -15,11 +16,25 @@ namespace qtview {
 
 namespace {
 
+// The caption's words; a sign standing alone ("/", "-") stays with the word before it,
+// so no line holds a lone sign.
+QStringList words(const QString& text) {
+    QStringList out;
+    for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const bool sign = std::none_of(word.begin(), word.end(), [](QChar c) { return c.isLetterOrNumber(); });
+        if (sign && !out.isEmpty())
+            out.back() += QLatin1Char(' ') + word;
+        else
+            out << word;
+    }
+    return out;
+}
+
 // Breaks a caption into lines that fit width, for captions under a picture.
 QString wrapped(const QString& text, const QFontMetrics& metrics, int width) {
     QStringList lines;
     QString line;
-    for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+    for (const QString& word : words(text)) {
         const QString candidate = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
         if (!line.isEmpty() && metrics.horizontalAdvance(candidate) > width) {
             lines << line;

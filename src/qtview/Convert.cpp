@@ -115,4 +115,11 @@ int VbShift(Qt::KeyboardModifiers modifiers) {
            (modifiers & Qt::AltModifier ? 4 : 0);
 }
 
+QRect FitInto(QRect frame, const QRect& area) {
+    frame.setSize(frame.size().boundedTo(area.size()));
+    frame.moveLeft(qMax(area.left(), qMin(frame.left(), area.right() + 1 - frame.width())));
+    frame.moveTop(qMax(area.top(), qMin(frame.top(), area.bottom() + 1 - frame.height())));
+    return frame;
+}
+
 } // namespace qtview

@@ -2,6 +2,7 @@
 // Conversions between the forms model's units and Qt's: twips, &H00BBGGRR
 // colours, the old font names, alignment codes and UTF-8 text.
 #include <QColor>
+#include <QRect>
 #include <QFont>
 #include <QString>
 #include <optional>
@@ -41,4 +42,7 @@ Qt::Alignment GridAlignment(int code, bool numeric);
 int VbKeyCode(int qtKey);
 // Shift 1, Ctrl 2, Alt 4.
 int VbShift(Qt::KeyboardModifiers modifiers);
+
+// A window's frame moved up and left into area as far as needed, and cut to its size.
+QRect FitInto(QRect frame, const QRect& area);
 } // namespace qtview

@@ -10,6 +10,7 @@
 
 #include "platform/forms/Controls.h"
 #include "platform/forms/Runtime.h"
+#include "platform/forms/TabOrder.h"
 #include "qtview/Convert.h"
 #include "qtview/Pictures.h"
 #include "qtview/Views.h"
@@ -95,7 +96,7 @@ void FormWindow::buildTop(QWidget* owner) {
         canvas_ = central;
     } else {
         canvas_ = new QWidget;
-        top_->setCentralWidget(canvas_);
+        top_->setCentralWidget(holdCanvas(canvas_));
     }
     buildMenus();
     buildControls(canvas_);
@@ -109,7 +110,7 @@ void FormWindow::buildSub(FormWindow& mdiParent) {
     sub_->owner = this;
     sub_->setObjectName(Q(form_.Name()));
     canvas_ = new QWidget;
-    sub_->setWidget(canvas_);
+    sub_->setWidget(holdCanvas(canvas_));
     mdiParent.mdiArea()->addSubWindow(sub_);
     Qt::WindowFlags flags = Qt::SubWindow;
     if (!form_.ControlBox || fixedBorder(form_)) {
@@ -119,6 +120,16 @@ void FormWindow::buildSub(FormWindow& mdiParent) {
     sub_->setWindowFlags(flags);
     buildControls(canvas_);
     changed(form_, forms::Prop::Other);
+}
+
+QScrollArea* FormWindow::holdCanvas(QWidget* canvas) {
+    scroll_ = new QScrollArea;
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setFocusPolicy(Qt::NoFocus);
+    // The canvas fills the window; only a minimum set by placeWindow makes it scroll.
+    scroll_->setWidgetResizable(true);
+    scroll_->setWidget(canvas);
+    return scroll_;
 }
 
 void FormWindow::buildControls(QWidget* canvas) {
@@ -190,7 +201,7 @@ QSize FormWindow::clientSize() const {
 void FormWindow::userResized() {
     if (!top_ || updating_ || !placed_) return;
     const QSize shown = top_->size();
-    if (shown == clientSize()) return;
+    if (shown == shownClient_) return;
     // The model takes the size the user gave (its Form_Resize lays out the controls);
     // the window is not placed again from it.
     updating_ = true;
@@ -208,24 +219,35 @@ void FormWindow::placeWindow() {
     if (sub_) {
         // A child's Top counts from the top of the main window's work space, the bars
         // along its top edge included, as the old frame counted.
-        const int bars = sub_->mdiArea() ? sub_->mdiArea()->y() : 0;
-        sub_->setGeometry(left, qMax(0, top - bars), width, height);
+        QMdiArea* area = sub_->mdiArea();
+        const int bars = area ? area->y() : 0;
+        const QRect wanted(left, qMax(0, top - bars), width, height);
+        // (A work space not laid out yet has no size to fit into.)
+        const QSize space = area ? area->viewport()->size() : QSize();
+        const QRect shown = space.isEmpty() ? wanted : FitInto(wanted, QRect(QPoint(0, 0), space));
+        const QMargins frame = sub_->contentsMargins();
+        canvas_->setMinimumSize(shown.size() == wanted.size() ? QSize(0, 0)
+                                                              : QSize(width - frame.left() - frame.right(),
+                                                                      height - frame.top() - frame.bottom()));
+        sub_->setGeometry(shown);
     } else if (top_) {
         const QSize client = clientSize();
-        if (fixedBorder(form_))
-            top_->setFixedSize(client);
-        else
-            top_->resize(client);
+        QPoint at(left, top);
         // A form that never placed itself opens centred, as the designer's default start did.
-        if (!placed_ && left == 0 && top == 0 && !form_.IsMDIForm) {
-            const QWidget* over = top_->parentWidget();
-            const QRect area = over ? over->frameGeometry()
-                                    : (QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->availableGeometry()
-                                                                         : QRect(0, 0, 1024, 768));
-            top_->move(area.center() - QPoint(width / 2, height / 2));
-        } else {
-            top_->move(left, top);
-        }
+        const QWidget* over = top_->parentWidget();
+        const QScreen* screen = over ? over->screen() : QGuiApplication::primaryScreen();
+        const QRect screenArea = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+        if (!placed_ && left == 0 && top == 0 && !form_.IsMDIForm)
+            at = (over ? over->frameGeometry() : screenArea).center() - QPoint(width / 2, height / 2);
+        const QRect wanted(at, QSize(client.width() + FrameWidthPx, client.height() + FrameHeightPx));
+        const QRect shown = form_.IsMDIForm ? wanted : FitInto(wanted, screenArea);
+        shownClient_ = shown.size() - QSize(FrameWidthPx, FrameHeightPx);
+        if (canvas_ && scroll_) canvas_->setMinimumSize(shownClient_ == client ? QSize(0, 0) : client);
+        if (fixedBorder(form_))
+            top_->setFixedSize(shownClient_);
+        else
+            top_->resize(shownClient_);
+        top_->move(shown.topLeft());
     }
     updating_ = old;
 }
@@ -235,6 +257,7 @@ void FormWindow::show() {
         placeWindow();
         placed_ = true;
     }
+    applyTabOrder();
     if (sub_) {
         sub_->show();
         if (sub_->mdiArea()) sub_->mdiArea()->setActiveSubWindow(sub_);
@@ -248,6 +271,21 @@ void FormWindow::show() {
     }
     top_->raise();
     top_->activateWindow();
+}
+
+void FormWindow::applyTabOrder() {
+    QWidget* previous = nullptr;
+    for (auto& [control, view] : widgets_) {
+        QWidget* w = view->widget();
+        if (w && !control->TabStop) w->setFocusPolicy(Qt::FocusPolicy(w->focusPolicy() & ~Qt::TabFocus));
+    }
+    // Every stop is chained, also one that takes no Tab now (an empty grid): it may later.
+    for (forms::Control* control : forms::TabOrder(form_)) {
+        QWidget* w = viewWidget(*control);
+        if (!w) continue;
+        if (previous) QWidget::setTabOrder(previous, w);
+        previous = w;
+    }
 }
 
 void FormWindow::hide() {

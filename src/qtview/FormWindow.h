@@ -3,6 +3,7 @@
 // first shown, dropped (views detached at once, widgets deleted later) when it unloads.
 #include <QMdiArea>
 #include <QPointer>
+#include <QScrollArea>
 #include <map>
 #include <memory>
 #include <vector>
@@ -58,12 +59,19 @@ private:
     void placeWindow();
     // The inner size of a top-level window for the form's Width and Height.
     QSize clientSize() const;
+    // Holds the canvas: a window cut to fit its area scrolls the form inside it.
+    QScrollArea* holdCanvas(QWidget* canvas);
+    // The controls in the form's tab order; no Tab stop on a control that is none.
+    void applyTabOrder();
     bool clickButton(bool isDefault);
 
     forms::Form& form_;
     QPointer<TopWindow> top_;
     QPointer<SubWindow> sub_;
     QPointer<QWidget> canvas_;
+    QPointer<QScrollArea> scroll_;
+    // The inner size the top-level window was given, cut to the screen where needed.
+    QSize shownClient_;
     QPointer<QMdiArea> mdi_;
     std::vector<std::unique_ptr<BoundView>> views_;
     std::map<const forms::Control*, WidgetView*> widgets_;

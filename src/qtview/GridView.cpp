@@ -4,7 +4,6 @@
 // the end of the user's action, so a fill costs the view what changed, not
 // the grid's size for each cell written.
 #include <QAbstractTableModel>
-#include <QApplication>
 #include <QHeaderView>
 #include <QPainter>
 #include <QStyledItemDelegate>
@@ -124,14 +123,23 @@ public:
         }
         p->setPen(option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
         p->setFont(option.font);
-        p->drawText(option.rect.adjusted(Inset, 0, -Inset, 0), index.data(Qt::TextAlignmentRole).toInt() | Qt::TextSingleLine,
-                    index.data(Qt::DisplayRole).toString());
+        QRect text = option.rect.adjusted(Inset, 0, -Inset, 0);
+        int alignment = index.data(Qt::TextAlignmentRole).toInt();
+        if (alignment & Qt::AlignVCenter) {
+            // Centred by its letters, capitals to descenders, as the old grid showed it: the
+            // font's box holds room for accents above and would set the text on the lower line.
+            const QFontMetrics metrics(option.font);
+            const int letters = metrics.capHeight() + metrics.descent();
+            text.setTop(text.top() + (text.height() - letters) / 2 - (metrics.ascent() - metrics.capHeight()));
+            text.setHeight(metrics.height());
+            alignment = (alignment & ~Qt::AlignVertical_Mask) | Qt::AlignTop;
+        }
+        p->drawText(text, alignment | Qt::TextSingleLine, index.data(Qt::DisplayRole).toString());
         if (option.state & QStyle::State_HasFocus) {
-            QStyleOptionFocusRect focus;
-            focus.QStyleOption::operator=(option);
-            focus.backgroundColor = option.palette.color(group, selected ? QPalette::Highlight : QPalette::Base);
-            const QWidget* view = option.widget;
-            (view ? view->style() : QApplication::style())->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, p, view);
+            // A dotted frame in the text's colour, seen on a picked row too, as the old grid drew it.
+            p->setPen(QPen(p->pen().color(), 1, Qt::DotLine));
+            p->setBrush(Qt::NoBrush);
+            p->drawRect(option.rect.adjusted(0, 0, -1, -1));
         }
     }
     // The room the cell's text needs to show whole.
@@ -153,6 +161,8 @@ public:
         t->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
         t->setEditTriggers(QAbstractItemView::NoEditTriggers);
         t->setSelectionMode(QAbstractItemView::SingleSelection);
+        // Tab leaves the grid for the next control, as the old grid let it.
+        t->setTabKeyNavigation(false);
         on(t, &QTableView::clicked, [this](const QModelIndex& at) {
             if (toModel([this, at] { grid_.UserClickCell(at.row(), at.column()); })) flush();
         });
@@ -218,6 +228,9 @@ private:
     void syncSelection() {
         Updating guard(updating_);
         QTableView* t = table();
+        // A grid without a row to pick is no Tab stop: nothing there could show the focus.
+        const bool rows = cells_->rowCount({}) > grid_.FixedRows && cells_->columnCount({}) > grid_.FixedCols;
+        t->setFocusPolicy(rows && grid_.TabStop ? Qt::StrongFocus : Qt::ClickFocus);
         const int row = grid_.Row(), col = grid_.Col();
         if (row < cells_->rowCount({}) && col < cells_->columnCount({}) && !cells_->fixed(row, col))
             t->setCurrentIndex(cells_->index(row, col));

@@ -15,15 +15,16 @@ namespace qtview {
 
 namespace {
 
+// Each with its mnemonic: Alt and the letter, or the letter alone in the box, answers.
 QString caption(int answer) {
     switch (answer) {
-    case forms::vbOK: return QStringLiteral("OK");
-    case forms::vbCancel: return QStringLiteral("Avbryt");
-    case forms::vbAbort: return QStringLiteral("Avbryt");
-    case forms::vbRetry: return QStringLiteral("Prøv igjen");
-    case forms::vbIgnore: return QStringLiteral("Ignorer");
-    case forms::vbYes: return QStringLiteral("Ja");
-    case forms::vbNo: return QStringLiteral("Nei");
+    case forms::vbOK: return QStringLiteral("&OK");
+    case forms::vbCancel: return QStringLiteral("&Avbryt");
+    case forms::vbAbort: return QStringLiteral("&Avbryt");
+    case forms::vbRetry: return QStringLiteral("&Prøv igjen");
+    case forms::vbIgnore: return QStringLiteral("&Ignorer");
+    case forms::vbYes: return QStringLiteral("&Ja");
+    case forms::vbNo: return QStringLiteral("&Nei");
     default: return QString::number(answer);
     }
 }
@@ -52,6 +53,8 @@ QMessageBox::Icon icon(int code) {
 
 int ShowMessageBox(const forms::MsgBoxRequest& request, QWidget* parent) {
     QMessageBox box(parent);
+    // A box is answered, never minimised or maximised.
+    box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     box.setWindowTitle(Q(request.title));
     box.setTextFormat(Qt::PlainText);
     box.setText(Lines(request.prompt));

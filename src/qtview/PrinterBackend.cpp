@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <utility>
 
 #include "platform/files/Files.h"
 #include "platform/forms/Runtime.h"
@@ -35,8 +36,8 @@ QString ChoosePrinter(const QStringList& installed, const QString& chosen, const
 // The windows' own mapping of the old faces, so that print and screen agree.
 QString PrintFamily(const std::string& name) { return ToQFont(forms::Font{.Name = name}).family(); }
 
-QtPrinterBackend::QtPrinterBackend(QPrinter* chosen)
-    : chosen_(chosen), installed_([] { return QPrinterInfo::availablePrinterNames(); }) {}
+QtPrinterBackend::QtPrinterBackend(std::function<QPrinter*()> chosen)
+    : chooser_(std::move(chosen)), installed_([] { return QPrinterInfo::availablePrinterNames(); }) {}
 
 QtPrinterBackend::~QtPrinterBackend() = default;
 
@@ -44,6 +45,7 @@ QPrinter& QtPrinterBackend::target() {
     if (target_) return *target_;
     auto p = std::make_unique<QPrinter>(QPrinter::HighResolution);
     p->setDocName(QStringLiteral("KvistrelDommer"));
+    chosen_ = chooser_ ? chooser_() : nullptr;
     QString queue;
     // The printer set-up may have chosen a PDF file in place of a printer.
     chosenFile_ = pdfFile_.isEmpty() && chosen_ && chosen_->outputFormat() == QPrinter::PdfFormat

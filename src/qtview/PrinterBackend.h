@@ -2,7 +2,7 @@
 // The printer backend of the program: QPainter on a QPrinter, one paint routine
 // for a printer queue and a PDF file.
 //
-//   qtview::QtPrinterBackend backend(&host.chosenPrinter());
+//   qtview::QtPrinterBackend backend([&host] { return &host.chosenPrinter(); });
 //   printer::SetBackend(&backend);
 //
 // A document is kept (compactly: its fonts once, its texts in one buffer) until EndDoc
@@ -45,8 +45,9 @@ QString PrintFamily(const std::string& name);
 
 class QtPrinterBackend : public printer::Backend {
 public:
-    // chosen: the printer of the printer set-up; null for the system default.
-    explicit QtPrinterBackend(QPrinter* chosen = nullptr);
+    // chosen: the printer of the printer set-up, asked for when a document starts; none
+    // (or null from it) for the system default.
+    explicit QtPrinterBackend(std::function<QPrinter*()> chosen = {});
     ~QtPrinterBackend() override;
     QtPrinterBackend(const QtPrinterBackend&) = delete;
     QtPrinterBackend& operator=(const QtPrinterBackend&) = delete;
@@ -95,7 +96,8 @@ private:
     std::vector<std::vector<KeptText>> pages_;
     std::string texts_;
 
-    QPrinter* chosen_;
+    std::function<QPrinter*()> chooser_;
+    QPrinter* chosen_ = nullptr;   // what chooser_ gave for the coming document
     QString pdfFile_;
     std::function<QStringList()> installed_;
     std::unique_ptr<QPrinter> target_;

@@ -49,7 +49,7 @@ QWidget* boxParent() {
 
 } // namespace
 
-QtHost::QtHost() : keys_(std::make_unique<KeyFilter>(*this)), printer_(std::make_unique<QPrinter>()) {
+QtHost::QtHost() : keys_(std::make_unique<KeyFilter>(*this)) {
     qApp->installEventFilter(keys_.get());
 }
 
@@ -152,7 +152,13 @@ void QtHost::mousePointerChanged(int pointer) {
 }
 
 // Chooses the printer, or a PDF file, that the following prints go to; it prints nothing.
+QPrinter& QtHost::chosenPrinter() {
+    if (!printer_) printer_ = std::make_unique<QPrinter>();
+    return *printer_;
+}
+
 bool QtHost::printerSetup() {
+    chosenPrinter();
     QPrintDialog dialog(printer_.get(), boxParent());
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setWindowTitle(QStringLiteral("Skriveroppsett"));

@@ -39,8 +39,9 @@ public:
     void startPolling(int intervalMs, std::function<bool()> poll) override;
 
     // The printer as the printer set-up left it (name, paper, or a PDF file); prints go to
-    // it, and a print into its PDF file takes the file back (see QtPrinterBackend).
-    QPrinter& chosenPrinter() const { return *printer_; }
+    // it, and a print into its PDF file takes the file back (see QtPrinterBackend). Made on
+    // first use: a printer loads the print server's libraries, which the start does without.
+    QPrinter& chosenPrinter();
 
     // The window of a shown (or hidden, still loaded) form; null before its first Show.
     FormWindow* windowOf(const forms::Form& form) const;

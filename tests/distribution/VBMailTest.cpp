@@ -5,14 +5,18 @@
 #include <chrono>
 #include <filesystem>
 
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QMessageBox>
+#include <QTest>
 #include <QTimer>
+#include <QToolButton>
 
 #include "../mail/MailTestSupport.h"
 #include "distribution/VBMail.h"
 #include "frame/Hovedmeny2.h"
+#include "qtview/FormWindow.h"
 #include "qtview/QtHost.h"
 #include "state/ProgramState.h"
 #include "support/OnceShown.h"
@@ -160,6 +164,24 @@ TEST_F(Epost, ALateOrFailedRefusalSavesTheLetterAndTellsTheUser) {
 }
 
 // In the real window the late answer comes through the event loop, as a real message box.
+// In the drawn window the closing button's caption keeps its "/" on a line with a word,
+// and Escape is that button.
+TEST_F(Epost, InTheDrawnWindowEscapeClosesItAndItsCaptionBreaksBetweenWords) {
+    qtview::QtHost host;
+    forms::SetHost(&host);
+    VBMail& f = vis();
+    auto* knapp = qobject_cast<QToolButton*>(host.windowOf(f)->viewWidget(f.SSCommand1));
+    ASSERT_NE(knapp, nullptr);
+    EXPECT_EQ(knapp->text(), QStringLiteral("Avbryt /\nAvslutt"));
+    QWidget* adresse = host.windowOf(f)->viewWidget(f.Text1);
+    QApplication::setActiveWindow(adresse->window());
+    adresse->setFocus();
+    QTest::keyClick(adresse, Qt::Key_Escape);
+    EXPECT_FALSE(forms::IsLoaded<VBMail>());
+    forms::ResetDefaults();
+    forms::SetHost(nullptr);
+}
+
 TEST_F(Epost, InTheDrawnWindowALateRefusalIsToldFromTheEventLoop) {
     mailtest::WriteRecorder(bin.path(), 3, "sleep 1");
     PathAs path(bin.path() + ":/usr/bin:/bin");

@@ -74,6 +74,44 @@ TEST_F(Grid, ResizingKeepsTheCellsThatRemain) {
     EXPECT_EQ(g().Cols(), 5);
 }
 
+// The cells are kept packed, each after its length: every content and length must come
+// back as it went in, beside its neighbours, through writes, new columns and a sort.
+TEST_F(Grid, CellsOfAnyLengthAndContentKeepTheirTextAndTheirNeighbours) {
+    const std::string cells[] = {
+        "",
+        "Ærlig Åsheim",
+        std::string(127, 'a'),             // the longest length in one byte
+        std::string(128, 'b'),             // the shortest in two
+        std::string(20000, 'c'),           // three bytes of length
+        std::string("tab\tnul\0cr\r", 11),  // written directly, nothing is split or cut
+    };
+    const int n = static_cast<int>(std::size(cells));
+    g().SetRows(2);
+    g().SetCols(n + 1);
+    for (int c = 0; c < n; ++c) g().SetTextMatrix(1, c + 1, cells[c]);
+    g().SetTextMatrix(1, 0, "z");
+    for (int c = 0; c < n; ++c) EXPECT_EQ(g().TextMatrix(1, c + 1), cells[c]) << c;
+    // A cell written again, longer and then shorter, leaves the others be.
+    g().SetTextMatrix(1, 3, std::string(300, 'x'));
+    g().SetTextMatrix(1, 3, "y");
+    EXPECT_EQ(g().TextMatrix(1, 3), "y");
+    EXPECT_EQ(g().TextMatrix(1, 4), cells[3]);
+    g().SetTextMatrix(1, 3, cells[2]);
+    g().AddItem("a\t" + cells[4] + "\t\t\xc3\x98");
+    g().SetCols(n + 3);
+    EXPECT_EQ(g().TextMatrix(1, n), cells[n - 1]);
+    EXPECT_EQ(g().TextMatrix(1, n + 2), "");
+    g().SetCol(0);
+    g().Sort(flexSortStringAscending);
+    EXPECT_EQ(column(0), (std::vector<std::string>{"a", "z"}));
+    EXPECT_EQ(g().TextMatrix(1, 1), cells[4]);
+    EXPECT_EQ(g().TextMatrix(1, 3), "\xc3\x98");
+    for (int c = 0; c < n; ++c) EXPECT_EQ(g().TextMatrix(2, c + 1), cells[c]) << c;
+    g().SetCols(3);
+    EXPECT_EQ(g().TextMatrix(2, 2), cells[1]);
+    EXPECT_EQ(g().TextMatrix(1, 1), cells[4]);
+}
+
 TEST_F(Grid, SortKeepsFixedRowsAndUsesTheChosenColumns) {
     g().SetCols(2);
     g().SetRows(1);

@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
+#include <QTest>
 #include <QTimer>
 
 #include <chrono>
@@ -205,6 +206,36 @@ TEST_F(QtFrameTest, PicturesOfSplashInfoWindowAndChoosers) {
     ASSERT_EQ(files->count(), 2);
     EXPECT_EQ(files->item(0)->text(), QStringLiteral("Høst.kvx"));
     EXPECT_EQ(files->item(1)->text(), QStringLiteral("Vår.KVX"));
+}
+
+// Escape is "Avbryt" in the dialog, wherever the focus is, and makes nothing; the dialog offers
+// no minimise or maximise.
+TEST_F(QtFrameTest, EscapeCancelsTheNewDatabaseDialog) {
+    Main();
+    settle();
+    Qt::WindowFlags flags;
+    bool stayedOpen = false;
+    whenReady([&] {
+        QWidget* w = window(forms::Default<NyDBase>());
+        if (!w || !w->isVisible()) return false;
+        flags = w->windowFlags();
+        QApplication::setActiveWindow(w);
+        auto* name = w->findChild<QLineEdit*>();
+        name->setFocus();
+        type(name, QStringLiteral("Vinterstevne"));
+        QTest::keyClick(name, Qt::Key_Tab);
+        QTest::keyClick(w->focusWidget(), Qt::Key_Escape);
+        // Closed here when Escape did nothing, so the test ends.
+        stayedOpen = forms::IsLoaded<NyDBase>();
+        if (stayedOpen) forms::Default<NyDBase>().C_Avbryt.UserClick();
+        return true;
+    });
+    action("FilNyTurnering")->trigger();
+    settle();
+    EXPECT_EQ(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
+              Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(stayedOpen);
+    EXPECT_FALSE(files::Exists(program.file("Vinterstevne.kvx")));
 }
 
 // With no database open before, a refused file leaves none open: no register window

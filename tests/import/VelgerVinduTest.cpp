@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTableView>
 #include <QTest>
 #include <QWindow>
@@ -40,6 +41,9 @@ protected:
     QWidget* widget(forms::Control& c) { return host.windowOf(*c.Owner())->viewWidget(c); }
     // A click as the window system delivers it: a window under a modal one never gets it.
     static void systemklikk(QWidget* w) {
+        // A window cut to the screen scrolls its form: the user brings the button into view first.
+        for (QWidget* p = w->parentWidget(); p; p = p->parentWidget())
+            if (auto* rulle = qobject_cast<QScrollArea*>(p)) rulle->ensureWidgetVisible(w);
         QWindow* vindu = w->window()->windowHandle();
         QTest::mouseClick(vindu, Qt::LeftButton, {}, vindu->mapFromGlobal(w->mapToGlobal(w->rect().center())));
         QApplication::processEvents();

@@ -72,6 +72,9 @@ TEST(Eml, HeadersAreFoldedWithinTheLimitAndReadBackExactly) {
         // Blanks at the edges, and a text that reads as an encoded word, go encoded.
         {" innrykk ", "", "", "", ""},
         {"=?UTF-8?B?SGVp?=", "", "", "", ""},
+        // Domains outside ASCII go in their ASCII form, with a name or without.
+        {"Til klubbene", "Ørnil IL <klubber@ørnil.no>, <post@bærum.no>, leder@Ærøskøbing.dk", "Subject: Til klubbene",
+         "Ørnil IL||", "klubber@xn--rnil-fra.no|post@xn--brum-voa.no|leder@xn--rskbing-lxa7nc.dk"},
         {std::string(60, 'x') + " Ærlig talt: ååå øøø æææ ÅÆØ – dommerfil", "Ærlige Åsmund Øvrebø-Kristiansen <a@b.no>", "",
          "Ærlige Åsmund Øvrebø-Kristiansen", "a@b.no"},
     };

@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <QColor>
+#include <QDir>
 #include <QImage>
+#include <QPixmap>
 
 #include "qtview/AppIcon.h"
+#include "support/TestEnv.h"
 
 namespace {
 
@@ -45,6 +48,21 @@ TEST(AppIcon, EverySizeIsARoundBadgeWithLegibleLetters) {
     int solid = 0;
     for (int x = 0; x < 16; ++x) solid += smallest.pixelColor(x, 8).lightness() > 230;
     EXPECT_GE(solid, 2);
+}
+
+// The window icon's sizes drawn at build time are read from the theme folder; a size missing there is drawn.
+TEST(AppIcon, ReadsTheSizesDrawnAtBuildTimeAndDrawsTheRest) {
+    kdtest::TempDir dir;
+    const QString theme = QString::fromStdString(dir.path());
+    QImage green(32, 32, QImage::Format_ARGB32);
+    green.fill(Qt::green);
+    ASSERT_TRUE(QDir().mkpath(theme + "/32x32/apps"));
+    ASSERT_TRUE(green.save(theme + "/32x32/apps/kvistreldommer.png"));
+    const QIcon icon = qtview::AppIcon(theme);
+    EXPECT_EQ(icon.pixmap(32, 32).toImage().pixelColor(16, 16), QColor(Qt::green));
+    EXPECT_EQ(icon.pixmap(64, 64).toImage().convertToFormat(QImage::Format_ARGB32),
+              qtview::DrawAppIcon(64).convertToFormat(QImage::Format_ARGB32));
+    EXPECT_EQ(icon.availableSizes().size(), 6);   // 16 to 64 pixels
 }
 
 } // namespace

@@ -125,4 +125,49 @@ TEST_F(GridViewTest, AClickThatRefillsTheGridShowsTheNewRowsAtOnce) {
     EXPECT_EQ(onScreen(), drawnAfresh());
 }
 
+
+// The first and last rows of the cell, from its top, that hold ink.
+std::pair<int, int> inkRows(const QImage& image, const QRect& cell) {
+    const QRgb back = image.pixel(cell.right() - 2, cell.top() + 2);
+    int first = -1, last = -1;
+    for (int y = cell.top(); y < cell.bottom(); ++y) {
+        bool ink = false;
+        for (int x = cell.left() + 2; x < cell.right() - 2; ++x) ink = ink || image.pixel(x, y) != back;
+        if (!ink) continue;
+        if (first < 0) first = y - cell.top();
+        last = y - cell.top();
+    }
+    return {first, last};
+}
+
+// Text of a column with the grid's own alignment stands in the middle of its row, letters to
+// descenders; one set to the top keeps it there. The focus shows as a frame on the current
+// cell, and a grid with no row to pick is no Tab stop.
+TEST_F(GridViewTest, TextIsCentredInItsRowAndTheFocusShows) {
+    form.MSFlexGrid1.SetRows(1);
+    Settle();
+    EXPECT_FALSE(grid->focusPolicy() & Qt::TabFocus);
+    form.MSFlexGrid1.SetColAlignment(2, 0);   // left, top
+    fill(2);
+    form.MSFlexGrid1.AddItem("1\tHpgj Tønsberg\tHpgj");
+    form.MSFlexGrid1.SetRow(1);
+    form.MSFlexGrid1.SetCol(1);
+    Settle();
+    EXPECT_TRUE(grid->focusPolicy() & Qt::TabFocus);
+    const auto shown = [this] { return grid->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32); };
+    const QImage image = shown();
+    const QRect general = grid->visualRect(cell(3, 1)).adjusted(0, 0, 0, -1);
+    const auto [top, bottom] = inkRows(image, general);
+    const int below = general.height() - 1 - bottom;
+    EXPECT_LE(std::abs(top - below), 1) << top << " above, " << below << " below";
+    EXPECT_LT(inkRows(image, grid->visualRect(cell(3, 2))).first, top);
+
+    Focus(grid);
+    const QImage focused = shown();
+    const QRect current = grid->visualRect(cell(1, 1));
+    int changed = 0;
+    for (int x = current.left(); x < current.right(); ++x) changed += focused.pixel(x, current.top()) != image.pixel(x, current.top());
+    EXPECT_GT(changed, current.width() / 4);
+}
+
 } // namespace

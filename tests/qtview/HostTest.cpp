@@ -13,6 +13,8 @@
 #include <QMenuBar>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QWindow>
 
@@ -290,6 +292,33 @@ TEST_F(HostTest, AUsersResizeReachesTheFormWhereTheWindowStands) {
     f.Move(f.Left(), f.Top(), 6000, 4500);
     Settle();
     EXPECT_EQ(frame->size(), QSize(400 - 8, 300 - 30));
+}
+
+// A window is moved up and left into the main window's work space as far as needed,
+// and one larger than it is cut to it and scrolls its form inside.
+class Stort : public Register {
+public:
+    Stort() { Move(3000, 4000, 17025, 11025); }
+};
+
+TEST_F(HostTest, AWindowOpensInsideTheWorkSpaceAndALargerOneScrollsInside) {
+    forms::Default<Hovedvindu>().Show();
+    auto& low = forms::Default<Register>();
+    low.Move(120, 6000, 6000, 3000);
+    low.Show();
+    auto& large = forms::Default<Stort>();
+    large.Show();
+    Settle();
+    QMdiArea* area = host.windowOf(forms::Default<Hovedvindu>())->mdiArea();
+    const QRect space(QPoint(0, 0), area->viewport()->size());
+    const QRect lowAt = FrameOf(host, low)->geometry();
+    EXPECT_EQ(lowAt, QRect(8, space.bottom() + 1 - 200, 400, 200));
+    EXPECT_EQ(FrameOf(host, large)->geometry(), space);
+    // The form keeps its size inside: its last button is reached by scrolling, not cut away.
+    auto* scroll = FrameOf(host, large)->findChild<QScrollArea*>();
+    ASSERT_NE(scroll, nullptr);
+    EXPECT_GT(scroll->verticalScrollBar()->maximum(), 0);
+    EXPECT_GT(scroll->horizontalScrollBar()->maximum(), 0);
 }
 
 TEST_F(HostTest, ThePrinterSetUpSaysItChoosesAPrinterAndPrintsNothing) {

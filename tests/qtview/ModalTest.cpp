@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 
@@ -71,7 +72,7 @@ TEST_F(ModalTest, APollRunsFromTheEventLoopAndNeverInsideItsOwnBox) {
         if (boxUp) ++insideBox;
         if (++runs == 2) {
             boxUp = true;
-            ClickWhenShown(&seen, "OK");
+            ClickWhenShown(&seen, "&OK");
             forms::MsgBox("Svaret kom");
             boxUp = false;
         }
@@ -85,14 +86,14 @@ TEST_F(ModalTest, APollRunsFromTheEventLoopAndNeverInsideItsOwnBox) {
 
 TEST_F(ModalTest, TheChosenButtonIsTheAnswer) {
     SeenBox seen;
-    ClickWhenShown(&seen, "Nei");
+    ClickWhenShown(&seen, "&Nei");
     const int answer = forms::MsgBox("Linje 1\rLinje 2\r\nLinje 3\nLinje 4\r\rLinje 6",
                                      forms::vbYesNoCancel + forms::vbQuestion + forms::vbDefaultButton2, "Slette dommer?");
     EXPECT_EQ(answer, forms::vbNo);
     EXPECT_EQ(seen.title, QString("Slette dommer?"));
     EXPECT_EQ(seen.text, QString("Linje 1\nLinje 2\nLinje 3\nLinje 4\n\nLinje 6"));
-    EXPECT_EQ(seen.buttons, QStringList({"Avbryt", "Ja", "Nei"}));
-    EXPECT_EQ(seen.defaultButton, QString("Nei"));
+    EXPECT_EQ(seen.buttons, QStringList({"&Avbryt", "&Ja", "&Nei"}));
+    EXPECT_EQ(seen.defaultButton, QString("&Nei"));
     EXPECT_EQ(seen.icon, QMessageBox::Question);
 }
 
@@ -106,13 +107,13 @@ TEST_F(ModalTest, EachStyleHasItsNorwegianButtonsAndIcon) {
         QString preferred;
     };
     const Case cases[] = {
-        {forms::vbOKOnly + forms::vbExclamation, {"OK"}, QMessageBox::Warning, "OK", forms::vbOK, "OK"},
-        {forms::vbOKCancel + forms::vbCritical, {"Avbryt", "OK"}, QMessageBox::Critical, "Avbryt", forms::vbCancel, "OK"},
-        {forms::vbAbortRetryIgnore + forms::vbDefaultButton3, {"Avbryt", "Ignorer", "Prøv igjen"}, QMessageBox::NoIcon,
-         "Prøv igjen", forms::vbRetry, "Ignorer"},
-        {forms::vbYesNo + forms::vbInformation, {"Ja", "Nei"}, QMessageBox::Information, "Ja", forms::vbYes, "Ja"},
-        {forms::vbRetryCancel + forms::vbDefaultButton2, {"Avbryt", "Prøv igjen"}, QMessageBox::NoIcon, "Avbryt",
-         forms::vbCancel, "Avbryt"},
+        {forms::vbOKOnly + forms::vbExclamation, {"&OK"}, QMessageBox::Warning, "&OK", forms::vbOK, "&OK"},
+        {forms::vbOKCancel + forms::vbCritical, {"&Avbryt", "&OK"}, QMessageBox::Critical, "&Avbryt", forms::vbCancel, "&OK"},
+        {forms::vbAbortRetryIgnore + forms::vbDefaultButton3, {"&Avbryt", "&Ignorer", "&Prøv igjen"}, QMessageBox::NoIcon,
+         "&Prøv igjen", forms::vbRetry, "&Ignorer"},
+        {forms::vbYesNo + forms::vbInformation, {"&Ja", "&Nei"}, QMessageBox::Information, "&Ja", forms::vbYes, "&Ja"},
+        {forms::vbRetryCancel + forms::vbDefaultButton2, {"&Avbryt", "&Prøv igjen"}, QMessageBox::NoIcon, "&Avbryt",
+         forms::vbCancel, "&Avbryt"},
     };
     for (const Case& c : cases) {
         SeenBox seen;
@@ -135,12 +136,32 @@ TEST_F(ModalTest, EscapeAnswersCancelWhereTheBoxHasIt) {
     EXPECT_EQ(forms::MsgBox("Avbryte innlesingen?", forms::vbOKCancel), forms::vbCancel);
 }
 
+// Each button answers to its underlined letter, alone or with Alt; the box has no minimise or maximise.
+TEST_F(ModalTest, TheUnderlinedLetterAnswersAndTheBoxOnlyCloses) {
+    const struct { int style, key; Qt::KeyboardModifiers modifiers; int answer; } cases[] = {
+        {forms::vbYesNo, Qt::Key_N, Qt::NoModifier, forms::vbNo},
+        {forms::vbYesNoCancel, Qt::Key_J, Qt::AltModifier, forms::vbYes},
+        {forms::vbAbortRetryIgnore, Qt::Key_I, Qt::NoModifier, forms::vbIgnore},
+    };
+    for (const auto& c : cases) {
+        SeenBox seen;
+        Qt::WindowFlags flags;
+        WhenBoxShows(&seen, [&c, &flags](QMessageBox* box) {
+            flags = box->windowFlags();
+            QTest::keyClick(box, Qt::Key(c.key), c.modifiers);
+        });
+        EXPECT_EQ(forms::MsgBox("Slette dommer?", c.style), c.answer) << c.style;
+        EXPECT_EQ(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
+                  Qt::WindowCloseButtonHint);
+    }
+}
+
 TEST_F(ModalTest, TheBoxShowsTheNormalPointerAndTheHourglassComesBack) {
     forms::Screen.SetMousePointer(forms::vbHourglass);
     ASSERT_NE(QApplication::overrideCursor(), nullptr);
     EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
     SeenBox seen;
-    ClickWhenShown(&seen, "OK");
+    ClickWhenShown(&seen, "&OK");
     forms::MsgBox("Ferdig");
     EXPECT_FALSE(seen.waitCursor);
     ASSERT_NE(QApplication::overrideCursor(), nullptr);
@@ -214,7 +235,7 @@ TEST_F(ModalTest, AnUntrappedErrorIsShownInABoxAndTheProgramGoesOn) {
     NavnDialog dialog;
     dialog.Show();
     SeenBox seen;
-    ClickWhenShown(&seen, "OK");
+    ClickWhenShown(&seen, "&OK");
     As<QPushButton>(host, dialog.C_Feil)->click();
     EXPECT_EQ(seen.text, QString("Årsak :  Finner ikke filen Ålesund.KVX"));
     EXPECT_EQ(seen.icon, QMessageBox::Critical);

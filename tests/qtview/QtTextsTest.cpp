@@ -268,7 +268,9 @@ TEST_F(QtTextsTest, EveryTranslationKeepsItsPlaceholdersAndAccessKey) {
         ASSERT_EQ(m.translations.size(), 1);
         const QString& t = m.translations.front();
         EXPECT_EQ(placeholders(t), placeholders(m.source));
-        EXPECT_EQ(accessKeys(t), accessKeys(m.source));
+        // Qt's standard buttons carry no access key in English; ours give each one, as the message boxes do.
+        const bool standardButton = m.context == QLatin1String("QPlatformTheme");
+        EXPECT_EQ(accessKeys(t), standardButton ? 1 : accessKeys(m.source));
     }
 }
 

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
@@ -13,6 +14,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTableView>
 #include <QToolButton>
@@ -157,6 +159,39 @@ TEST_F(RenderTest, EveryProgramPictureDraws) {
             for (int x = 0; x < image.width() && !inked; ++x) inked = qAlpha(image.pixel(x, y)) > 0;
         EXPECT_TRUE(inked) << name.toStdString();
     }
+}
+
+// Pictures are drawn once for each size and then read from the user's cache folder:
+// what is read back is what was drawn, and a changed file is drawn anew.
+TEST_F(RenderTest, KeptDrawingsMatchTheDrawingAndFollowTheFile) {
+    const QSize size(144, 144);
+    const QImage drawn = qtview::LoadPicture("logo.svg", size).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QDir kept(QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/bilder"));
+    ASSERT_FALSE(kept.entryList({"logo-144x144-*.png"}, QDir::Files).isEmpty());
+    const QImage read = qtview::LoadPicture("logo.svg", size).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    EXPECT_EQ(read, drawn);
+    // A kept drawing cut short (a crash while writing) is drawn again.
+    const QString keptFile = kept.filePath(kept.entryList({"logo-144x144-*.png"}, QDir::Files).first());
+    QFile cut(keptFile);
+    ASSERT_TRUE(cut.open(QIODevice::ReadWrite));
+    cut.resize(cut.size() / 2);
+    cut.close();
+    EXPECT_EQ(qtview::LoadPicture("logo.svg", size).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied), drawn);
+    EXPECT_TRUE(QImage(keptFile).size() == size);
+
+    files::MkDir(dir.file("pictures"));
+    forms::App.ResourcePath = dir.path();
+    const auto square = [](const std::string& colour) {
+        return "<svg xmlns='http://www.w3.org/2000/svg' width='10' height='10'><rect width='10' height='10' fill='" + colour + "'/></svg>";
+    };
+    for (const char* colour : {"red", "blue", "red"}) {
+        dir.write("pictures/flagg.svg", square(colour));
+        EXPECT_EQ(qtview::LoadPicture("flagg.svg", QSize(20, 20)).toImage().pixelColor(5, 5), QColor(colour)) << colour;
+    }
+    // The drawing of the picture as it was goes, the other sizes stay.
+    qtview::LoadPicture("flagg.svg", QSize(30, 30));
+    EXPECT_EQ(kept.entryList({"flagg-20x20-*.png"}, QDir::Files).size(), 1);
+    EXPECT_EQ(kept.entryList({"flagg-*.png"}, QDir::Files).size(), 2);
 }
 
 TEST_F(RenderTest, PicturesComeFromTheResourceFolderAndOldFolderNamesAreIgnored) {

@@ -110,7 +110,7 @@ TEST_F(PdfTest, AListPrintedToTheTestQueueArrivesWhole) {
     const auto for_ = Jobber(mappe);
     QPrinter valgt;
     valgt.setPrinterName(Testko);
-    qtview::QtPrinterBackend ko(&valgt);
+    qtview::QtPrinterBackend ko([&valgt] { return &valgt; });
     printer::SetBackend(&ko);
     register_(2);
     Print_Registrerte_Dommere();

@@ -93,10 +93,11 @@ TEST_F(QtPrinterTest, WithNoPrinterInstalledThePrintIsAPdfInTheReportFolderAndTh
 
 TEST_F(QtPrinterTest, APdfFileChosenInThePrinterSetUpTakesTheNextPrintOnlyAndTheUserIsTold) {
     QPrinter valgt;
+    qtview::QtPrinterBackend tilValgt([&valgt] { return &valgt; });
+    // The set-up runs after the program started, so after the backend was made.
     valgt.setOutputFormat(QPrinter::PdfFormat);
     const std::string pdf = dir.file("valgt.pdf");
     valgt.setOutputFileName(QString::fromStdString(pdf));
-    qtview::QtPrinterBackend tilValgt(&valgt);
     tilValgt.setInstalledPrinters([] { return QStringList{}; });
     printer::SetBackend(&tilValgt);
     liste(3);

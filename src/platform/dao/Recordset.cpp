@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "platform/dao/Errors.h"
+#include "platform/dao/PackedRows.h"
 #include "platform/dao/Values.h"
 
 namespace dao {
@@ -20,7 +21,7 @@ struct RecordsetImpl {
     bool closed = false;
     size_t width = 0;
     long rows = 0;                        // positions, deleted rows included
-    std::vector<Variant> values;          // read-only: rows * width
+    detail::PackedRows values;            // read-only: the rows read in
     std::shared_ptr<detail::Statement> cursor;   // forward-only: on the current row; null once past the last
     bool forward = false;
     std::vector<sqlite3_int64> keys;      // updatable: rowid per position
@@ -184,7 +185,8 @@ Recordset Database::OpenRecordset(const std::string& source, int type, const Par
         detail::Use use(*rows);
         detail::BindAll(*use, params);
         while (use.step()) {
-            for (size_t i = 0; i < impl->width; ++i) impl->values.push_back(detail::ReadValue(*use, static_cast<int>(i), plan.columns[i].type));
+            for (size_t i = 0; i < impl->width; ++i) impl->values.add(detail::ReadValue(*use, static_cast<int>(i), plan.columns[i].type));
+            impl->values.endRow();
             ++impl->rows;
         }
     }
@@ -289,7 +291,7 @@ Variant Recordset::Get(int index) const {
     if (r.editMode != 0) return detail::Shown(r.buffer[i], type);
     r.requireRow();
     if (r.forward) return detail::ReadValue(r.cursor->get(), index, type);
-    if (!r.plan->updatable) return r.values[static_cast<size_t>(r.pos) * r.width + i];
+    if (!r.plan->updatable) return r.values.get(static_cast<size_t>(r.pos), i);
     r.load();
     return r.current[i];
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 #include "Control.h"
+#include "GridRow.h"
 
 namespace forms {
 
@@ -269,7 +270,7 @@ private:
 
     int rows_ = 2, cols_ = 2, row_ = 1, col_ = 1, rowSel_ = 1, colSel_ = 1;
     GridChanges pending_;
-    std::vector<std::vector<std::string>> cells_;
+    std::vector<GridRow> cells_;   // compact: a large grid costs about its text
     std::vector<int> colWidth_, colAlign_;
 };
 

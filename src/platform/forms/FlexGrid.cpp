@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cstdint>
 #include <utility>
 
 #include "platform/forms/Controls.h"
@@ -19,53 +20,71 @@ bool isNumber(const std::string& s) { return vb::IsNumeric(vb::Variant(s)); }
 int threeWay(double a, double b) { return a < b ? -1 : a > b ? 1 : 0; }
 
 // A cell as a sort code reads it: its number is parsed once, not at every comparison.
+// Kept small, as a sort of a large grid holds one for each row and key column.
 struct SortCell {
-    const std::string* text;
+    const char* data;
+    std::uint32_t size;
     bool numeric;
     double value;   // 0 where the cell is no number
+    std::string_view text() const { return {data, size}; }
 };
 
-SortCell sortCell(const std::string& s, int code) {
-    const bool byNumber = code == flexSortGenericAscending || code == flexSortGenericDescending ||
-                          code == flexSortNumericAscending || code == flexSortNumericDescending;
-    const bool numeric = byNumber && isNumber(s);
-    return {&s, numeric, numeric ? vb::CDbl(vb::Variant(s)) : 0.0};
+// A generic or text sort's key for a cell.
+SortCell sortCell(std::string_view s, int code) {
+    const auto size = static_cast<std::uint32_t>(s.size());
+    if (code != flexSortGenericAscending && code != flexSortGenericDescending) return {s.data(), size, false, 0.0};
+    const std::string text(s);
+    const bool numeric = isNumber(text);
+    return {s.data(), size, numeric, numeric ? vb::CDbl(vb::Variant(text)) : 0.0};
 }
 
-// One cell against another under a sort code, ascending.
+double numberIn(std::string_view s) {
+    const std::string text(s);
+    return isNumber(text) ? vb::CDbl(vb::Variant(text)) : 0.0;
+}
+
+// The rows' order by their keys, one for each row and key column, made once each; equal rows keep theirs.
+template <class Key, class MakeKey, class Compare>
+std::vector<std::size_t> sortedOrder(std::size_t count, std::size_t width, bool descending, MakeKey makeKey, Compare compare) {
+    std::vector<Key> keys;
+    keys.reserve(count * width);
+    for (std::size_t r = 0; r < count; ++r)
+        for (std::size_t c = 0; c < width; ++c) keys.push_back(makeKey(r, c));
+    std::vector<std::size_t> order(count);
+    for (std::size_t r = 0; r < count; ++r) order[r] = r;
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        for (std::size_t c = 0; c < width; ++c) {
+            const int cmp = compare(keys[a * width + c], keys[b * width + c]);
+            if (cmp != 0) return descending ? cmp > 0 : cmp < 0;
+        }
+        return false;
+    });
+    return order;
+}
+
+// One cell against another under a generic or text sort code, ascending.
 int compareCells(const SortCell& a, const SortCell& b, int code) {
-    if (*a.text == *b.text) return 0;   // the usual case among a sorted list's like rows
+    if (a.text() == b.text()) return 0;   // the usual case among a sorted list's like rows
     switch (code) {
         case flexSortGenericAscending:
         case flexSortGenericDescending:
             if (a.numeric && b.numeric) return threeWay(a.value, b.value);
-            return vb::StrCompText(*a.text, *b.text);
-        case flexSortNumericAscending:
-        case flexSortNumericDescending:
-            return threeWay(a.value, b.value);
+            return vb::StrCompText(a.text(), b.text());
         case flexSortStringNoCaseAscending:
         case flexSortStringNoCaseDescending:
-            return vb::StrCompText(*a.text, *b.text);
+            return vb::StrCompText(a.text(), b.text());
         default: {   // case-sensitive: the same order, case deciding between equal letters
-            const int folded = vb::StrCompText(*a.text, *b.text);
-            const int exact = a.text->compare(*b.text);
+            const int folded = vb::StrCompText(a.text(), b.text());
+            const int exact = a.text().compare(b.text());
             return folded != 0 ? folded : exact < 0 ? -1 : exact > 0 ? 1 : 0;
         }
     }
-}
-
-std::vector<std::string> splitTabs(const std::string& s) {
-    std::vector<std::string> out;
-    size_t from = 0;
-    for (size_t tab; (tab = s.find('\t', from)) != std::string::npos; from = tab + 1) out.push_back(s.substr(from, tab - from));
-    out.push_back(s.substr(from));
-    return out;
 }
 } // namespace
 
 MSFlexGrid::MSFlexGrid(Form* owner, std::string name, int index)
     : Control(owner, std::move(name), index),
-      cells_(rows_, std::vector<std::string>(cols_)),
+      cells_(rows_, GridRow(cols_)),
       colWidth_(cols_, kDefaultColWidth),
       colAlign_(cols_, flexAlignGeneral) {
     SetBackColor(vbWindowBackground);
@@ -79,7 +98,7 @@ void MSFlexGrid::SetRows(int n) {
     if (n == rows_) return;
     const int old = rows_;
     rows_ = n;
-    cells_.resize(rows_, std::vector<std::string>(cols_));
+    cells_.resize(rows_, GridRow(cols_));
     const int last = std::max(0, rows_ - 1);
     row_ = std::min(row_, last);
     rowSel_ = std::min(rowSel_, last);
@@ -91,8 +110,8 @@ void MSFlexGrid::SetCols(int n) {
     use();
     if (n < 0 || n < FixedCols) vb::Raise(380);
     if (n == cols_) return;
+    for (auto& row : cells_) row.resize(cols_, n);
     cols_ = n;
-    for (auto& row : cells_) row.resize(cols_);
     colWidth_.resize(cols_, kDefaultColWidth);
     colAlign_.resize(cols_, flexAlignGeneral);
     const int last = std::max(0, cols_ - 1);
@@ -104,14 +123,14 @@ void MSFlexGrid::SetCols(int n) {
 std::string MSFlexGrid::TextMatrix(int row, int col) const {
     use();
     if (row < 0 || row >= rows_ || col < 0 || col >= cols_) badIndex();
-    return cells_[row][col];
+    return std::string(cells_[row].cell(col));
 }
 
 void MSFlexGrid::SetTextMatrix(int row, int col, const std::string& text) {
     use();
     if (row < 0 || row >= rows_ || col < 0 || col >= cols_) badIndex();
-    if (cells_[row][col] == text) return;
-    cells_[row][col] = text;
+    if (cells_[row].cell(col) == text) return;
+    cells_[row].set(col, text);
     rowsChangedFrom(row);
 }
 
@@ -187,10 +206,7 @@ void MSFlexGrid::AddItem(const std::string& tabbedCells, int index) {
     use();
     const int at = index == -1 ? rows_ : index;
     if (at < 0 || at > rows_) badIndex();
-    std::vector<std::string> row(cols_);
-    const auto cells = splitTabs(tabbedCells);
-    for (size_t c = 0; c < cells.size() && c < row.size(); ++c) row[c] = cells[c];
-    cells_.insert(cells_.begin() + at, std::move(row));
+    cells_.insert(cells_.begin() + at, GridRow::FromTabbed(tabbedCells, cols_));
     ++rows_;
     rowsChangedFrom(at);
 }
@@ -209,7 +225,7 @@ void MSFlexGrid::RemoveItem(int index) {
 
 void MSFlexGrid::Clear() {
     use();
-    for (auto& row : cells_) std::fill(row.begin(), row.end(), std::string());
+    std::fill(cells_.begin(), cells_.end(), GridRow(cols_));
     rowsChangedFrom(0);
 }
 
@@ -223,23 +239,30 @@ void MSFlexGrid::Sort(int code) {
     const bool descending = code % 2 == 0;
     const auto width = static_cast<std::size_t>(toCol - fromCol + 1);
     const auto count = static_cast<std::size_t>(rows_ - first);
-    std::vector<SortCell> keys;
-    keys.reserve(count * width);
-    for (std::size_t r = 0; r < count; ++r)
-        for (int c = fromCol; c <= toCol; ++c) keys.push_back(sortCell(cells_[first + r][c], code));
-    std::vector<std::size_t> order(count);
-    for (std::size_t r = 0; r < count; ++r) order[r] = r;
-    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-        for (std::size_t c = 0; c < width; ++c) {
-            const int cmp = compareCells(keys[a * width + c], keys[b * width + c], code);
-            if (cmp != 0) return descending ? cmp > 0 : cmp < 0;
+    const auto cell = [&](std::size_t r, std::size_t c) { return cells_[first + r].cell(fromCol + static_cast<int>(c)); };
+    // A numeric sort reads only the numbers (a cell that is no number counts as 0): one double a cell.
+    std::vector<std::size_t> order =
+        code == flexSortNumericAscending || code == flexSortNumericDescending
+            ? sortedOrder<double>(count, width, descending, [&](std::size_t r, std::size_t c) { return numberIn(cell(r, c)); },
+                                  threeWay)
+            : sortedOrder<SortCell>(count, width, descending,
+                                    [&](std::size_t r, std::size_t c) { return sortCell(cell(r, c), code); },
+                                    [code](const SortCell& a, const SortCell& b) { return compareCells(a, b, code); });
+    // Each row to its place along the order's cycles, without a second copy of the rows.
+    const auto at = [&](std::size_t r) -> GridRow& { return cells_[first + r]; };
+    for (std::size_t start = 0; start < count; ++start) {
+        if (order[start] == start) continue;
+        GridRow moving = std::move(at(start));
+        std::size_t to = start;
+        while (order[to] != start) {
+            const std::size_t from = order[to];
+            at(to) = std::move(at(from));
+            order[to] = to;
+            to = from;
         }
-        return false;
-    });
-    std::vector<std::vector<std::string>> sorted;
-    sorted.reserve(count);
-    for (std::size_t r : order) sorted.push_back(std::move(cells_[first + r]));
-    std::move(sorted.begin(), sorted.end(), cells_.begin() + first);
+        at(to) = std::move(moving);
+        order[to] = to;
+    }
     rowsChangedFrom(first);
 }
 

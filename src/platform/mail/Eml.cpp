@@ -7,6 +7,7 @@
 
 #include "platform/files/Files.h"
 #include "platform/files/WholeFile.h"
+#include "platform/mail/Idna.h"
 #include "platform/vb/Err.h"
 #include "platform/vb/Strings.h"
 #include "platform/vb/Utf8.h"
@@ -148,6 +149,7 @@ std::vector<std::string> mailboxes(const std::string& typed) {
 
 // "Name <address>" keeps an ASCII name as typed and encodes any other (a phrase of
 // encoded words, its quotes taken off); an address without a name goes as typed.
+// Every domain goes in its ASCII form.
 std::string toField(const std::string& typed) {
     Field field("To");
     std::vector<std::string> parts;
@@ -157,18 +159,19 @@ std::string toField(const std::string& typed) {
         const std::string& box = parts[i];
         const std::string comma = i + 1 < parts.size() ? "," : "";
         const size_t open = box.rfind('<');
-        if (box.back() != '>' || open == std::string::npos || open == 0) {
-            field.add(box + comma);
+        if (box.back() != '>' || open == std::string::npos) {
+            field.add(AsciiAddress(box) + comma);
             continue;
         }
+        const std::string bracketed = "<" + AsciiAddress(box.substr(open + 1, box.size() - open - 2)) + ">" + comma;
         std::string name = vb::Trim(box.substr(0, open));
         if (isAscii(name)) {
-            field.add(name);
+            if (!name.empty()) field.add(name);
         } else {
             if (name.size() >= 2 && name.front() == '"' && name.back() == '"') name = name.substr(1, name.size() - 2);
             field.addEncoded(name);
         }
-        field.add(box.substr(open) + comma);
+        field.add(bracketed);
     }
     return field.text();
 }
