@@ -39,6 +39,7 @@ std::string text(int number, std::string_view object) {
     case num::BadName: return o + " er ikke et gyldig navn.";
     case num::FieldNotUpdatable: return "Feltet " + o + " kan ikke oppdateres.";
     case num::RecordDeleted: return "Posten er slettet.";
+    case num::InvalidOperation: return "Ugyldig operasjon.";
     case num::TableLocked: return "Databasemotoren kunne ikke låse tabellen fordi den allerede er i bruk.";
     case num::NoFieldDefined: return "Ingen felt er definert. Kan ikke tilføye tabelldefinisjonen eller indeksen " + o + ".";
     case num::IndexExists: return "Indeksen " + o + " finnes allerede.";

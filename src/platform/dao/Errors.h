@@ -23,6 +23,7 @@ constexpr int BadName = 3125;
 constexpr int FieldNotUpdatable = 3164;
 constexpr int RecordDeleted = 3167;
 constexpr int TableLocked = 3211;
+constexpr int InvalidOperation = 3219;
 constexpr int NoFieldDefined = 3264;
 constexpr int IndexExists = 3284;
 constexpr int NullNotAllowed = 3314;
