@@ -6,12 +6,11 @@
 #include "state/ProgramState.h"
 
 void Sett_Databasenavn() {
-    forms::Screen.SetMousePointer(forms::vbHourglass);
+    forms::Timeglass timeglass;
     turneringsdb::SettNavn(turneringsdb::Sammenfoy(state::Katalog, state::Filnavn));
     const std::string etternavn = vb::Right(vb::UCase(state::Filnavn), 4);
     if (etternavn != ".BCA" && etternavn != ".KVX")
         forms::MsgBox("UKjent Filversjon", forms::vbInformation + forms::vbOKOnly, "FEIL FILVERSJON");
-    forms::Screen.SetMousePointer(forms::vbDefault);
 }
 
 void Sett_Filmonster() { state::Filmonster = "*.KVX"; }

@@ -135,9 +135,8 @@ bool ByttTil(const std::string& sti) {
 
 void Oppgrader_Database() {
     const Navn forrige = NavnPaaApen();
-    forms::Screen.SetMousePointer(forms::vbHourglass);
+    forms::Timeglass timeglass;
     // What a save-as killed during its copy left in this folder goes now.
     files::RemoveWriteLeftovers(files::FolderOf(state::Databasenavn));
     if (!ByttTil(state::Databasenavn)) SettTilbake(forrige);
-    forms::Screen.SetMousePointer(forms::vbDefault);
 }

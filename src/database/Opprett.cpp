@@ -42,7 +42,7 @@ void VisFeil(const vb::Err& e) {
 } // namespace
 
 void Opprett_Ny_Database() {
-    forms::Screen.SetMousePointer(forms::vbHourglass);
+    forms::Timeglass timeglass;
     const Navn forrigeNavn = NavnPaaApen();
     const Turneringsdata forrigeData = Naa();
     const dao::Database forrige = state::DBase;
@@ -54,7 +54,7 @@ void Opprett_Ny_Database() {
     } catch (const vb::Err& e) {
         // Nothing was made: an existing file of that name is not ours to remove.
         NavnTilbake(forrigeNavn);
-        forms::Screen.SetMousePointer(forms::vbDefault);
+        timeglass.Slipp();
         VisFeil(e);
         return;
     }
@@ -82,10 +82,9 @@ void Opprett_Ny_Database() {
         }
         Tilbake(forrigeData);
         NavnTilbake(forrigeNavn);
-        forms::Screen.SetMousePointer(forms::vbDefault);
+        timeglass.Slipp();
         VisFeil(e);
         return;
     }
     BliApen(forrige, sti);
-    forms::Screen.SetMousePointer(forms::vbDefault);
 }

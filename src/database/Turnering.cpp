@@ -6,11 +6,10 @@
 #include "state/ProgramState.h"
 
 void Ny_Turnering() {
-    forms::Screen.SetMousePointer(forms::vbHourglass);
+    forms::Timeglass timeglass;
     Tdata& vindu = forms::Default<Tdata>();
     vindu.Show();
     vindu.Refresh();
-    forms::Screen.SetMousePointer(forms::vbDefault);
 }
 
 void Vis_Systemdata() {

@@ -27,13 +27,12 @@ void FraFil::SSCommand1_Click(int Index) {
         Unload();
         return;
     }
-    forms::Screen.SetMousePointer(forms::vbHourglass);
+    forms::Timeglass timeglass;
     // The name box decides, not a Filnavn another chooser may have left.
     state::Filnavn = TextBox.Text();
     KatalogFraMappeliste();
     if (vb::Trim(state::Filnavn).empty()) {
         forms::MsgBox("Ingen fil valgt, prøv igjen!", forms::vbExclamation + forms::vbOKOnly);
-        forms::Screen.SetMousePointer(forms::vbDefault);
         return;
     }
     try {
@@ -41,7 +40,6 @@ void FraFil::SSCommand1_Click(int Index) {
     } catch (const vb::Err& e) {
         if (e.Number == vb::errnum::BadFileName) {
             forms::MsgBox("Ingen fil valgt, prøv igjen!", forms::vbExclamation + forms::vbOKOnly);
-            forms::Screen.SetMousePointer(forms::vbDefault);
             return;
         }
     }
@@ -53,5 +51,4 @@ void FraFil::SSCommand1_Click(int Index) {
     Steg([] { Oppgrader_Database(); });
     if (!state::Databasenavn.empty()) Steg([] { forms::Default<Dommere_Init>().Show(); });
     Unload();
-    forms::Screen.SetMousePointer(forms::vbDefault);
 }

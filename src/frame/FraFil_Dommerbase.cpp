@@ -15,7 +15,7 @@ std::string FraFil_Dommerbase::MappeForKatalog() const { return forms::App.Path;
 void FraFil_Dommerbase::ForNavneboks() { FileListBox.SetPattern("*.kvx"); }
 
 void FraFil_Dommerbase::SSCommand1_Click(int Index) {
-    forms::Screen.SetMousePointer(forms::vbHourglass);
+    forms::Timeglass timeglass;
     // Every error is passed over: the dialog always closes.
     try {
         state::Filnavn = TextBox.Text();
@@ -30,5 +30,4 @@ void FraFil_Dommerbase::SSCommand1_Click(int Index) {
     } catch (const vb::Err&) {
     }
     Unload();
-    forms::Screen.SetMousePointer(forms::vbDefault);
 }

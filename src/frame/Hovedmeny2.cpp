@@ -52,7 +52,7 @@ void Hovedmeny2::Form_Load() {
     using forms::Screen;
     // Any error ends the load step silently (no step here touches the printer).
     try {
-        Screen.SetMousePointer(forms::vbHourglass);
+        forms::Timeglass timeglass;
         SetCaption(std::string(state::ProgramName) + " " + state::ProgramVersion);
         if (state::Skjermformat == "640 x 480") {
             Picture2.SetVisible(false);
@@ -66,7 +66,6 @@ void Hovedmeny2::Form_Load() {
         state::Katalog = forms::App.Path;
         Tom_Rutine();
         Sett_Filmonster();
-        Screen.SetMousePointer(forms::vbDefault);
     } catch (const vb::Err&) {
     }
 }

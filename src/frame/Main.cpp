@@ -81,7 +81,7 @@ void Main() {
     using forms::Screen;
     state::Skjermformat = vb::CStr(vb::IntDiv(Screen.Width, Screen.TwipsPerPixelX)) + " x " +
                           vb::CStr(vb::IntDiv(Screen.Height, Screen.TwipsPerPixelY));
-    Screen.SetMousePointer(forms::vbHourglass);
+    forms::Timeglass timeglass;
 
     state::Arbeidsomrade = &dao::DBEngine::Workspaces(0);
     state::ArbeidsomradeRanking2 = &dao::DBEngine::Workspaces(0);
@@ -91,7 +91,7 @@ void Main() {
     hovedmeny.Load();
     HentKommandolinjeFil();
 
-    Screen.SetMousePointer(forms::vbDefault);
+    timeglass.Slipp();
     splash.Unload();
     hovedmeny.Show();
 }

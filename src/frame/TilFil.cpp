@@ -19,7 +19,7 @@ void TilFil::FileListBox_Click() {
 }
 
 void TilFil::SSCommand1_Click(int Index) {
-    forms::Screen.SetMousePointer(forms::vbHourglass);
+    forms::Timeglass timeglass;
     if (Index == 0) {
         // The copy goes where the dialog shows and under the name in its box, not
         // to a Filnavn or Katalog another chooser left behind while this one was hidden.
@@ -28,5 +28,4 @@ void TilFil::SSCommand1_Click(int Index) {
         Lagre_Database_Som();
     }
     Hide();
-    forms::Screen.SetMousePointer(forms::vbDefault);
 }

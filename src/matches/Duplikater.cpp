@@ -151,12 +151,6 @@ constexpr shared::Kolonne Duplikatkolonner[] = {
     {"D-Nr.", 500, 3},       {"Dato", 1500, 3},      {"Turnering", 2000, -1}, {"B/C", 400, -1}, {"Hjemmelag", 1700, -1},
     {"Bortelag", 1700, -1}, {"HP", 320, 3},          {"BP", 350, 3},          {"SNr", 500, 3}};
 
-// The hourglass while the search runs, back to the arrow however it ends.
-struct Timeglass {
-    Timeglass() { forms::Screen.SetMousePointer(forms::vbHourglass); }
-    ~Timeglass() { forms::Screen.SetMousePointer(forms::vbDefault); }
-};
-
 } // namespace
 
 void Dommer::Overskrift_Duplikatliste() {
@@ -174,7 +168,7 @@ void Dommer::SSCommand5_Click() {
     Overskrift_Duplikatliste();
     MSFlexGrid2.SetCol(0);
     {
-        Timeglass timeglass;
+        forms::Timeglass timeglass;
         dao::Recordset antall = state::DBase.OpenRecordset("Select Count(*) from Dommere", dao::dbOpenSnapshot);
         state::AntallDommere = static_cast<int16_t>(vb::CLng(antall.Get(0)));
         for (const std::string& linje : kamper::FinnDuplikater(state::DBase)) MSFlexGrid1.AddItem(linje);

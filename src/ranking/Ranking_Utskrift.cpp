@@ -37,7 +37,7 @@ void Ranking::SSCommand6_Click() { Skriv_Rapport(); }
 
 void Ranking::Skriv_Rapport() {
     constexpr const char* Fontfeil = "Feil med utskrifts Fonter, utskriften kan bli helt/delvis uleselig";
-    forms::Screen.SetMousePointer(forms::vbHourglass);
+    forms::Timeglass timeglass;
     try {
         Printer.SetScaleMode(printer::vbTwips);
     } catch (const vb::Err&) {
@@ -49,7 +49,6 @@ void Ranking::Skriv_Rapport() {
     } catch (const vb::Err&) {
         forms::MsgBox(Fontfeil, forms::vbOKOnly);
     }
-    forms::Screen.SetMousePointer(forms::vbDefault);
 }
 
 void Ranking::Print_Rankingliste_Klasse(int forste, int siste) {

@@ -28,13 +28,11 @@ std::vector<std::string> FellesKolonner(const dao::Recordset& kilde, const dao::
     return kolonner;
 }
 
-void pekerNormal() { forms::Screen.SetMousePointer(forms::vbDefault); }
-
 } // namespace
 
 void Les_Inn_Dommerbase() {
     using namespace state;
-    forms::Screen.SetMousePointer(forms::vbHourglass);
+    forms::Timeglass timeglass;
     try {
         ArbeidsomradeFil = &dao::DBEngine::Workspaces(0);
         if (!UtvalgFil.IsNothing()) UtvalgFil.Close();
@@ -49,7 +47,7 @@ void Les_Inn_Dommerbase() {
         // referees may have come in since the menu found the register empty.
         dao::Recordset mal = DBase.OpenRecordset("Select * from Dommere");
         if (mal.RecordCount() > 0) {
-            pekerNormal();
+            timeglass.Slipp();
             forms::MsgBox(shared::HarDommereMelding, forms::vbExclamation);
             return;
         }
@@ -78,7 +76,7 @@ void Les_Inn_Dommerbase() {
         Utvalg = mal;
         turneringsdb::DatabasenErEndret();
 
-        pekerNormal();
+        timeglass.Slipp();
         std::string melding = "Innlesing av dommerdata fullført OK!";
         if (hoppetOver > 0)
             melding += std::string(vb::vbCr) + "Hoppet over " + std::to_string(hoppetOver) +
@@ -86,9 +84,5 @@ void Les_Inn_Dommerbase() {
         forms::MsgBox(melding, forms::vbExclamation + forms::vbOKOnly);
     } catch (const vb::Err& e) {
         forms::MsgBox("Feil ved innlesing av dommerdataene! " + e.Description, forms::vbExclamation + forms::vbOKOnly);
-        pekerNormal();
-    } catch (...) {
-        pekerNormal();
-        throw;
     }
 }

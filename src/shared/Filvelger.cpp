@@ -62,7 +62,7 @@ void Filvelger::FlyttTil(const std::string& mappe) {
 }
 
 void Filvelger::Form_Load() {
-    forms::Screen.SetMousePointer(forms::vbHourglass);
+    forms::Timeglass timeglass;
     SetLeft((forms::Screen.Width - Width()) / 2);
     SetTop((forms::Screen.Height - Height()) / 2);
     ForApning();
@@ -78,7 +78,6 @@ void Filvelger::Form_Load() {
     }
     TextBox.SetSelStart(0);
     TextBox.SetSelLength(static_cast<int>(vb::Len(TextBox.Text())));
-    forms::Screen.SetMousePointer(forms::vbDefault);
 }
 
 void Filvelger::DirsBox_Change() {

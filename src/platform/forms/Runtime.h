@@ -129,6 +129,22 @@ struct AppObject {
 };
 
 extern ScreenObject Screen;
+
+// The hourglass for the length of a scope, however the scope is left. Slipp ends it early:
+// before a message the user is to answer, or before the next window shows.
+class Timeglass {
+public:
+    Timeglass() { Screen.SetMousePointer(vbHourglass); }
+    ~Timeglass() { Slipp(); }
+    void Slipp() {
+        if (aktiv_) Screen.SetMousePointer(vbDefault);
+        aktiv_ = false;
+    }
+    Timeglass(const Timeglass&) = delete;
+    Timeglass& operator=(const Timeglass&) = delete;
+private:
+    bool aktiv_ = true;
+};
 extern AppObject App;
 
 // Puts Screen and App back to their start values, the headless host in place (tests).
