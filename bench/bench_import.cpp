@@ -17,6 +17,7 @@
 #include "database/Database.h"
 #include "import/HentDommerFil.h"
 #include "import/Innlesing.h"
+#include "import/SisteFil.h"
 #include "platform/dao/Dao.h"
 #include "platform/forms/Runtime.h"
 #include "state/ProgramState.h"

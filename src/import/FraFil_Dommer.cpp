@@ -22,7 +22,7 @@ void FraFil_Dommer::EtterKatalog() {
 }
 
 void FraFil_Dommer::SSCommand1_Click(int Index) {
-    forms::Screen.SetMousePointer(forms::vbHourglass);
+    forms::Timeglass timeglass;
     // Every error is passed over: the dialog always closes.
     try {
         state::Filnavn = TextBox.Text();
@@ -38,5 +38,4 @@ void FraFil_Dommer::SSCommand1_Click(int Index) {
     } catch (const vb::Err&) {
     }
     Unload();
-    forms::Screen.SetMousePointer(forms::vbDefault);
 }

@@ -2,6 +2,7 @@
 
 #include "import/FraFil_Dommer.h"
 #include "import/Innlesing.h"
+#include "import/SisteFil.h"
 #include "import/Resultatfil.h"
 #include "import/Utskrift.h"
 #include "import/VisDuplikater.h"

@@ -1,15 +1,14 @@
 #include "import/Innlesing.h"
 
-#include <cstring>
+#include <cstdint>
 #include <limits>
-#include <memory_resource>
-#include <string_view>
-#include <unordered_set>
+#include <string>
 
 #include "database/Apen.h"
 #include "import/HentDommerFil.h"
 #include "import/Resultatfil.h"
-#include "import/VisDuplikater.h"
+#include "import/SisteFil.h"
+#include "import/SjekkDuplikat.h"
 #include "matches/ValgtKamp.h"
 #include "platform/forms/Runtime.h"
 #include "platform/vb/Err.h"
@@ -22,12 +21,7 @@ namespace {
 
 enum class Utgave { Vanlig, Test };
 
-void pekerNormal() { forms::Screen.SetMousePointer(forms::vbDefault); }
-
-dao::Workspace& arbeidsomrade() {
-    state::ArbeidsomradeFil = &dao::DBEngine::Workspaces(0);
-    return *state::ArbeidsomradeFil;
-}
+dao::Workspace& arbeidsomrade() { return dao::DBEngine::Workspaces(0); }
 
 long tall(const std::string& sql, const dao::Params& p = {}) {
     dao::Recordset rs = state::DBase.OpenRecordset(sql, dao::dbOpenSnapshot, p);
@@ -42,26 +36,28 @@ void slippResultatfil() {
     Glem_Siste_Fil();
 }
 
-// The result file attached to the tournament database for the length of one import, so
-// that one transaction spans both files.
+// The result file attached to the database for the length of one import, so that one
+// transaction of the workspace spans both files; one left open is rolled back.
 class Tilkoplet {
 public:
-    Tilkoplet() { state::DBase.Attach(state::Filsti, Alias); }
+    Tilkoplet(dao::Database& db, dao::Workspace& ws, const std::string& fil) : db_(db), ws_(ws) { db_.Attach(fil, Alias); }
     ~Tilkoplet() {
-        if (arbeidsomrade().InTransaction()) {
-            try { arbeidsomrade().Rollback(); } catch (const vb::Err&) {}
+        if (ws_.InTransaction()) {
+            try { ws_.Rollback(); } catch (const vb::Err&) {}
         }
         if (tilkoplet_) {
-            try { state::DBase.Detach(Alias); } catch (const vb::Err&) {}
+            try { db_.Detach(Alias); } catch (const vb::Err&) {}
         }
     }
     void frakople() {
-        state::DBase.Detach(Alias);
+        db_.Detach(Alias);
         tilkoplet_ = false;
     }
     Tilkoplet(const Tilkoplet&) = delete;
     Tilkoplet& operator=(const Tilkoplet&) = delete;
 private:
+    dao::Database& db_;
+    dao::Workspace& ws_;
     bool tilkoplet_ = true;
 };
 
@@ -164,7 +160,7 @@ std::string visesIStedet(const vb::Variant& status) {
 // The file is proved through a read-only handle before it is attached for writing, so a
 // file that is refused or only shown keeps its bytes: whole by SQLite's check, with the
 // tables and values the import needs. A file read in before is shown instead (false).
-bool skalLesesInn(Utgave utgave) {
+bool skalLesesInn(Utgave utgave, forms::Timeglass& timeglass) {
     vb::Variant status = vb::Variant::Integer(FilIkkeInnlest);
     {
         dao::Database provet = arbeidsomrade().OpenDatabase(state::Filsti, false, true);
@@ -176,15 +172,14 @@ bool skalLesesInn(Utgave utgave) {
     }
     if (Filstatus_Verdi(status) == FilIkkeInnlest) return true;
     apneResultatfil(Apnes::BareForVisning);
-    pekerNormal();
+    timeglass.Slipp();
     forms::MsgBox(visesIStedet(status), forms::vbExclamation);
     visFil();
-    pekerNormal();
     return false;
 }
 
 void lesInn(Utgave utgave) {
-    forms::Screen.SetMousePointer(forms::vbHourglass);
+    forms::Timeglass timeglass;
     try {
         if (utgave == Utgave::Test) {
             state::Svar = static_cast<int16_t>(forms::MsgBox(
@@ -192,10 +187,7 @@ void lesInn(Utgave utgave) {
                     "Ingen kontroll på status tidligere innlesing gjøres!" + vb::vbCr + "Ønsker du å fortsette innlesing alikevel, " +
                     vb::vbCr + "Svar i såfall Ja, ellers avbryt ved å svare Nei!",
                 forms::vbYesNo + forms::vbExclamation));
-            if (state::Svar == forms::vbNo) {
-                pekerNormal();
-                return;
-            }
+            if (state::Svar == forms::vbNo) return;
         }
         state::Sekvensnummer = 0;
         if (utgave == Utgave::Vanlig) AntallDuplikater = 0;
@@ -204,8 +196,9 @@ void lesInn(Utgave utgave) {
         vindu.Text2.SetText("");   // it counts the rows of the file on screen
 
         slippResultatfil();
-        if (!skalLesesInn(utgave)) return;
-        Tilkoplet fil;
+        if (!skalLesesInn(utgave, timeglass)) return;
+        dao::Workspace& ws = arbeidsomrade();
+        Tilkoplet fil(state::DBase, ws, state::Filsti);
 
         long ukjente = 0;
         if (!sporOmUkjenteDommere(ukjente)) {
@@ -213,12 +206,9 @@ void lesInn(Utgave utgave) {
             // duplicates window now act on, as it would have been after a Yes.
             fil.frakople();
             apneResultatfil(Apnes::ForSkriving);
-            pekerNormal();
             return;
         }
-        forms::Screen.SetMousePointer(forms::vbHourglass);
 
-        dao::Workspace& ws = arbeidsomrade();
         ws.BeginTrans();
         if (ukjente > 0) state::DBase.Execute("UPDATE " + Fil + "dommerdata SET Status = 2" + UkjentDommerVilkar);
         state::Sekvensnummer = storsteSekvensnummer();
@@ -234,7 +224,7 @@ void lesInn(Utgave utgave) {
         fil.frakople();
         apneResultatfil(Apnes::ForSkriving);
 
-        pekerNormal();
+        timeglass.Slipp();
         fullfortMelding(ukjente > 0);
         if (utgave == Utgave::Vanlig && AntallDuplikater > 0)
             forms::MsgBox("Obs at " + std::to_string(AntallDuplikater) + " duplikater ble funnet, disse ble ikke lest inn!",
@@ -245,9 +235,8 @@ void lesInn(Utgave utgave) {
             vindu.Text4.SetText(std::to_string(ukjente));
             vindu.Text3.SetText(std::to_string(innlest));
         }
-        pekerNormal();
     } catch (const vb::Err& e) {
-        pekerNormal();
+        timeglass.Slipp();
         // The file shown before was let go; a file that failed is nothing to print.
         if (!HarSisteFil()) forms::Default<HentDommerFil>().SSCommand2.SetVisible(false);
         forms::MsgBox(FeilMelding + e.Description, forms::vbExclamation);
@@ -256,90 +245,7 @@ void lesInn(Utgave utgave) {
 
 } // namespace
 
-namespace innlesing {
-
-bool HarSisteFil() { return !SisteFil.empty() && SisteBase.IsOpen(); }
-
-void Glem_Siste_Fil() {
-    if (!SisteBase.IsNothing()) SisteBase.Close();
-    SisteBase = dao::Database();
-    SisteFil.clear();
-    SisteDatabase.clear();
-    turneringsdb::GlemDatabaseendring(&SisteBase);
-}
-
-void FolgDatabasen() {
-    SisteDatabase = state::Databasenavn;
-    turneringsdb::NarDatabasenEndres(&SisteBase, [] {
-        // A read-in or a failed open leaves the same database open: the file stays.
-        if (state::Databasenavn == SisteDatabase) return;
-        Glem_Siste_Fil();
-        if (forms::IsLoaded<VisDuplikater>()) forms::Default<VisDuplikater>().Unload();
-        if (forms::IsLoaded<HentDommerFil>()) forms::Default<HentDommerFil>().Tom_Vindu();
-    });
-}
-
-} // namespace innlesing
 
 void Les_Inn_Dommerfil() { lesInn(Utgave::Vanlig); }
 
 void Les_Inn_Dommerfil_Test() { lesInn(Utgave::Test); }
-
-namespace {
-
-// Appends a row's match key (the cells from column fra on) to k, each value after its length,
-// so that two keys are equal exactly when every value is: texts as stored (case and blanks),
-// numbers by value. False when a value is missing: such a row matches nothing.
-bool matchNokkel(const dao::Cells& rad, int fra, std::string& k) {
-    k.clear();
-    for (int i = fra; i < rad.Count(); ++i) {
-        const std::size_t lengde = k.size();
-        k.append(sizeof(uint32_t), '\0');
-        if (!rad.AppendText(i, k)) return false;
-        const auto n = static_cast<uint32_t>(k.size() - lengde - sizeof(uint32_t));
-        std::memcpy(k.data() + lengde, &n, sizeof n);
-    }
-    return true;
-}
-
-// The keys seen, their bytes kept together in one arena that goes at once.
-class Nokler {
-public:
-    // False when the key was there already. Its copy is kept either way: duplicates are few,
-    // and so the key is hashed once.
-    bool LeggTil(std::string_view k) {
-        char* kopi = static_cast<char*>(arena_.allocate(k.size(), 1));
-        std::memcpy(kopi, k.data(), k.size());
-        return sett_.emplace(kopi, k.size()).second;
-    }
-private:
-    std::pmr::monotonic_buffer_resource arena_;
-    std::pmr::unordered_set<std::string_view> sett_{&arena_};
-};
-
-} // namespace
-
-void Sjekk_Duplikat() {
-    // A file row is a duplicate when a live match or an earlier file row (read in before it,
-    // or a duplicate itself) shares its key.
-    const std::string filDatoer = "SELECT Turneringsdato FROM " + Fil + "dommerdata WHERE Status = 0";
-    Nokler kjent;
-    std::string k;
-    // Only live matches of the file's tournament dates can share a key.
-    state::DBase.ScanCells("SELECT DommerNR, Dommer_HLag, Dommer_BLag, Dommer_HPoeng, Dommer_BPoeng, TurneringsNavn, Turneringsdato, "
-                           "Typespill FROM main.Dommertabell WHERE Status < 3 AND CAST(Turneringsdato AS TEXT) COLLATE BINARY IN "
-                           "(SELECT CAST(Turneringsdato AS TEXT) FROM (" + filDatoer + "))",
-                           [&](const dao::Cells& rad) {
-                               if (matchNokkel(rad, 0, k)) kjent.LeggTil(k);
-                           });
-    std::vector<vb::Variant> duplikater;
-    state::DBase.ScanCells("SELECT rowid, DommerNR, HLag, BLag, HPoeng, BPoeng, Turneringsnavn, Turneringsdato, TypeSpill FROM " +
-                               Fil + "dommerdata WHERE Status = 0 ORDER BY rowid",
-                           [&](const dao::Cells& rad) {
-                               if (matchNokkel(rad, 1, k) && !kjent.LeggTil(k)) duplikater.push_back(rad.Value(0));
-                           });
-    for (const vb::Variant& rad : duplikater)
-        state::DBase.Execute("UPDATE " + Fil + "dommerdata SET Status = 4 WHERE rowid = ?", {rad});
-    AntallDuplikater = static_cast<int32_t>(duplikater.size());
-    if (AntallDuplikater > 0) DuplikatFunnet = 1;
-}

@@ -3,6 +3,7 @@
 #include "import/Utskrift.h"
 
 #include "import/Innlesing.h"
+#include "import/SisteFil.h"
 #include "import/VisDuplikater.h"
 #include "platform/forms/Runtime.h"
 #include "platform/printer/Printer.h"

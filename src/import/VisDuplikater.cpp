@@ -2,6 +2,7 @@
 
 #include "import/HentDommerFil.h"
 #include "import/Innlesing.h"
+#include "import/SisteFil.h"
 #include "import/Utskrift.h"
 #include "platform/forms/Runtime.h"
 #include "shared/Rutenett.h"

@@ -4,6 +4,7 @@
 
 #include "import/HentDommerFil.h"
 #include "import/Innlesing.h"
+#include "import/SisteFil.h"
 #include "platform/files/Files.h"
 #include "platform/forms/Form.h"
 #include "state/ProgramState.h"

@@ -10,6 +10,7 @@
 #include "database/Apen.h"
 #include "import/HentDommerFil.h"
 #include "import/Innlesing.h"
+#include "import/SjekkDuplikat.h"
 #include "matches/ValgtKamp.h"
 #include "state/ProgramState.h"
 #include "support/Sqlite.h"

@@ -16,6 +16,7 @@
 #include "import/FraFil_Dommer.h"
 #include "import/HentDommerFil.h"
 #include "import/Innlesing.h"
+#include "import/SisteFil.h"
 #include "import/VisDuplikater.h"
 #include "qtview/FormWindow.h"
 #include "qtview/QtHost.h"
