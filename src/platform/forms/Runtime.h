@@ -125,7 +125,6 @@ struct AppObject {
     bool PrevInstance = false;
     std::string HelpFile;
     std::string Command;       // the command line after the program name
-    int Major = 1, Minor = 20, Revision = 0;
 };
 
 extern ScreenObject Screen;
