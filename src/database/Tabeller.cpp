@@ -9,7 +9,6 @@ using namespace turneringsdb;
 
 namespace {
 
-constexpr int TabellFinnes = 3010;
 
 // A table that is there already keeps its layout, rows and index; any other
 // failure goes to the caller, so a half-made file is never taken for a whole one.
@@ -17,7 +16,7 @@ void LagTabellOmIkkeFinnes(const Tabell& tabell) {
     try {
         LagTabell(state::DBase, tabell);
     } catch (const vb::Err& e) {
-        if (e.Number != TabellFinnes) throw;
+        if (e.Number != vb::errnum::TableExists) throw;
     }
 }
 

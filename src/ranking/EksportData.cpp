@@ -14,7 +14,6 @@ using turneringsdb::Tabell;
 
 namespace {
 
-constexpr int TabellFinnes = 3010;
 
 const Tabell& RankingfilTabell() {
     static const Tabell t{"Ranking",
@@ -61,7 +60,7 @@ void Opprett_Tabell_Ranking_KlData() {
         turneringsdb::LagTabell(state::DBaseRanking, turneringsdb::RankingKlDataTabell());
     } catch (const vb::Err& e) {
         // Only an existing table is passed over; a disk or engine failure must end the export.
-        if (e.Number != TabellFinnes) throw;
+        if (e.Number != vb::errnum::TableExists) throw;
     }
 }
 

@@ -303,7 +303,7 @@ void Database::TableDefs_Append(const TableDef& def) {
     DatabaseImpl& conn = *impl_;
     if (conn.readOnly) Fail(vb::errnum::CannotUpdate);
     if (def.Name.empty()) Fail(num::BadName, def.Name);
-    if (conn.table("main", def.Name)) Fail(num::TableExists, def.Name);
+    if (conn.table("main", def.Name)) Fail(vb::errnum::TableExists, def.Name);
     if (def.Fields.empty()) Fail(num::NoFieldDefined, def.Name);
     std::string columns;
     for (size_t i = 0; i < def.Fields.size(); ++i) {

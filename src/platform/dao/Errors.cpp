@@ -26,11 +26,11 @@ std::string text(int number, std::string_view object) {
     case vb::errnum::NoSuchItem: return "Finner ikke elementet " + o + " i denne samlingen.";
     case vb::errnum::TooFewParameters: return "For få parametere." + (object.empty() ? std::string() : " " + std::string(object) + ".");
     case vb::errnum::SyntaxError: return "Syntaksfeil i spørringsuttrykket " + o + ".";
-    case num::TableExists: return "Tabellen " + o + " finnes allerede.";
+    case vb::errnum::TableExists: return "Tabellen " + o + " finnes allerede.";
     case num::ObjectExists: return "Objektet " + o + " finnes allerede.";
     case num::DuplicateKey: return "Endringene ble ikke utført fordi de ville gitt like verdier i en unik indeks.";
     case num::NoTransaction: return "Du prøvde å fullføre eller angre en transaksjon uten først å starte en transaksjon.";
-    case num::PathNotFound: return o + " er ikke en gyldig bane. Kontroller at mappen finnes.";
+    case num::InvalidPath: return o + " er ikke en gyldig bane. Kontroller at mappen finnes.";
     case vb::errnum::DiskError: return "Disk- eller nettverksfeil." + (object.empty() ? std::string() : " (" + std::string(object) + ")");
     case vb::errnum::DiskFull: return "Ikke nok plass på disken.";
     case vb::errnum::NotADatabase: return "Kan ikke åpne databasen " + o + ". Filen er kanskje skadet.";
@@ -99,7 +99,7 @@ void FailSqlite(sqlite3* db, int rc, std::string_view sql) {
         if (startsWith(message, "no such table: ")) Fail(vb::errnum::NoSuchTable, after(message, "no such table: "));
         if (startsWith(message, "no such column: ")) Fail(vb::errnum::TooFewParameters, "Ukjent navn: " + after(message, "no such column: "));
         if (startsWith(message, "duplicate column name: ")) Fail(vb::errnum::FieldExists, after(message, "duplicate column name: "));
-        if (startsWith(message, "table ") && message.ends_with(" already exists")) Fail(num::TableExists, message.substr(6, message.size() - 21));
+        if (startsWith(message, "table ") && message.ends_with(" already exists")) Fail(vb::errnum::TableExists, message.substr(6, message.size() - 21));
         if (startsWith(message, "database ") && message.ends_with(" is locked")) Fail(num::TableLocked);
         if (startsWith(message, "index ") && message.ends_with(" already exists")) Fail(num::IndexExists, message.substr(6, message.size() - 21));
         Fail(vb::errnum::SyntaxError, sql.empty() ? std::string_view(message) : sql);

@@ -12,12 +12,10 @@ namespace dao::detail {
 
 // Numbers the layer raises beyond those the program tests by name.
 namespace num {
-constexpr int InvalidArgument = 5;
-constexpr int TableExists = 3010;
 constexpr int ObjectExists = 3012;
 constexpr int DuplicateKey = 3022;
 constexpr int NoTransaction = 3034;
-constexpr int PathNotFound = 3044;
+constexpr int InvalidPath = 3044;       // not vb::errnum::PathNotFound (76): the engine's own
 constexpr int SelectNotExecutable = 3065;
 constexpr int BadName = 3125;
 constexpr int FieldNotUpdatable = 3164;

@@ -213,14 +213,14 @@ std::shared_ptr<DatabaseImpl> OpenConnection(const std::string& path, bool exclu
 std::shared_ptr<DatabaseImpl> CreateConnection(const std::string& path, bool inEmptyFile) {
     struct stat st {};
     const std::string folder = folderOf(path);
-    if (::stat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) Fail(num::PathNotFound, folder);
+    if (::stat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) Fail(num::InvalidPath, folder);
     if (inEmptyFile) {
         if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size != 0) Fail(vb::errnum::DatabaseExists, path);
     } else {
         const int fd = ::open(path.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0666);
         if (fd < 0) {
             if (errno == EEXIST) Fail(vb::errnum::DatabaseExists, path);
-            if (errno == ENOENT || errno == ENOTDIR) Fail(num::PathNotFound, folder);
+            if (errno == ENOENT || errno == ENOTDIR) Fail(num::InvalidPath, folder);
             cannotOpen(path, "filen kan ikke opprettes");
         }
         ::close(fd);

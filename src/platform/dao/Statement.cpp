@@ -66,7 +66,7 @@ void BindAll(sqlite3_stmt* stmt, const Params& params) {
     if (static_cast<int>(params.size()) < wanted)
         Fail(vb::errnum::TooFewParameters, "Forventet " + std::to_string(wanted));
     if (static_cast<int>(params.size()) > wanted)
-        Fail(num::InvalidArgument, "spørringen har " + std::to_string(wanted) + " parametere, fikk " + std::to_string(params.size()));
+        Fail(vb::errnum::InvalidArgument, "spørringen har " + std::to_string(wanted) + " parametere, fikk " + std::to_string(params.size()));
     for (int i = 0; i < wanted; ++i) Bind(stmt, i + 1, params[static_cast<size_t>(i)]);
 }
 

@@ -10,7 +10,6 @@
 namespace forms {
 
 namespace {
-constexpr int kDeviceUnavailable = 68;
 
 std::string currentFolder() {
     std::error_code ec;
@@ -59,7 +58,7 @@ DriveListBox::DriveListBox(Form* owner, std::string name, int index)
 void DriveListBox::SetDrive(const std::string& d) {
     use();
     const std::string path = normalFolder(d);
-    if (path.empty() || !files::IsFolder(path)) vb::Raise(kDeviceUnavailable);
+    if (path.empty() || !files::IsFolder(path)) vb::Raise(vb::errnum::DeviceUnavailable);
     const std::string drive = driveOf(path, list_);
     if (drive == drive_) return;
     drive_ = drive;
@@ -108,7 +107,7 @@ void DirListBox::SetPath(const std::string& p) {
 
 void DirListBox::SetListIndex(int i) {
     use();
-    if (i < -1 || i >= ListCount()) vb::Raise(380);
+    if (i < -1 || i >= ListCount()) vb::Raise(vb::errnum::InvalidPropertyValue);
     if (i == listIndex_) return;
     listIndex_ = i;
     notify(Prop::ListIndex);
@@ -189,7 +188,7 @@ void FileListBox::SetFileName(const std::string& n) {
 
 void FileListBox::SetListIndex(int i) {
     use();
-    if (i < -1 || i >= ListCount()) vb::Raise(380);
+    if (i < -1 || i >= ListCount()) vb::Raise(vb::errnum::InvalidPropertyValue);
     if (i == listIndex_) return;
     listIndex_ = i;
     notify(Prop::ListIndex);

@@ -19,20 +19,30 @@ public:
 // Norwegian standard text of a run-time or engine error number.
 std::string ErrorText(int number);
 
-// Numbers the program tests by name.
+// The numbers by name: the run-time's, and those of the engine the program tests or raises
+// itself (the engine's others lie in platform/dao/Errors.h).
 namespace errnum {
+constexpr int InvalidArgument = 5;
 constexpr int Overflow = 6;
+constexpr int SubscriptOutOfRange = 9;
+constexpr int DivisionByZero = 11;
 constexpr int TypeMismatch = 13;
 constexpr int BadFileName = 52;
 constexpr int FileNotFound = 53;
 constexpr int FileAlreadyOpen = 55;
 constexpr int FileExists = 58;
+constexpr int DeviceUnavailable = 68;
 constexpr int PermissionDenied = 70;
 constexpr int PathFileAccess = 75;
 constexpr int PathNotFound = 76;
 constexpr int ObjectNotSet = 91;
 constexpr int InvalidUse = 94;
+constexpr int InvalidPropertyValue = 380;
+constexpr int InvalidPropertyIndex = 381;
+constexpr int PropertyReadOnly = 383;
+constexpr int FormAlreadyShown = 400;
 constexpr int PrinterError = 482;
+constexpr int TableExists = 3010;
 constexpr int NoCurrentRecord = 3021;
 constexpr int CannotOpen = 3051;
 constexpr int NoSuchItem = 3265;
@@ -48,6 +58,7 @@ constexpr int DiskFull = 3026;
 constexpr int DiskError = 3043;
 constexpr int NotADatabase = 3049;
 constexpr int NoSuchTable = 3078;
+constexpr int CancelChosen = 32755;   // the user cancelled a common dialog that raises on cancel
 } // namespace errnum
 
 } // namespace vb
