@@ -87,4 +87,4 @@ void Dommer2::SSCommand5_Click() { forms::Default<HentDommerFil>().Show(); }
 void Dommer2::SSCommand2_Click() { forms::Default<VisDuplikater>().Show(); }
 
 void Dommer2::SSCommand8_Click() { rapportfilAlle("+ {dommere.DommerNR}"); }
-void Dommer2::SSCommand9_Click() { rapportfilEn("/DommerRapport1.rpt"); }
+void Dommer2::SSCommand9_Click() { rapportfilEn(); }

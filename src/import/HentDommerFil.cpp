@@ -59,9 +59,8 @@ void HentDommerFil::SSCommand2_Click() { Print_Dommerdata_Fil(); }
 
 void HentDommerFil::SSCommand3_Click() {
     try {
-        CmDialog1.Flags = 524552;   // no page numbers, a device context, no printing to file
         CmDialog1.CancelError = true;
-        CmDialog1.SetAction(5);
+        CmDialog1.ShowPrinter();
     } catch (const vb::Err&) {
     }
 }

@@ -112,9 +112,9 @@ protected:
     int16_t listetDommer_ = 0;
 
     // The report-file buttons: the matches of all referees in one file, sorted as given, and
-    // those of the referee in Text4 in a file of his own from the template mal.
+    // those of the referee in Text4 in a file of his own from the one-referee template.
     void rapportfilAlle(const char* sortering);
-    void rapportfilEn(const char* mal);
+    void rapportfilEn();
 
     // Placement below the main window's button bar, as both windows do on load.
     void plasser();

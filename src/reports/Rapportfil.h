@@ -9,11 +9,16 @@
 
 namespace rapportfil {
 
+// The folder under the program folder that every report file is written to.
+inline constexpr const char* Rapportmappe = "/Dommerrapport/";
+// The template of one referee's overview, as shipped in the resource folder.
+inline constexpr const char* EnDommerMal = "/Dommerrapport1.rpt";
+
 struct Rapportfil {
     std::string mal;         // template name under the resource folder ("/Dommeroversikt3.rpt")
     std::string sortering;   // "+ {dommere.DommerNR}"
     std::string formel;      // "" selects every row
-    std::string utfil;       // output path under the program folder ("/DommerRapport/DommerOversikt.rtf")
+    std::string utfil;       // output path under the program folder (Rapportmappe + "DommerOversikt.rtf")
 };
 
 // Sets the control's data file, template (checked against the newest database
