@@ -3,7 +3,7 @@
 #include "import/FraFil_Dommer.h"
 #include "import/Innlesing.h"
 #include "import/Resultatfil.h"
-#include "import/Utskrift.h"
+#include "import/Resultatutskrift.h"
 #include "import/VisDuplikater.h"
 #include "platform/vb/Err.h"
 #include "platform/vb/Strings.h"
@@ -36,7 +36,7 @@ int Feltnummer(const dao::Recordset& rs, const char* navn) {
 std::string Celle(const vb::Variant& v) { return forms::GridCell(vb::Concat(v, "")); }
 
 HentDommerFil::HentDommerFil() : forms::Form("HentDommerFil") {
-    utform();
+    Utform();
     HentDommere.Click = [this] { HentDommere_Click(); };
     SSCommand1.Click = [this] { SSCommand1_Click(); };
     SSCommand2.Click = [this] { SSCommand2_Click(); };

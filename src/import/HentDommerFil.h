@@ -47,7 +47,7 @@ public:
     void Tom_Vindu();
 
 private:
-    void utform();
+    void Utform();
 };
 
 // A recordset column by name without regard to case (3265 when absent), and a value

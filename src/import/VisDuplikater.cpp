@@ -2,7 +2,7 @@
 
 #include "import/HentDommerFil.h"
 #include "import/Innlesing.h"
-#include "import/Utskrift.h"
+#include "import/Resultatutskrift.h"
 #include "platform/forms/Runtime.h"
 #include "state/ProgramState.h"
 

@@ -122,7 +122,7 @@ protected:
     // match grid and refills the referee grid, so nothing acts on the previous file.
     void folgDatabasen();
     // Positions, captions and fonts of the shared controls.
-    void byggFelles(int matchGridWidth);
+    void UtformFelles(int matchGridWidth);
 
     // The columns of this window's match grid: the running number, then fields.
     virtual std::span<const kamper::Kolonne> kampkolonner() const = 0;
