@@ -1,6 +1,7 @@
 // The five table creators, each on the open database DBase.
 #include "database/Database.h"
 #include "database/Schema.h"
+#include "platform/dao/ErrorNumbers.h"
 #include "platform/vb/Err.h"
 #include "platform/vb/Format.h"
 #include "state/ProgramState.h"
@@ -16,7 +17,7 @@ void LagTabellOmIkkeFinnes(const Tabell& tabell) {
     try {
         LagTabell(state::DBase, tabell);
     } catch (const vb::Err& e) {
-        if (e.Number != vb::errnum::TableExists) throw;
+        if (e.Number != dao::errnum::TableExists) throw;
     }
 }
 

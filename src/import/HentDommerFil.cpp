@@ -5,6 +5,7 @@
 #include "import/Resultatfil.h"
 #include "import/Resultatutskrift.h"
 #include "import/VisDuplikater.h"
+#include "platform/dao/ErrorNumbers.h"
 #include "platform/vb/Err.h"
 #include "platform/vb/Strings.h"
 #include "state/ProgramState.h"
@@ -30,7 +31,7 @@ constexpr const char* Felt[] = {"DommerNR", "Status", "Dommer_ForNavn", "Dommer_
 int Feltnummer(const dao::Recordset& rs, const char* navn) {
     for (int i = 0; i < rs.FieldCount(); ++i)
         if (vb::LCase(rs.FieldName(i)) == vb::LCase(navn)) return i;
-    vb::Raise(vb::errnum::NoSuchItem, navn);
+    vb::Raise(dao::errnum::NoSuchItem, navn);
 }
 
 std::string Celle(const vb::Variant& v) { return forms::GridCell(vb::Concat(v, "")); }

@@ -35,22 +35,22 @@ struct RecordsetImpl {
     std::vector<std::pair<std::string, std::shared_ptr<detail::Statement>>> updates;   // by dirty pattern
 
     void check() const {
-        if (closed || *parentClosed || !conn->db) Fail(num::ObjectInvalid);
+        if (closed || *parentClosed || !conn->db) Fail(dao::errnum::ObjectInvalid);
     }
     bool onRow() const { return !bof && !eof; }
     void requireRow() const {
-        if (!onRow()) Fail(vb::errnum::NoCurrentRecord);
-        if (!deleted.empty() && deleted[static_cast<size_t>(pos)]) Fail(num::RecordDeleted);
+        if (!onRow()) Fail(dao::errnum::NoCurrentRecord);
+        if (!deleted.empty() && deleted[static_cast<size_t>(pos)]) Fail(dao::errnum::RecordDeleted);
     }
     void requireUpdatable() const {
-        if (!plan->updatable) Fail(vb::errnum::CannotUpdate);
+        if (!plan->updatable) Fail(dao::errnum::CannotUpdate);
     }
     // Fields are mostly named in the same order row after row: try the one after the last first.
     mutable size_t hint = 0;
     int column(std::string_view name) const {
         if (hint < width && detail::SameName(plan->columns[hint].name, name)) return static_cast<int>(hint++);
         const int i = plan->find(name);
-        if (i < 0) Fail(vb::errnum::NoSuchItem, name);
+        if (i < 0) Fail(dao::errnum::NoSuchItem, name);
         hint = static_cast<size_t>(i) + 1;
         return i;
     }
@@ -66,7 +66,7 @@ void RecordsetImpl::load() {
     if (currentAt == pos) return;
     detail::Use use(*plan->fetch);
     sqlite3_bind_int64(*use, 1, keys[static_cast<size_t>(pos)]);
-    if (!use.step()) Fail(num::RecordDeleted);   // gone since the recordset was opened
+    if (!use.step()) Fail(dao::errnum::RecordDeleted);   // gone since the recordset was opened
     current.resize(width);
     for (size_t i = 0; i < width; ++i) current[i] = detail::ReadValue(*use, static_cast<int>(i), plan->columns[i].type);
     currentAt = pos;
@@ -138,13 +138,13 @@ void RecordsetImpl::writeChanges() {
     sqlite3_bind_int64(*use, mark, keys[static_cast<size_t>(pos)]);
     detail::Writing writing(*conn);
     use.step();
-    if (sqlite3_changes(conn->db) == 0) Fail(num::RecordDeleted);
+    if (sqlite3_changes(conn->db) == 0) Fail(dao::errnum::RecordDeleted);
     writing.commit();
     currentAt = -1;
 }
 
 Recordset Database::OpenRecordset(const std::string& source, int type, const Params& params) {
-    if (!IsOpen()) Fail(num::ObjectInvalid);
+    if (!IsOpen()) Fail(dao::errnum::ObjectInvalid);
     auto impl = std::make_shared<RecordsetImpl>();
     impl->conn = impl_;
     impl->parentClosed = closed_;
@@ -196,7 +196,7 @@ void Recordset::MoveFirst() {
     r.check();
     r.editMode = 0;
     const long p = r.visibleAfter(0);
-    if (p < 0) Fail(vb::errnum::NoCurrentRecord);
+    if (p < 0) Fail(dao::errnum::NoCurrentRecord);
     r.pos = p;
     r.bof = r.eof = false;
 }
@@ -207,7 +207,7 @@ void Recordset::MoveLast() {
     r.check();
     r.editMode = 0;
     const long p = r.visibleBefore(r.rows - 1);
-    if (p < 0) Fail(vb::errnum::NoCurrentRecord);
+    if (p < 0) Fail(dao::errnum::NoCurrentRecord);
     r.pos = p;
     r.bof = r.eof = false;
 }
@@ -216,7 +216,7 @@ void Recordset::MoveNext() {
     if (!impl_) Fail(vb::errnum::ObjectNotSet);
     auto& r = *impl_;
     r.check();
-    if (r.eof) Fail(vb::errnum::NoCurrentRecord);
+    if (r.eof) Fail(dao::errnum::NoCurrentRecord);
     r.editMode = 0;
     const long p = r.visibleAfter(r.bof ? 0 : r.pos + 1);
     r.bof = false;
@@ -232,7 +232,7 @@ void Recordset::MovePrevious() {
     if (!impl_) Fail(vb::errnum::ObjectNotSet);
     auto& r = *impl_;
     r.check();
-    if (r.bof) Fail(vb::errnum::NoCurrentRecord);
+    if (r.bof) Fail(dao::errnum::NoCurrentRecord);
     r.editMode = 0;
     const long p = r.visibleBefore(r.eof ? r.rows - 1 : r.pos - 1);
     r.eof = false;
@@ -254,7 +254,7 @@ Variant Recordset::Get(int index) const {
     if (!impl_) Fail(vb::errnum::ObjectNotSet);
     auto& r = *impl_;
     r.check();
-    if (index < 0 || static_cast<size_t>(index) >= r.width) Fail(vb::errnum::NoSuchItem, std::to_string(index));
+    if (index < 0 || static_cast<size_t>(index) >= r.width) Fail(dao::errnum::NoSuchItem, std::to_string(index));
     const auto i = static_cast<size_t>(index);
     const int type = r.plan->columns[i].type;
     if (r.editMode != 0) return detail::Shown(r.buffer[i], type);
@@ -269,8 +269,8 @@ void Recordset::Set(std::string_view field, const Variant& value) {
     auto& r = *impl_;
     r.check();
     const auto i = static_cast<size_t>(r.column(field));
-    if (r.editMode == 0) Fail(vb::errnum::UpdateWithoutEdit);
-    if (r.plan->columns[i].target < 0) Fail(num::FieldNotUpdatable, field);
+    if (r.editMode == 0) Fail(dao::errnum::UpdateWithoutEdit);
+    if (r.plan->columns[i].target < 0) Fail(dao::errnum::FieldNotUpdatable, field);
     r.buffer[i] = value;
     r.dirty[i] = 1;
 }
@@ -284,7 +284,7 @@ int Recordset::FieldCount() const {
 std::string Recordset::FieldName(int index) const {
     if (!impl_) Fail(vb::errnum::ObjectNotSet);
     impl_->check();
-    if (index < 0 || static_cast<size_t>(index) >= impl_->width) Fail(vb::errnum::NoSuchItem, std::to_string(index));
+    if (index < 0 || static_cast<size_t>(index) >= impl_->width) Fail(dao::errnum::NoSuchItem, std::to_string(index));
     return impl_->plan->columns[static_cast<size_t>(index)].name;
 }
 
@@ -314,7 +314,7 @@ void Recordset::Update() {
     if (!impl_) Fail(vb::errnum::ObjectNotSet);
     auto& r = *impl_;
     r.check();
-    if (r.editMode == 0) Fail(vb::errnum::UpdateWithoutEdit);
+    if (r.editMode == 0) Fail(dao::errnum::UpdateWithoutEdit);
     // A failed write keeps the edit, as the engine did: the caller may correct it or cancel.
     if (r.editMode == 2) r.writeNew();
     else r.writeChanges();
@@ -324,7 +324,7 @@ void Recordset::Update() {
 void Recordset::CancelUpdate() {
     if (!impl_) Fail(vb::errnum::ObjectNotSet);
     impl_->check();
-    if (impl_->editMode == 0) Fail(vb::errnum::UpdateWithoutEdit);
+    if (impl_->editMode == 0) Fail(dao::errnum::UpdateWithoutEdit);
     impl_->editMode = 0;
 }
 
@@ -348,7 +348,7 @@ void Recordset::Delete() {
     r.deleted[static_cast<size_t>(r.pos)] = 1;
     ++r.deletedCount;
     r.currentAt = -1;
-    if (!gone) Fail(num::RecordDeleted);
+    if (!gone) Fail(dao::errnum::RecordDeleted);
 }
 
 void Recordset::Close() {

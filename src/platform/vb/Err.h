@@ -19,8 +19,7 @@ public:
 // Norwegian standard text of a run-time or engine error number.
 std::string ErrorText(int number);
 
-// The numbers by name: the run-time's, and those of the engine the program tests or raises
-// itself (the engine's others lie in platform/dao/Errors.h).
+// The run-time's numbers by name; the engine's are dao::errnum (platform/dao/ErrorNumbers.h).
 namespace errnum {
 constexpr int InvalidArgument = 5;
 constexpr int Overflow = 6;
@@ -42,22 +41,6 @@ constexpr int InvalidPropertyIndex = 381;
 constexpr int PropertyReadOnly = 383;
 constexpr int FormAlreadyShown = 400;
 constexpr int PrinterError = 482;
-constexpr int TableExists = 3010;
-constexpr int NoCurrentRecord = 3021;
-constexpr int CannotOpen = 3051;
-constexpr int NoSuchItem = 3265;
-constexpr int FieldTooSmall = 3163;
-constexpr int FieldExists = 3191;
-constexpr int InUse = 3196;
-constexpr int DatabaseExists = 3204;
-constexpr int TooFewParameters = 3061;
-constexpr int UpdateWithoutEdit = 3020;
-constexpr int SyntaxError = 3075;
-constexpr int CannotUpdate = 3027;
-constexpr int DiskFull = 3026;
-constexpr int DiskError = 3043;
-constexpr int NotADatabase = 3049;
-constexpr int NoSuchTable = 3078;
 constexpr int CancelChosen = 32755;   // the user cancelled a common dialog that raises on cancel
 } // namespace errnum
 
