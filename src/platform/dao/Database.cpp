@@ -12,7 +12,6 @@ namespace dao {
 
 using detail::Fail;
 using detail::Quote;
-namespace num = detail::num;
 
 namespace {
 

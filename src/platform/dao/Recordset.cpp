@@ -10,7 +10,6 @@
 namespace dao {
 
 using detail::Fail;
-namespace num = detail::num;
 
 struct RecordsetImpl {
     std::shared_ptr<DatabaseImpl> conn;

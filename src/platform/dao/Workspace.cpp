@@ -43,7 +43,7 @@ void finish(bool commit) {
     auto& reg = detail::registry();
     const int undone = std::exchange(reg.undoneLevel, 0);
     if (!commit && undone > 0 && undone == reg.txDepth + 1) return;
-    if (reg.txDepth == 0) Fail(detail::num::NoTransaction);
+    if (reg.txDepth == 0) Fail(dao::errnum::NoTransaction);
     const int level = reg.txDepth;
     std::vector<std::shared_ptr<DatabaseImpl>> taking;
     for (auto& conn : reg.connections())
