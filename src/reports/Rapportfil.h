@@ -4,13 +4,14 @@
 #include <functional>
 #include <string>
 
+#include "platform/forms/Runtime.h"
 #include "platform/report/CrystalReport.h"
 #include "platform/vb/Err.h"
 
 namespace rapportfil {
 
-// The folder under the program folder that every report file is written to.
-inline constexpr const char* Rapportmappe = "/Dommerrapport/";
+// The report folder with its closing "/", for the report files' paths.
+inline const std::string Rapportmappe = std::string(forms::ReportFolder) + "/";
 // The template of one referee's overview, as shipped in the resource folder.
 inline constexpr const char* EnDommerMal = "/Dommerrapport1.rpt";
 
