@@ -94,19 +94,20 @@ void Dommer::SSCommand7_Click() {
         side.Tittel("");
         side.Overskrift();
         side.Rader();
-        state::Utvalg2 = state::DBase.OpenRecordset("Select * from Dommere", dao::dbOpenSnapshot);
-        for (; !state::Utvalg2.EOF_(); state::Utvalg2.MoveNext()) {
-            const vb::Variant nr = state::Utvalg2.Get("DommerNR");
+        // Both passes only walk forward: the rows are read as they come, none kept.
+        for (dao::Recordset dommere = state::DBase.OpenRecordset("Select * from Dommere", dao::dbOpenForwardOnly);
+             !dommere.EOF_(); dommere.MoveNext()) {
+            const vb::Variant nr = dommere.Get("DommerNR");
             SkrivVed(nr.IsNull() ? 920 : Tallposisjon(vb::CDbl(nr), 920, 160, 80), nr);
-            SkrivVed(1400, navn(state::Utvalg2), printer::EndLine);
+            SkrivVed(1400, navn(dommere), printer::EndLine);
             side.Sideskift();
-            state::Utvalg3 = state::DBase.OpenRecordset(
-                "Select * from Dommertabell where Dommernr= ? AND Status<3", dao::dbOpenSnapshot, {nr});
+            dao::Recordset kamprader = state::DBase.OpenRecordset("Select * from Dommertabell where Dommernr= ? AND Status<3",
+                                                                    dao::dbOpenForwardOnly, {nr});
             int16_t rad = 0;
-            for (; !state::Utvalg3.EOF_(); state::Utvalg3.MoveNext()) {
+            for (; !kamprader.EOF_(); kamprader.MoveNext()) {
                 ++rad;
                 SkrivVed(Tallposisjon(rad, 1640, 160, 80), vb::Variant(rad));
-                kamprad(state::Utvalg3, AlleDommere, 10100);
+                kamprad(kamprader, AlleDommere, 10100);
                 side.Sideskift();
             }
         }

@@ -7,7 +7,7 @@
 namespace kamper {
 
 // The first n characters of a text; Null stays Null.
-vb::Variant Kutt(const vb::Variant& verdi, int n);
+vb::Variant Kutt(vb::Variant verdi, int n);
 // Home and away points joined by " - "; a missing value gives nothing.
 std::string Resultat(const vb::Variant& hjemme, const vb::Variant& borte);
 

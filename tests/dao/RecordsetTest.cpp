@@ -283,3 +283,65 @@ TEST_F(DaoRecordset, CellsReadAsScanValuesConvert) {
         EXPECT_EQ(rows, 1) << c.cell;
     }
 }
+
+TEST_F(DaoRecordset, ForwardOnlyReadsWhatASnapshotReads) {
+    db.Execute("UPDATE Dommere SET Dommer_Boccia = NULL, Dommer_Telefon = '12 34' WHERE DommerNR = 1");
+    for (const char* sql : {"Dommere", "Select * from Dommere where DommerNr > ? Order by Dommer_ENavn"}) {
+        const dao::Params p = std::string_view(sql) == "Dommere" ? dao::Params{} : dao::Params{Variant::Integer(0)};
+        dao::Recordset snap = db.OpenRecordset(sql, dao::dbOpenSnapshot, p);
+        dao::Recordset fram = db.OpenRecordset(sql, dao::dbOpenForwardOnly, p);
+        ASSERT_EQ(fram.FieldCount(), snap.FieldCount());
+        long rader = 0;
+        for (; !snap.EOF_(); snap.MoveNext(), fram.MoveNext()) {
+            ASSERT_FALSE(fram.EOF_()) << sql;
+            EXPECT_EQ(fram.RecordCount(), ++rader);
+            for (int i = 0; i < snap.FieldCount(); ++i) EXPECT_EQ(fram.Get(i), snap.Get(i)) << sql << " " << snap.FieldName(i);
+            EXPECT_EQ(fram.Get("dommer_fnavn"), snap.Get("Dommer_FNavn"));
+        }
+        EXPECT_TRUE(fram.EOF_()) << sql;
+        EXPECT_EQ(ErrOf([&] { fram.Get(0); }), dao::errnum::NoCurrentRecord);
+        EXPECT_EQ(ErrOf([&] { fram.MoveNext(); }), dao::errnum::NoCurrentRecord);
+    }
+    dao::Recordset tom = db.OpenRecordset("Select * from Dommere where DommerNR = 99", dao::dbOpenForwardOnly);
+    EXPECT_TRUE(tom.BOF());
+    EXPECT_TRUE(tom.EOF_());
+}
+
+TEST_F(DaoRecordset, ForwardOnlyNeitherMovesBackNorWrites) {
+    dao::Recordset rs = db.OpenRecordset("Dommere", dao::dbOpenForwardOnly);
+    rs.MoveNext();
+    using Flytt = void (dao::Recordset::*)();
+    for (Flytt flytt : {&dao::Recordset::MoveFirst, &dao::Recordset::MoveLast, &dao::Recordset::MovePrevious})
+        EXPECT_EQ(ErrOf([&] { (rs.*flytt)(); }), 3219);
+    EXPECT_EQ(rs.Get("DommerNR"), Variant::Integer(1));
+    EXPECT_FALSE(rs.Updatable());
+    EXPECT_EQ(ErrOf([&] { rs.Edit(); }), dao::errnum::CannotUpdate);
+    EXPECT_EQ(ErrOf([&] { rs.Delete(); }), dao::errnum::CannotUpdate);
+}
+
+TEST_F(DaoRecordset, ForwardOnlyOfOneTextRunTogetherAndLetTheFileGo) {
+    // The same text opened again inside the pass, forward-only or as a snapshot: each keeps its own place.
+    dao::Recordset ytre = db.OpenRecordset("Dommere", dao::dbOpenForwardOnly);
+    std::vector<std::pair<int, int>> par;
+    for (; !ytre.EOF_(); ytre.MoveNext()) {
+        EXPECT_EQ(db.OpenRecordset("Dommere", dao::dbOpenSnapshot).RecordCount(), 3);
+        for (dao::Recordset indre = db.OpenRecordset("Dommere", dao::dbOpenForwardOnly); !indre.EOF_(); indre.MoveNext())
+            par.emplace_back(ytre.Get(0).ToInteger(), indre.Get(0).ToInteger());
+    }
+    EXPECT_EQ(par.size(), 9u);
+    EXPECT_EQ(par[3], std::make_pair(1, 3));
+    // Past the last row, closed, or dropped halfway, none holds a running statement that
+    // would refuse a change to the tables.
+    dao::Recordset lukket = db.OpenRecordset("Dommere", dao::dbOpenForwardOnly);
+    lukket.Close();
+    { dao::Recordset halvveis = db.OpenRecordset("Select * from Dommere Order by DommerNR", dao::dbOpenForwardOnly); }
+    EXPECT_EQ(ErrOf([&] { db.Execute("DROP TABLE Dommere"); }), 0);
+    EXPECT_EQ(ErrOf([&] { lukket.MoveNext(); }), 3420);
+}
+
+TEST_F(DaoRecordset, ForwardOnlyOutlivingItsDatabase) {
+    dao::Recordset rs = db.OpenRecordset("Dommere", dao::dbOpenForwardOnly);
+    db.Close();
+    EXPECT_EQ(ErrOf([&] { rs.Get(0); }), 3420);
+    EXPECT_EQ(ErrOf([&] { rs.MoveNext(); }), 3420);
+}

@@ -108,6 +108,18 @@ TEST_F(Utskrift, AllRefereeReportNumbersEachRefereesMatchesFromOne) {
     EXPECT_TRUE(d.find("Side 1"));
 }
 
+TEST_F(Utskrift, AllRefereeReportCutsTextsByCharactersNotBytes) {
+    // 23 characters in 25 bytes stay whole, 24 lose the last; a date of 21 characters is cut to 20.
+    dommer(5, "Ola", "Nordmann");
+    kamp({.nr = 5, .sekvens = 1, .turnering = "Åpent stevne på Ørland", .dato = "1. mai 2026, søndag!!",
+          .hlag = "Bjørnstad og Ås Idretts", .blag = "Bjørnstad og Ås Idrettsl"});
+    vis().SSCommand7.UserClick();
+    const auto& d = rec.last();
+    EXPECT_EQ(linje(d, *d.find(" 1 ")),
+              (std::vector<std::string>{"1800: 1 ", "2200:1. mai 2026, søndag!", "3900:Åpent stevne på Ørland", "5700:Boc",
+                                        "6400:Bjørnstad og Ås Idretts", "8200:Bjørnstad og Ås Idretts", "10100:1 - 2"}));
+}
+
 TEST_F(Utskrift, DeletedMatchesPrintAtTheirPositionsAndTheUserIsTold) {
     kamp({.nr = 7, .sekvens = 5, .status = 3, .typespill = "Boccia", .fnavn = "Ola", .slettet = "8. des 2026"});
     kamp({.nr = 42, .sekvens = 123, .status = 3, .hp = std::nullopt});

@@ -97,6 +97,10 @@ TEST(CStr, WritesValuesAsTheRuntimeDid) {
     EXPECT_EQ(CStr(123456789012.0), "123456789012");
     EXPECT_EQ(CStr(1.1f), "1.1");                   // a Single keeps its own digits
     EXPECT_EQ(CStr(1e20), "1E+20");
+    EXPECT_EQ(CStr(999999999999999.0), "999999999999999");   // the last whole number in 15 digits
+    EXPECT_EQ(CStr(-999999999999999.0), "-999999999999999");
+    EXPECT_EQ(CStr(1e15), "1E+15");
+    EXPECT_EQ(CStr(-32768.0), "-32768");
 }
 
 TEST(Str, LeadingBlankForPositivesOnly) {

@@ -19,6 +19,11 @@ TEST(Strings, LengthAndSlicesCountCharactersNotBytes) {
     EXPECT_EQ(Left("Ålesund", 1), "Å");
     EXPECT_EQ(Left("Ålesund", 0), "");
     EXPECT_EQ(Left("æ", 5), "æ");
+    EXPECT_EQ(Left("æøå", 3), "æøå");   // more bytes than characters asked for
+    EXPECT_EQ(Left("æøå", 2), "æø");
+    EXPECT_EQ(Left("abc", 3), "abc");
+    EXPECT_EQ(Len("a\xC3"), 2);            // a cut sequence is one character per byte
+    EXPECT_EQ(Len("\xFF\xC3\xA5" "b"), 3);
     EXPECT_EQ(Right("test.KVX", 4), ".KVX");
     EXPECT_EQ(Right("blåbær", 3), "bær");
     EXPECT_EQ(Right("ø", 9), "ø");

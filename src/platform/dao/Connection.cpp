@@ -33,11 +33,20 @@ void DatabaseImpl::exec(const std::string& sql) {
 }
 
 std::shared_ptr<detail::Statement> DatabaseImpl::statement(const std::string& sql) {
-    if (const auto it = statements_.find(sql); it != statements_.end()) return it->second;
-    auto made = std::make_shared<detail::Statement>(handle(), sql);
+    if (const auto it = statements_.find(sql); it != statements_.end()) return idle(it->second);
+    auto made = ownStatement(sql);
     if (statements_.size() >= kCacheLimit) statements_.clear();
-    if (issued_.size() >= 4 * kCacheLimit) std::erase_if(issued_, [](const auto& w) { return w.expired(); });
     statements_.emplace(sql, made);
+    return made;
+}
+
+std::shared_ptr<detail::Statement> DatabaseImpl::idle(const std::shared_ptr<detail::Statement>& kept) {
+    return sqlite3_stmt_busy(kept->get()) ? ownStatement(kept->sql()) : kept;
+}
+
+std::shared_ptr<detail::Statement> DatabaseImpl::ownStatement(const std::string& sql) {
+    auto made = std::make_shared<detail::Statement>(handle(), sql);
+    if (issued_.size() >= 4 * kCacheLimit) std::erase_if(issued_, [](const auto& w) { return w.expired(); });
     issued_.push_back(made);
     return made;
 }

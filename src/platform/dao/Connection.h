@@ -61,8 +61,11 @@ struct DatabaseImpl {
 
     sqlite3* handle() const;        // 3420 once closed
     void exec(const std::string& sql);
-    // A prepared statement for the text, shared and kept for the next use.
+    // A prepared statement for the text, shared and kept for the next use; never one that a
+    // forward-only recordset is still running.
     std::shared_ptr<detail::Statement> statement(const std::string& sql);
+    // The kept statement, or one of the same text for this use alone while the kept one runs.
+    std::shared_ptr<detail::Statement> idle(const std::shared_ptr<detail::Statement>& kept);
     // The layout of a table (case-insensitive name), null when it does not exist.
     std::shared_ptr<const detail::TableInfo> table(std::string_view schema, std::string_view name);
     // How a source text opens as a recordset (defined with the recordsets).
@@ -74,6 +77,8 @@ struct DatabaseImpl {
     void close() noexcept;
 
 private:
+    // A prepared statement for one holder alone, finalized at close as the shared ones are.
+    std::shared_ptr<detail::Statement> ownStatement(const std::string& sql);
     std::unordered_map<std::string, std::shared_ptr<detail::Statement>> statements_;
     std::vector<std::weak_ptr<detail::Statement>> issued_;   // finalized at close, wherever they are held
     std::unordered_map<std::string, std::shared_ptr<const detail::TableInfo>> tables_;

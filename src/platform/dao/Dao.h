@@ -20,7 +20,10 @@ using vb::Variant;
 // Field types, numbered as the engine numbers them.
 enum DataType { dbBoolean = 1, dbByte = 2, dbInteger = 3, dbLong = 4, dbCurrency = 5, dbSingle = 6,
                 dbDouble = 7, dbDate = 8, dbText = 10, dbLongBinary = 11, dbMemo = 12 };
-enum RecordsetType { dbOpenTable = 1, dbOpenDynaset = 2, dbOpenSnapshot = 4 };
+// A forward-only recordset reads its rows from the file as it moves, keeping none: for a
+// procedure that only walks forward and writes nothing to the file meanwhile. It cannot
+// move back (3219), and counts the rows it has passed.
+enum RecordsetType { dbOpenTable = 1, dbOpenDynaset = 2, dbOpenSnapshot = 4, dbOpenForwardOnly = 8 };
 // The locale string new tournament databases are made with.
 inline constexpr const char* dbLangNorwegian = ";LANGID=0x0414;CP=1252;COUNTRY=0";
 inline constexpr int dbVersion30 = 32;

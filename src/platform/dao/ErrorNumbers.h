@@ -29,6 +29,7 @@ constexpr int InUse = 3196;
 constexpr int FileReplaced = 3197;   // another program replaced or wrote the open file
 constexpr int DatabaseExists = 3204;
 constexpr int TableLocked = 3211;
+constexpr int InvalidOperation = 3219;
 constexpr int NoFieldDefined = 3264;
 constexpr int NoSuchItem = 3265;
 constexpr int IndexExists = 3284;

@@ -39,6 +39,7 @@ std::string text(int number, std::string_view object) {
     case dao::errnum::BadName: return o + " er ikke et gyldig navn.";
     case dao::errnum::FieldNotUpdatable: return "Feltet " + o + " kan ikke oppdateres.";
     case dao::errnum::RecordDeleted: return "Posten er slettet.";
+    case dao::errnum::InvalidOperation: return "Ugyldig operasjon.";
     case dao::errnum::TableLocked: return "Databasemotoren kunne ikke låse tabellen fordi den allerede er i bruk.";
     case dao::errnum::NoFieldDefined: return "Ingen felt er definert. Kan ikke tilføye tabelldefinisjonen eller indeksen " + o + ".";
     case dao::errnum::IndexExists: return "Indeksen " + o + " finnes allerede.";

@@ -103,8 +103,20 @@ std::shared_ptr<detail::Plan> updatablePlan(DatabaseImpl& conn, const detail::Se
 namespace detail {
 
 int Plan::find(std::string_view name) const {
-    for (size_t i = 0; i < columns.size(); ++i)
-        if (SameName(columns[i].name, name)) return static_cast<int>(i);
+    if (next_ < spellings_.size() && spellings_[next_].first == name) return spellings_[next_++].second;
+    for (size_t k = 0; k < spellings_.size(); ++k) {
+        if (spellings_[k].first != name) continue;
+        next_ = k + 1;
+        return spellings_[k].second;
+    }
+    for (size_t i = 0; i < columns.size(); ++i) {
+        if (!SameName(columns[i].name, name)) continue;
+        if (spellings_.size() < kSpellingsKept) {
+            spellings_.emplace_back(name, static_cast<int>(i));
+            next_ = spellings_.size();
+        }
+        return static_cast<int>(i);
+    }
     return -1;
 }
 

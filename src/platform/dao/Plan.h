@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/dao/Connection.h"
@@ -30,6 +31,12 @@ struct Plan {
     std::vector<std::string> targets;   // the table's columns that the recordset writes, quoted
     std::string table;                  // "schema"."table"
     std::string insertSql, deleteSql;
+private:
+    // Callers name the same few fields row after row, spelt alike each time: a spelling
+    // met before is found by its bytes alone.
+    static constexpr size_t kSpellingsKept = 32;
+    mutable std::vector<std::pair<std::string, int>> spellings_;
+    mutable size_t next_ = 0;   // the spelling after the one last found: the likely next
 };
 
 } // namespace dao::detail

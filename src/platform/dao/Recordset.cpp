@@ -1,6 +1,7 @@
 // Recordsets: a read-only one holds its rows' values; an updatable one holds
 // its rows' rowids and reads the current row when asked, so it always shows
-// what the file holds, and writes through to the file at once.
+// what the file holds, and writes through to the file at once. A forward-only
+// one holds its running statement and reads the current row's cells from it.
 #include <algorithm>
 
 #include "platform/dao/Errors.h"
@@ -12,6 +13,7 @@ namespace dao {
 using detail::Fail;
 
 struct RecordsetImpl {
+    ~RecordsetImpl() { release(); }
     std::shared_ptr<DatabaseImpl> conn;
     std::shared_ptr<bool> parentClosed;   // the Close of the Database handle it came from
     std::shared_ptr<const detail::Plan> plan;
@@ -19,6 +21,8 @@ struct RecordsetImpl {
     size_t width = 0;
     long rows = 0;                        // positions, deleted rows included
     detail::PackedRows values;            // read-only: the rows read in
+    std::shared_ptr<detail::Statement> cursor;   // forward-only: on the current row; null once past the last
+    bool forward = false;
     std::vector<sqlite3_int64> keys;      // updatable: rowid per position
     std::vector<char> deleted;
     long deletedCount = 0;
@@ -44,13 +48,26 @@ struct RecordsetImpl {
     void requireUpdatable() const {
         if (!plan->updatable) Fail(dao::errnum::CannotUpdate);
     }
-    // Fields are mostly named in the same order row after row: try the one after the last first.
-    mutable size_t hint = 0;
+    void requireBackward() const {
+        if (forward) Fail(dao::errnum::InvalidOperation);
+    }
+    // Forward-only: to the next row; false (the statement let go) past the last.
+    bool stepForward() {
+        if (detail::Step(cursor->get())) {
+            ++rows;
+            return true;
+        }
+        release();
+        return false;
+    }
+    // A running statement holds the file: it goes as soon as it is not needed.
+    void release() noexcept {
+        if (cursor && cursor->live()) sqlite3_reset(cursor->get());
+        cursor.reset();
+    }
     int column(std::string_view name) const {
-        if (hint < width && detail::SameName(plan->columns[hint].name, name)) return static_cast<int>(hint++);
         const int i = plan->find(name);
         if (i < 0) Fail(dao::errnum::NoSuchItem, name);
-        hint = static_cast<size_t>(i) + 1;
         return i;
     }
     void load();
@@ -147,17 +164,24 @@ Recordset Database::OpenRecordset(const std::string& source, int type, const Par
     auto impl = std::make_shared<RecordsetImpl>();
     impl->conn = impl_;
     impl->parentClosed = closed_;
-    impl->plan = impl_->plan(source, type != dbOpenSnapshot);
+    impl->plan = impl_->plan(source, type != dbOpenSnapshot && type != dbOpenForwardOnly);
     const auto& plan = *impl->plan;
     impl->width = plan.columns.size();
-    if (plan.updatable) {
+    if (type == dbOpenForwardOnly) {
+        impl->cursor = impl_->idle(plan.rows);
+        impl->forward = true;
+        detail::BindAll(impl->cursor->get(), params);
+        impl->stepForward();
+    } else if (plan.updatable) {
         detail::Use use(*plan.keys);
         detail::BindAll(*use, params);
         while (use.step()) impl->keys.push_back(sqlite3_column_int64(*use, 0));
         impl->rows = static_cast<long>(impl->keys.size());
         impl->deleted.assign(impl->keys.size(), 0);
     } else {
-        detail::Use use(*plan.rows);
+        // A forward-only recordset of the same text may be running the plan's statement.
+        const auto rows = impl_->idle(plan.rows);
+        detail::Use use(*rows);
         detail::BindAll(*use, params);
         while (use.step()) {
             for (size_t i = 0; i < impl->width; ++i) impl->values.add(detail::ReadValue(*use, static_cast<int>(i), plan.columns[i].type));
@@ -193,6 +217,7 @@ void Recordset::MoveFirst() {
     if (!impl_) Fail(vb::errnum::ObjectNotSet);
     auto& r = *impl_;
     r.check();
+    r.requireBackward();
     r.editMode = 0;
     const long p = r.visibleAfter(0);
     if (p < 0) Fail(dao::errnum::NoCurrentRecord);
@@ -204,6 +229,7 @@ void Recordset::MoveLast() {
     if (!impl_) Fail(vb::errnum::ObjectNotSet);
     auto& r = *impl_;
     r.check();
+    r.requireBackward();
     r.editMode = 0;
     const long p = r.visibleBefore(r.rows - 1);
     if (p < 0) Fail(dao::errnum::NoCurrentRecord);
@@ -217,6 +243,10 @@ void Recordset::MoveNext() {
     r.check();
     if (r.eof) Fail(dao::errnum::NoCurrentRecord);
     r.editMode = 0;
+    if (r.forward) {
+        r.eof = !r.stepForward();
+        return;
+    }
     const long p = r.visibleAfter(r.bof ? 0 : r.pos + 1);
     r.bof = false;
     if (p < 0) {
@@ -231,6 +261,7 @@ void Recordset::MovePrevious() {
     if (!impl_) Fail(vb::errnum::ObjectNotSet);
     auto& r = *impl_;
     r.check();
+    r.requireBackward();
     if (r.bof) Fail(dao::errnum::NoCurrentRecord);
     r.editMode = 0;
     const long p = r.visibleBefore(r.eof ? r.rows - 1 : r.pos - 1);
@@ -258,6 +289,7 @@ Variant Recordset::Get(int index) const {
     const int type = r.plan->columns[i].type;
     if (r.editMode != 0) return detail::Shown(r.buffer[i], type);
     r.requireRow();
+    if (r.forward) return detail::ReadValue(r.cursor->get(), index, type);
     if (!r.plan->updatable) return r.values.get(static_cast<size_t>(r.pos), i);
     r.load();
     return r.current[i];
@@ -355,6 +387,7 @@ void Recordset::Close() {
     auto& r = *impl_;
     r.closed = true;
     r.editMode = 0;
+    r.release();
     r.values.clear();
     r.keys.clear();
     r.current.clear();

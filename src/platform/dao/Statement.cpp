@@ -32,14 +32,16 @@ void Statement::finalize() {
     stmt_ = nullptr;
 }
 
-bool Use::step() {
-    const int rc = sqlite3_step(stmt_);
+bool Use::step() { return Step(stmt_); }
+
+bool Step(sqlite3_stmt* stmt) {
+    const int rc = sqlite3_step(stmt);
     if (rc == SQLITE_ROW) return true;
     if (rc == SQLITE_DONE) return false;
-    sqlite3* db = sqlite3_db_handle(stmt_);
+    sqlite3* db = sqlite3_db_handle(stmt);
     // Reset first: the step's error code only reaches the connection then.
-    sqlite3_reset(stmt_);
-    FailSqlite(db, rc, sqlite3_sql(stmt_));
+    sqlite3_reset(stmt);
+    FailSqlite(db, rc, sqlite3_sql(stmt));
 }
 
 void Bind(sqlite3_stmt* stmt, int index, const Variant& value) {

@@ -16,6 +16,7 @@ public:
     Statement(const Statement&) = delete;
     Statement& operator=(const Statement&) = delete;
     sqlite3_stmt* get() const;    // 3420 once finalized
+    bool live() const { return stmt_ != nullptr; }
     void finalize();
     const std::string& sql() const { return sql_; }
 private:
@@ -37,6 +38,9 @@ public:
 private:
     sqlite3_stmt* stmt_;
 };
+
+// One step: true with a row, false when done; on an error the statement is reset and it raises.
+bool Step(sqlite3_stmt* stmt);
 
 void Bind(sqlite3_stmt* stmt, int index, const Variant& value);
 // Binds the ? marks in order: 3061 when too few values are given, 5 when too many.

@@ -14,45 +14,48 @@ Variant number(sqlite3_int64 v) {
     return Variant(static_cast<double>(v));
 }
 
-Variant text(sqlite3_stmt* stmt, int column) {
-    const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
-    return Variant(std::string(p ? p : "", static_cast<size_t>(sqlite3_column_bytes(stmt, column))));
+Variant text(sqlite3_value* cell) {
+    const auto* p = reinterpret_cast<const char*>(sqlite3_value_text(cell));
+    return Variant(std::string(p ? p : "", static_cast<size_t>(sqlite3_value_bytes(cell))));
 }
 
 // Whatever the cell holds, by its storage class (computed columns).
-Variant plain(sqlite3_stmt* stmt, int column) {
-    switch (sqlite3_column_type(stmt, column)) {
+Variant plain(sqlite3_value* cell, int storage) {
+    switch (storage) {
     case SQLITE_NULL: return vb::Null;
-    case SQLITE_INTEGER: return number(sqlite3_column_int64(stmt, column));
-    case SQLITE_FLOAT: return Variant(sqlite3_column_double(stmt, column));
-    default: return text(stmt, column);
+    case SQLITE_INTEGER: return number(sqlite3_value_int64(cell));
+    case SQLITE_FLOAT: return Variant(sqlite3_value_double(cell));
+    default: return text(cell);
     }
 }
 
 } // namespace
 
 Variant ReadValue(sqlite3_stmt* stmt, int column, int type) {
-    const int storage = sqlite3_column_type(stmt, column);
-    if (type == dbBoolean) return Variant(storage != SQLITE_NULL && sqlite3_column_int64(stmt, column) != 0);
+    // The cell is fetched from the statement once and read as a value: every sqlite3_column_*
+    // call checks the statement anew. Safe here: a connection is only ever used by one thread.
+    sqlite3_value* cell = sqlite3_column_value(stmt, column);
+    const int storage = sqlite3_value_type(cell);
+    if (type == dbBoolean) return Variant(storage != SQLITE_NULL && sqlite3_value_int64(cell) != 0);
     if (storage == SQLITE_NULL) return vb::Null;
     switch (type) {
     case dbByte:
     case dbInteger:
         if (storage == SQLITE_INTEGER) {
-            const sqlite3_int64 v = sqlite3_column_int64(stmt, column);
+            const sqlite3_int64 v = sqlite3_value_int64(cell);
             if (v >= -32768 && v <= 32767) return Variant(static_cast<int16_t>(v));
         }
-        return plain(stmt, column);
+        return plain(cell, storage);
     case dbSingle:
-        if (storage == SQLITE_INTEGER || storage == SQLITE_FLOAT) return Variant(static_cast<float>(sqlite3_column_double(stmt, column)));
-        return plain(stmt, column);
+        if (storage == SQLITE_INTEGER || storage == SQLITE_FLOAT) return Variant(static_cast<float>(sqlite3_value_double(cell)));
+        return plain(cell, storage);
     case dbCurrency:
     case dbDouble:
-        if (storage == SQLITE_INTEGER || storage == SQLITE_FLOAT) return Variant(sqlite3_column_double(stmt, column));
-        return plain(stmt, column);
+        if (storage == SQLITE_INTEGER || storage == SQLITE_FLOAT) return Variant(sqlite3_value_double(cell));
+        return plain(cell, storage);
     case dbText:
-    case dbMemo: return text(stmt, column);
-    default: return plain(stmt, column);
+    case dbMemo: return text(cell);
+    default: return plain(cell, storage);
     }
 }
 

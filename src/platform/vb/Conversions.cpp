@@ -34,6 +34,9 @@ double RoundHalfEven(double x) {
 std::string NumberText(double d) {
     if (d == 0) return "0";   // also for -0
     char buf[40];
+    // A whole number of up to 15 digits reads the same in %.15g: written without printf.
+    if (std::abs(d) < 1e15 && d == std::trunc(d))
+        return std::string(buf, std::to_chars(buf, buf + sizeof buf, static_cast<long long>(d)).ptr);
     std::snprintf(buf, sizeof buf, "%.15g", d);
     std::string s = buf;
     for (char& c : s)

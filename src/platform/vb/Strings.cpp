@@ -87,7 +87,7 @@ char32_t FoldUpper(char32_t c) {
 
 long Len(std::string_view s) {
     long n = 0;
-    for (size_t i = 0; i < s.size(); i += CharBytes(s, i)) ++n;
+    for (size_t i = 0; i < s.size(); ++n) i += static_cast<unsigned char>(s[i]) < 0x80 ? 1 : CharBytes(s, i);
     return n;
 }
 

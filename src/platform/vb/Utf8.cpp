@@ -19,6 +19,8 @@ size_t CharBytes(std::string_view s, size_t i) {
 }
 
 size_t ByteOffset(std::string_view s, long n) {
+    // Every character takes a byte at least.
+    if (n >= 0 && s.size() <= static_cast<size_t>(n)) return s.size();
     size_t i = 0;
     for (long k = 0; k < n && i < s.size(); ++k) i += CharBytes(s, i);
     return i;
