@@ -84,15 +84,15 @@ bool ErApenDatabase(const std::string& sti) {
 
 void ProvHel(const dao::Database& db, const std::string& sti) {
     const std::string skade = db.Damage();
-    if (!skade.empty()) vb::Raise(vb::errnum::NotADatabase, "Filen " + sti + " er skadet (" + skade + ").");
+    if (!skade.empty()) vb::Raise(dao::errnum::NotADatabase, "Filen " + sti + " er skadet (" + skade + ").");
 }
 
 void ProvFilForPafylling(const std::string& sti, const std::string& tabell) {
     if (ErApenDatabase(sti))
-        vb::Raise(vb::errnum::CannotOpen, "Filen " + sti + " er databasen som er åpen nå, og kan ikke fylles på nytt.");
+        vb::Raise(dao::errnum::CannotOpen, "Filen " + sti + " er databasen som er åpen nå, og kan ikke fylles på nytt.");
     dao::Database provet = Arbeid().OpenDatabase(sti, false, true);
     ProvHel(provet, sti);
-    if (!provet.HasTable(tabell)) vb::Raise(vb::errnum::NoSuchTable, "Filen " + sti + " har ingen tabell " + tabell + ".");
+    if (!provet.HasTable(tabell)) vb::Raise(dao::errnum::NoSuchTable, "Filen " + sti + " har ingen tabell " + tabell + ".");
     provet.Close();
 }
 

@@ -11,14 +11,14 @@ using namespace turneringsdb;
 
 namespace {
 
-constexpr int FeltFinnes = vb::errnum::FieldExists;
+constexpr int FeltFinnes = dao::errnum::FieldExists;
 
 // A file that holds neither Versjon.DatabaseID nor Dommere is some other database:
 // it is left exactly as it is.
 void SjekkTurneringsfil(const dao::Database& db) {
     const bool harVersjon = db.HasTable("Versjon") && db.TableDef_("Versjon").FindField("DatabaseID");
     if (!harVersjon || !db.HasTable("Dommere"))
-        vb::Raise(vb::errnum::NoSuchTable, "Filen er ikke en turneringsdatabase (tabellen Versjon eller Dommere mangler).");
+        vb::Raise(dao::errnum::NoSuchTable, "Filen er ikke en turneringsdatabase (tabellen Versjon eller Dommere mangler).");
 }
 
 void LeggTilKolonne(dao::Database& db, const NyKolonne& ny) {

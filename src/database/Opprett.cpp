@@ -29,7 +29,7 @@ void NavnTilbake(const Navn& n) {
 }
 
 void VisFeil(const vb::Err& e) {
-    if (e.Number == vb::errnum::DatabaseExists) {
+    if (e.Number == dao::errnum::DatabaseExists) {
         forms::MsgBox(std::string("Feil ved opprettelse av ny database.") + vb::vbCr +
                           "Database med samme navn finnes fra før." + vb::vbCr + "Slett denne først og prøv igjen!",
                       forms::vbExclamation + forms::vbOKOnly, "Konvertere gammelt filformat");

@@ -1,6 +1,7 @@
 // The five table creators, each on the open database DBase.
 #include "database/Database.h"
 #include "database/Schema.h"
+#include "platform/dao/ErrorNumbers.h"
 #include "platform/vb/Err.h"
 #include "platform/vb/Format.h"
 #include "state/ProgramState.h"
@@ -9,7 +10,6 @@ using namespace turneringsdb;
 
 namespace {
 
-constexpr int TabellFinnes = 3010;
 
 // A table that is there already keeps its layout, rows and index; any other
 // failure goes to the caller, so a half-made file is never taken for a whole one.
@@ -17,7 +17,7 @@ void LagTabellOmIkkeFinnes(const Tabell& tabell) {
     try {
         LagTabell(state::DBase, tabell);
     } catch (const vb::Err& e) {
-        if (e.Number != TabellFinnes) throw;
+        if (e.Number != dao::errnum::TableExists) throw;
     }
 }
 

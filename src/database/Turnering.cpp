@@ -22,7 +22,7 @@ void Vis_Systemdata() {
     const std::string cr = vb::vbCr;
     const std::string tekst = "FØLGENDE DATA GJELDER : " + cr + cr +
                               "Navn   : " + verdi("Turneringsnavn") + cr +
-                              "KvistrelDommer versjon : " + vb::Mid(state::ProgramVersion, 9, 4) + cr +
+                              "KvistrelDommer versjon : " + state::ProgramVersionShort + cr +
                               "Database versjon       : " + verdi("DatabaseID") + cr +
                               "Database opprettet    : " + verdi("LagetDato") + cr;
     state::UtvalgVersjon.Close();

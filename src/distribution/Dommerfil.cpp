@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "platform/dao/ErrorNumbers.h"
 #include "platform/vb/Err.h"
 #include "state/ProgramState.h"
 
@@ -29,7 +30,7 @@ void uansett(const std::function<void()>& steg) {
     try {
         steg();
     } catch (const vb::Err& e) {
-        if (e.Number == vb::errnum::DiskFull || e.Number == vb::errnum::DiskError) throw;
+        if (e.Number == dao::errnum::DiskFull || e.Number == dao::errnum::DiskError) throw;
     }
 }
 

@@ -7,6 +7,7 @@
 #include "platform/files/Files.h"
 #include "platform/files/WholeFile.h"
 #include "platform/forms/Runtime.h"
+#include "platform/dao/ErrorNumbers.h"
 #include "platform/vb/Err.h"
 #include "platform/vb/Strings.h"
 #include "state/ProgramState.h"
@@ -94,7 +95,7 @@ void lagNy(const std::string& sti) {
     try {
         ny.Commit(files::WholeFile::Replace::Never);
     } catch (const vb::Err& e) {
-        if (e.Number == vb::errnum::FileExists) vb::Raise(vb::errnum::DatabaseExists);
+        if (e.Number == vb::errnum::FileExists) vb::Raise(dao::errnum::DatabaseExists);
         throw;
     }
 }
@@ -116,11 +117,11 @@ std::string StiIDatamappen() { return files::Join(forms::App.Path, DommerfilNavn
 void Skriv(Inngang inngang, const std::string& sti) {
     state::Filsti = sti;
     try {
-        if (files::Exists(sti)) vb::Raise(vb::errnum::DatabaseExists);
+        if (files::Exists(sti)) vb::Raise(dao::errnum::DatabaseExists);
         lagNy(sti);
         visLagret(inngang, sti);
     } catch (const vb::Err& e) {
-        if (e.Number != vb::errnum::DatabaseExists) {
+        if (e.Number != dao::errnum::DatabaseExists) {
             visFeil(e);
         } else {
             state::Svar = static_cast<int16_t>(spor(sti));

@@ -21,7 +21,7 @@ bool GyldigMappenavn(const std::string& navn) {
 
 TilDommerFil::TilDommerFil() : forms::Form("TilDommerFil") {
     SetCaption("Skriv Til Dommerfil");
-    utform();
+    Utform();
     // The old program's current folder was its program folder: the lists start
     // there, before the handlers are wired, so that no folder change is reported.
     if (files::IsFolder(forms::App.Path)) {
@@ -34,7 +34,7 @@ TilDommerFil::TilDommerFil() : forms::Form("TilDommerFil") {
     for (int i : {0, 1}) SSCommand1(i).Click = [this, i] { SSCommand1_Click(i); };
 }
 
-void TilDommerFil::utform() {
+void TilDommerFil::Utform() {
     BorderStyle = 3;
     MaxButton = MinButton = false;
     Move(0, 0, 9000, 4950);

@@ -30,5 +30,5 @@ public:
     void Lagre_Dommerfil();
 
 private:
-    void utform();
+    void Utform();
 };

@@ -25,7 +25,7 @@ std::string Brevtekst() {
 }
 
 VBMail::VBMail() : forms::Form("VBMail") {
-    utform();
+    Utform();
     Logon.Click = [this] { Logon_Click(); };
     SSCommand1.Click = [this] { SSCommand1_Click(); };
     Timer1.Timer_ = [this] { Timer1_Timer(); };

@@ -53,8 +53,8 @@ public:
     int ScaleHeight() const;
 
 private:
-    void utform();
-    void utformStatuslinje();
+    void Utform();
+    void UtformStatuslinje();
     // Back to the off-line state after a hand-over that did not reach a mail client.
     void avLinje();
     // The outcome of a hand-over, told to the user; it may come after the window has gone.

@@ -23,7 +23,7 @@ constexpr int Statuslinje = 330, Toppband = 765;
 int VBMail::ScaleWidth() const { return Width() - 120; }
 int VBMail::ScaleHeight() const { return Height() - 450; }
 
-void VBMail::utform() {
+void VBMail::Utform() {
     SetCaption("Send dommerfil som epost....");
     Move(0, 0, Bredde + 120, Hoyde + 450);
     SetBackColor(Bakgrunn);
@@ -73,14 +73,14 @@ void VBMail::utform() {
     SSCommand1.SetFont(Arial(12));
     SSCommand1.Cancel = true;
 
-    utformStatuslinje();
+    UtformStatuslinje();
     Timer1.SetInterval(15000);
 
     int tab = 0;
     for (forms::Control* c : std::initializer_list<forms::Control*>{&Logon, &Text1, &Text2, &SSCommand1}) c->TabIndex = tab++;
 }
 
-void VBMail::utformStatuslinje() {
+void VBMail::UtformStatuslinje() {
     Picture1.Align = 2;
     Picture1.Move(0, Hoyde - Statuslinje, Bredde, Statuslinje);
     Picture1.SetBackColor(Gra);

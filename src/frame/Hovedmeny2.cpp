@@ -112,7 +112,6 @@ void Hovedmeny2::FilLagreFilSom_Click() {
 
 void Hovedmeny2::Printer_Oppsett_Click() {
     try {
-        cmdialog1.Flags = 524552;   // no page numbers, a device context, no printing to file
         cmdialog1.CancelError = true;
         cmdialog1.ShowPrinter();
     } catch (const vb::Err&) {

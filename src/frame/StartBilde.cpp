@@ -33,5 +33,5 @@ void StartBilde::Form_Load() {
     SetLeft(static_cast<int>((Screen.Width - Width()) / 2.0));
     SetTop(static_cast<int>((Screen.Height - Height()) / 2.0));
     const std::string cr = vb::vbCr;
-    Label1.SetCaption("Velkommen" + cr + "til" + cr + "KvistrelDommer" + cr + cr + vb::Left(state::ProgramVersion, 12));
+    Label1.SetCaption("Velkommen" + cr + "til" + cr + "KvistrelDommer" + cr + cr + "Versjon " + state::ProgramVersionShort);
 }

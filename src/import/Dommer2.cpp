@@ -23,7 +23,7 @@ bool flagg(const dao::Recordset& rs, const char* kolonne) {
 Dommer2::Dommer2() : Kampvindu("Dommer2") {
     using kamper::Knapp;
     using kamper::Ledetekst;
-    byggFelles(9300);
+    UtformFelles(9300);
     Label1.SetCaption("Automatisk innlegging av turneringsdata for dommere");
     Ledetekst(Label4, 7620, 480, 1260, "Turnering:");
     Ledetekst(Label12, 7620, 870, 1260, "Dato:");
@@ -87,4 +87,4 @@ void Dommer2::SSCommand5_Click() { forms::Default<HentDommerFil>().Show(); }
 void Dommer2::SSCommand2_Click() { forms::Default<VisDuplikater>().Show(); }
 
 void Dommer2::SSCommand8_Click() { rapportfilAlle("+ {dommere.DommerNR}"); }
-void Dommer2::SSCommand9_Click() { rapportfilEn("/DommerRapport1.rpt"); }
+void Dommer2::SSCommand9_Click() { rapportfilEn(); }

@@ -4,8 +4,9 @@
 #include "import/Innlesing.h"
 #include "import/SisteFil.h"
 #include "import/Resultatfil.h"
-#include "import/Utskrift.h"
+#include "import/Resultatutskrift.h"
 #include "import/VisDuplikater.h"
+#include "platform/dao/ErrorNumbers.h"
 #include "platform/vb/Err.h"
 #include "platform/vb/Strings.h"
 #include "shared/Rutenett.h"
@@ -27,7 +28,7 @@ constexpr const char* Felt[] = {"DommerNR", "Status", "Dommer_ForNavn", "Dommer_
 std::string Celle(const vb::Variant& v) { return forms::GridCell(vb::Concat(v, "")); }
 
 HentDommerFil::HentDommerFil() : forms::Form("HentDommerFil") {
-    utform();
+    Utform();
     HentDommere.Click = [this] { HentDommere_Click(); };
     SSCommand1.Click = [this] { SSCommand1_Click(); };
     SSCommand2.Click = [this] { SSCommand2_Click(); };
@@ -50,9 +51,8 @@ void HentDommerFil::SSCommand2_Click() { Print_Dommerdata_Fil(); }
 
 void HentDommerFil::SSCommand3_Click() {
     try {
-        CmDialog1.Flags = 524552;   // no page numbers, a device context, no printing to file
         CmDialog1.CancelError = true;
-        CmDialog1.SetAction(5);
+        CmDialog1.ShowPrinter();
     } catch (const vb::Err&) {
     }
 }

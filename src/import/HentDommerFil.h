@@ -47,7 +47,7 @@ public:
     void Tom_Vindu();
 
 private:
-    void utform();
+    void Utform();
 };
 
 // A value as one grid cell; shared by the grids of the result file.

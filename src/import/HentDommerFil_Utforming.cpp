@@ -24,7 +24,7 @@ void knapp(forms::SSCommand& k, int left, int width, const char* caption) {
 
 } // namespace
 
-void HentDommerFil::utform() {
+void HentDommerFil::Utform() {
     SetCaption("Hent Dommer Fil");
     MDIChild = true;
     Move(80, 1700, 13710 + Rammebredde, 8340 + Rammehoyde);

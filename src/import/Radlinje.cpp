@@ -1,5 +1,5 @@
 // Where each field of a result-file row lands on the printed line.
-#include "import/Utskrift.h"
+#include "import/Resultatutskrift.h"
 
 #include "platform/vb/Strings.h"
 #include "reports/Utskriftsside.h"

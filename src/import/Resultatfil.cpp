@@ -1,5 +1,6 @@
 #include "import/Resultatfil.h"
 
+#include "platform/dao/ErrorNumbers.h"
 #include "platform/vb/Err.h"
 
 namespace innlesing {
@@ -46,14 +47,14 @@ std::string Filstatus_Tekst(const vb::Variant& status) {
 
 void Kontroller_Oppbygning(dao::Database& db, const std::string& schema) {
     for (const char* tabell : {"dommerdata", "Versjon"})
-        if (!harTabell(db, schema, tabell)) vb::Raise(vb::errnum::NoSuchItem, "Filen har ingen tabell " + std::string(tabell) + ".");
+        if (!harTabell(db, schema, tabell)) vb::Raise(dao::errnum::NoSuchItem, "Filen har ingen tabell " + std::string(tabell) + ".");
     for (const char* k : Dommerdata_Kolonner)
         if (!harKolonne(db, schema, "dommerdata", k))
-            vb::Raise(vb::errnum::NoSuchItem, "Tabellen dommerdata mangler kolonnen " + std::string(k) + ".");
+            vb::Raise(dao::errnum::NoSuchItem, "Tabellen dommerdata mangler kolonnen " + std::string(k) + ".");
     for (const char* k : Versjon_Kolonner)
-        if (!harKolonne(db, schema, "Versjon", k)) vb::Raise(vb::errnum::NoSuchItem, "Tabellen Versjon mangler kolonnen " + std::string(k) + ".");
+        if (!harKolonne(db, schema, "Versjon", k)) vb::Raise(dao::errnum::NoSuchItem, "Tabellen Versjon mangler kolonnen " + std::string(k) + ".");
     dao::Recordset rs = db.OpenRecordset("SELECT count(*) FROM " + navn(schema, "Versjon"), dao::dbOpenSnapshot);
-    if (vb::CLng(rs.Get(0)) < 1) vb::Raise(vb::errnum::NoCurrentRecord, "Tabellen Versjon har ingen rad.");
+    if (vb::CLng(rs.Get(0)) < 1) vb::Raise(dao::errnum::NoCurrentRecord, "Tabellen Versjon har ingen rad.");
 }
 
 void Kontroller_Rader(dao::Database& db, const std::string& schema) {
@@ -81,7 +82,7 @@ void Kontroller_Rader(dao::Database& db, const std::string& schema) {
     if (kolonne == "HPoeng" || kolonne == "BPoeng")
         vb::Raise(vb::errnum::Overflow, rad + "poengene er ikke et heltall fra -32768 til 32767.");
     if (blob) vb::Raise(vb::errnum::TypeMismatch, rad + "verdien er ikke tekst.");
-    vb::Raise(vb::errnum::FieldTooSmall, rad + "teksten er lengre enn " + std::to_string(Tekstlengde) + " tegn.");
+    vb::Raise(dao::errnum::FieldTooSmall, rad + "teksten er lengre enn " + std::to_string(Tekstlengde) + " tegn.");
 }
 
 } // namespace innlesing

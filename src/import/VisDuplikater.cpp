@@ -2,8 +2,8 @@
 
 #include "import/HentDommerFil.h"
 #include "import/Innlesing.h"
+#include "import/Resultatutskrift.h"
 #include "import/SisteFil.h"
-#include "import/Utskrift.h"
 #include "platform/forms/Runtime.h"
 #include "shared/Rutenett.h"
 #include "shared/Utforming.h"

@@ -19,7 +19,7 @@ constexpr int Tekstkolonne = 50;   // characters of the text columns of Dommerta
 Dommer::Dommer() : Kampvindu("Dommer") {
     using kamper::Knapp;
     using kamper::Ledetekst;
-    byggFelles(9800);
+    UtformFelles(9800);
     Label1.SetCaption("Manuell innlegging av turneringsdata for dommere");
     Ledetekst(Label4, 7620, 480, 1260, "Turneringsnavn:");
     Ledetekst(Label12, 7620, 870, 1260, "Turneringsdato:");

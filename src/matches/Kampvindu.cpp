@@ -8,6 +8,7 @@
 #include "database/Kampoversikt.h"
 #include "database/Transaksjon.h"
 #include "platform/forms/Runtime.h"
+#include "platform/dao/ErrorNumbers.h"
 #include "platform/vb/Err.h"
 #include "platform/vb/Strings.h"
 #include "shared/Knapperad.h"
@@ -168,7 +169,7 @@ void Kampvindu::Fyll_Dommerliste() {
         Overskrift_Dommerliste();
         fyllDommergrid(true);
     } catch (const vb::Err& e) {
-        const char* melding = e.Number == vb::errnum::TooFewParameters
+        const char* melding = e.Number == dao::errnum::TooFewParameters
                                   ? "Kunne ikke laste dommere, databasen ble oppdatert, prøv å starte denne funksjonen "
                                     "på nytt!"
                                   : "Kan ikke laste dommere, feil ved databasen!";

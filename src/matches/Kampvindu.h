@@ -100,9 +100,9 @@ protected:
     int16_t listetDommer_ = 0;
 
     // The report-file buttons: the matches of all referees in one file, sorted as given, and
-    // those of the referee in Text4 in a file of his own from the template mal.
+    // those of the referee in Text4 in a file of his own from the one-referee template.
     void rapportfilAlle(const char* sortering);
-    void rapportfilEn(const char* mal);
+    void rapportfilEn();
 
     // Placement below the main window's button bar, as both windows do on load.
     void plasser();
@@ -110,7 +110,7 @@ protected:
     // match grid and refills the referee grid, so nothing acts on the previous file.
     void folgDatabasen();
     // Positions, captions and fonts of the shared controls.
-    void byggFelles(int matchGridWidth);
+    void UtformFelles(int matchGridWidth);
 
     // The columns of this window's match grid: the running number, then fields.
     virtual std::span<const shared::Kolonne> kampkolonner() const = 0;

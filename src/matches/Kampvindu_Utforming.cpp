@@ -19,7 +19,7 @@ void Ledetekst(forms::Label& l, int left, int top, int width, const std::string&
 
 } // namespace kamper
 
-void Kampvindu::byggFelles(int kampgridBredde) {
+void Kampvindu::UtformFelles(int kampgridBredde) {
     using kamper::Knapp;
     using kamper::Ledetekst;
     MDIChild = true;

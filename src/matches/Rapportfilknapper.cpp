@@ -29,7 +29,7 @@ std::string Feilmelding(const vb::Err& e, const char* katalog) {
 
 void Kampvindu::rapportfilAlle(const char* sortering) {
     try {
-        rapportfil::Kjor(CrReport1, {"/dommerrapport.rpt", sortering, "", "/Dommerrapport/Dommerrapport.rtf"});
+        rapportfil::Kjor(CrReport1, {"/dommerrapport.rpt", sortering, "", rapportfil::Rapportmappe + std::string("Dommerrapport.rtf")});
     } catch (const vb::Err& e) {
         forms::MsgBox(Feilmelding(e, "KvistrelDommer"), forms::vbOKOnly);
         return;
@@ -37,7 +37,7 @@ void Kampvindu::rapportfilAlle(const char* sortering) {
     forms::MsgBox(rapportfil::LagretMelding("Dommerrapport.rtf"), forms::vbOKOnly);
 }
 
-void Kampvindu::rapportfilEn(const char* mal) {
+void Kampvindu::rapportfilEn() {
     try {
         const std::string text4 = Text4.Text();
         if (!(vb::Val(text4) > 0)) {
@@ -47,7 +47,7 @@ void Kampvindu::rapportfilEn(const char* mal) {
         }
         const std::string nr = std::to_string(vb::CInt(vb::Variant(vb::Val(text4))));
         const std::string fil = "DommerOversikt_" + nr + ".rtf";
-        rapportfil::Kjor(CrReport1, {mal, "+ {dommere.DommerNR}", "{dommere.dommernr} =" + nr, "/DommerRapport/" + fil});
+        rapportfil::Kjor(CrReport1, {rapportfil::EnDommerMal, "+ {dommere.DommerNR}", "{dommere.dommernr} =" + nr, rapportfil::Rapportmappe + fil});
         forms::MsgBox(rapportfil::LagretMelding(fil), forms::vbOKOnly);
     } catch (const vb::Err& e) {
         forms::MsgBox(Feilmelding(e, "Kvistrel"), forms::vbOKOnly);
@@ -55,4 +55,4 @@ void Kampvindu::rapportfilEn(const char* mal) {
 }
 
 void Dommer::SSCommand8_Click() { rapportfilAlle("+ {dommere.Dommernr}"); }
-void Dommer::SSCommand9_Click() { rapportfilEn("/Dommerrapport1.rpt"); }
+void Dommer::SSCommand9_Click() { rapportfilEn(); }

@@ -124,7 +124,7 @@ void QtPrinterBackend::newPage() { pages_.emplace_back(); }
 
 QString QtPrinterBackend::fallbackPdf() const {
     // The user's own folder in whatever letter case he made it, as the report files find it.
-    const QString folder = Q(files::FindInAnyCase(forms::App.Path + "/Dommerrapport"));
+    const QString folder = Q(files::FindInAnyCase(forms::App.Path + forms::ReportFolder));
     if (!QDir().mkpath(folder)) vb::Raise(vb::errnum::PathNotFound, "Finner ikke mappen " + S(folder));
     const QString stem = folder + QStringLiteral("/Utskrift_") + Q(vb::Format(vb::Now(), "yyyymmdd_hhnnss"));
     QString path = stem + QStringLiteral(".pdf");

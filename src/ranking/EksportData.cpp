@@ -14,7 +14,6 @@ using turneringsdb::Tabell;
 
 namespace {
 
-constexpr int TabellFinnes = 3010;
 
 const Tabell& RankingfilTabell() {
     static const Tabell t{"Ranking",
@@ -61,14 +60,14 @@ void Opprett_Tabell_Ranking_KlData() {
         turneringsdb::LagTabell(state::DBaseRanking, turneringsdb::RankingKlDataTabell());
     } catch (const vb::Err& e) {
         // Only an existing table is passed over; a disk or engine failure must end the export.
-        if (e.Number != TabellFinnes) throw;
+        if (e.Number != dao::errnum::TableExists) throw;
     }
 }
 
 vb::Variant Eksportens_Utgiver() {
     dao::Recordset versjon = Turneringsbase().OpenRecordset("Select * from Versjon", dao::dbOpenSnapshot);
     if (versjon.EOF_())
-        vb::Raise(vb::errnum::NoCurrentRecord, "Tabellen Versjon i databasen er tom, så det er ukjent hvem som har laget listene.");
+        vb::Raise(dao::errnum::NoCurrentRecord, "Tabellen Versjon i databasen er tom, så det er ukjent hvem som har laget listene.");
     return versjon.Get("OpprettetAv");
 }
 

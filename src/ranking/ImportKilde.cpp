@@ -4,6 +4,7 @@
 
 #include "database/Apen.h"
 #include "platform/files/Files.h"
+#include "platform/dao/ErrorNumbers.h"
 #include "platform/vb/Err.h"
 #include "platform/vb/Strings.h"
 #include "state/ProgramState.h"
@@ -16,7 +17,7 @@ constexpr int Tekstlengde = 50;
 
 void Avvis_Apen_Database(const std::string& sti) {
     if (turneringsdb::ErApenDatabase(sti))
-        vb::Raise(vb::errnum::CannotOpen, "Filen er databasen som er åpen nå. Velg en annen database.");
+        vb::Raise(dao::errnum::CannotOpen, "Filen er databasen som er åpen nå. Velg en annen database.");
 }
 
 void Apne_Rankingkilde(const std::string& sti, dao::Workspace& ws, std::span<const Importkolonne> kolonner) {
@@ -26,11 +27,11 @@ void Apne_Rankingkilde(const std::string& sti, dao::Workspace& ws, std::span<con
     Avvis_Apen_Database(sti);
     // Only read: a source that is refused or read keeps its bytes (and its journal mode).
     state::DBaseRanking = ws.OpenDatabase(sti, true, true);
-    if (!state::DBaseRanking.HasTable("Ranking")) vb::Raise(vb::errnum::NoSuchTable, "Filen har ingen tabell Ranking.");
+    if (!state::DBaseRanking.HasTable("Ranking")) vb::Raise(dao::errnum::NoSuchTable, "Filen har ingen tabell Ranking.");
     const dao::TableDef tabell = state::DBaseRanking.TableDef_("Ranking");
     for (const Importkolonne& k : kolonner)
         if (!tabell.FindField(k.kilde))
-            vb::Raise(vb::errnum::NoSuchItem, std::string("Tabellen Ranking i filen mangler kolonnen ") + k.kilde + ".");
+            vb::Raise(dao::errnum::NoSuchItem, std::string("Tabellen Ranking i filen mangler kolonnen ") + k.kilde + ".");
 }
 
 bool Lokal_Verdi(const vb::Variant& verdi, int type, vb::Variant& lokal) {

@@ -21,7 +21,7 @@ bool sann(const vb::Variant& v) { return !v.IsNull() && vb::CBool(v); }
 } // namespace
 
 ListeData::ListeData() : forms::Form("ListeData") {
-    bygg();
+    Utform();
     Option1.SetValue(true);
     Text1.SetEnabled(false);
     for (auto* t : {&Text2, &Text3, &Text5}) t->SetEnabled(false);
@@ -37,7 +37,7 @@ ListeData::ListeData() : forms::Form("ListeData") {
     SSCommand1.Click = [this] { SSCommand1_Click(); };
 }
 
-void ListeData::bygg() {
+void ListeData::Utform() {
     SetCaption("Listedata");
     MDIChild = true;
     Move(0, 0, 11400, 7800);

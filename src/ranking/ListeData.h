@@ -50,6 +50,6 @@ public:
     void SSCommand1_Click();
 
 private:
-    void bygg();
+    void Utform();
     void modus(bool nyListe);
 };

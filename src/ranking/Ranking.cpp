@@ -27,7 +27,7 @@ std::string nummer(const vb::Variant& v) {
 } // namespace
 
 Ranking::Ranking() : forms::Form("Ranking") {
-    bygg();
+    Utform();
     // The window's design state: new-entry mode, individual play, Boccia senior.
     Option1.SetValue(true);
     Option7.SetValue(true);
@@ -37,7 +37,7 @@ Ranking::Ranking() : forms::Form("Ranking") {
     Combo2.SetText("BOCCIA");
     SSCommand4.SetCaption("Lagre Lag/Spiller i Rankingliste");
     modus(true, false, false, false);
-    koble();
+    Kople();
 }
 
 void Ranking::Form_Load() {

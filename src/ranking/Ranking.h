@@ -124,8 +124,8 @@ public:
     void SSCommand3_Click();
 
 private:
-    void bygg();
-    void koble();
+    void Utform();
+    void Kople();
 
     // Steps the list choices share.
     void velgListe(int liste);             // grid, current list, a fresh entry choice

@@ -13,7 +13,7 @@ constexpr int TekstKolonne = 50;   // the Text columns of Ranking
 
 } // namespace
 
-void Ranking::bygg() {
+void Ranking::Utform() {
     SetCaption("Administrasjon av Rankinglister");
     MDIChild = true;
     Move(0, 0, 12360, 8220);
@@ -104,7 +104,7 @@ void Ranking::bygg() {
     MSFlexGrid1.SelectionMode = 1;
 }
 
-void Ranking::koble() {
+void Ranking::Kople() {
     SSCommand1.Click = [this] { SSCommand1_Click(); };
     for (int i = 0; i < Combo1.Count(); ++i) Combo1(i).Click = [this, i] { Combo1_Click(i); };
     Combo2.Click = [this] { Combo2_Click(); };

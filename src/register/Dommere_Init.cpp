@@ -7,12 +7,12 @@
 #include "state/ProgramState.h"
 
 Dommere_Init::Dommere_Init() : forms::Form("Dommere_Init") {
-    byggTopp();
-    byggDommerfelter();
-    byggSpillOgRapporttyper();
-    byggKlassifisering();
-    byggKnapper();
-    byggListeOgTellere();
+    UtformTopp();
+    UtformDommerfelter();
+    UtformSpillOgRapporttyper();
+    UtformKlassifisering();
+    UtformKnapper();
+    UtformListeOgTellere();
 
     // The window's design state: the new-referee mode with no class chosen.
     Option1.SetValue(true);
@@ -27,11 +27,11 @@ Dommere_Init::Dommere_Init() : forms::Form("Dommere_Init") {
                     &SSCommand8, &SSCommand9})
         k->SetEnabled(false);
 
-    koble();
+    Kople();
     Registervalg::Meld(*this);
 }
 
-void Dommere_Init::koble() {
+void Dommere_Init::Kople() {
     SSCommand1.Click = [this] { SSCommand1_Click(); };
     SSCommand2.Click = [this] { SSCommand2_Click(); };
     SSCommand7.Click = [this] { SSCommand7_Click(); };

@@ -202,15 +202,15 @@ public:
 
 private:
     // Window layout, one part each.
-    void byggTopp();
-    void byggDommerfelter();
-    void byggSpillOgRapporttyper();
-    void byggKlassifisering();
-    void byggKnapper();
-    void byggListeOgTellere();
+    void UtformTopp();
+    void UtformDommerfelter();
+    void UtformSpillOgRapporttyper();
+    void UtformKlassifisering();
+    void UtformKnapper();
+    void UtformListeOgTellere();
     // Column widths, alignments and headings of the grid.
     void rutenettOverskrift();
-    void koble();
+    void Kople();
 
     // Loading: the full fill of one found row, and the short fill of the report mode.
     void fyllAlt();

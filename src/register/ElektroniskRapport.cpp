@@ -114,7 +114,7 @@ void Dommere_Init::C_ElektroniskRapport_Click() {
     telling.Close();
 
     try {
-        rapportfil::Kjor(CrReport1, {type->mal, "+ {dommere.DommerNR}", type->formel, std::string("/DommerRapport/") + type->filnavn},
+        rapportfil::Kjor(CrReport1, {type->mal, "+ {dommere.DommerNR}", type->formel, rapportfil::Rapportmappe + std::string(type->filnavn)},
                          [&] {
                              dao::Recordset versjon = state::DBase2.OpenRecordset("Select * from Versjon");
                              versjon.Edit();

@@ -28,7 +28,7 @@ std::string IkkeTilgjengelig(const vb::Err& malfeil) {
 }
 
 std::string LagretMelding(const std::string& filnavn) {
-    return "Rapporten ble lagret på følgende fil: " + forms::App.Path + "/Dommerrapport/" + filnavn;
+    return "Rapporten ble lagret på følgende fil: " + forms::App.Path + Rapportmappe + filnavn;
 }
 
 } // namespace rapportfil

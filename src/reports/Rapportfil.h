@@ -4,16 +4,22 @@
 #include <functional>
 #include <string>
 
+#include "platform/forms/Runtime.h"
 #include "platform/report/CrystalReport.h"
 #include "platform/vb/Err.h"
 
 namespace rapportfil {
 
+// The report folder with its closing "/", for the report files' paths.
+inline const std::string Rapportmappe = std::string(forms::ReportFolder) + "/";
+// The template of one referee's overview, as shipped in the resource folder.
+inline constexpr const char* EnDommerMal = "/Dommerrapport1.rpt";
+
 struct Rapportfil {
     std::string mal;         // template name under the resource folder ("/Dommeroversikt3.rpt")
     std::string sortering;   // "+ {dommere.DommerNR}"
     std::string formel;      // "" selects every row
-    std::string utfil;       // output path under the program folder ("/DommerRapport/DommerOversikt.rtf")
+    std::string utfil;       // output path under the program folder (Rapportmappe + "DommerOversikt.rtf")
 };
 
 // Sets the control's data file, template (checked against the newest database

@@ -44,8 +44,11 @@ inline int16_t Museknapp = 0;
 // (open handles are closed first).
 void ResetProgramState();
 
-// The program's version texts.
-inline constexpr const char* ProgramVersion = "Versjon 1.20.0";
+// The program's version texts, made from the project's version (KD_VERSION from the build):
+// the whole one ("Versjon 1.20.0") and the short one, major.minor ("1.20"), which the
+// start picture and the tournament's stored record carry.
+inline constexpr const char* ProgramVersionShort = KD_VERSION_MAJOR_MINOR;
+inline constexpr const char* ProgramVersion = "Versjon " KD_VERSION;
 inline constexpr const char* ProgramName = "KvistrelDommer";
 
 } // namespace state

@@ -45,7 +45,7 @@ TEST_P(DaoCommitOutcome, EveryFailingSyncIsToldAsWhatTheFileHolds) {
             if (told == 0 && counted == allowed) ++toldDoneDespiteAFailure;
             if (told == 0 && counted < allowed && syncsOfAWholeCommit < 0) syncsOfAWholeCommit = counted;
             if (told != 0) {
-                EXPECT_EQ(told, vb::errnum::DiskError);
+                EXPECT_EQ(told, dao::errnum::DiskError);
                 GetParam().run(db);   // again, on a sound disk, through the same connection
             }
             EXPECT_EQ(Count(db), 2) << "told " << told << " after " << counted << " syncs";

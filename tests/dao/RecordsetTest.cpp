@@ -35,14 +35,14 @@ TEST_F(DaoRecordset, MovesThroughRowsInRowidOrder) {
     EXPECT_FALSE(rs.BOF());
     EXPECT_EQ(Numbers(rs), (std::vector<int>{3, 1, 2}));
     EXPECT_TRUE(rs.EOF_());
-    EXPECT_EQ(ErrOf([&] { rs.MoveNext(); }), vb::errnum::NoCurrentRecord);
-    EXPECT_EQ(ErrOf([&] { rs.Get("DommerNR"); }), vb::errnum::NoCurrentRecord);
+    EXPECT_EQ(ErrOf([&] { rs.MoveNext(); }), dao::errnum::NoCurrentRecord);
+    EXPECT_EQ(ErrOf([&] { rs.Get("DommerNR"); }), dao::errnum::NoCurrentRecord);
     rs.MovePrevious();
     EXPECT_EQ(rs.Get("dommernr"), Variant::Integer(2));
     rs.MoveFirst();
     rs.MovePrevious();
     EXPECT_TRUE(rs.BOF());
-    EXPECT_EQ(ErrOf([&] { rs.MovePrevious(); }), vb::errnum::NoCurrentRecord);
+    EXPECT_EQ(ErrOf([&] { rs.MovePrevious(); }), dao::errnum::NoCurrentRecord);
     rs.MoveLast();
     EXPECT_EQ(rs.Get(0), Variant::Integer(2));
     EXPECT_EQ(Numbers(db.OpenRecordset("Select * from Dommere Order by DommerNr")), (std::vector<int>{1, 2, 3}));
@@ -55,10 +55,10 @@ TEST_F(DaoRecordset, EmptyRecordsetIsAtBothEnds) {
     EXPECT_TRUE(rs.BOF());
     EXPECT_TRUE(rs.EOF_());
     EXPECT_EQ(rs.RecordCount(), 0);
-    EXPECT_EQ(ErrOf([&] { rs.MoveFirst(); }), vb::errnum::NoCurrentRecord);
-    EXPECT_EQ(ErrOf([&] { rs.MoveLast(); }), vb::errnum::NoCurrentRecord);
-    EXPECT_EQ(ErrOf([&] { rs.Edit(); }), vb::errnum::NoCurrentRecord);
-    EXPECT_EQ(ErrOf([&] { rs.Delete(); }), vb::errnum::NoCurrentRecord);
+    EXPECT_EQ(ErrOf([&] { rs.MoveFirst(); }), dao::errnum::NoCurrentRecord);
+    EXPECT_EQ(ErrOf([&] { rs.MoveLast(); }), dao::errnum::NoCurrentRecord);
+    EXPECT_EQ(ErrOf([&] { rs.Edit(); }), dao::errnum::NoCurrentRecord);
+    EXPECT_EQ(ErrOf([&] { rs.Delete(); }), dao::errnum::NoCurrentRecord);
 }
 
 TEST_F(DaoRecordset, FieldsByNameWithoutRegardToCase) {
@@ -69,10 +69,10 @@ TEST_F(DaoRecordset, FieldsByNameWithoutRegardToCase) {
     EXPECT_EQ(rs("dommer_boccia").Value(), Variant(true));
     EXPECT_EQ(rs.Get("Dommer_Curling"), Variant(false));   // never set: reads False
     EXPECT_TRUE(rs.Get("Dommer_Telefon").IsNull());
-    EXPECT_EQ(ErrOf([&] { rs.Get("KlB_Aspirant1"); }), vb::errnum::NoSuchItem);
-    EXPECT_EQ(ErrOf([&] { rs.Get(7); }), vb::errnum::NoSuchItem);
+    EXPECT_EQ(ErrOf([&] { rs.Get("KlB_Aspirant1"); }), dao::errnum::NoSuchItem);
+    EXPECT_EQ(ErrOf([&] { rs.Get(7); }), dao::errnum::NoSuchItem);
     EXPECT_EQ(rs.FieldIndex("dommer_fnavn"), 1);
-    EXPECT_EQ(ErrOf([&] { rs.FieldIndex("KlB_Aspirant1"); }), vb::errnum::NoSuchItem);
+    EXPECT_EQ(ErrOf([&] { rs.FieldIndex("KlB_Aspirant1"); }), dao::errnum::NoSuchItem);
 }
 
 TEST_F(DaoRecordset, AddNewEditAndDeleteWriteThrough) {
@@ -122,7 +122,7 @@ TEST_F(DaoRecordset, UpdatableSelectionWithWhereAndAlias) {
     EXPECT_EQ(ErrOf([&] { rs("Ti") = 5; }), 3164);
     rs("Dommer_Telefon") = "x";
     rs.CancelUpdate();
-    EXPECT_EQ(ErrOf([&] { rs.Update(); }), vb::errnum::UpdateWithoutEdit);
+    EXPECT_EQ(ErrOf([&] { rs.Update(); }), dao::errnum::UpdateWithoutEdit);
     rs.Edit();
     rs("Dommer_Boccia") = false;
     rs.Update();
@@ -136,7 +136,7 @@ TEST_F(DaoRecordset, RefusedWritesLeaveTheRowAsItWas) {
     rs.Edit();
     rs("Dommer_FNavn") = std::string(51, 'a');
     rs("Dommer_ENavn") = "Endret";
-    EXPECT_EQ(ErrOf([&] { rs.Update(); }), vb::errnum::FieldTooSmall);
+    EXPECT_EQ(ErrOf([&] { rs.Update(); }), dao::errnum::FieldTooSmall);
     EXPECT_EQ(rs.EditMode(), 1) << "the edit stays open for a correction";
     rs("Dommer_FNavn") = std::string(49, 'a') + "ø";   // 50 characters, 51 bytes: fits
     rs("DommerNR") = 40000;
@@ -153,7 +153,7 @@ TEST_F(DaoRecordset, RefusedWritesLeaveTheRowAsItWas) {
     EXPECT_EQ(ErrOf([&] { rs.Update(); }), vb::errnum::Overflow);
     rs("DommerNR") = -32768;
     rs("Dommer_Telefon") = "12345678901234567";   // 17 characters in a 16-character field
-    EXPECT_EQ(ErrOf([&] { rs.Update(); }), vb::errnum::FieldTooSmall);
+    EXPECT_EQ(ErrOf([&] { rs.Update(); }), dao::errnum::FieldTooSmall);
     rs.CancelUpdate();
     EXPECT_EQ(db.OpenRecordset("Dommere").RecordCount(), 3);
 }
@@ -161,7 +161,7 @@ TEST_F(DaoRecordset, RefusedWritesLeaveTheRowAsItWas) {
 TEST_F(DaoRecordset, ChecksHoldForStatementsToo) {
     // The same limits guard SQL run through Execute, and the file stays unchanged.
     EXPECT_EQ(ErrOf([&] { db.Execute("UPDATE Dommere SET Dommer_FNavn = ? WHERE DommerNR = 3", {std::string(51, 'b')}); }),
-              vb::errnum::FieldTooSmall);
+              dao::errnum::FieldTooSmall);
     EXPECT_EQ(ErrOf([&] { db.Execute("UPDATE Dommere SET DommerNR = 32768"); }), vb::errnum::Overflow);
     EXPECT_EQ(db.OpenRecordset("Select * from Dommere where DommerNR = 3").Get("Dommer_FNavn"), Variant("Kari"));
     db.Execute("UPDATE Dommere SET Dommer_Boccia = NULL WHERE DommerNR = 3");
@@ -172,9 +172,9 @@ TEST_F(DaoRecordset, ChecksHoldForStatementsToo) {
 TEST_F(DaoRecordset, SnapshotIsReadOnlyAndSeesNoLaterChange) {
     dao::Recordset snap = db.OpenRecordset("Dommere", dao::dbOpenSnapshot);
     EXPECT_FALSE(snap.Updatable());
-    EXPECT_EQ(ErrOf([&] { snap.Edit(); }), vb::errnum::CannotUpdate);
-    EXPECT_EQ(ErrOf([&] { snap.AddNew(); }), vb::errnum::CannotUpdate);
-    EXPECT_EQ(ErrOf([&] { snap.Set("DommerNR", 1); }), vb::errnum::UpdateWithoutEdit);
+    EXPECT_EQ(ErrOf([&] { snap.Edit(); }), dao::errnum::CannotUpdate);
+    EXPECT_EQ(ErrOf([&] { snap.AddNew(); }), dao::errnum::CannotUpdate);
+    EXPECT_EQ(ErrOf([&] { snap.Set("DommerNR", 1); }), dao::errnum::UpdateWithoutEdit);
     db.Execute("UPDATE Dommere SET Dommer_FNavn = 'Endret'");
     EXPECT_EQ(snap.Get("Dommer_FNavn"), Variant("Kari"));
     // A dynaset reads the row as the file holds it now.
@@ -194,7 +194,7 @@ TEST_F(DaoRecordset, ParametersAreBoundNotSpliced) {
                                          {Variant::Integer(2), true});
     ASSERT_EQ(rs.RecordCount(), 1);
     EXPECT_EQ(rs.Get("Dommer_FNavn"), Variant("Per"));
-    EXPECT_EQ(ErrOf([&] { db.OpenRecordset("Select * from Dommere where DommerNr = ?"); }), vb::errnum::TooFewParameters);
+    EXPECT_EQ(ErrOf([&] { db.OpenRecordset("Select * from Dommere where DommerNr = ?"); }), dao::errnum::TooFewParameters);
     EXPECT_EQ(ErrOf([&] { db.Execute("DELETE FROM Dommere WHERE DommerNr = ?", {1, 2}); }), 5);
     db.Execute("DELETE FROM Dommere WHERE DommerNr = ?", {Variant::Integer(1)});
     EXPECT_EQ(db.RecordsAffected(), 1);
@@ -301,8 +301,8 @@ TEST_F(DaoRecordset, ForwardOnlyReadsWhatASnapshotReads) {
             EXPECT_EQ(fram.Get("dommer_fnavn"), snap.Get("Dommer_FNavn"));
         }
         EXPECT_TRUE(fram.EOF_()) << sql;
-        EXPECT_EQ(ErrOf([&] { fram.Get(0); }), vb::errnum::NoCurrentRecord);
-        EXPECT_EQ(ErrOf([&] { fram.MoveNext(); }), vb::errnum::NoCurrentRecord);
+        EXPECT_EQ(ErrOf([&] { fram.Get(0); }), dao::errnum::NoCurrentRecord);
+        EXPECT_EQ(ErrOf([&] { fram.MoveNext(); }), dao::errnum::NoCurrentRecord);
     }
     dao::Recordset tom = db.OpenRecordset("Select * from Dommere where DommerNR = 99", dao::dbOpenForwardOnly);
     EXPECT_TRUE(tom.BOF());
@@ -317,8 +317,8 @@ TEST_F(DaoRecordset, ForwardOnlyNeitherMovesBackNorWrites) {
         EXPECT_EQ(ErrOf([&] { (rs.*flytt)(); }), 3219);
     EXPECT_EQ(rs.Get("DommerNR"), Variant::Integer(1));
     EXPECT_FALSE(rs.Updatable());
-    EXPECT_EQ(ErrOf([&] { rs.Edit(); }), vb::errnum::CannotUpdate);
-    EXPECT_EQ(ErrOf([&] { rs.Delete(); }), vb::errnum::CannotUpdate);
+    EXPECT_EQ(ErrOf([&] { rs.Edit(); }), dao::errnum::CannotUpdate);
+    EXPECT_EQ(ErrOf([&] { rs.Delete(); }), dao::errnum::CannotUpdate);
 }
 
 TEST_F(DaoRecordset, ForwardOnlyOfOneTextRunTogetherAndLetTheFileGo) {

@@ -112,7 +112,7 @@ TEST(DaoSchema, TableDefsListTablesInOrderWithTheirIndexes) {
     }
     EXPECT_TRUE(db.HasTable("DOMMERE"));
     EXPECT_FALSE(db.HasTable("Versjon"));
-    EXPECT_EQ(ErrOf([&] { db.TableDef_("Versjon"); }), vb::errnum::NoSuchItem);
+    EXPECT_EQ(ErrOf([&] { db.TableDef_("Versjon"); }), dao::errnum::NoSuchItem);
     // The index is not unique: two rows with one number are accepted.
     AddReferee(db, 5, "A", "B", true);
     AddReferee(db, 5, "C", "D", false);
@@ -124,7 +124,7 @@ TEST(DaoSchema, AppendsRefuseDuplicatesAndExistingTables) {
     dao::Database db = Ws().CreateDatabase(dir.file("dup.kvx"));
     dao::TableDef t = db.CreateTableDef("Versjon");
     t.Fields_Append(TextField("LagetDato"));
-    EXPECT_EQ(ErrOf([&] { t.Fields_Append(TextField("lagetdato")); }), vb::errnum::FieldExists);
+    EXPECT_EQ(ErrOf([&] { t.Fields_Append(TextField("lagetdato")); }), dao::errnum::FieldExists);
     EXPECT_EQ(t.Fields.size(), 1u);
     EXPECT_EQ(ErrOf([&] { db.TableDefs_Append(db.CreateTableDef("Tom")); }), 3264);
     db.TableDefs_Append(t);
@@ -159,7 +159,7 @@ TEST(DaoSchema, FieldsAppendOnAStoredTableAddsColumnsLast) {
     course.AllowZeroLength = true;
     course.Size = 50;
     db.TableDef_("Dommere").Fields_Append(course);
-    EXPECT_EQ(ErrOf([&] { db.TableDef_("Dommere").Fields_Append(dao::Field("klb_overdommer", dao::dbBoolean)); }), vb::errnum::FieldExists);
+    EXPECT_EQ(ErrOf([&] { db.TableDef_("Dommere").Fields_Append(dao::Field("klb_overdommer", dao::dbBoolean)); }), dao::errnum::FieldExists);
     db.Close();
 
     dao::Database re = Ws().OpenDatabase(path);
@@ -190,21 +190,21 @@ TEST(DaoSchema, ColumnsAddedToATableWithRowsKeepTheirChecks) {
     db.TableDef_("Dommertabell").Fields_Append(dao::Field("Poeng", dao::dbInteger));
     db.TableDef_("Dommertabell").Fields_Append(dao::Field("Sluttspill", dao::dbBoolean));
     const std::string eleven(11, 'x');
-    EXPECT_EQ(ErrOf([&] { db.Execute("UPDATE Dommertabell SET Kommentar = ? WHERE DommerNR = 1", {eleven}); }), vb::errnum::FieldTooSmall);
+    EXPECT_EQ(ErrOf([&] { db.Execute("UPDATE Dommertabell SET Kommentar = ? WHERE DommerNR = 1", {eleven}); }), dao::errnum::FieldTooSmall);
     EXPECT_EQ(ErrOf([&] { db.Execute("UPDATE Dommertabell SET Poeng = 32768"); }), vb::errnum::Overflow);
     db.Execute("UPDATE Dommertabell SET Kommentar = ?, Poeng = -32768 WHERE DommerNR = 2", {std::string(10, 'y')});
     {
         dao::Recordset rs = db.OpenRecordset("Dommertabell");
         rs.AddNew();
         rs("Kommentar") = eleven;
-        EXPECT_EQ(ErrOf([&] { rs.Update(); }), vb::errnum::FieldTooSmall);
+        EXPECT_EQ(ErrOf([&] { rs.Update(); }), dao::errnum::FieldTooSmall);
         rs.CancelUpdate();
     }
     EXPECT_EQ(db.OpenRecordset("Select * from Dommertabell where Kommentar is Null and Poeng is Null").RecordCount(), 2);
     db.Close();
 
     dao::Database re = Ws().OpenDatabase(path);
-    EXPECT_EQ(ErrOf([&] { re.Execute("INSERT INTO Dommertabell (DommerNR, Kommentar) VALUES (4, ?)", {eleven}); }), vb::errnum::FieldTooSmall);
+    EXPECT_EQ(ErrOf([&] { re.Execute("INSERT INTO Dommertabell (DommerNR, Kommentar) VALUES (4, ?)", {eleven}); }), dao::errnum::FieldTooSmall);
     EXPECT_EQ(ErrOf([&] { re.Execute("UPDATE Dommertabell SET Poeng = -32769"); }), vb::errnum::Overflow);
     const dao::TableDef t = re.TableDef_("Dommertabell");
     ASSERT_EQ(t.Fields.size(), 17u);
@@ -218,7 +218,7 @@ TEST(DaoSchema, ColumnsAddedToATableWithRowsKeepTheirChecks) {
     EXPECT_EQ(re.TableDef_("Dommertabell").FindField("Midlertidig"), nullptr);
     re.TableDef_("Dommertabell").Fields_Append(TextField("Midlertidig", 20));
     re.Execute("UPDATE Dommertabell SET Midlertidig = ?", {std::string(20, 'z')});
-    EXPECT_EQ(ErrOf([&] { re.Execute("UPDATE Dommertabell SET Midlertidig = ?", {std::string(21, 'z')}); }), vb::errnum::FieldTooSmall);
+    EXPECT_EQ(ErrOf([&] { re.Execute("UPDATE Dommertabell SET Midlertidig = ?", {std::string(21, 'z')}); }), dao::errnum::FieldTooSmall);
 }
 
 TEST(DaoSchema, IndexAppendedLaterIsStoredUnderTheTableAndRefusedTwice) {
@@ -235,7 +235,7 @@ TEST(DaoSchema, IndexAppendedLaterIsStoredUnderTheTableAndRefusedTwice) {
     EXPECT_EQ(ErrOf([&] { db.TableDef_("Dommere").Indexes_Append(again); }), 3284);
     dao::Index missing = t.CreateIndex("Mangler");
     missing.AddField("Finnes_Ikke");
-    EXPECT_EQ(ErrOf([&] { db.TableDef_("Dommere").Indexes_Append(missing); }), vb::errnum::NoSuchItem);
+    EXPECT_EQ(ErrOf([&] { db.TableDef_("Dommere").Indexes_Append(missing); }), dao::errnum::NoSuchItem);
     const auto indexes = db.TableDef_("Dommere").Indexes;
     ASSERT_EQ(indexes.size(), 2u);
     EXPECT_EQ(indexes[0].Name, "DommerNr");

@@ -71,10 +71,10 @@ TEST_F(DaoSql, TextComparesWithoutCaseAndSortsNorwegianLettersLast) {
 }
 
 TEST_F(DaoSql, UnknownNamesAndBadTextGiveTheEngineErrors) {
-    EXPECT_EQ(ErrOf([&] { db.OpenRecordset("Select * from Dommere where Dommernummer = 1"); }), vb::errnum::TooFewParameters);
+    EXPECT_EQ(ErrOf([&] { db.OpenRecordset("Select * from Dommere where Dommernummer = 1"); }), dao::errnum::TooFewParameters);
     EXPECT_EQ(ErrOf([&] { db.OpenRecordset("Select * from Dommerliste"); }), 3078);
-    EXPECT_EQ(ErrOf([&] { db.OpenRecordset("Select * from Dommere where"); }), vb::errnum::SyntaxError);
+    EXPECT_EQ(ErrOf([&] { db.OpenRecordset("Select * from Dommere where"); }), dao::errnum::SyntaxError);
     // One statement at a time: a second one is refused, not half run.
-    EXPECT_EQ(ErrOf([&] { db.Execute("DELETE FROM Dommere; DELETE FROM Dommertabell"); }), vb::errnum::SyntaxError);
+    EXPECT_EQ(ErrOf([&] { db.Execute("DELETE FROM Dommere; DELETE FROM Dommertabell"); }), dao::errnum::SyntaxError);
     EXPECT_EQ(db.OpenRecordset("Dommere").RecordCount(), 6);
 }

@@ -80,8 +80,8 @@ TEST_F(DaoTransaction, FileOpenedDuringATransactionTakesPart) {
 TEST_F(DaoTransaction, AttachedFileIsOneTransactionWithTheMain) {
     b.Close();
     a.Attach(dir.file("b.kvx"), "Fil");
-    EXPECT_EQ(ErrOf([&] { Ws().OpenDatabase(dir.file("b.kvx")); }), vb::errnum::InUse);
-    EXPECT_EQ(ErrOf([&] { a.Attach(dir.file("b.kvx"), "Fil2"); }), vb::errnum::InUse);
+    EXPECT_EQ(ErrOf([&] { Ws().OpenDatabase(dir.file("b.kvx")); }), dao::errnum::InUse);
+    EXPECT_EQ(ErrOf([&] { a.Attach(dir.file("b.kvx"), "Fil2"); }), dao::errnum::InUse);
     Ws().BeginTrans();
     a.Execute("INSERT INTO Fil.Dommere SELECT * FROM main.Dommere");
     a.Execute("DELETE FROM main.Dommere");
@@ -98,10 +98,10 @@ TEST_F(DaoTransaction, AttachedFileIsOneTransactionWithTheMain) {
     rs.Update();
     rs.Close();
     a.Detach("Fil");
-    EXPECT_EQ(ErrOf([&] { a.Detach("Fil"); }), vb::errnum::NoSuchItem);
+    EXPECT_EQ(ErrOf([&] { a.Detach("Fil"); }), dao::errnum::NoSuchItem);
     dao::Database other = Ws().OpenDatabase(dir.file("b.kvx"));
     EXPECT_EQ(Count(other, "Dommere"), 1);
-    EXPECT_EQ(ErrOf([&] { a.Attach(dir.file("mangler.kvx"), "M"); }), vb::errnum::CannotOpen);
+    EXPECT_EQ(ErrOf([&] { a.Attach(dir.file("mangler.kvx"), "M"); }), dao::errnum::CannotOpen);
 }
 
 TEST_F(DaoTransaction, RolledBackSchemaChangeIsForgotten) {

@@ -23,14 +23,14 @@ std::string storedText(DatabaseImpl& conn, const std::string& table) {
     const auto stmt = conn.statement("SELECT sql FROM main.sqlite_master WHERE type = 'table' AND name = ?1");
     Use use(*stmt);
     sqlite3_bind_text(*use, 1, table.c_str(), -1, SQLITE_TRANSIENT);
-    if (!use.step()) Fail(vb::errnum::NoSuchItem, table);
+    if (!use.step()) Fail(dao::errnum::NoSuchItem, table);
     return reinterpret_cast<const char*>(sqlite3_column_text(*use, 0));
 }
 
 long long schemaVersion(DatabaseImpl& conn) {
     const auto stmt = conn.statement("PRAGMA main.schema_version");
     Use use(*stmt);
-    if (!use.step()) Fail(num::Reserved);
+    if (!use.step()) Fail(dao::errnum::Reserved);
     return sqlite3_column_int64(*use, 0);
 }
 
@@ -48,7 +48,7 @@ void AddColumn(DatabaseImpl& conn, const std::string& table, const Field& f) {
     if (check.empty()) return;
     std::string text = storedText(conn, table);
     const size_t at = text.rfind(declaration);
-    if (at == std::string::npos) Fail(num::Reserved, table);
+    if (at == std::string::npos) Fail(dao::errnum::Reserved, table);
     text.insert(at + declaration.size(), check);
     const long long version = schemaVersion(conn);
     const WritableSchema writable(conn);

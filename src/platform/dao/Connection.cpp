@@ -21,7 +21,7 @@ std::string folded(std::string_view s) {
 DatabaseImpl::~DatabaseImpl() { close(); }
 
 sqlite3* DatabaseImpl::handle() const {
-    if (!db) detail::Fail(detail::num::ObjectInvalid);
+    if (!db) detail::Fail(dao::errnum::ObjectInvalid);
     return db;
 }
 

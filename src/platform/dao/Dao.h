@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <vector>
+#include "platform/dao/ErrorNumbers.h"
 #include "platform/vb/Variant.h"
 
 struct sqlite3_stmt;

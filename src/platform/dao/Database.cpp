@@ -12,7 +12,6 @@ namespace dao {
 
 using detail::Fail;
 using detail::Quote;
-namespace num = detail::num;
 
 namespace {
 
@@ -25,7 +24,7 @@ std::string firstWord(std::string_view sql) {
 }
 
 DatabaseImpl& live(const std::shared_ptr<DatabaseImpl>& impl) {
-    if (!impl || !impl->db) Fail(num::ObjectInvalid);
+    if (!impl || !impl->db) Fail(dao::errnum::ObjectInvalid);
     return *impl;
 }
 
@@ -39,13 +38,13 @@ bool indexExists(DatabaseImpl& conn, const std::string& stored) {
 // Text columns are indexed in binary order: an index built on our own NOCASE
 // would be unsound for any other SQLite tool that opens the file.
 void createIndex(DatabaseImpl& conn, const detail::TableInfo& table, const Index& index) {
-    if (index.Name.empty()) Fail(num::BadName, index.Name);
-    if (index.FieldName.empty()) Fail(num::NoFieldDefined, index.Name);
+    if (index.Name.empty()) Fail(dao::errnum::BadName, index.Name);
+    if (index.FieldName.empty()) Fail(dao::errnum::NoFieldDefined, index.Name);
     const int k = table.find(index.FieldName);
-    if (k < 0) Fail(vb::errnum::NoSuchItem, index.FieldName);
+    if (k < 0) Fail(dao::errnum::NoSuchItem, index.FieldName);
     const auto& column = table.columns[static_cast<size_t>(k)];
     const std::string stored = detail::StoredIndexName(table.name, index.Name);
-    if (indexExists(conn, stored)) Fail(num::IndexExists, index.Name);
+    if (indexExists(conn, stored)) Fail(dao::errnum::IndexExists, index.Name);
     const bool text = column.type == dbText || column.type == dbMemo;
     conn.exec(std::string("CREATE ") + (index.Unique || index.Primary ? "UNIQUE " : "") + "INDEX " + Quote(stored) + " ON " +
               Quote(table.name) + " (" + Quote(column.name) + (text ? " COLLATE BINARY" : "") + ")");
@@ -53,7 +52,7 @@ void createIndex(DatabaseImpl& conn, const detail::TableInfo& table, const Index
 
 std::shared_ptr<const detail::TableInfo> existingTable(DatabaseImpl& conn, const std::string& name) {
     auto info = conn.table("main", name);
-    if (!info) Fail(vb::errnum::NoSuchItem, name);
+    if (!info) Fail(dao::errnum::NoSuchItem, name);
     return info;
 }
 
@@ -103,16 +102,16 @@ const Field* TableDef::FindField(const std::string& name) const {
 }
 
 void TableDef::Fields_Append(const Field& f) {
-    if (f.Name.empty()) Fail(num::BadName, f.Name);
+    if (f.Name.empty()) Fail(dao::errnum::BadName, f.Name);
     if (!db_) {
-        if (FindField(f.Name)) Fail(vb::errnum::FieldExists, f.Name);
+        if (FindField(f.Name)) Fail(dao::errnum::FieldExists, f.Name);
         Fields.push_back(f);
         return;
     }
     DatabaseImpl& conn = live(db_);
-    if (conn.readOnly) Fail(vb::errnum::CannotUpdate);
+    if (conn.readOnly) Fail(dao::errnum::CannotUpdate);
     const auto table = existingTable(conn, Name);
-    if (table->find(f.Name) >= 0) Fail(vb::errnum::FieldExists, f.Name);
+    if (table->find(f.Name) >= 0) Fail(dao::errnum::FieldExists, f.Name);
     atomically(conn, [&] { detail::AddColumn(conn, table->name, f); });
     Field added = f;
     added.OrdinalPosition = static_cast<int>(table->columns.size());
@@ -121,14 +120,14 @@ void TableDef::Fields_Append(const Field& f) {
 
 void TableDef::Indexes_Append(const Index& i) {
     for (const auto& existing : Indexes)
-        if (detail::SameName(existing.Name, i.Name)) Fail(num::IndexExists, i.Name);
+        if (detail::SameName(existing.Name, i.Name)) Fail(dao::errnum::IndexExists, i.Name);
     if (!db_) {
-        if (i.FieldName.empty()) Fail(num::NoFieldDefined, i.Name);
+        if (i.FieldName.empty()) Fail(dao::errnum::NoFieldDefined, i.Name);
         Indexes.push_back(i);
         return;
     }
     DatabaseImpl& conn = live(db_);
-    if (conn.readOnly) Fail(vb::errnum::CannotUpdate);
+    if (conn.readOnly) Fail(dao::errnum::CannotUpdate);
     const auto table = existingTable(conn, Name);
     atomically(conn, [&] { createIndex(conn, *table, i); });
     Indexes.push_back(i);
@@ -144,7 +143,7 @@ std::string Database::Name() const {
 }
 
 void Database::Execute(const std::string& sql, const Params& params) {
-    if (!IsOpen()) Fail(num::ObjectInvalid);
+    if (!IsOpen()) Fail(dao::errnum::ObjectInvalid);
     DatabaseImpl& conn = *impl_;
     const std::string translated = detail::TranslateSql(sql);
     const auto stmt = conn.statement(translated);
@@ -152,7 +151,7 @@ void Database::Execute(const std::string& sql, const Params& params) {
     const std::string verb = firstWord(translated);
     // A pragma answers with a row even when it sets something; only a selection is refused.
     if (sqlite3_column_count(*use) > 0 && sqlite3_stmt_readonly(*use) && verb != "PRAGMA")
-        Fail(num::SelectNotExecutable);
+        Fail(dao::errnum::SelectNotExecutable);
     detail::BindAll(*use, params);
     std::optional<detail::Writing> writing;
     if (!sqlite3_stmt_readonly(*use) && verb != "PRAGMA") writing.emplace(conn);
@@ -178,7 +177,7 @@ void Database::Scan(const std::string& sql, const std::function<void(const std::
 
 void Database::ScanCells(const std::string& sql, const std::function<void(const Cells&)>& row,
                          const Params& params) const {
-    if (!IsOpen()) Fail(num::ObjectInvalid);
+    if (!IsOpen()) Fail(dao::errnum::ObjectInvalid);
     const auto stmt = impl_->statement(detail::TranslateSql(sql));
     detail::Use use(*stmt);
     detail::BindAll(*use, params);
@@ -299,16 +298,16 @@ std::string Database::Damage() const {
 bool Database::HasTable(const std::string& name) const { return live(impl_).table("main", name) != nullptr; }
 
 void Database::TableDefs_Append(const TableDef& def) {
-    if (!IsOpen()) Fail(num::ObjectInvalid);
+    if (!IsOpen()) Fail(dao::errnum::ObjectInvalid);
     DatabaseImpl& conn = *impl_;
-    if (conn.readOnly) Fail(vb::errnum::CannotUpdate);
-    if (def.Name.empty()) Fail(num::BadName, def.Name);
-    if (conn.table("main", def.Name)) Fail(num::TableExists, def.Name);
-    if (def.Fields.empty()) Fail(num::NoFieldDefined, def.Name);
+    if (conn.readOnly) Fail(dao::errnum::CannotUpdate);
+    if (def.Name.empty()) Fail(dao::errnum::BadName, def.Name);
+    if (conn.table("main", def.Name)) Fail(dao::errnum::TableExists, def.Name);
+    if (def.Fields.empty()) Fail(dao::errnum::NoFieldDefined, def.Name);
     std::string columns;
     for (size_t i = 0; i < def.Fields.size(); ++i) {
         for (size_t j = 0; j < i; ++j)
-            if (detail::SameName(def.Fields[i].Name, def.Fields[j].Name)) Fail(vb::errnum::FieldExists, def.Fields[i].Name);
+            if (detail::SameName(def.Fields[i].Name, def.Fields[j].Name)) Fail(dao::errnum::FieldExists, def.Fields[i].Name);
         columns += (i ? ", " : "") + detail::ColumnDefinition(def.Fields[i]);
     }
     atomically(conn, [&] {
@@ -328,12 +327,12 @@ void Database::Close() {
 }
 
 void Database::Attach(const std::string& path, const std::string& alias) {
-    if (!IsOpen()) Fail(num::ObjectInvalid);
+    if (!IsOpen()) Fail(dao::errnum::ObjectInvalid);
     detail::AttachFile(*impl_, path, alias);
 }
 
 void Database::Detach(const std::string& alias) {
-    if (!IsOpen()) Fail(num::ObjectInvalid);
+    if (!IsOpen()) Fail(dao::errnum::ObjectInvalid);
     detail::DetachFile(*impl_, alias);
 }
 

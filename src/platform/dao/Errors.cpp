@@ -15,43 +15,43 @@ std::string text(int number, std::string_view object) {
     switch (number) {
     case vb::errnum::Overflow: return object.empty() ? "Overflyt" : "Overflyt i feltet " + o + ".";
     case vb::errnum::TypeMismatch: return object.empty() ? "Typen samsvarer ikke" : "Typen samsvarer ikke for feltet " + o + ".";
-    case vb::errnum::CannotOpen:
+    case dao::errnum::CannotOpen:
         return "Databasemotoren kan ikke åpne filen" + (object.empty() ? std::string() : " " + std::string(object)) + ".";
-    case vb::errnum::InUse: return "Databasen " + o + " er allerede i bruk av en annen person eller prosess.";
-    case vb::errnum::DatabaseExists: return "Databasen " + o + " finnes allerede.";
-    case vb::errnum::FieldExists: return "Kan ikke definere feltet " + o + " mer enn én gang.";
-    case vb::errnum::FieldTooSmall:
+    case dao::errnum::InUse: return "Databasen " + o + " er allerede i bruk av en annen person eller prosess.";
+    case dao::errnum::DatabaseExists: return "Databasen " + o + " finnes allerede.";
+    case dao::errnum::FieldExists: return "Kan ikke definere feltet " + o + " mer enn én gang.";
+    case dao::errnum::FieldTooSmall:
         return "Feltet " + o + " er for lite til å ta imot så mye data som du prøvde å legge til. "
                "Prøv å sette inn eller lime inn mindre data.";
-    case vb::errnum::NoSuchItem: return "Finner ikke elementet " + o + " i denne samlingen.";
-    case vb::errnum::TooFewParameters: return "For få parametere." + (object.empty() ? std::string() : " " + std::string(object) + ".");
-    case vb::errnum::SyntaxError: return "Syntaksfeil i spørringsuttrykket " + o + ".";
-    case num::TableExists: return "Tabellen " + o + " finnes allerede.";
-    case num::ObjectExists: return "Objektet " + o + " finnes allerede.";
-    case num::DuplicateKey: return "Endringene ble ikke utført fordi de ville gitt like verdier i en unik indeks.";
-    case num::NoTransaction: return "Du prøvde å fullføre eller angre en transaksjon uten først å starte en transaksjon.";
-    case num::PathNotFound: return o + " er ikke en gyldig bane. Kontroller at mappen finnes.";
-    case vb::errnum::DiskError: return "Disk- eller nettverksfeil." + (object.empty() ? std::string() : " (" + std::string(object) + ")");
-    case vb::errnum::DiskFull: return "Ikke nok plass på disken.";
-    case vb::errnum::NotADatabase: return "Kan ikke åpne databasen " + o + ". Filen er kanskje skadet.";
-    case num::SelectNotExecutable: return "Kan ikke utføre en utvalgsspørring.";
-    case vb::errnum::NoSuchTable: return "Databasemotoren finner ikke inndatatabellen eller spørringen " + o + ".";
-    case num::BadName: return o + " er ikke et gyldig navn.";
-    case num::FieldNotUpdatable: return "Feltet " + o + " kan ikke oppdateres.";
-    case num::RecordDeleted: return "Posten er slettet.";
-    case num::InvalidOperation: return "Ugyldig operasjon.";
-    case num::TableLocked: return "Databasemotoren kunne ikke låse tabellen fordi den allerede er i bruk.";
-    case num::NoFieldDefined: return "Ingen felt er definert. Kan ikke tilføye tabelldefinisjonen eller indeksen " + o + ".";
-    case num::IndexExists: return "Indeksen " + o + " finnes allerede.";
-    case num::NullNotAllowed: return "Feltet " + o + " kan ikke inneholde en Null-verdi.";
-    case num::ObjectInvalid: return "Objektet er ugyldig eller ikke lenger angitt.";
-    case num::FileGone:
+    case dao::errnum::NoSuchItem: return "Finner ikke elementet " + o + " i denne samlingen.";
+    case dao::errnum::TooFewParameters: return "For få parametere." + (object.empty() ? std::string() : " " + std::string(object) + ".");
+    case dao::errnum::SyntaxError: return "Syntaksfeil i spørringsuttrykket " + o + ".";
+    case dao::errnum::TableExists: return "Tabellen " + o + " finnes allerede.";
+    case dao::errnum::ObjectExists: return "Objektet " + o + " finnes allerede.";
+    case dao::errnum::DuplicateKey: return "Endringene ble ikke utført fordi de ville gitt like verdier i en unik indeks.";
+    case dao::errnum::NoTransaction: return "Du prøvde å fullføre eller angre en transaksjon uten først å starte en transaksjon.";
+    case dao::errnum::InvalidPath: return o + " er ikke en gyldig bane. Kontroller at mappen finnes.";
+    case dao::errnum::DiskError: return "Disk- eller nettverksfeil." + (object.empty() ? std::string() : " (" + std::string(object) + ")");
+    case dao::errnum::DiskFull: return "Ikke nok plass på disken.";
+    case dao::errnum::NotADatabase: return "Kan ikke åpne databasen " + o + ". Filen er kanskje skadet.";
+    case dao::errnum::SelectNotExecutable: return "Kan ikke utføre en utvalgsspørring.";
+    case dao::errnum::NoSuchTable: return "Databasemotoren finner ikke inndatatabellen eller spørringen " + o + ".";
+    case dao::errnum::BadName: return o + " er ikke et gyldig navn.";
+    case dao::errnum::FieldNotUpdatable: return "Feltet " + o + " kan ikke oppdateres.";
+    case dao::errnum::RecordDeleted: return "Posten er slettet.";
+    case dao::errnum::InvalidOperation: return "Ugyldig operasjon.";
+    case dao::errnum::TableLocked: return "Databasemotoren kunne ikke låse tabellen fordi den allerede er i bruk.";
+    case dao::errnum::NoFieldDefined: return "Ingen felt er definert. Kan ikke tilføye tabelldefinisjonen eller indeksen " + o + ".";
+    case dao::errnum::IndexExists: return "Indeksen " + o + " finnes allerede.";
+    case dao::errnum::NullNotAllowed: return "Feltet " + o + " kan ikke inneholde en Null-verdi.";
+    case dao::errnum::ObjectInvalid: return "Objektet er ugyldig eller ikke lenger angitt.";
+    case dao::errnum::FileGone:
         return "Databasen " + o + " finnes ikke lenger: filen er slettet eller flyttet mens programmet hadde den åpen. "
                "Ingenting ble lagret.";
-    case num::FileReplaced:
+    case dao::errnum::FileReplaced:
         return "Databasen " + o + " er ikke lenger den filen programmet åpnet: et annet program har byttet den ut eller "
                "skrevet over den mens den var åpen. Ingenting ble lagret.";
-    case num::Reserved: return "Reservert feil (" + std::string(object) + ").";
+    case dao::errnum::Reserved: return "Reservert feil (" + std::string(object) + ").";
     default: {
         const std::string base = vb::ErrorText(number);
         return object.empty() ? base : base + " (" + std::string(object) + ")";
@@ -77,34 +77,34 @@ void FailSqlite(sqlite3* db, int rc, std::string_view sql) {
     case SQLITE_CONSTRAINT_CHECK: {
         // Our column checks are named after what they guard: size_<field>, range_<field>.
         const std::string name = after(message, "CHECK constraint failed: ");
-        if (startsWith(name, "size_")) Fail(vb::errnum::FieldTooSmall, name.substr(5));
+        if (startsWith(name, "size_")) Fail(dao::errnum::FieldTooSmall, name.substr(5));
         if (startsWith(name, "range_")) Fail(vb::errnum::Overflow, name.substr(6));
-        Fail(num::Reserved, message);
+        Fail(dao::errnum::Reserved, message);
     }
-    case SQLITE_CONSTRAINT_NOTNULL: Fail(num::NullNotAllowed, after(message, "NOT NULL constraint failed: "));
+    case SQLITE_CONSTRAINT_NOTNULL: Fail(dao::errnum::NullNotAllowed, after(message, "NOT NULL constraint failed: "));
     case SQLITE_CONSTRAINT_UNIQUE:
-    case SQLITE_CONSTRAINT_PRIMARYKEY: Fail(num::DuplicateKey);
+    case SQLITE_CONSTRAINT_PRIMARYKEY: Fail(dao::errnum::DuplicateKey);
     default: break;
     }
     switch (rc & 0xff) {
-    case SQLITE_BUSY: Fail(vb::errnum::InUse, db ? sqlite3_db_filename(db, "main") : "");
-    case SQLITE_LOCKED: Fail(num::TableLocked);
-    case SQLITE_READONLY: Fail(vb::errnum::CannotUpdate);
+    case SQLITE_BUSY: Fail(dao::errnum::InUse, db ? sqlite3_db_filename(db, "main") : "");
+    case SQLITE_LOCKED: Fail(dao::errnum::TableLocked);
+    case SQLITE_READONLY: Fail(dao::errnum::CannotUpdate);
     case SQLITE_NOTADB:
-    case SQLITE_CORRUPT: Fail(vb::errnum::NotADatabase, db ? sqlite3_db_filename(db, "main") : "");
-    case SQLITE_FULL: Fail(vb::errnum::DiskFull);
+    case SQLITE_CORRUPT: Fail(dao::errnum::NotADatabase, db ? sqlite3_db_filename(db, "main") : "");
+    case SQLITE_FULL: Fail(dao::errnum::DiskFull);
     case SQLITE_IOERR:
-    case SQLITE_CANTOPEN: Fail(vb::errnum::DiskError, message);
-    case SQLITE_RANGE: Fail(vb::errnum::TooFewParameters);
+    case SQLITE_CANTOPEN: Fail(dao::errnum::DiskError, message);
+    case SQLITE_RANGE: Fail(dao::errnum::TooFewParameters);
     case SQLITE_ERROR:
-        if (startsWith(message, "no such table: ")) Fail(vb::errnum::NoSuchTable, after(message, "no such table: "));
-        if (startsWith(message, "no such column: ")) Fail(vb::errnum::TooFewParameters, "Ukjent navn: " + after(message, "no such column: "));
-        if (startsWith(message, "duplicate column name: ")) Fail(vb::errnum::FieldExists, after(message, "duplicate column name: "));
-        if (startsWith(message, "table ") && message.ends_with(" already exists")) Fail(num::TableExists, message.substr(6, message.size() - 21));
-        if (startsWith(message, "database ") && message.ends_with(" is locked")) Fail(num::TableLocked);
-        if (startsWith(message, "index ") && message.ends_with(" already exists")) Fail(num::IndexExists, message.substr(6, message.size() - 21));
-        Fail(vb::errnum::SyntaxError, sql.empty() ? std::string_view(message) : sql);
-    default: Fail(num::Reserved, message);
+        if (startsWith(message, "no such table: ")) Fail(dao::errnum::NoSuchTable, after(message, "no such table: "));
+        if (startsWith(message, "no such column: ")) Fail(dao::errnum::TooFewParameters, "Ukjent navn: " + after(message, "no such column: "));
+        if (startsWith(message, "duplicate column name: ")) Fail(dao::errnum::FieldExists, after(message, "duplicate column name: "));
+        if (startsWith(message, "table ") && message.ends_with(" already exists")) Fail(dao::errnum::TableExists, message.substr(6, message.size() - 21));
+        if (startsWith(message, "database ") && message.ends_with(" is locked")) Fail(dao::errnum::TableLocked);
+        if (startsWith(message, "index ") && message.ends_with(" already exists")) Fail(dao::errnum::IndexExists, message.substr(6, message.size() - 21));
+        Fail(dao::errnum::SyntaxError, sql.empty() ? std::string_view(message) : sql);
+    default: Fail(dao::errnum::Reserved, message);
     }
 }
 

@@ -44,8 +44,8 @@ void MarkFile(DatabaseImpl& conn, bool settled) noexcept {
 
 void ProveFileUnchanged(DatabaseImpl& conn) {
     const auto now = markOf(conn);
-    if (!now) Fail(num::FileGone, conn.path);
-    if (now->id != conn.id || (!conn.markLoose && *now != conn.mark)) Fail(num::FileReplaced, conn.path);
+    if (!now) Fail(dao::errnum::FileGone, conn.path);
+    if (now->id != conn.id || (!conn.markLoose && *now != conn.mark)) Fail(dao::errnum::FileReplaced, conn.path);
 }
 
 Writing::Writing(DatabaseImpl& conn) : conn_(conn) {

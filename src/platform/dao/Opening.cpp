@@ -19,7 +19,7 @@ namespace {
 constexpr const char* kApplicationId = "PRAGMA application_id = 1263944780";   // marks files made here
 
 [[noreturn]] void cannotOpen(const std::string& path, const char* reason) {
-    Fail(vb::errnum::CannotOpen, "'" + path + "' (" + reason + ")");
+    Fail(dao::errnum::CannotOpen, "'" + path + "' (" + reason + ")");
 }
 
 std::string folderOf(const std::string& path) {
@@ -61,7 +61,7 @@ int readSchema(sqlite3* db, const std::string& schema) {
 // Why the schema of a file could not be read: busy or locked by another process, or
 // something that is no whole database.
 [[noreturn]] void refuseUnreadable(int rc, const std::string& path) {
-    if ((rc & 0xff) == SQLITE_BUSY) Fail(vb::errnum::InUse, path);
+    if ((rc & 0xff) == SQLITE_BUSY) Fail(dao::errnum::InUse, path);
     if ((rc & 0xff) == SQLITE_LOCKED) cannotOpen(path, "filen er låst");
     if ((rc & 0xff) == SQLITE_CANTOPEN) cannotOpen(path, "filen kan ikke åpnes");
     cannotOpen(path, "filen er ikke en database, eller den er skadet");
@@ -84,7 +84,7 @@ void lockExclusively(sqlite3* db, const std::string& path) {
     // The error is read before the rollback, whose own message ("no transaction is
     // active", after a disk error undid it already) would take its place.
     try {
-        if ((rc & 0xff) == SQLITE_BUSY || (rc & 0xff) == SQLITE_LOCKED) Fail(vb::errnum::InUse, path);
+        if ((rc & 0xff) == SQLITE_BUSY || (rc & 0xff) == SQLITE_LOCKED) Fail(dao::errnum::InUse, path);
         FailSqlite(db, rc);
     } catch (...) {
         sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
@@ -175,8 +175,8 @@ void refuseLostName(const std::string& path) {
     for (const auto& conn : registry().connections()) {
         if (conn->path != path) continue;
         struct stat st {};
-        if (::stat(path.c_str(), &st) != 0) Fail(num::FileGone, path);
-        if (FileId{st.st_dev, st.st_ino} != conn->id) Fail(num::FileReplaced, path);
+        if (::stat(path.c_str(), &st) != 0) Fail(dao::errnum::FileGone, path);
+        if (FileId{st.st_dev, st.st_ino} != conn->id) Fail(dao::errnum::FileReplaced, path);
     }
 }
 
@@ -186,7 +186,7 @@ std::shared_ptr<DatabaseImpl> OpenConnection(const std::string& path, bool exclu
     refuseLostName(path);
     const Proof proof = proveFile(path, !readOnly);
     auto& reg = registry();
-    if (reg.attached.count(proof.id)) Fail(vb::errnum::InUse, path);
+    if (reg.attached.count(proof.id)) Fail(dao::errnum::InUse, path);
     if (const auto it = reg.open.find(proof.id); it != reg.open.end()) {
         if (auto conn = it->second.lock(); conn && conn->db) {
             if (!readOnly && conn->readOnly) cannotOpen(path, "filen er allerede åpnet skrivebeskyttet");
@@ -213,14 +213,14 @@ std::shared_ptr<DatabaseImpl> OpenConnection(const std::string& path, bool exclu
 std::shared_ptr<DatabaseImpl> CreateConnection(const std::string& path, bool inEmptyFile) {
     struct stat st {};
     const std::string folder = folderOf(path);
-    if (::stat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) Fail(num::PathNotFound, folder);
+    if (::stat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) Fail(dao::errnum::InvalidPath, folder);
     if (inEmptyFile) {
-        if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size != 0) Fail(vb::errnum::DatabaseExists, path);
+        if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size != 0) Fail(dao::errnum::DatabaseExists, path);
     } else {
         const int fd = ::open(path.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0666);
         if (fd < 0) {
-            if (errno == EEXIST) Fail(vb::errnum::DatabaseExists, path);
-            if (errno == ENOENT || errno == ENOTDIR) Fail(num::PathNotFound, folder);
+            if (errno == EEXIST) Fail(dao::errnum::DatabaseExists, path);
+            if (errno == ENOENT || errno == ENOTDIR) Fail(dao::errnum::InvalidPath, folder);
             cannotOpen(path, "filen kan ikke opprettes");
         }
         ::close(fd);
@@ -243,14 +243,14 @@ std::shared_ptr<DatabaseImpl> CreateConnection(const std::string& path, bool inE
 
 void AttachFile(DatabaseImpl& conn, const std::string& path, const std::string& alias) {
     sqlite3* db = conn.handle();
-    if (alias.empty() || SameName(alias, "main") || SameName(alias, "temp")) Fail(num::BadName, alias);
+    if (alias.empty() || SameName(alias, "main") || SameName(alias, "temp")) Fail(dao::errnum::BadName, alias);
     for (const auto& [name, file] : conn.attached)
-        if (SameName(name, alias)) Fail(num::ObjectExists, alias);
-    if (conn.txDepth > 0 || !sqlite3_get_autocommit(db)) Fail(vb::errnum::InUse, path);
+        if (SameName(name, alias)) Fail(dao::errnum::ObjectExists, alias);
+    if (conn.txDepth > 0 || !sqlite3_get_autocommit(db)) Fail(dao::errnum::InUse, path);
     const Proof proof = proveFile(path, !conn.readOnly);
     auto& reg = registry();
-    if (reg.attached.count(proof.id) || proof.id == conn.id) Fail(vb::errnum::InUse, path);
-    if (const auto it = reg.open.find(proof.id); it != reg.open.end() && !it->second.expired()) Fail(vb::errnum::InUse, path);
+    if (reg.attached.count(proof.id) || proof.id == conn.id) Fail(dao::errnum::InUse, path);
+    if (const auto it = reg.open.find(proof.id); it != reg.open.end() && !it->second.expired()) Fail(dao::errnum::InUse, path);
 
     // Proved on its own, read-only, before the attach can write to it.
     proveDatabase(openReadOnly(path).get(), "main", path, proof.size);
@@ -290,7 +290,7 @@ void DetachFile(DatabaseImpl& conn, const std::string& alias) {
         conn.attached.erase(it);
         return;
     }
-    Fail(vb::errnum::NoSuchItem, alias);
+    Fail(dao::errnum::NoSuchItem, alias);
 }
 
 } // namespace dao::detail

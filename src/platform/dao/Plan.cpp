@@ -130,7 +130,7 @@ std::shared_ptr<const detail::Plan> DatabaseImpl::plan(const std::string& source
         sql = detail::TranslateSql(source);
     } else {
         const auto info = table("main", trimmed(source));
-        if (!info) detail::Fail(vb::errnum::NoSuchTable, trimmed(source));
+        if (!info) detail::Fail(dao::errnum::NoSuchTable, trimmed(source));
         sql = "SELECT * FROM " + Quote(info->name);
     }
     const detail::SelectShape shape = detail::ParseSelect(sql);

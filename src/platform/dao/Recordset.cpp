@@ -11,7 +11,6 @@
 namespace dao {
 
 using detail::Fail;
-namespace num = detail::num;
 
 struct RecordsetImpl {
     ~RecordsetImpl() { release(); }
@@ -39,18 +38,18 @@ struct RecordsetImpl {
     std::vector<std::pair<std::string, std::shared_ptr<detail::Statement>>> updates;   // by dirty pattern
 
     void check() const {
-        if (closed || *parentClosed || !conn->db) Fail(num::ObjectInvalid);
+        if (closed || *parentClosed || !conn->db) Fail(dao::errnum::ObjectInvalid);
     }
     bool onRow() const { return !bof && !eof; }
     void requireRow() const {
-        if (!onRow()) Fail(vb::errnum::NoCurrentRecord);
-        if (!deleted.empty() && deleted[static_cast<size_t>(pos)]) Fail(num::RecordDeleted);
+        if (!onRow()) Fail(dao::errnum::NoCurrentRecord);
+        if (!deleted.empty() && deleted[static_cast<size_t>(pos)]) Fail(dao::errnum::RecordDeleted);
     }
     void requireUpdatable() const {
-        if (!plan->updatable) Fail(vb::errnum::CannotUpdate);
+        if (!plan->updatable) Fail(dao::errnum::CannotUpdate);
     }
     void requireBackward() const {
-        if (forward) Fail(num::InvalidOperation);
+        if (forward) Fail(dao::errnum::InvalidOperation);
     }
     // Forward-only: to the next row; false (the statement let go) past the last.
     bool stepForward() {
@@ -68,7 +67,7 @@ struct RecordsetImpl {
     }
     int column(std::string_view name) const {
         const int i = plan->find(name);
-        if (i < 0) Fail(vb::errnum::NoSuchItem, name);
+        if (i < 0) Fail(dao::errnum::NoSuchItem, name);
         return i;
     }
     void load();
@@ -83,7 +82,7 @@ void RecordsetImpl::load() {
     if (currentAt == pos) return;
     detail::Use use(*plan->fetch);
     sqlite3_bind_int64(*use, 1, keys[static_cast<size_t>(pos)]);
-    if (!use.step()) Fail(num::RecordDeleted);   // gone since the recordset was opened
+    if (!use.step()) Fail(dao::errnum::RecordDeleted);   // gone since the recordset was opened
     current.resize(width);
     for (size_t i = 0; i < width; ++i) current[i] = detail::ReadValue(*use, static_cast<int>(i), plan->columns[i].type);
     currentAt = pos;
@@ -155,13 +154,13 @@ void RecordsetImpl::writeChanges() {
     sqlite3_bind_int64(*use, mark, keys[static_cast<size_t>(pos)]);
     detail::Writing writing(*conn);
     use.step();
-    if (sqlite3_changes(conn->db) == 0) Fail(num::RecordDeleted);
+    if (sqlite3_changes(conn->db) == 0) Fail(dao::errnum::RecordDeleted);
     writing.commit();
     currentAt = -1;
 }
 
 Recordset Database::OpenRecordset(const std::string& source, int type, const Params& params) {
-    if (!IsOpen()) Fail(num::ObjectInvalid);
+    if (!IsOpen()) Fail(dao::errnum::ObjectInvalid);
     auto impl = std::make_shared<RecordsetImpl>();
     impl->conn = impl_;
     impl->parentClosed = closed_;
@@ -221,7 +220,7 @@ void Recordset::MoveFirst() {
     r.requireBackward();
     r.editMode = 0;
     const long p = r.visibleAfter(0);
-    if (p < 0) Fail(vb::errnum::NoCurrentRecord);
+    if (p < 0) Fail(dao::errnum::NoCurrentRecord);
     r.pos = p;
     r.bof = r.eof = false;
 }
@@ -233,7 +232,7 @@ void Recordset::MoveLast() {
     r.requireBackward();
     r.editMode = 0;
     const long p = r.visibleBefore(r.rows - 1);
-    if (p < 0) Fail(vb::errnum::NoCurrentRecord);
+    if (p < 0) Fail(dao::errnum::NoCurrentRecord);
     r.pos = p;
     r.bof = r.eof = false;
 }
@@ -242,7 +241,7 @@ void Recordset::MoveNext() {
     if (!impl_) Fail(vb::errnum::ObjectNotSet);
     auto& r = *impl_;
     r.check();
-    if (r.eof) Fail(vb::errnum::NoCurrentRecord);
+    if (r.eof) Fail(dao::errnum::NoCurrentRecord);
     r.editMode = 0;
     if (r.forward) {
         r.eof = !r.stepForward();
@@ -263,7 +262,7 @@ void Recordset::MovePrevious() {
     auto& r = *impl_;
     r.check();
     r.requireBackward();
-    if (r.bof) Fail(vb::errnum::NoCurrentRecord);
+    if (r.bof) Fail(dao::errnum::NoCurrentRecord);
     r.editMode = 0;
     const long p = r.visibleBefore(r.eof ? r.rows - 1 : r.pos - 1);
     r.eof = false;
@@ -285,7 +284,7 @@ Variant Recordset::Get(int index) const {
     if (!impl_) Fail(vb::errnum::ObjectNotSet);
     auto& r = *impl_;
     r.check();
-    if (index < 0 || static_cast<size_t>(index) >= r.width) Fail(vb::errnum::NoSuchItem, std::to_string(index));
+    if (index < 0 || static_cast<size_t>(index) >= r.width) Fail(dao::errnum::NoSuchItem, std::to_string(index));
     const auto i = static_cast<size_t>(index);
     const int type = r.plan->columns[i].type;
     if (r.editMode != 0) return detail::Shown(r.buffer[i], type);
@@ -301,8 +300,8 @@ void Recordset::Set(std::string_view field, const Variant& value) {
     auto& r = *impl_;
     r.check();
     const auto i = static_cast<size_t>(r.column(field));
-    if (r.editMode == 0) Fail(vb::errnum::UpdateWithoutEdit);
-    if (r.plan->columns[i].target < 0) Fail(num::FieldNotUpdatable, field);
+    if (r.editMode == 0) Fail(dao::errnum::UpdateWithoutEdit);
+    if (r.plan->columns[i].target < 0) Fail(dao::errnum::FieldNotUpdatable, field);
     r.buffer[i] = value;
     r.dirty[i] = 1;
 }
@@ -322,7 +321,7 @@ int Recordset::FieldCount() const {
 std::string Recordset::FieldName(int index) const {
     if (!impl_) Fail(vb::errnum::ObjectNotSet);
     impl_->check();
-    if (index < 0 || static_cast<size_t>(index) >= impl_->width) Fail(vb::errnum::NoSuchItem, std::to_string(index));
+    if (index < 0 || static_cast<size_t>(index) >= impl_->width) Fail(dao::errnum::NoSuchItem, std::to_string(index));
     return impl_->plan->columns[static_cast<size_t>(index)].name;
 }
 
@@ -352,7 +351,7 @@ void Recordset::Update() {
     if (!impl_) Fail(vb::errnum::ObjectNotSet);
     auto& r = *impl_;
     r.check();
-    if (r.editMode == 0) Fail(vb::errnum::UpdateWithoutEdit);
+    if (r.editMode == 0) Fail(dao::errnum::UpdateWithoutEdit);
     // A failed write keeps the edit, as the engine did: the caller may correct it or cancel.
     if (r.editMode == 2) r.writeNew();
     else r.writeChanges();
@@ -362,7 +361,7 @@ void Recordset::Update() {
 void Recordset::CancelUpdate() {
     if (!impl_) Fail(vb::errnum::ObjectNotSet);
     impl_->check();
-    if (impl_->editMode == 0) Fail(vb::errnum::UpdateWithoutEdit);
+    if (impl_->editMode == 0) Fail(dao::errnum::UpdateWithoutEdit);
     impl_->editMode = 0;
 }
 
@@ -386,7 +385,7 @@ void Recordset::Delete() {
     r.deleted[static_cast<size_t>(r.pos)] = 1;
     ++r.deletedCount;
     r.currentAt = -1;
-    if (!gone) Fail(num::RecordDeleted);
+    if (!gone) Fail(dao::errnum::RecordDeleted);
 }
 
 void Recordset::Close() {

@@ -18,12 +18,12 @@ Statement::Statement(sqlite3* db, const std::string& sql) : sql_(sql) {
     for (; tail && *tail; ++tail) {
         if (std::isspace(static_cast<unsigned char>(*tail)) || *tail == ';') continue;
         finalize();
-        Fail(vb::errnum::SyntaxError, sql);
+        Fail(dao::errnum::SyntaxError, sql);
     }
 }
 
 sqlite3_stmt* Statement::get() const {
-    if (!stmt_) Fail(num::ObjectInvalid);
+    if (!stmt_) Fail(dao::errnum::ObjectInvalid);
     return stmt_;
 }
 
@@ -66,9 +66,9 @@ void Bind(sqlite3_stmt* stmt, int index, const Variant& value) {
 void BindAll(sqlite3_stmt* stmt, const Params& params) {
     const int wanted = sqlite3_bind_parameter_count(stmt);
     if (static_cast<int>(params.size()) < wanted)
-        Fail(vb::errnum::TooFewParameters, "Forventet " + std::to_string(wanted));
+        Fail(dao::errnum::TooFewParameters, "Forventet " + std::to_string(wanted));
     if (static_cast<int>(params.size()) > wanted)
-        Fail(num::InvalidArgument, "spørringen har " + std::to_string(wanted) + " parametere, fikk " + std::to_string(params.size()));
+        Fail(vb::errnum::InvalidArgument, "spørringen har " + std::to_string(wanted) + " parametere, fikk " + std::to_string(params.size()));
     for (int i = 0; i < wanted; ++i) Bind(stmt, i + 1, params[static_cast<size_t>(i)]);
 }
 

@@ -92,7 +92,7 @@ void BindStored(sqlite3_stmt* stmt, int index, const Variant& value, const Colum
             const std::string converted = given ? std::string() : vb::CStr(value);
             const std::string& s = given ? *given : converted;
             // No more bytes than the size means no more characters either.
-            if (column.type == dbText && column.size > 0 && s.size() > static_cast<size_t>(column.size) && vb::Len(s) > column.size) Fail(vb::errnum::FieldTooSmall, column.name);
+            if (column.type == dbText && column.size > 0 && s.size() > static_cast<size_t>(column.size) && vb::Len(s) > column.size) Fail(dao::errnum::FieldTooSmall, column.name);
             sqlite3_bind_text(stmt, index, s.data(), static_cast<int>(s.size()), SQLITE_TRANSIENT);
             return;
         }

@@ -43,7 +43,7 @@ void finish(bool commit) {
     auto& reg = detail::registry();
     const int undone = std::exchange(reg.undoneLevel, 0);
     if (!commit && undone > 0 && undone == reg.txDepth + 1) return;
-    if (reg.txDepth == 0) Fail(detail::num::NoTransaction);
+    if (reg.txDepth == 0) Fail(dao::errnum::NoTransaction);
     const int level = reg.txDepth;
     std::vector<std::shared_ptr<DatabaseImpl>> taking;
     for (auto& conn : reg.connections())
@@ -55,7 +55,7 @@ void finish(bool commit) {
                 undo(*conn, level);
             } else if (undoneByEngine(*conn)) {
                 // An earlier failure, caught and ignored, took the work with it.
-                Fail(vb::errnum::DiskError, "transaksjonen ble avbrutt av en tidligere feil");
+                Fail(dao::errnum::DiskError, "transaksjonen ble avbrutt av en tidligere feil");
             } else if (level == 1) {
                 detail::Commit(conn->db);
             } else {
@@ -156,7 +156,7 @@ void Workspace::Close() {
 }
 
 Workspace& DBEngine::Workspaces(int index) {
-    if (index != 0) Fail(vb::errnum::NoSuchItem, "Workspaces(" + std::to_string(index) + ")");
+    if (index != 0) Fail(dao::errnum::NoSuchItem, "Workspaces(" + std::to_string(index) + ")");
     static Workspace workspace;
     return workspace;
 }

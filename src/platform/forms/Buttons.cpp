@@ -74,7 +74,7 @@ void CheckBox::SetCaption(const std::string& c) {
 
 void CheckBox::SetValue(int v) {
     use();
-    if (v < 0 || v > 2) vb::Raise(380);
+    if (v < 0 || v > 2) vb::Raise(vb::errnum::InvalidPropertyValue);
     if (v == value_) return;
     value_ = v;
     notify(Prop::Value);

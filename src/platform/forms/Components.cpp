@@ -6,13 +6,12 @@
 namespace forms {
 
 namespace {
-constexpr int kCancelChosen = 32755;
 constexpr int kHelpQuit = 2;
 } // namespace
 
 void Timer::SetInterval(int ms) {
     use();
-    if (ms < 0) vb::Raise(380);
+    if (ms < 0) vb::Raise(vb::errnum::InvalidPropertyValue);
     if (ms == interval_) return;
     interval_ = ms;
     notify(Prop::Other);
@@ -26,7 +25,7 @@ void CommonDialog::SetAction(int action) {
     use();
     switch (action) {
         case 5:
-            if (!CurrentHost().printerSetup() && CancelError) vb::Raise(kCancelChosen, "Avbryt ble valgt.");
+            if (!CurrentHost().printerSetup() && CancelError) vb::Raise(vb::errnum::CancelChosen, "Avbryt ble valgt.");
             return;
         case 6:
             // The quit command closes the viewer; it must not open it at the program's close.
@@ -36,13 +35,13 @@ void CommonDialog::SetAction(int action) {
                 CurrentHost().openHelp(HelpFile);
             return;
         default:
-            vb::Raise(5);
+            vb::Raise(vb::errnum::InvalidArgument);
     }
 }
 
 void StatusBar::SetPanelCount(int n) {
     use();
-    if (n < 0) vb::Raise(380);
+    if (n < 0) vb::Raise(vb::errnum::InvalidPropertyValue);
     if (n == PanelCount()) return;
     panels_.resize(n);
     notify(Prop::Other);
@@ -50,13 +49,13 @@ void StatusBar::SetPanelCount(int n) {
 
 std::string StatusBar::PanelText(int index) const {
     use();
-    if (index < 1 || index > PanelCount()) vb::Raise(381, "Ugyldig indeks for egenskapsmatrise");
+    if (index < 1 || index > PanelCount()) vb::Raise(vb::errnum::InvalidPropertyIndex, "Ugyldig indeks for egenskapsmatrise");
     return panels_[index - 1];
 }
 
 void StatusBar::SetPanelText(int index, const std::string& t) {
     use();
-    if (index < 1 || index > PanelCount()) vb::Raise(381, "Ugyldig indeks for egenskapsmatrise");
+    if (index < 1 || index > PanelCount()) vb::Raise(vb::errnum::InvalidPropertyIndex, "Ugyldig indeks for egenskapsmatrise");
     if (panels_[index - 1] == t) return;
     panels_[index - 1] = t;
     notify(Prop::Text);

@@ -259,8 +259,6 @@ public:
     void Clear();                 // empties every cell, keeps Rows and Cols
     // Sorts the rows below the fixed rows by the columns Col..ColSel with the given code.
     void Sort(int code);
-    int MouseRow() const { use(); return row_; }
-    int MouseCol() const { use(); return col_; }
     int SelectionMode = 0;        // 1: whole rows
     bool AllowBigSelection = true;
     int HighLight = 1;
@@ -383,10 +381,7 @@ public:
     using Control::Control;
     const char* Kind() const override { return "CommonDialog"; }
     bool TakesFocus() const override { return false; }
-    long Flags = 0;
     bool CancelError = false;
-    int Copies = 1;
-    int Min = 0, Max = 0;
     std::string HelpFile;
     int HelpCommand = 0;
     // 5: printer set-up (cancel raises 32755 when CancelError); 6: help.

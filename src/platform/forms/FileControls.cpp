@@ -10,7 +10,6 @@
 namespace forms {
 
 namespace {
-constexpr int kDeviceUnavailable = 68;
 
 std::string currentFolder() {
     std::error_code ec;
@@ -59,7 +58,7 @@ DriveListBox::DriveListBox(Form* owner, std::string name, int index)
 void DriveListBox::SetDrive(const std::string& d) {
     use();
     const std::string path = normalFolder(d);
-    if (path.empty() || !files::IsFolder(path)) vb::Raise(kDeviceUnavailable);
+    if (path.empty() || !files::IsFolder(path)) vb::Raise(vb::errnum::DeviceUnavailable);
     const std::string drive = driveOf(path, list_);
     if (drive == drive_) return;
     drive_ = drive;

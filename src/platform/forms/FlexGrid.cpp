@@ -13,7 +13,7 @@ namespace forms {
 namespace {
 constexpr int kDefaultColWidth = 960;
 
-[[noreturn]] void badIndex() { vb::Raise(381, "Ugyldig indeks for egenskapsmatrise"); }
+[[noreturn]] void badIndex() { vb::Raise(vb::errnum::InvalidPropertyIndex, "Ugyldig indeks for egenskapsmatrise"); }
 
 bool isNumber(const std::string& s) { return vb::IsNumeric(vb::Variant(s)); }
 
@@ -94,7 +94,7 @@ MSFlexGrid::MSFlexGrid(Form* owner, std::string name, int index)
 
 void MSFlexGrid::SetRows(int n) {
     use();
-    if (n < 0 || n < FixedRows) vb::Raise(380);
+    if (n < 0 || n < FixedRows) vb::Raise(vb::errnum::InvalidPropertyValue);
     if (n == rows_) return;
     const int old = rows_;
     rows_ = n;
@@ -108,7 +108,7 @@ void MSFlexGrid::SetRows(int n) {
 
 void MSFlexGrid::SetCols(int n) {
     use();
-    if (n < 0 || n < FixedCols) vb::Raise(380);
+    if (n < 0 || n < FixedCols) vb::Raise(vb::errnum::InvalidPropertyValue);
     if (n == cols_) return;
     for (auto& row : cells_) row.resize(cols_, n);
     cols_ = n;
@@ -191,7 +191,7 @@ int MSFlexGrid::ColAlignment(int col) const {
 void MSFlexGrid::SetColAlignment(int col, int alignment) {
     use();
     if (col < -1 || col >= cols_) badIndex();
-    if (alignment < 0 || alignment > flexAlignGeneral) vb::Raise(380);
+    if (alignment < 0 || alignment > flexAlignGeneral) vb::Raise(vb::errnum::InvalidPropertyValue);
     if (col == -1 ? std::all_of(colAlign_.begin(), colAlign_.end(), [alignment](int a) { return a == alignment; })
                   : colAlign_[col] == alignment)
         return;
@@ -231,7 +231,7 @@ void MSFlexGrid::Clear() {
 
 void MSFlexGrid::Sort(int code) {
     use();
-    if (code < flexSortNone || code > flexSortStringDescending) vb::Raise(380);
+    if (code < flexSortNone || code > flexSortStringDescending) vb::Raise(vb::errnum::InvalidPropertyValue);
     const int first = std::clamp(FixedRows, 0, rows_);
     if (code == flexSortNone || rows_ - first < 2 || cols_ == 0) return;
     const int fromCol = std::min(col_, colSel_);

@@ -39,7 +39,7 @@ void Form::Load() {
 
 void Form::Show(int modal) {
     detail::DispatchScope scope;
-    if (modal == vbModal && Visible() && !modal_) vb::Raise(400, "Skjemaet vises allerede og kan ikke vises modalt");
+    if (modal == vbModal && Visible() && !modal_) vb::Raise(vb::errnum::FormAlreadyShown, "Skjemaet vises allerede og kan ikke vises modalt");
     if (!loaded_) {
         Load();
         if (!loaded_) return;   // Form_Load unloaded it again

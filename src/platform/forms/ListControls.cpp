@@ -7,9 +7,6 @@
 namespace forms {
 
 namespace {
-constexpr int kInvalidArgument = 5;
-constexpr int kBadIndex = 381;
-constexpr int kBadValue = 380;
 } // namespace
 
 void ListControl::AddItem(const std::string& item, int index) {
@@ -23,7 +20,7 @@ void ListControl::AddItem(const std::string& item, int index) {
             while (at < count && vb::StrCompText(items_[at].text, item) <= 0) ++at;
         }
     } else if (index < 0 || index > count) {
-        vb::Raise(kInvalidArgument);
+        vb::Raise(vb::errnum::InvalidArgument);
     }
     items_.insert(items_.begin() + at, Item{item, 0});
     newIndex_ = at;
@@ -33,7 +30,7 @@ void ListControl::AddItem(const std::string& item, int index) {
 
 void ListControl::RemoveItem(int index) {
     use();
-    if (index < 0 || index >= ListCount()) vb::Raise(kInvalidArgument);
+    if (index < 0 || index >= ListCount()) vb::Raise(vb::errnum::InvalidArgument);
     items_.erase(items_.begin() + index);
     if (listIndex_ == index)
         listIndex_ = -1;
@@ -58,7 +55,7 @@ std::string ListControl::List(int index) const {
 
 void ListControl::SetList(int index, const std::string& text) {
     use();
-    if (index < 0 || index >= ListCount()) vb::Raise(kBadIndex, "Ugyldig indeks for egenskapsmatrise");
+    if (index < 0 || index >= ListCount()) vb::Raise(vb::errnum::InvalidPropertyIndex, "Ugyldig indeks for egenskapsmatrise");
     if (items_[index].text == text) return;
     items_[index].text = text;
     notify(Prop::List);
@@ -66,19 +63,19 @@ void ListControl::SetList(int index, const std::string& text) {
 
 long ListControl::ItemData(int index) const {
     use();
-    if (index < 0 || index >= ListCount()) vb::Raise(kBadIndex, "Ugyldig indeks for egenskapsmatrise");
+    if (index < 0 || index >= ListCount()) vb::Raise(vb::errnum::InvalidPropertyIndex, "Ugyldig indeks for egenskapsmatrise");
     return items_[index].data;
 }
 
 void ListControl::SetItemData(int index, long data) {
     use();
-    if (index < 0 || index >= ListCount()) vb::Raise(kBadIndex, "Ugyldig indeks for egenskapsmatrise");
+    if (index < 0 || index >= ListCount()) vb::Raise(vb::errnum::InvalidPropertyIndex, "Ugyldig indeks for egenskapsmatrise");
     items_[index].data = data;
 }
 
 void ListSelection::SetListIndex(int index) {
     use();
-    if (index < -1 || index >= ListCount()) vb::Raise(kBadValue);
+    if (index < -1 || index >= ListCount()) vb::Raise(vb::errnum::InvalidPropertyValue);
     if (index == listIndex_) return;
     listIndex_ = index;
     notify(Prop::ListIndex);
@@ -110,7 +107,7 @@ void ComboBox::SetText(const std::string& t) {
     int match = -1;
     for (int i = 0; i < ListCount() && match < 0; ++i)
         if (items_[i].text == t) match = i;
-    if (Style == 2 && match < 0 && !t.empty()) vb::Raise(383, "Egenskapen Text er skrivebeskyttet");
+    if (Style == 2 && match < 0 && !t.empty()) vb::Raise(vb::errnum::PropertyReadOnly, "Egenskapen Text er skrivebeskyttet");
     if (t == Text() && match == listIndex_) return;
     text_ = t;
     if (Style == 2) {   // a drop-down list has no edit part: choosing an item is a click

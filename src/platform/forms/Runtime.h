@@ -19,6 +19,8 @@ inline constexpr int vbOK = 1, vbCancel = 2, vbAbort = 3, vbRetry = 4, vbIgnore 
 inline constexpr int vbDefault = 0, vbHourglass = 11;
 
 inline constexpr const char* ProgramTitle = "KvistrelDommer";
+// The folder under App.Path that report files and printouts to a file are written to.
+inline constexpr const char* ReportFolder = "/Dommerrapport";
 
 struct MsgBoxRequest {
     std::string prompt;   // line breaks as the text has them (CR, LF or CR LF)
@@ -125,7 +127,6 @@ struct AppObject {
     bool PrevInstance = false;
     std::string HelpFile;
     std::string Command;       // the command line after the program name
-    int Major = 1, Minor = 20, Revision = 0;
 };
 
 extern ScreenObject Screen;

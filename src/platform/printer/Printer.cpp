@@ -41,7 +41,7 @@ double PrinterObject::ScaleHeight() const {
 }
 
 void PrinterObject::SetScaleHeight(double units) {
-    if (units == 0) vb::Raise(380, "Ugyldig egenskapsverdi");
+    if (units == 0) vb::Raise(vb::errnum::InvalidPropertyValue, "Ugyldig egenskapsverdi");
     // Positions already set keep their place on the page.
     const double before = twipsPerUnitY();
     scaleHeight_ = units;
@@ -51,7 +51,7 @@ void PrinterObject::SetScaleHeight(double units) {
 double PrinterObject::ScaleWidth() const { return CurrentBackend().pageSize().printableWidth; }
 
 void PrinterObject::SetScaleMode(int mode) {
-    if (mode != vbTwips && mode != vbUser) vb::Raise(380, "Ugyldig egenskapsverdi");
+    if (mode != vbTwips && mode != vbUser) vb::Raise(vb::errnum::InvalidPropertyValue, "Ugyldig egenskapsverdi");
     if (mode == vbTwips && scaleHeight_ > 0) {
         y_ *= twipsPerUnitY();
         scaleHeight_ = 0;
@@ -59,7 +59,7 @@ void PrinterObject::SetScaleMode(int mode) {
 }
 
 void PrinterObject::SetFontSize(double points) {
-    if (points <= 0) vb::Raise(380, "Ugyldig egenskapsverdi");
+    if (points <= 0) vb::Raise(vb::errnum::InvalidPropertyValue, "Ugyldig egenskapsverdi");
     font_.Size = points;
 }
 

@@ -49,15 +49,11 @@ public:
     void SetCurrentX(double x) { x_ = x; }
     void SetCurrentY(double y) { y_ = y; }
 
-    double FontSize() const { return font_.Size; }
     void SetFontSize(double points);
     bool FontBold() const { return font_.Bold; }
     void SetFontBold(bool on) { font_.Bold = on; }
-    bool FontUnderline() const { return font_.Underline; }
     void SetFontUnderline(bool on) { font_.Underline = on; }
-    const std::string& FontName() const { return font_.Name; }
     void SetFontName(const std::string& name) { font_.Name = name; }
-    const Font& CurrentFont() const { return font_; }
 
     // Prints at CurrentX/CurrentY. A text prints as it is, a number with a blank
     // for its sign and one after, Null as nothing. Line::End moves to the start of

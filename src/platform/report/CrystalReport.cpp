@@ -20,7 +20,7 @@ const std::string& at(const std::vector<std::string>& list, int index) {
 }
 
 void put(std::vector<std::string>& list, int index, const std::string& value) {
-    if (index < 0) vb::Raise(9);
+    if (index < 0) vb::Raise(vb::errnum::SubscriptOutOfRange);
     if (static_cast<size_t>(index) >= list.size()) list.resize(static_cast<size_t>(index) + 1);
     list[static_cast<size_t>(index)] = value;
 }

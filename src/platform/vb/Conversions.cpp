@@ -92,7 +92,7 @@ double Val(std::string_view text) {
 int32_t IntDiv(const Variant& a, const Variant& b) {
     const int32_t x = CLng(a);
     const int32_t y = CLng(b);
-    if (y == 0) Raise(11);
+    if (y == 0) Raise(errnum::DivisionByZero);
     if (x == std::numeric_limits<int32_t>::min() && y == -1) Raise(errnum::Overflow);
     return x / y;
 }

@@ -59,14 +59,14 @@ const std::string& MonthName(int month, bool abbreviate) {
                                        "juli",   "august",  "september", "oktober", "november", "desember"};
     static const std::string shortNames[] = {"jan", "feb", "mar", "apr", "mai", "jun",
                                              "jul", "aug", "sep", "okt", "nov", "des"};
-    if (month < 1 || month > 12) Raise(5);
+    if (month < 1 || month > 12) Raise(errnum::InvalidArgument);
     return abbreviate ? shortNames[month - 1] : full[month - 1];
 }
 
 const std::string& WeekdayName(int weekday, bool abbreviate) {
     static const std::string full[] = {"søndag", "mandag", "tirsdag", "onsdag", "torsdag", "fredag", "lørdag"};
     static const std::string shortNames[] = {"søn", "man", "tir", "ons", "tor", "fre", "lør"};
-    if (weekday < 1 || weekday > 7) Raise(5);
+    if (weekday < 1 || weekday > 7) Raise(errnum::InvalidArgument);
     return abbreviate ? shortNames[weekday - 1] : full[weekday - 1];
 }
 

@@ -15,7 +15,6 @@ using detail::CharBytes;
 using detail::CodePointAt;
 using detail::CodePoints;
 
-constexpr int kInvalidArgument = 5;
 
 char32_t foldLower(char32_t c) {
     if (c >= 'A' && c <= 'Z') return c + 32;
@@ -93,25 +92,25 @@ long Len(std::string_view s) {
 }
 
 std::string Left(std::string_view s, long n) {
-    if (n < 0) Raise(kInvalidArgument);
+    if (n < 0) Raise(errnum::InvalidArgument);
     return std::string(s.substr(0, ByteOffset(s, n)));
 }
 
 std::string Right(std::string_view s, long n) {
-    if (n < 0) Raise(kInvalidArgument);
+    if (n < 0) Raise(errnum::InvalidArgument);
     const long len = Len(s);
     return n >= len ? std::string(s) : std::string(s.substr(ByteOffset(s, len - n)));
 }
 
 std::string Mid(std::string_view s, long start, long length) {
-    if (start < 1 || length < -1) Raise(kInvalidArgument);
+    if (start < 1 || length < -1) Raise(errnum::InvalidArgument);
     const size_t from = ByteOffset(s, start - 1);
     const std::string_view rest = s.substr(from);
     return length == -1 ? std::string(rest) : std::string(rest.substr(0, ByteOffset(rest, length)));
 }
 
 long InStr(long start, std::string_view haystack, std::string_view needle, int compare) {
-    if (start < 1) Raise(kInvalidArgument);
+    if (start < 1) Raise(errnum::InvalidArgument);
     const auto hay = folded(haystack, compare == 1);
     if (static_cast<size_t>(start) > hay.size()) return 0;
     if (needle.empty()) return start;
@@ -148,12 +147,12 @@ std::string UCase(std::string_view s) { return mapCase(s, FoldUpper); }
 std::string LCase(std::string_view s) { return mapCase(s, foldLower); }
 
 std::string Space(long n) {
-    if (n < 0) Raise(kInvalidArgument);
+    if (n < 0) Raise(errnum::InvalidArgument);
     return std::string(static_cast<size_t>(n), ' ');
 }
 
 std::string String(long n, std::string_view ch) {
-    if (n < 0 || ch.empty()) Raise(kInvalidArgument);
+    if (n < 0 || ch.empty()) Raise(errnum::InvalidArgument);
     const std::string_view one = ch.substr(0, CharBytes(ch, 0));
     std::string out;
     out.reserve(one.size() * static_cast<size_t>(n));
@@ -162,14 +161,14 @@ std::string String(long n, std::string_view ch) {
 }
 
 std::string Chr(int code) {
-    if (code < 0 || code > 255) Raise(kInvalidArgument);
+    if (code < 0 || code > 255) Raise(errnum::InvalidArgument);
     std::string out;
     detail::AppendUtf8(out, static_cast<char32_t>(code));
     return out;
 }
 
 int Asc(std::string_view s) {
-    if (s.empty()) Raise(kInvalidArgument);
+    if (s.empty()) Raise(errnum::InvalidArgument);
     const char32_t c = CodePointAt(s, 0);
     return c <= 0xFF ? static_cast<int>(c) : '?';
 }

@@ -32,7 +32,7 @@ forms::Font fet(double size) {
 
 } // namespace
 
-void Dommere_Init::byggTopp() {
+void Dommere_Init::UtformTopp() {
     SetCaption("Administrasjon av Turnerings Dommere");
     MDIChild = true;
     Move(0, 0, 17820, 11520);
@@ -56,7 +56,7 @@ void Dommere_Init::byggTopp() {
     }
 }
 
-void Dommere_Init::byggDommerfelter() {
+void Dommere_Init::UtformDommerfelter() {
     struct Rad { forms::Label* label; forms::TextBox* boks; const char* caption; int size; };
     const Rad rader[] = {
         {&Label2, &Text4, "Nr.:", 0},
@@ -86,7 +86,7 @@ void Dommere_Init::byggDommerfelter() {
     plasser(SSCommand5, 4020, 3780, 540, 315, "Søk");
 }
 
-void Dommere_Init::byggSpillOgRapporttyper() {
+void Dommere_Init::UtformSpillOgRapporttyper() {
     plasser(Frame4, 4680, 3240, 4455, 2535, "Type Spill");
     plasser(SSCheck1, 480, 480, 1500, 315, "Boccia");
     plasser(SSCheck2, 480, 960, 1500, 315, "Curling");
@@ -126,7 +126,7 @@ void Dommere_Init::byggSpillOgRapporttyper() {
     }
 }
 
-void Dommere_Init::byggKlassifisering() {
+void Dommere_Init::UtformKlassifisering() {
     plasser(Frame1, 4680, 5880, 4560, 3600, "Klassifisering");
     plasser(Frame2, 120, 240, 2160, 2640, "Boccia");
     plasser(Frame3, 2340, 240, 2160, 1740, "Curling");
@@ -152,7 +152,7 @@ void Dommere_Init::byggKlassifisering() {
          260);
 }
 
-void Dommere_Init::byggKnapper() {
+void Dommere_Init::UtformKnapper() {
     plasser(SSCommand2, 120, 7680, 1800, 600, "Lagre Dommer");
     plasser(C_SlettDommer, 2040, 7680, 1800, 600, "Slett Dommer");
     plasser(SSCommand10, 120, 8400, 1800, 600, "Null still Data");
@@ -176,7 +176,7 @@ void Dommere_Init::byggKnapper() {
     }
 }
 
-void Dommere_Init::byggListeOgTellere() {
+void Dommere_Init::UtformListeOgTellere() {
     MSFlexGrid1.Move(9360, 120, 6135, 8295);
     MSFlexGrid1.FixedCols = 0;
     MSFlexGrid1.SelectionMode = 1;

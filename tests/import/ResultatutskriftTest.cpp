@@ -3,7 +3,7 @@
 
 #include "import/HentDommerFil.h"
 #include "import/Innlesing.h"
-#include "import/Utskrift.h"
+#include "import/Resultatutskrift.h"
 #include "import/VisDuplikater.h"
 #include "platform/printer/Printer.h"
 #include "platform/printer/Recording.h"
@@ -12,7 +12,7 @@
 namespace importtest {
 namespace {
 
-class Utskrift : public ImportTest {
+class Resultatutskrift : public ImportTest {
 protected:
     void SetUp() override {
         ImportTest::SetUp();
@@ -33,7 +33,7 @@ protected:
     }
 };
 
-TEST_F(Utskrift, AfterAnImportDeclinedTheButtonsActOnTheChosenFile) {
+TEST_F(Resultatutskrift, AfterAnImportDeclinedTheButtonsActOnTheChosenFile) {
     lesInn(lagFil("forste.dkv", {Kamp(1)}));
     Innhold andre;
     andre.turneringsnavn = "Vårcupen";
@@ -54,7 +54,7 @@ TEST_F(Utskrift, AfterAnImportDeclinedTheButtonsActOnTheChosenFile) {
     EXPECT_TRUE(bokser().empty());
 }
 
-TEST_F(Utskrift, AFailedImportHidesThePrintButtonOfTheFileShownBefore) {
+TEST_F(Resultatutskrift, AFailedImportHidesThePrintButtonOfTheFileShownBefore) {
     lesInn(lagFil("forste.dkv", {Kamp(1)}));
     bokser();
     lesInn(datamappe + "/finnes_ikke.dkv");
@@ -62,7 +62,7 @@ TEST_F(Utskrift, AFailedImportHidesThePrintButtonOfTheFileShownBefore) {
     EXPECT_FALSE(forms::Default<HentDommerFil>().SSCommand2.Visible());
 }
 
-TEST_F(Utskrift, RowLinePlacesAndCutsEveryColumn) {
+TEST_F(Resultatutskrift, RowLinePlacesAndCutsEveryColumn) {
     const std::string navn30(30, 'f'), lag25(25, 'l');
     Rad lang = Kamp(123, lag25.c_str(), "Ørn", 12, 100, "Curling");
     lang[2] = navn30;
@@ -94,7 +94,7 @@ TEST_F(Utskrift, RowLinePlacesAndCutsEveryColumn) {
                                                                               {10440, " 100 "}}));
 }
 
-TEST_F(Utskrift, ContentReportListsEveryRowByNumberThenStatus) {
+TEST_F(Resultatutskrift, ContentReportListsEveryRowByNumberThenStatus) {
     lesInn(lagFil("alle.dkv", {Kamp(9, "A", "B", 1, 1, "BOCCIA", "4"), Kamp(2), Kamp(9), Kamp(77)}));
     Print_Dommerdata_Fil();
     const auto& doc = rec().last();
@@ -111,7 +111,7 @@ TEST_F(Utskrift, ContentReportListsEveryRowByNumberThenStatus) {
     EXPECT_NE(doc.find("Side 1"), nullptr);
 }
 
-TEST_F(Utskrift, DuplicatesReportHasOnlyStatusFourAndItsHeadingOnEveryPage) {
+TEST_F(Resultatutskrift, DuplicatesReportHasOnlyStatusFourAndItsHeadingOnEveryPage) {
     std::vector<Rad> rader;
     for (int i = 0; i < 300; ++i) rader.push_back(Kamp(1 + i % 20, "A", "B", 1, 1, "BOCCIA", i % 2 ? "4" : "1"));
     lesInn(lagFil("mange.dkv", rader));
@@ -132,7 +132,7 @@ TEST_F(Utskrift, DuplicatesReportHasOnlyStatusFourAndItsHeadingOnEveryPage) {
     EXPECT_EQ(doc.find("HjemmeLag"), nullptr);
 }
 
-TEST_F(Utskrift, DuplicatesReportWithoutDuplicatesHasItsFrameOnly) {
+TEST_F(Resultatutskrift, DuplicatesReportWithoutDuplicatesHasItsFrameOnly) {
     lesInn(lagFil("ingen.dkv", {Kamp(1)}));
     Print_Duplikater();
     const auto& doc = rec().last();

@@ -1,6 +1,6 @@
 // The two printed reports of the last result file: title block with the status
 // legend, a heading line, then one line per row on the standard page set.
-#include "import/Utskrift.h"
+#include "import/Resultatutskrift.h"
 
 #include "import/Innlesing.h"
 #include "import/SisteFil.h"
