@@ -169,6 +169,10 @@ public:
     void UserSelect(int index);                 // the user's click on an item
     void UserDblClickItem(int index);
 protected:
+    // Whether a user's pick of the item can land: the list is usable and the item exists.
+    bool UserCanPick(int index) const {
+        return EffectiveEnabled() && EffectiveVisible() && index >= 0 && index < ListCount();
+    }
     int listIndex_ = -1;
 };
 

@@ -107,7 +107,7 @@ void DirListBox::SetPath(const std::string& p) {
 
 void DirListBox::UserOpen(int index) {
     detail::DispatchScope scope;
-    if (!EffectiveEnabled() || !EffectiveVisible() || index < 0 || index >= ListCount()) return;
+    if (!UserCanPick(index)) return;
     SetFocus();
     const std::string target = files::Join(path_, files::BaseName(list_[index]));
     dispatch([&] { SetPath(target); });

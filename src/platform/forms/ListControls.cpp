@@ -84,14 +84,14 @@ void ListSelection::SetListIndex(int index) {
 
 void ListSelection::UserSelect(int index) {
     detail::DispatchScope scope;
-    if (!EffectiveEnabled() || !EffectiveVisible() || index < 0 || index >= ListCount()) return;
+    if (!UserCanPick(index)) return;
     SetFocus();
     SetListIndex(index);
 }
 
 void ListSelection::UserDblClickItem(int index) {
     detail::DispatchScope scope;
-    if (!EffectiveEnabled() || !EffectiveVisible() || index < 0 || index >= ListCount()) return;
+    if (!UserCanPick(index)) return;
     UserSelect(index);
     raise(DblClick);
 }
