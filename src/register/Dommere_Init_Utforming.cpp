@@ -108,22 +108,18 @@ void Dommere_Init::UtformSpillOgRapporttyper() {
         {&SSOption10, "Boccia Aspirantdommer 1", Gronn},  {&SSOption11, "Boccia Aspirantdommer 2", Gronn},
         {&SSOption12, "Boccia Aspirantdommer 3", Gronn},  {&SSOption14, "Overdommer Boccia", MorkBla},
     };
-    int top = 240;
-    for (const Valg& v : venstre) {
-        plasser(*v.o, 90, top, 2160, 255, v.caption);
-        v.o->SetForeColor(v.farge);
-        v.o->SetFont(Smal());
-        iRamme(*v.o, Frame5);
-        top += 280;
-    }
-    top = 240;
-    for (const Valg& v : hoyre) {
-        plasser(*v.o, 2265, top, 2160, 255, v.caption);
-        v.o->SetForeColor(v.farge);
-        v.o->SetFont(Smal());
-        iRamme(*v.o, Frame5);
-        top += 280;
-    }
+    const auto kolonne = [this](const auto& valg, int left) {
+        int top = 240;
+        for (const Valg& v : valg) {
+            plasser(*v.o, left, top, 2160, 255, v.caption);
+            v.o->SetForeColor(v.farge);
+            v.o->SetFont(Smal());
+            iRamme(*v.o, Frame5);
+            top += 280;
+        }
+    };
+    kolonne(venstre, 90);
+    kolonne(hoyre, 2265);
 }
 
 void Dommere_Init::UtformKlassifisering() {
