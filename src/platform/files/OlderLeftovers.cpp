@@ -3,7 +3,6 @@
 #include <dirent.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <cctype>
 #include <string_view>
 
@@ -17,15 +16,12 @@ bool allDigits(std::string_view s) { return !s.empty() && std::all_of(s.begin(),
 
 bool sameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
 
-// Whether the process whose fd folder this is holds the file open; unreadable is
-// set when the folder cannot be read.
-bool holds(const std::string& fdFolder, const struct stat& file, bool& unreadable) {
+// Whether the process whose fd folder this is holds the file open. A folder we may
+// not read is another program's: agents of the user make themselves undumpable, and
+// no build of ours ever did. One that ended meanwhile holds nothing.
+bool holds(const std::string& fdFolder, const struct stat& file) {
     DIR* fds = ::opendir(fdFolder.c_str());
-    if (!fds) {
-        // A process that ended meanwhile holds nothing.
-        unreadable = errno != ENOENT;
-        return false;
-    }
+    if (!fds) return false;
     bool found = false;
     while (const dirent* fd = ::readdir(fds)) {
         struct stat st {};
@@ -62,20 +58,24 @@ bool IsOlderWriteLeftover(const std::string& name) {
 }
 
 bool HeldOpen(const struct stat& file) {
+    // Where even our own descriptors are hidden, no process can be told apart.
+    DIR* own = ::opendir("/proc/self/fd");
+    if (!own) return true;
+    ::closedir(own);
     DIR* proc = ::opendir("/proc");
     if (!proc) return true;
-    bool held = false, unreadable = false;
-    while (!held && !unreadable) {
+    bool held = false;
+    while (!held) {
         const dirent* entry = ::readdir(proc);
         if (!entry) break;
         if (!allDigits(entry->d_name)) continue;
         const std::string process = std::string("/proc/") + entry->d_name;
         struct stat owner {};
         if (::stat(process.c_str(), &owner) != 0 || owner.st_uid != file.st_uid) continue;
-        held = holds(process + "/fd", file, unreadable);
+        held = holds(process + "/fd", file);
     }
     ::closedir(proc);
-    return held || unreadable;
+    return held;
 }
 
 } // namespace files::detail

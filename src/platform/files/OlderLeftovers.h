@@ -15,7 +15,7 @@ namespace files::detail {
 bool IsOlderWriteLeftover(const std::string& name);
 
 // Whether a process of the file's owner (the one that wrote it) holds it open;
-// true also when that cannot be told.
+// true also when /proc hides even our own descriptors.
 bool HeldOpen(const struct stat& file);
 
 } // namespace files::detail
