@@ -78,6 +78,8 @@ int main(int argc, char** argv) {
         forms::Screen.Height = screen->size().height() * forms::Screen.TwipsPerPixelY;
     }
 
+    // The splash, unloaded before the event loop could paint it, costs no window.
+    host.showPlainWindowsWhenLoopRuns();
     Main();
     stop.MainLoopStarts();
     const int code = forms::IsLoaded<Hovedmeny2>() ? app.exec() : 0;

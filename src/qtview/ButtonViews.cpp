@@ -104,8 +104,9 @@ protected:
         if (auto* tool = qobject_cast<QToolButton*>(b)) {
             const PictureLayout layout = pictureLayout(caption, QFontMetrics(b->font()), size);
             tool->setToolButtonStyle(layout.style);
-            tool->setIconSize(QSize(layout.side, layout.side));
-            tool->setIcon(QIcon(LoadPicture(button_.Picture(), QSize(layout.side, layout.side))));
+            const QSize side(layout.side, layout.side);
+            tool->setIconSize(side);
+            if (shown_.Changes(button_.Picture(), side)) tool->setIcon(QIcon(LoadPicture(button_.Picture(), side)));
             tool->setText(layout.text);
         } else {
             auto* push = static_cast<QPushButton*>(b);
@@ -114,13 +115,15 @@ protected:
             // A picture given after the button was made sits beside the caption.
             const int side = qMax(8, qMin(32, size.height() - 8));
             push->setIconSize(QSize(side, side));
-            push->setIcon(button_.Picture().empty() ? QIcon() : QIcon(LoadPicture(button_.Picture(), QSize(side, side))));
+            if (shown_.Changes(button_.Picture(), QSize(side, side)))
+                push->setIcon(button_.Picture().empty() ? QIcon() : QIcon(LoadPicture(button_.Picture(), QSize(side, side))));
         }
     }
 
 private:
     QAbstractButton* qbutton() const { return static_cast<QAbstractButton*>(widget()); }
     forms::CommandButton& button_;
+    ShownPicture shown_;
 };
 
 class OptionView : public WidgetView {

@@ -70,12 +70,14 @@ protected:
     }
     void content() override {
         label()->setFrameStyle(box_.BorderStyle == 1 ? QFrame::Panel | QFrame::Sunken : QFrame::NoFrame);
-        label()->setPixmap(fitted(box_.Picture(), QSize(Px(box_.Width()), Px(box_.Height())), false));
+        const QSize box(Px(box_.Width()), Px(box_.Height()));
+        if (shown_.Changes(box_.Picture(), box)) label()->setPixmap(fitted(box_.Picture(), box, false));
     }
 
 private:
     QLabel* label() const { return static_cast<QLabel*>(widget()); }
     forms::PictureBox& box_;
+    ShownPicture shown_;
 };
 
 class ImageView : public WidgetView {
@@ -92,12 +94,15 @@ protected:
         content();
     }
     void content() override {
-        label()->setPixmap(fitted(image_.Picture(), QSize(Px(image_.Width()), Px(image_.Height())), image_.Stretch));
+        const QSize box(Px(image_.Width()), Px(image_.Height()));
+        if (shown_.Changes(image_.Picture(), box, image_.Stretch))
+            label()->setPixmap(fitted(image_.Picture(), box, image_.Stretch));
     }
 
 private:
     QLabel* label() const { return static_cast<QLabel*>(widget()); }
     forms::Image& image_;
+    ShownPicture shown_;
 };
 
 } // namespace

@@ -16,4 +16,25 @@ QPixmap LoadPicture(const std::string& name, QSize size = QSize());
 // The picture's own size in pixels (invalid when missing).
 QSize PictureSize(const std::string& name);
 
+// The picture a view last showed: a view is set up more than once while its window is
+// made, and reads its picture again only when the picture or its place changed.
+class ShownPicture {
+public:
+    // True (and remembered) when name, size or stretching differ from the last call's.
+    bool Changes(const std::string& name, QSize size, bool stretch = false) {
+        if (shown_ && name == name_ && size == size_ && stretch == stretch_) return false;
+        shown_ = true;
+        name_ = name;
+        size_ = size;
+        stretch_ = stretch;
+        return true;
+    }
+
+private:
+    bool shown_ = false;
+    std::string name_;
+    QSize size_;
+    bool stretch_ = false;
+};
+
 } // namespace qtview

@@ -12,6 +12,8 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QUrl>
+#include <algorithm>
+#include <utility>
 
 #include "qtview/Convert.h"
 #include "qtview/FormWindow.h"
@@ -96,18 +98,40 @@ FormWindow& QtHost::windowFor(forms::Form& form) {
     return ref;
 }
 
+void QtHost::showPlainWindowsWhenLoopRuns() {
+    holdPlainWindows_ = true;
+    QMetaObject::invokeMethod(
+        keys_.get(),
+        [this] {
+            holdPlainWindows_ = false;
+            for (forms::Form* form : std::exchange(waitingForLoop_, {}))
+                if (form->Visible()) formShown(*form);
+        },
+        Qt::QueuedConnection);
+}
+
+bool QtHost::waitsForLoop(const forms::Form& form) const {
+    return std::find(waitingForLoop_.begin(), waitingForLoop_.end(), &form) != waitingForLoop_.end();
+}
+
 void QtHost::formShown(forms::Form& form) {
+    if (holdPlainWindows_ && !form.IsMDIForm && !form.MDIChild && !form.IsModal() && !windowOf(form)) {
+        if (!waitsForLoop(form)) waitingForLoop_.push_back(&form);
+        return;
+    }
     FormWindow& window = windowFor(form);
     if (form.IsModal()) window.setModal(true);
     window.show();
 }
 
 void QtHost::formHidden(forms::Form& form) {
+    std::erase(waitingForLoop_, &form);
     if (FormWindow* window = windowOf(form)) window->hide();
     stopModal(form);
 }
 
 void QtHost::formUnloaded(forms::Form& form) {
+    std::erase(waitingForLoop_, &form);
     stopModal(form);
     windows_.erase(&form);
 }

@@ -5,6 +5,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/forms/Form.h"
 #include "platform/forms/Runtime.h"
@@ -43,6 +44,12 @@ public:
     // first use: a printer loads the print server's libraries, which the start does without.
     QPrinter& chosenPrinter();
 
+    // From now until the event loop first runs, a plain window (neither the main window,
+    // nor inside it, nor modal) is shown only when the loop runs: one unloaded before
+    // then, as the splash is when the start is quick, never costs a window it could
+    // not have painted. The start asks for it; tests see each window at once.
+    void showPlainWindowsWhenLoopRuns();
+
     // The window of a shown (or hidden, still loaded) form; null before its first Show.
     FormWindow* windowOf(const forms::Form& form) const;
     // The form window whose frame is this widget, if any.
@@ -51,12 +58,15 @@ public:
 private:
     FormWindow& windowFor(forms::Form& form);
     void stopModal(forms::Form& form);
+    bool waitsForLoop(const forms::Form& form) const;
 
     std::map<const forms::Form*, std::unique_ptr<FormWindow>> windows_;
     std::map<const forms::Form*, std::function<void()>> modalExits_;
     std::unique_ptr<QObject> keys_;
     std::unique_ptr<QPrinter> printer_;
     bool waitCursor_ = false;
+    bool holdPlainWindows_ = false;
+    std::vector<forms::Form*> waitingForLoop_;
 };
 
 // Takes the single-instance lock for the user; true when another running copy holds it.

@@ -239,6 +239,30 @@ public:
     Tredje() { SetCaption("Duplikater"); }
 };
 
+// At start a plain window waits for the event loop: the splash, unloaded before then,
+// never becomes a window; one still shown then is built; the main window is at once.
+TEST_F(HostTest, AtStartAPlainWindowWaitsForTheEventLoop) {
+    host.showPlainWindowsWhenLoopRuns();
+    auto& splash = forms::Default<Fast>();
+    auto& stays = forms::Default<Egenvindu>();
+    splash.Show();
+    stays.Show();
+    EXPECT_TRUE(splash.Visible());
+    EXPECT_EQ(FrameOf(host, splash), nullptr);
+    auto& main = forms::Default<Hovedvindu>();
+    main.Show();
+    ASSERT_NE(FrameOf(host, main), nullptr);
+    EXPECT_TRUE(FrameOf(host, main)->isVisible());
+    splash.Unload();
+    Settle();
+    EXPECT_EQ(FrameOf(host, splash), nullptr);
+    ASSERT_NE(FrameOf(host, stays), nullptr);
+    EXPECT_TRUE(FrameOf(host, stays)->isVisible());
+    // Once the loop ran, a window is there as soon as it is shown.
+    forms::Default<Fast>().Show();
+    EXPECT_NE(FrameOf(host, forms::Default<Fast>()), nullptr);
+}
+
 TEST_F(HostTest, WindowsOfTheMainWindowStayAboveIt) {
     forms::Default<Hovedvindu>().Show();
     QWindow* main = FrameOf(host, forms::Default<Hovedvindu>())->windowHandle();

@@ -61,8 +61,11 @@ TEST_F(ModelToWidgetTest, TextCaptionGeometryFontAndColourFollowTheModel) {
     form.Text1.SetBackColor(forms::vbWindowBackground);
     EXPECT_EQ(WidgetOf(host, form.Text1)->palette().color(QPalette::Base), QApplication::palette().color(QPalette::Base));
 
+    // A view reads its picture once while set up, and again for each change.
+    const qint64 before = As<QToolButton>(host, form.G_Fil)->icon().cacheKey();
     form.G_Fil.SetPicture("G_Disk.svg");
     EXPECT_FALSE(As<QToolButton>(host, form.G_Fil)->icon().isNull());
+    EXPECT_NE(As<QToolButton>(host, form.G_Fil)->icon().cacheKey(), before);
     form.Label3.SetVisible(false);
     EXPECT_FALSE(WidgetOf(host, form.Label3)->isVisibleTo(WidgetOf(host, form.Picture1)));
 }
