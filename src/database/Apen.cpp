@@ -33,6 +33,15 @@ void NarDatabasenEndres(const void* vindu, std::function<void()> oppfrisk) {
     lyttere().push_back({vindu, std::move(oppfrisk)});
 }
 
+void NarDatabasenEndresEllerLukk(forms::Form& vindu, std::function<void()> oppfrisk) {
+    NarDatabasenEndres(&vindu, [&vindu, oppfrisk = std::move(oppfrisk)] {
+        if (state::Databasenavn.empty())
+            vindu.Unload();
+        else
+            oppfrisk();
+    });
+}
+
 void GlemDatabaseendring(const void* vindu) {
     std::erase_if(lyttere(), [vindu](const Lytter& l) { return l.vindu == vindu; });
 }

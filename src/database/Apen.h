@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 #include "platform/dao/Dao.h"
+#include "platform/forms/Form.h"
 #include "platform/vb/Err.h"
 
 namespace turneringsdb {
@@ -54,6 +55,9 @@ bool ByttTil(const std::string& sti);
 // (new, open, save-as, read-in, and a failed open that fell back). A window
 // registers when it loads and forgets itself when it unloads.
 void NarDatabasenEndres(const void* vindu, std::function<void()> oppfrisk);
+// The same for a window that reads the database as it refreshes: with none open after
+// the change (a failed save-as whose way back failed too) it closes instead.
+void NarDatabasenEndresEllerLukk(forms::Form& vindu, std::function<void()> oppfrisk);
 void GlemDatabaseendring(const void* vindu);
 void DatabasenErEndret();
 

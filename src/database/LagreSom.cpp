@@ -26,13 +26,16 @@ void UgyldigFormat() {
     forms::MsgBox("Ugyldig format på filnavn, Eks format: 'Turnering1' eller 'Turnering1.KVX' ", forms::vbOKOnly);
 }
 
-// Back to the database that was open before the save began.
+// Back to the database that was open before the save began. When that fails too (the
+// file went meanwhile) none is open, and the windows that showed it hear so: none of
+// them goes on showing, or writing into, a database that is closed.
 void ApneForrige(const Navn& forrige) {
     state::Databasenavn = forrige.databasenavn;
     state::DatabaseFilnavn = forrige.filnavn;
     if (!forrige.databasenavn.empty() && !ByttTil(forrige.databasenavn)) {
         state::Databasenavn.clear();
         state::DatabaseFilnavn.clear();
+        DatabasenErEndret();
     }
 }
 

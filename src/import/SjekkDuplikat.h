@@ -3,8 +3,8 @@
 #include <cstdint>
 
 // During an import, with the file attached: marks every status-0 row whose match is
-// already live for its referee (or came earlier in the file) with status 4, in one
-// statement. Counts into AntallDuplikater and sets DuplikatFunnet when it found any.
+// already live for its referee (or came earlier in the file) with status 4, inside the
+// import's transaction. Counts into AntallDuplikater and sets DuplikatFunnet when it found any.
 void Sjekk_Duplikat();
 
 namespace innlesing {

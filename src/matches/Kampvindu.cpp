@@ -76,7 +76,7 @@ Kampvindu::~Kampvindu() { turneringsdb::GlemDatabaseendring(this); }
 void Kampvindu::Form_Unload(int& /*Cancel*/) { turneringsdb::GlemDatabaseendring(this); }
 
 void Kampvindu::folgDatabasen() {
-    turneringsdb::NarDatabasenEndres(this, [this] {
+    turneringsdb::NarDatabasenEndresEllerLukk(*this, [this] {
         for (auto* t : {&Text1, &Text2, &Text3, &Text4, &Text7}) t->SetText("");
         state::DommerFunnet = false;
         listetDommer_ = 0;

@@ -45,7 +45,7 @@ void VisSletteData::Form_Load() {
     state::Utvalg = kamper::AndreHandtak().OpenRecordset("Select * from dommertabell where status= 3", dao::dbOpenSnapshot);
     for (; !state::Utvalg.EOF_(); state::Utvalg.MoveNext()) MSFlexGrid1.AddItem(kamper::Celler(state::Utvalg, Kolonner));
     // Another open database: its deleted matches, not the previous file's.
-    turneringsdb::NarDatabasenEndres(this, [this] { Form_Load(); });
+    turneringsdb::NarDatabasenEndresEllerLukk(*this, [this] { Form_Load(); });
 }
 
 void VisSletteData::Form_Unload(int& /*Cancel*/) { turneringsdb::GlemDatabaseendring(this); }

@@ -84,7 +84,7 @@ void ListeData::Utform() {
 }
 
 // Another open database refreshes the lists as a return to the window does.
-void ListeData::Form_Load() { turneringsdb::NarDatabasenEndres(this, [this] { Form_Activate(); }); }
+void ListeData::Form_Load() { turneringsdb::NarDatabasenEndresEllerLukk(*this, [this] { Form_Activate(); }); }
 void ListeData::Form_Unload(int& /*Cancel*/) { turneringsdb::GlemDatabaseendring(this); }
 ListeData::~ListeData() { turneringsdb::GlemDatabaseendring(this); }
 

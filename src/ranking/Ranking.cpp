@@ -60,7 +60,7 @@ void Ranking::Form_Load() {
     for (int g = 1; g < Combo1.Count(); ++g) Combo1(g).SetVisible(false);
     Fyll_Liste_Boccia();
     // Another open database refreshes the lists as a return to the window does.
-    turneringsdb::NarDatabasenEndres(this, [this] { Form_Activate(); });
+    turneringsdb::NarDatabasenEndresEllerLukk(*this, [this] { Form_Activate(); });
 }
 
 void Ranking::Form_Unload(int& /*Cancel*/) { turneringsdb::GlemDatabaseendring(this); }

@@ -2,11 +2,13 @@
 #include "DbTest.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <fstream>
 #include <string>
 #include <vector>
 
+#include "database/Apen.h"
 #include "database/Database.h"
 #include "platform/files/Files.h"
 #include "state/ProgramState.h"
@@ -142,6 +144,20 @@ TEST_F(SaveAsTest, FailedCopyKeepsTheOriginalOpen) {
     ASSERT_EQ(bokser().size(), 1u);
     EXPECT_FALSE(files::Exists(program() + "/finnes-ikke"));
     ForventKildenApen();
+}
+
+// With the open file gone, both the copy and the way back fail: none is open after, and
+// the windows hear it while none is named.
+TEST_F(SaveAsTest, FailedCopyAndFailedReturnLeaveNoneOpenAndTheWindowsFollow) {
+    std::vector<std::string> hort;
+    turneringsdb::NarDatabasenEndres(&hort, [&] { hort.push_back(state::Databasenavn); });
+    ASSERT_EQ(::unlink(kilde.c_str()), 0);
+    LagreSom("Ny");
+    turneringsdb::GlemDatabaseendring(&hort);
+    EXPECT_EQ(bokser().size(), 2u);   // the copy's failure, then the way back's
+    EXPECT_EQ(state::Databasenavn, "");
+    EXPECT_EQ(state::DatabaseFilnavn, "");
+    EXPECT_EQ(hort, std::vector<std::string>{""});
 }
 
 } // namespace

@@ -2,9 +2,12 @@
 // file's data at once, and nothing of the previous file is left to act on.
 #include "Fixture.h"
 
+#include <unistd.h>
+
 #include <filesystem>
 
 #include "database/Apen.h"
+#include "database/Database.h"
 #include "import/Dommer2.h"
 #include "matches/Dommer.h"
 #include "matches/VisSletteData.h"
@@ -59,6 +62,23 @@ TEST_F(NyDatabase, OpenWindowsForgetThePreviousFile) {
     ASSERT_TRUE(turneringsdb::ByttTil(dbsti));
     EXPECT_FALSE(forms::IsLoaded<VisSletteData>());
     EXPECT_EQ(rader(dommerVindu.MSFlexGrid2).size(), 1u);
+}
+
+// A save-as whose copy and way back both fail (the open file went) leaves none open: the
+// windows that read the file close instead of telling an error over its old rows.
+TEST_F(NyDatabase, WithNoneOpenAfterAFailedSaveAsTheWindowsClose) {
+    dommer(3, "Ola", "Nordmann");
+    forms::Default<Dommer>().Show();
+    forms::Default<VisSletteData>().Show();
+    bokser();
+    ASSERT_EQ(::unlink(dbsti.c_str()), 0);
+    state::Katalog = dir.path() + "/";
+    state::Filnavn = "Kopi";
+    Lagre_Database_Som();
+    EXPECT_EQ(state::Databasenavn, "");
+    EXPECT_FALSE(forms::IsLoaded<Dommer>());
+    EXPECT_FALSE(forms::IsLoaded<VisSletteData>());
+    EXPECT_EQ(bokser().size(), 2u);   // the copy's failure and the way back's, no more
 }
 
 } // namespace
