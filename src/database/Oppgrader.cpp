@@ -1,5 +1,8 @@
 // Opening a tournament database and bringing its layout up to version 9.
 #include "database/Apen.h"
+
+#include <filesystem>
+
 #include "database/Database.h"
 #include "database/Schema.h"
 #include "platform/files/Files.h"
@@ -134,9 +137,18 @@ bool ByttTil(const std::string& sti) {
 } // namespace turneringsdb
 
 void Oppgrader_Database() {
-    const Navn forrige = NavnPaaApen();
+    Navn forrige = NavnPaaApen();
     forms::Timeglass timeglass;
     // What a save-as killed during its copy left in this folder goes now.
     files::RemoveWriteLeftovers(files::FolderOf(state::Databasenavn));
+    // The open database's own name, whose file another program replaced or took away: the
+    // lost file is let go first (no handle may open its name beside it), and is nothing to
+    // fall back to.
+    namespace fs = std::filesystem;
+    if (!forrige.databasenavn.empty() && !state::DBase.AtItsName() &&
+        fs::path(forrige.databasenavn).lexically_normal() == fs::path(state::Databasenavn).lexically_normal()) {
+        LukkApen();
+        forrige = {};
+    }
     if (!ByttTil(state::Databasenavn)) SettTilbake(forrige);
 }

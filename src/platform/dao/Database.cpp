@@ -1,3 +1,5 @@
+#include <sys/stat.h>
+
 #include <cctype>
 #include <charconv>
 #include <limits>
@@ -140,6 +142,12 @@ bool Database::IsOpen() const { return impl_ && closed_ && !*closed_ && impl_->d
 std::string Database::Name() const {
     if (!impl_) Fail(vb::errnum::ObjectNotSet);
     return impl_->path;
+}
+
+bool Database::AtItsName() const {
+    if (!IsOpen()) return false;
+    struct stat st {};
+    return ::stat(impl_->path.c_str(), &st) == 0 && detail::FileId{st.st_dev, st.st_ino} == impl_->id;
 }
 
 void Database::Execute(const std::string& sql, const Params& params) {
