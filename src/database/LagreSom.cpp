@@ -32,11 +32,7 @@ void UgyldigFormat() {
 void ApneForrige(const Navn& forrige) {
     state::Databasenavn = forrige.databasenavn;
     state::DatabaseFilnavn = forrige.filnavn;
-    if (!forrige.databasenavn.empty() && !ByttTil(forrige.databasenavn)) {
-        state::Databasenavn.clear();
-        state::DatabaseFilnavn.clear();
-        DatabasenErEndret();
-    }
+    if (!forrige.databasenavn.empty() && !ByttTil(forrige.databasenavn)) SettTilbake({});
 }
 
 } // namespace

@@ -111,6 +111,10 @@ void JoinTransaction(DatabaseImpl& conn);
 // Notes the file as it stands after this connection's own work (FileMark.cpp);
 // settled: the work ended without an error.
 void MarkFile(DatabaseImpl& conn, bool settled) noexcept;
+// Where the connection's path leads now: to the file it opened, to nothing (deleted or
+// moved away), or to another file (replaced).
+enum class NameLeads { ToItsFile, Nowhere, Elsewhere };
+NameLeads WhereNameLeads(const DatabaseImpl& conn);
 // Refuses a write into a file that is gone, replaced or written by another program
 // since this connection last left it: 3024 or 3197, and nothing is written.
 void ProveFileUnchanged(DatabaseImpl& conn);

@@ -1,5 +1,3 @@
-#include <sys/stat.h>
-
 #include <cctype>
 #include <charconv>
 #include <limits>
@@ -146,8 +144,7 @@ std::string Database::Name() const {
 
 bool Database::AtItsName() const {
     if (!IsOpen()) return false;
-    struct stat st {};
-    return ::stat(impl_->path.c_str(), &st) == 0 && detail::FileId{st.st_dev, st.st_ino} == impl_->id;
+    return detail::WhereNameLeads(*impl_) == detail::NameLeads::ToItsFile;
 }
 
 void Database::Execute(const std::string& sql, const Params& params) {

@@ -33,6 +33,12 @@ std::optional<FileMark> markOf(const DatabaseImpl& conn) {
 
 } // namespace
 
+NameLeads WhereNameLeads(const DatabaseImpl& conn) {
+    struct stat st {};
+    if (::stat(conn.path.c_str(), &st) != 0) return NameLeads::Nowhere;
+    return FileId{st.st_dev, st.st_ino} == conn.id ? NameLeads::ToItsFile : NameLeads::Elsewhere;
+}
+
 void MarkFile(DatabaseImpl& conn, bool settled) noexcept {
     conn.proven = false;
     // After a failure the engine may roll its journal back into the file later, at a

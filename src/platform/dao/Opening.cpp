@@ -174,9 +174,9 @@ std::string fileUri(const std::string& path, bool readOnly) {
 void refuseLostName(const std::string& path) {
     for (const auto& conn : registry().connections()) {
         if (conn->path != path) continue;
-        struct stat st {};
-        if (::stat(path.c_str(), &st) != 0) Fail(dao::errnum::FileGone, path);
-        if (FileId{st.st_dev, st.st_ino} != conn->id) Fail(dao::errnum::FileReplaced, path);
+        const NameLeads leads = WhereNameLeads(*conn);
+        if (leads == NameLeads::Nowhere) Fail(dao::errnum::FileGone, path);
+        if (leads == NameLeads::Elsewhere) Fail(dao::errnum::FileReplaced, path);
     }
 }
 
