@@ -78,7 +78,9 @@ TEST_F(ModalTest, APollRunsFromTheEventLoopAndNeverInsideItsOwnBox) {
         }
         return runs < 4;
     });
-    Wait(400);
+    // Generous: a loaded machine may run the ticks late, never more than four times.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return runs >= 4; }, 10000));
+    Wait(50);
     EXPECT_EQ(runs, 4);
     EXPECT_EQ(insideBox, 0);
     EXPECT_EQ(seen.text, QString("Svaret kom"));

@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTableView>
+#include <QTest>
 #include <QToolButton>
 
 #include "platform/forms/Runtime.h"
@@ -190,7 +191,7 @@ TEST_F(ModelToWidgetTest, AnEnabledTimerTicksUntilSwitchedOff) {
     Wait(60);
     EXPECT_EQ(ticks(), 0);   // no interval, no ticks
     form.Timer1.SetInterval(10);
-    Wait(120);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ticks() >= 2; }, 10000));
     const auto ticked = ticks();
     EXPECT_GE(ticked, 2);
     form.Timer1.SetEnabled(false);
