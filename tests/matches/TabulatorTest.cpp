@@ -11,9 +11,14 @@
 #include "matches/Dommer.h"
 #include "qtview/FormWindow.h"
 #include "qtview/QtHost.h"
+#include "support/Tastatur.h"
 
 namespace kamptest {
 namespace {
+
+using kdtest::Fokus;
+using kdtest::Skriv;
+using kdtest::Tab;
 
 class Tabulator : public KampTest {
 protected:
@@ -30,9 +35,6 @@ protected:
         KampTest::TearDown();
     }
     QWidget* widget(const forms::Control& c) { return host.windowOf(*c.Owner())->viewWidget(c); }
-    static QWidget* fokus() { return QApplication::focusWidget(); }
-    static void tab(Qt::KeyboardModifiers modifiers = Qt::NoModifier) { QTest::keyClick(fokus(), Qt::Key_Tab, modifiers); }
-    static void skriv(const QString& tekst) { QTest::keyClicks(fokus(), tekst); }
     qtview::QtHost host;
 };
 
@@ -40,28 +42,28 @@ TEST_F(Tabulator, TheTypistsMatchGoesIntoItsBoxes) {
     auto& f = forms::Default<Dommer>();
     f.Show();
     QApplication::setActiveWindow(widget(f.Text4)->window());
-    ASSERT_EQ(fokus(), widget(f.Text4));
+    ASSERT_EQ(Fokus(), widget(f.Text4));
 
     const std::vector<std::pair<forms::TextBox*, QString>> felt = {
         {&f.Text4, "12"},          {&f.Text1, "Kari"},         {&f.Text2, "Ås"},
         {&f.Text5, "Vårcupen"},    {&f.Text6, "08.12.2026"},   {&f.Text8(0), "Bækkelaget"},
         {&f.Text8(1), "Åsane"},    {&f.Text8(2), "3"},         {&f.Text8(3), "1"}};
     for (const auto& [boks, tekst] : felt) {
-        EXPECT_EQ(fokus(), widget(*boks)) << boks->Name();
+        EXPECT_EQ(Fokus(), widget(*boks)) << boks->Name();
         EXPECT_EQ(f.ActiveControl(), boks);
-        skriv(tekst);
-        tab();
+        Skriv(tekst);
+        Tab();
     }
     for (const auto& [boks, tekst] : felt) EXPECT_EQ(boks->Text(), tekst.toStdString()) << boks->Name();
     // Klubb/Lag only shows the register's club: Tab passed it by.
     EXPECT_EQ(f.Text3.Text(), "");
-    EXPECT_EQ(fokus(), widget(f.SSCheck1));
-    tab();
-    EXPECT_EQ(fokus(), widget(f.SSCheck2));
-    tab();
-    EXPECT_EQ(fokus(), widget(f.MSFlexGrid2));
-    tab(Qt::ShiftModifier);
-    EXPECT_EQ(fokus(), widget(f.SSCheck2));
+    EXPECT_EQ(Fokus(), widget(f.SSCheck1));
+    Tab();
+    EXPECT_EQ(Fokus(), widget(f.SSCheck2));
+    Tab();
+    EXPECT_EQ(Fokus(), widget(f.MSFlexGrid2));
+    Tab(Qt::ShiftModifier);
+    EXPECT_EQ(Fokus(), widget(f.SSCheck2));
     EXPECT_EQ(f.ActiveControl(), &f.SSCheck2);
 }
 
@@ -73,11 +75,11 @@ TEST_F(Tabulator, TabLeavesTheRefereeGridWithThePickedRefereeKept) {
     QApplication::setActiveWindow(grid->window());
     grid->setFocus(Qt::OtherFocusReason);
     // The chosen referee has no match: the empty match grid is no stop, the sorts come next.
-    tab();
-    EXPECT_EQ(fokus(), widget(f.SSCommand6));
+    Tab();
+    EXPECT_EQ(Fokus(), widget(f.SSCommand6));
     EXPECT_EQ(f.ActiveControl(), &f.SSCommand6);
-    tab(Qt::ShiftModifier);
-    EXPECT_EQ(fokus(), grid);
+    Tab(Qt::ShiftModifier);
+    EXPECT_EQ(Fokus(), grid);
     EXPECT_EQ(f.MSFlexGrid2.Row(), 2);
     EXPECT_EQ(f.Text1.Text(), "Kari");
 }
@@ -86,14 +88,14 @@ TEST_F(Tabulator, TheReviewWindowPassesTheBoxesThatOnlyShow) {
     auto& f = forms::Default<Dommer2>();
     f.Show();
     QApplication::setActiveWindow(widget(f.Text4)->window());
-    ASSERT_EQ(fokus(), widget(f.Text4));
-    tab();
-    EXPECT_EQ(fokus(), widget(f.Text5));
-    tab();
-    EXPECT_EQ(fokus(), widget(f.Text6));
-    tab();
+    ASSERT_EQ(Fokus(), widget(f.Text4));
+    Tab();
+    EXPECT_EQ(Fokus(), widget(f.Text5));
+    Tab();
+    EXPECT_EQ(Fokus(), widget(f.Text6));
+    Tab();
     // Name, club and games are the register's: next is the referee grid.
-    EXPECT_EQ(fokus(), widget(f.MSFlexGrid2));
+    EXPECT_EQ(Fokus(), widget(f.MSFlexGrid2));
 }
 
 } // namespace

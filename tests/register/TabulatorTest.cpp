@@ -11,9 +11,14 @@
 #include "frame/Hovedmeny2.h"
 #include "qtview/FormWindow.h"
 #include "qtview/QtHost.h"
+#include "support/Tastatur.h"
 
 namespace regtest {
 namespace {
+
+using kdtest::Fokus;
+using kdtest::Skriv;
+using kdtest::Tab;
 
 class Tabulator : public RegisterTest {
 protected:
@@ -28,9 +33,6 @@ protected:
         RegisterTest::TearDown();
     }
     QWidget* widget(const forms::Control& c) { return host.windowOf(*c.Owner())->viewWidget(c); }
-    static QWidget* fokus() { return QApplication::focusWidget(); }
-    static void tab() { QTest::keyClick(fokus(), Qt::Key_Tab); }
-    static void skriv(const QString& tekst) { QTest::keyClicks(fokus(), tekst); }
     qtview::QtHost host;
 };
 
@@ -38,18 +40,18 @@ TEST_F(Tabulator, TheTypistsReferee) {
     Dommere_Init& f = vis();
     QApplication::setActiveWindow(widget(f.Text4)->window());
     // Opens with the focus in the number box, the model agreeing.
-    ASSERT_EQ(fokus(), widget(f.Text4));
+    ASSERT_EQ(Fokus(), widget(f.Text4));
     EXPECT_EQ(f.ActiveControl(), &f.Text4);
 
-    skriv("3");
-    tab();
-    skriv("Kari");
-    tab();
-    skriv("Ås");
-    tab();
-    skriv("Ørn IL");
-    tab();
-    skriv("Storgata 1");
+    Skriv("3");
+    Tab();
+    Skriv("Kari");
+    Tab();
+    Skriv("Ås");
+    Tab();
+    Skriv("Ørn IL");
+    Tab();
+    Skriv("Storgata 1");
     EXPECT_EQ(f.Text4.Text(), "3");
     EXPECT_EQ(f.Text1.Text(), "Kari");
     EXPECT_EQ(f.Text2.Text(), "Ås");
@@ -59,23 +61,23 @@ TEST_F(Tabulator, TheTypistsReferee) {
 
     // On down the boxes to the games; Space ticks Boccia.
     for (forms::TextBox* neste : {&f.Text6, &f.Text7, &f.Text8, &f.Text10, &f.Text14, &f.Text9, &f.Text15}) {
-        tab();
-        EXPECT_EQ(fokus(), widget(*neste)) << neste->Name();
+        Tab();
+        EXPECT_EQ(Fokus(), widget(*neste)) << neste->Name();
     }
-    tab();
-    ASSERT_EQ(fokus(), widget(f.SSCheck1));
-    QTest::keyClick(fokus(), Qt::Key_Space);
+    Tab();
+    ASSERT_EQ(Fokus(), widget(f.SSCheck1));
+    QTest::keyClick(Fokus(), Qt::Key_Space);
     EXPECT_EQ(f.SSCheck1.Value(), 1);
 
     // Tab finds "Lagre Dommer" without passing a box that only shows, and Space saves.
     const std::vector<const forms::Control*> visning = {&f.Text11, &f.Text12, &f.Text13, &f.Text16, &f.Text17, &f.Text18};
-    for (int i = 0; i < 60 && fokus() != widget(f.SSCommand2); ++i) {
-        tab();
-        for (const forms::Control* v : visning) EXPECT_NE(fokus(), widget(*v)) << v->Name();
-        EXPECT_NE(fokus(), widget(f.Command1)) << "Sjekk for ledige dommernummere before Lagre";
+    for (int i = 0; i < 60 && Fokus() != widget(f.SSCommand2); ++i) {
+        Tab();
+        for (const forms::Control* v : visning) EXPECT_NE(Fokus(), widget(*v)) << v->Name();
+        EXPECT_NE(Fokus(), widget(f.Command1)) << "Sjekk for ledige dommernummere before Lagre";
     }
-    ASSERT_EQ(fokus(), widget(f.SSCommand2));
-    QTest::keyClick(fokus(), Qt::Key_Space);
+    ASSERT_EQ(Fokus(), widget(f.SSCommand2));
+    QTest::keyClick(Fokus(), Qt::Key_Space);
     dao::Recordset r = rad(3);
     EXPECT_EQ(vb::CStr(r.Get("Dommer_FNavn")), "Kari");
     EXPECT_EQ(vb::CStr(r.Get("Dommer_ENavn")), "Ås");
@@ -95,18 +97,20 @@ TEST_F(Tabulator, TabRoundTheFormLeavesNoLabelCut) {
         const QRect i = QRect(w->mapTo(scroll->viewport(), QPoint(0, 0)), w->size());
         return scroll->viewport()->rect().contains(i);
     };
+    ASSERT_GT(scroll->horizontalScrollBar()->maximum(), 0) << "the form fits: no scrolling to prove";
     // The far right of the form, then round to the number box again.
-    for (int i = 0; i < 80 && fokus() != widget(f.Command1); ++i) tab();
-    ASSERT_EQ(fokus(), widget(f.Command1));
+    for (int i = 0; i < 80 && Fokus() != widget(f.Command1); ++i) Tab();
+    ASSERT_EQ(Fokus(), widget(f.Command1));
     EXPECT_TRUE(helt(f.Command1));
-    for (int i = 0; i < 80 && fokus() != widget(f.Text4); ++i) tab();
-    ASSERT_EQ(fokus(), widget(f.Text4));
+    EXPECT_GT(scroll->horizontalScrollBar()->value(), 0);
+    for (int i = 0; i < 80 && Fokus() != widget(f.Text4); ++i) Tab();
+    ASSERT_EQ(Fokus(), widget(f.Text4));
     EXPECT_TRUE(helt(f.Label2)) << "Nr.: cut at scroll " << scroll->horizontalScrollBar()->value();
     EXPECT_TRUE(helt(f.Text4));
     // A box already in view moves nothing.
     const int x = scroll->horizontalScrollBar()->value(), y = scroll->verticalScrollBar()->value();
-    tab();
-    EXPECT_EQ(fokus(), widget(f.Text1));
+    Tab();
+    EXPECT_EQ(Fokus(), widget(f.Text1));
     EXPECT_EQ(scroll->horizontalScrollBar()->value(), x);
     EXPECT_EQ(scroll->verticalScrollBar()->value(), y);
 }
