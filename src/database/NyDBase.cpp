@@ -39,14 +39,12 @@ NyDBase::NyDBase() : Form("NyDBase") {
     Label1.SetCaption("Angi navn på den nye databasen:");
     Label1.Move(240, 240, 6000, 255);
     MaskedEdit1.Move(240, 600, 6000, 315);
-    MaskedEdit1.TabIndex = 0;
     C_Ferdig.SetCaption("&OK");
     C_Ferdig.Move(1790, 1140, 1335, 435);
-    C_Ferdig.TabIndex = 1;
     C_Avbryt.SetCaption("&Avbryt");
     C_Avbryt.Move(3470, 1140, 1335, 435);
-    C_Avbryt.TabIndex = 2;
     C_Avbryt.Cancel = true;
+    SetTabOrder({&MaskedEdit1, &C_Ferdig, &C_Avbryt});
 
     C_Ferdig.Click = [this] { C_Ferdig_Click(); };
     C_Avbryt.Click = [this] { C_Avbryt_Click(); };

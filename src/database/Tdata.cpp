@@ -51,10 +51,7 @@ Tdata::Tdata() : Form("Tdata") {
     C_Avbryt.SetCaption("&Avbryt");
     C_Avbryt.Move(3240, 2520, 1575, 495);
     C_Avbryt.Cancel = true;
-    int tab = 0;
-    for (forms::Control* c : std::initializer_list<forms::Control*>{&T_DBasenavn, &Visturnering, &T_Dato, &T_Sted,
-                                                                    &Command1, &C_Avbryt})
-        c->TabIndex = tab++;
+    SetTabOrder({&T_DBasenavn, &Visturnering, &T_Dato, &T_Sted, &Command1, &C_Avbryt});
 
     Command1.Click = [this] { Command1_Click(); };
     C_Avbryt.Click = [this] { C_Avbryt_Click(); };

@@ -75,10 +75,7 @@ void TilDommerFil::Utform() {
     SSPanel2.Panel = true;
     SSPanel2.Move(120, 300, 5520, 420);
 
-    int tab = 0;
-    for (forms::Control* c : std::initializer_list<forms::Control*>{&DirsBox, &DriveDropDown, &Text1, &SSCommand2,
-                                                                   &SSCommand1(1), &SSCommand1(0)})
-        c->TabIndex = tab++;
+    SetTabOrder({&DirsBox, &DriveDropDown, &Text1, &SSCommand2, &SSCommand1(1), &SSCommand1(0)});
 }
 
 void TilDommerFil::Form_Load() {

@@ -76,8 +76,8 @@ void VBMail::Utform() {
     UtformStatuslinje();
     Timer1.SetInterval(15000);
 
-    int tab = 0;
-    for (forms::Control* c : std::initializer_list<forms::Control*>{&Logon, &Text1, &Text2, &SSCommand1}) c->TabIndex = tab++;
+    // The optional address and subject first, then the button that sends.
+    SetTabOrder({&Text1, &Text2, &Logon, &SSCommand1});
 }
 
 void VBMail::UtformStatuslinje() {

@@ -74,6 +74,10 @@ void Hovedmeny2::Utform() {
     Panel3D1.SetFont({"Arial", 8.25, true});
     Panel3D1.Move(marg, rad3, Width() - 8 * px - 2 * marg, panelHoyde);
     Panel3D1.SetVisible(false);
+
+    // Along the picture buttons with help, then along the shortcuts.
+    SetTabOrder({&G_Fil, &G_Disk, &G_Ny, &G_Printer, &G_Res, &D_Rapport, &G_Hjelp, &SSCommand1, &SSCommand2,
+                 &SSCommand3, &SSCommand4});
 }
 
 void Hovedmeny2::Kople() {

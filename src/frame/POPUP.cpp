@@ -17,6 +17,7 @@ POPUP::POPUP() : Form("POPUP") {
 
     SSCommand1.SetCaption("OK");
     SSCommand1.Move(1740, 1560, 1200, 375);
+    SetTabOrder({&SSCommand1});
     SSCommand1.Click = [this] { SSCommand1_Click(); };
 }
 

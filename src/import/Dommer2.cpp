@@ -33,6 +33,10 @@ Dommer2::Dommer2() : Kampvindu("Dommer2") {
     Knapp(SSCommand2, 120, 6180, 3960, 540, "Vis Duplikater for siste innlesning");
     Knapp(SSCommand8, 4260, 5580, 3900, 540, "Elektronisk rapport over dømte kamper for alle dommere");
     Knapp(SSCommand9, 8220, 5580, 4400, 540, "  Elektronisk rapport for           1 utvalgt turnerings-dommer");
+    // The number, the tournament, the two grids, the buttons. The referee's name, club and
+    // games only show what the register holds.
+    SetTabOrder({&Text4, &Text5, &Text6, &MSFlexGrid2, &MSFlexGrid1, &SSCommand6, &SSCommand10, &SSCommand11,
+                 &SSCommand5, &SSCommand2, &SSCommand8, &SSCommand9, &SSCommand1});
 
     MSFlexGrid2.Click = [this] { MSFlexGrid2_Click(); };
     MSFlexGrid1.Click = [this] { MSFlexGrid1_Click(); };

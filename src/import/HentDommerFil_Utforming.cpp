@@ -64,4 +64,7 @@ void HentDommerFil::Utform() {
     SSCheck1.Move(11160, 7200, 855, 615);
     SSCheck1.SetCaption("Hent fil uansett status");
     SSCheck1.SetVisible(false);
+
+    // The file's name, date, status and counts only show what was read.
+    SetTabOrder({&MSFlexGrid1, &SSCheck1, &HentDommere, &SSCommand2, &SSCommand4, &SSCommand3, &SSCommand1});
 }

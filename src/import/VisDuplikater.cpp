@@ -40,6 +40,7 @@ VisDuplikater::VisDuplikater() : forms::Form("VisDuplikater") {
     SSCommand1.Move(12600, 6720, 1455, 855);
     SSCommand1.SetCaption("Ferdig");
     SSCommand1.SetFont(shared::Smal(14.25));
+    SetTabOrder({&MSFlexGrid1, &SSCommand2, &SSCommand1});
     SSCommand1.Click = [this] { SSCommand1_Click(); };
     SSCommand2.Click = [this] { SSCommand2_Click(); };
 }

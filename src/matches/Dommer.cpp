@@ -43,6 +43,11 @@ Dommer::Dommer() : Kampvindu("Dommer") {
     Knapp(SSCommand7, 10380, 5580, 4080, 540, "Skriv Rapport over dømte kamper for alle Dommere");
     Knapp(SSCommand8, 4260, 6180, 3900, 540, "Elektronisk rapport over dømte kamper for alle dommere");
     Knapp(SSCommand9, 8220, 6180, 2900, 540, "Elektronisk rapport for 1 utvalgt dommer");
+    // Down the referee's boxes, then the match's (home team above away team, then their points),
+    // the games, the two grids, the buttons. Klubb/Lag only shows the register's club.
+    SetTabOrder({&Text4, &Text1, &Text2, &Text5, &Text6, &Text8(0), &Text8(1), &Text8(2), &Text8(3), &SSCheck1,
+                 &SSCheck2, &MSFlexGrid2, &MSFlexGrid1, &SSCommand6, &SSCommand10, &SSCommand11, &SSCommand2,
+                 &SSCommand3, &SSCommand5, &SSCommand4, &SSCommand7, &SSCommand8, &SSCommand9, &SSCommand1});
 
     MSFlexGrid2.Click = [this] { MSFlexGrid2_Click(); };
     MSFlexGrid1.Click = [this] { MSFlexGrid1_Click(); };

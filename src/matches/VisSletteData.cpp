@@ -32,6 +32,7 @@ VisSletteData::VisSletteData() : forms::Form("VisSletteData") {
     kamper::Knapp(SSCommand2, 480, 6720, 4455, 975, "Skriftelig Rapport over data som er slettet");
     SSCommand2.SetPicture("G_Printer.svg");
     kamper::Knapp(SSCommand1, 12600, 6720, 1455, 855, "Ferdig");
+    SetTabOrder({&MSFlexGrid1, &SSCommand2, &SSCommand1});
     SSCommand1.Click = [this] { SSCommand1_Click(); };
     SSCommand2.Click = [this] { SSCommand2_Click(); };
 }

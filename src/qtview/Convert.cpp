@@ -122,4 +122,21 @@ QRect FitInto(QRect frame, const QRect& area) {
     return frame;
 }
 
+QSize WithScrollBars(QSize form, const QSize& room, int bar) {
+    bool across = false, down = false;
+    // Each bar taken may make the other needed.
+    for (bool changed = true; changed;) {
+        changed = false;
+        if (!down && form.height() > room.height()) {
+            down = changed = true;
+            form.rwidth() += bar;
+        }
+        if (!across && form.width() > room.width()) {
+            across = changed = true;
+            form.rheight() += bar;
+        }
+    }
+    return form.boundedTo(room);
+}
+
 } // namespace qtview

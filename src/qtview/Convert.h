@@ -45,4 +45,8 @@ int VbShift(Qt::KeyboardModifiers modifiers);
 
 // A window's frame moved up and left into area as far as needed, and cut to its size.
 QRect FitInto(QRect frame, const QRect& area);
+// The inner size that shows a form of inner size form within room: where the form must
+// scroll one way, the scroll bar of that way (bar pixels) is added across it as far as room
+// allows, so that the bar hides no edge of the form.
+QSize WithScrollBars(QSize form, const QSize& room, int bar);
 } // namespace qtview

@@ -1,16 +1,18 @@
 #include "qtview/FormWindow.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QScreen>
+#include <QStyle>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
 #include "platform/forms/Controls.h"
 #include "platform/forms/Runtime.h"
-#include "platform/forms/TabOrder.h"
 #include "qtview/Convert.h"
 #include "qtview/Pictures.h"
 #include "qtview/Views.h"
@@ -89,8 +91,12 @@ void FormWindow::buildTop(QWidget* owner) {
         if (auto back = ToQColor(form_.BackColor(), forms::vbButtonFace)) mdi_->setBackground(*back);
         layout->addWidget(mdi_, 1);
         // Moving between children is moving between the program's windows.
-        childActivated_ = QObject::connect(mdi_, &QMdiArea::subWindowActivated, [](QMdiSubWindow* window) {
+        childActivated_ = QObject::connect(mdi_, &QMdiArea::subWindowActivated, [this](QMdiSubWindow* window) {
             if (auto* child = dynamic_cast<SubWindow*>(window); child && child->owner) child->owner->userActivated();
+            // The last child went: the keys go back to the main window, where the user sees it.
+            const QList<QMdiSubWindow*> children = mdi_->subWindowList();
+            if (!window && std::none_of(children.begin(), children.end(), [](QWidget* w) { return w->isVisible(); }))
+                focusFirst();
         });
         top_->setCentralWidget(central);
         canvas_ = central;
@@ -123,7 +129,7 @@ void FormWindow::buildSub(FormWindow& mdiParent) {
 }
 
 QScrollArea* FormWindow::holdCanvas(QWidget* canvas) {
-    scroll_ = new QScrollArea;
+    scroll_ = new FormScroll;
     scroll_->setFrameShape(QFrame::NoFrame);
     scroll_->setFocusPolicy(Qt::NoFocus);
     // The canvas fills the window; only a minimum set by placeWindow makes it scroll.
@@ -211,6 +217,10 @@ void FormWindow::userResized() {
     updating_ = false;
 }
 
+int FormWindow::scrollBarExtent() const {
+    return scroll_ ? scroll_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroll_) : 0;
+}
+
 void FormWindow::placeWindow() {
     bool old = updating_;
     updating_ = true;
@@ -221,17 +231,22 @@ void FormWindow::placeWindow() {
         // along its top edge included, as the old frame counted.
         QMdiArea* area = sub_->mdiArea();
         const int bars = area ? area->y() : 0;
-        const QRect wanted(left, qMax(0, top - bars), width, height);
+        const QMargins margins = sub_->contentsMargins();
+        const QSize frame(margins.left() + margins.right(), margins.top() + margins.bottom());
+        const QSize inner = QSize(width, height) - frame;
+        QRect shown(left, qMax(0, top - bars), width, height);
         // (A work space not laid out yet has no size to fit into.)
         const QSize space = area ? area->viewport()->size() : QSize();
-        const QRect shown = space.isEmpty() ? wanted : FitInto(wanted, QRect(QPoint(0, 0), space));
-        const QMargins frame = sub_->contentsMargins();
-        canvas_->setMinimumSize(shown.size() == wanted.size() ? QSize(0, 0)
-                                                              : QSize(width - frame.left() - frame.right(),
-                                                                      height - frame.top() - frame.bottom()));
+        QSize fitted = inner;
+        if (!space.isEmpty()) {
+            fitted = WithScrollBars(inner, space - frame, scrollBarExtent());
+            shown = FitInto(QRect(shown.topLeft(), fitted + frame), QRect(QPoint(0, 0), space));
+        }
+        canvas_->setMinimumSize(fitted == inner ? QSize(0, 0) : inner);
         sub_->setGeometry(shown);
     } else if (top_) {
         const QSize client = clientSize();
+        const QSize frame(FrameWidthPx, FrameHeightPx);
         QPoint at(left, top);
         // A form that never placed itself opens centred, as the designer's default start did.
         const QWidget* over = top_->parentWidget();
@@ -239,9 +254,10 @@ void FormWindow::placeWindow() {
         const QRect screenArea = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
         if (!placed_ && left == 0 && top == 0 && !form_.IsMDIForm)
             at = (over ? over->frameGeometry() : screenArea).center() - QPoint(width / 2, height / 2);
-        const QRect wanted(at, QSize(client.width() + FrameWidthPx, client.height() + FrameHeightPx));
+        const QSize fitted = form_.IsMDIForm ? client : WithScrollBars(client, screenArea.size() - frame, scrollBarExtent());
+        const QRect wanted(at, fitted + frame);
         const QRect shown = form_.IsMDIForm ? wanted : FitInto(wanted, screenArea);
-        shownClient_ = shown.size() - QSize(FrameWidthPx, FrameHeightPx);
+        shownClient_ = shown.size() - frame;
         if (canvas_ && scroll_) canvas_->setMinimumSize(shownClient_ == client ? QSize(0, 0) : client);
         if (fixedBorder(form_))
             top_->setFixedSize(shownClient_);
@@ -253,7 +269,8 @@ void FormWindow::placeWindow() {
 }
 
 void FormWindow::show() {
-    if (!placed_) {
+    const bool first = !placed_;
+    if (first) {
         placeWindow();
         placed_ = true;
     }
@@ -261,16 +278,33 @@ void FormWindow::show() {
     if (sub_) {
         sub_->show();
         if (sub_->mdiArea()) sub_->mdiArea()->setActiveSubWindow(sub_);
-        return;
+    } else if (top_) {
+        switch (form_.WindowState) {
+        case forms::vbMaximized: top_->showMaximized(); break;
+        case forms::vbMinimized: top_->showMinimized(); break;
+        default: top_->show(); break;
+        }
+        top_->raise();
+        top_->activateWindow();
     }
-    if (!top_) return;
-    switch (form_.WindowState) {
-    case forms::vbMaximized: top_->showMaximized(); break;
-    case forms::vbMinimized: top_->showMinimized(); break;
-    default: top_->show(); break;
+    if (first) focusFirst();
+}
+
+void FormWindow::focusFirst() {
+    const auto takesTab = [this](QWidget* w) {
+        return w && (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && w->isEnabled() && w->isVisibleTo(frame());
+    };
+    // Where the form's own code put the focus, else the first Tab stop that can take it.
+    QWidget* target = form_.ActiveControl() ? viewWidget(*form_.ActiveControl()) : nullptr;
+    for (forms::Control* control : form_.TabOrder()) {
+        if (takesTab(target)) break;
+        target = viewWidget(*control);
     }
-    top_->raise();
-    top_->activateWindow();
+    if (!takesTab(target)) return;
+    // Shown as a focus the keys reach, as after a Tab.
+    target->window()->setAttribute(Qt::WA_KeyboardFocusChange);
+    target->setFocus(Qt::TabFocusReason);
+    if (scroll_) scroll_->reveal(target);
 }
 
 void FormWindow::applyTabOrder() {
@@ -280,7 +314,7 @@ void FormWindow::applyTabOrder() {
         if (w && !control->TabStop) w->setFocusPolicy(Qt::FocusPolicy(w->focusPolicy() & ~Qt::TabFocus));
     }
     // Every stop is chained, also one that takes no Tab now (an empty grid): it may later.
-    for (forms::Control* control : forms::TabOrder(form_)) {
+    for (forms::Control* control : form_.TabOrder()) {
         QWidget* w = viewWidget(*control);
         if (!w) continue;
         if (previous) QWidget::setTabOrder(previous, w);

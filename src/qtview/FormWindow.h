@@ -57,6 +57,9 @@ private:
     void buildMenus();
     void addMenu(forms::Menu& menu, QMenu* into);
     void placeWindow();
+    int scrollBarExtent() const;
+    // The focus into the control the window opens with (or, in the main window, returns to).
+    void focusFirst();
     // The inner size of a top-level window for the form's Width and Height.
     QSize clientSize() const;
     // Holds the canvas: a window cut to fit its area scrolls the form inside it.
@@ -69,7 +72,7 @@ private:
     QPointer<TopWindow> top_;
     QPointer<SubWindow> sub_;
     QPointer<QWidget> canvas_;
-    QPointer<QScrollArea> scroll_;
+    QPointer<FormScroll> scroll_;
     // The inner size the top-level window was given, cut to the screen where needed.
     QSize shownClient_;
     QPointer<QMdiArea> mdi_;

@@ -3,8 +3,11 @@
 // grid gathers reach the view once, at the next turn of the event loop or at
 // the end of the user's action, so a fill costs the view what changed, not
 // the grid's size for each cell written.
+#include <algorithm>
+
 #include <QAbstractTableModel>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QPainter>
 #include <QStyledItemDelegate>
 #include <QTableView>
@@ -103,6 +106,23 @@ private:
     int rows_ = 0, cols_ = 0, fixedRows_ = -1, fixedCols_ = -1;
 };
 
+// The grid's current cell is never a heading: a view that would make one current (the
+// first cell, when the focus enters a grid nobody picked in) gets the nearest cell below
+// and right of the headings, or none when the grid has no such cell.
+class NoHeadingCurrent : public QItemSelectionModel {
+public:
+    NoHeadingCurrent(GridCells* cells, const forms::MSFlexGrid& grid, QObject* parent)
+        : QItemSelectionModel(cells, parent), grid_(grid) {}
+    void setCurrentIndex(const QModelIndex& index, QItemSelectionModel::SelectionFlags command) override {
+        QModelIndex current = index;
+        if (index.isValid() && (index.row() < grid_.FixedRows || index.column() < grid_.FixedCols))
+            current = model()->index(std::max(index.row(), grid_.FixedRows), std::max(index.column(), grid_.FixedCols));
+        QItemSelectionModel::setCurrentIndex(current, command);
+    }
+private:
+    const forms::MSFlexGrid& grid_;
+};
+
 // Draws a cell as the old grid did: its text a pixel inside the grid lines, cut
 // where the column ends (no ellipsis), so the headings the columns were made for show
 // whole. Plainer than the style's item drawing, and so quicker to repaint.
@@ -155,6 +175,9 @@ public:
         : WidgetView(grid, window, new QTableView(parent)), grid_(grid), cells_(new GridCells(grid, table())) {
         QTableView* t = table();
         t->setModel(cells_);
+        QItemSelectionModel* standard = t->selectionModel();
+        t->setSelectionModel(new NoHeadingCurrent(cells_, grid, t));
+        delete standard;
         t->setItemDelegate(new CellPainter(t));
         t->horizontalHeader()->hide();
         t->verticalHeader()->hide();

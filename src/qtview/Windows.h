@@ -3,6 +3,7 @@
 // MDI child. Both hand the close box and activation to their FormWindow.
 #include <QMainWindow>
 #include <QMdiSubWindow>
+#include <QScrollArea>
 
 namespace qtview {
 
@@ -24,6 +25,17 @@ public:
     FormWindow* owner = nullptr;
 protected:
     void closeEvent(QCloseEvent* event) override;
+};
+
+// Holds a form too big for its window. The focus moving inside it brings the control
+// into view whole, with as much as fits of what stands before it (its label, the
+// heading above it), so a form is never left scrolled away from what it shows.
+class FormScroll : public QScrollArea {
+public:
+    FormScroll() = default;
+    void reveal(QWidget* focus);
+protected:
+    bool focusNextPrevChild(bool next) override;
 };
 
 } // namespace qtview

@@ -81,6 +81,10 @@ void ListeData::Utform() {
 
     plasser(SSCommand2, 7560, 6480, 1740, 480, "Lagre / Utfør endring");
     plasser(SSCommand1, 9420, 6480, 1740, 480, "Avslutt");
+
+    // The grid to pick a list from, then down the list's boxes and options, then the buttons.
+    SetTabOrder({&MSFlexGrid1, &Text1, &Text2, &Text3, &Text4, &Text5, &Option1, &Option2, &Option3, &Option4,
+                 &Option5, &Option6, &Option7, &Option8, &SSCommand2, &SSCommand1});
 }
 
 // Another open database refreshes the lists as a return to the window does.

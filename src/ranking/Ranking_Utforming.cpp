@@ -21,7 +21,6 @@ void Ranking::Utform() {
     Text9.Move(120, 120, 8000, 420);
     Text9.SetText("Administrasjon av Rankinglister");
     Text9.Locked = true;
-    Text9.TabStop = false;
     Text9.SetFont(ranking::tittelFont());
     Text9.SetForeColor(ranking::MorkBla);
 
@@ -94,14 +93,19 @@ void Ranking::Utform() {
     Text5.Move(5700, 2550, 700, 315);
     plasser(Label9, 6600, 2580, 1100, 255, "Klasse Navn");
     Text6.Move(7740, 2550, 4380, 315);
-    for (auto* t : {&Text5, &Text6}) {
-        t->Locked = true;
-        t->TabStop = false;
-    }
+    for (auto* t : {&Text5, &Text6}) t->Locked = true;
 
     MSFlexGrid1.Move(4260, 3000, 7860, 4260);
     MSFlexGrid1.FixedCols = 0;
     MSFlexGrid1.SelectionMode = 1;
+
+    // Down the player's boxes, then the choice of list (play type, game, group, list, class),
+    // the grid, the modes and the buttons. The title and the list's number and class name
+    // only show.
+    SetTabOrder({&Text1, &Text2, &Text3, &Text4, &Text10, &Option7, &Option8, &Combo2, &Option9, &Option10, &Option12,
+                 &Option13, &Option14, &Combo3, &Combo1(0), &Combo1(1), &Combo1(2), &Combo1(3), &Combo1(4),
+                 &MSFlexGrid1, &Option1, &Option2, &Option4, &Option3, &Option6, &SSCommand4, &SSCommand5,
+                 &SSCommand6, &SSCommand9, &SSCommand3, &SSCommand2, &SSCommand1});
 }
 
 void Ranking::Kople() {

@@ -13,6 +13,7 @@ Dommere_Init::Dommere_Init() : forms::Form("Dommere_Init") {
     UtformKlassifisering();
     UtformKnapper();
     UtformListeOgTellere();
+    UtformTabulator();
 
     // The window's design state: the new-referee mode with no class chosen.
     Option1.SetValue(true);

@@ -208,6 +208,8 @@ private:
     void UtformKlassifisering();
     void UtformKnapper();
     void UtformListeOgTellere();
+    // The Tab key's order.
+    void UtformTabulator();
     // Column widths, alignments and headings of the grid.
     void rutenettOverskrift();
     void Kople();

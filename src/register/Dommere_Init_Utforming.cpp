@@ -201,3 +201,21 @@ void Dommere_Init::UtformListeOgTellere() {
     plasser(SSCommand1, 13680, 9360, 1095, 975, "Ferdig");
     SSCommand1.SetFontBold(true);
 }
+
+void Dommere_Init::UtformTabulator() {
+    // Down the referee's boxes, then the games (or report types) and the classification
+    // beside them, the grid and the free numbers, the modes, and last the buttons. The
+    // stamp and the counters only show what the program wrote there.
+    SetTabOrder({&Text4, &Text1, &Text2, &Text3, &Text5, &Text6, &Text7, &Text8, &Text10, &Text14, &Text9, &Text15,
+                 &SSCheck1, &SSCheck2,
+                 &SSOption1, &SSOption3, &SSOption13, &SSOption5, &SSOption4, &SSOption6, &SSOption15,
+                 &SSOption2, &SSOption7, &SSOption8, &SSOption9, &SSOption10, &SSOption11, &SSOption12, &SSOption14,
+                 &Option4, &Option5, &Option6, &Option7, &Option8, &Option9, &Option15, &Option10,
+                 &Option14, &Option13, &Option11, &Option16, &Option12,
+                 &Option20, &Option21, &Option19, &Command2,
+                 &MSFlexGrid1, &List2,
+                 &Option1, &Option2, &Option3,
+                 &SSCommand2, &C_SlettDommer, &SSCommand10, &SSCommand7, &SSCommand4, &SSCommand5,
+                 &SSCommand6, &C_SkrivRapport, &SSCommand3, &C_ElektroniskRapport, &C_Lag_Dommerfil, &SSCommand11,
+                 &SSCommand8, &SSCommand9, &Command1, &SSCommand1});
+}

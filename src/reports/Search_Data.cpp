@@ -35,7 +35,6 @@ Search_Data::Search_Data() : forms::Form("Search_Data") {
         b.SetText(Kolonner[i].overskrift);
         b.SetBackColor(Gra);
         b.Locked = true;
-        b.TabStop = false;
     }
 
     MSFlexGrid1.FixedRows = 0;
@@ -48,6 +47,8 @@ Search_Data::Search_Data() : forms::Form("Search_Data") {
     SSCommand2.Move(6840, 5100, 1695, 495);
     SSCommand1.SetCaption("Avslutt");
     SSCommand1.Move(8640, 5100, 1695, 495);
+    // The boxes above the grid are its headings.
+    SetTabOrder({&MSFlexGrid1, &SSCommand2, &SSCommand1});
 
     SSCommand1.Click = [this] { SSCommand1_Click(); };
     SSCommand2.Click = [this] { SSCommand2_Click(); };

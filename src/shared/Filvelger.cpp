@@ -29,10 +29,7 @@ Filvelger::Filvelger(std::string name, const std::string& caption) : Form(std::m
     SSCommand1(1).SetCaption("Avbryt");
     SSCommand1(1).Move(5130, 3330, 1470, 375);
     SSCommand1(1).Cancel = true;
-    int tab = 0;
-    for (forms::Control* c : std::initializer_list<forms::Control*>{&TextBox, &FileListBox, &DirsBox, &DriveDropDown,
-                                                                   &SSCommand1(0), &SSCommand1(1)})
-        c->TabIndex = tab++;
+    SetTabOrder({&TextBox, &FileListBox, &DirsBox, &DriveDropDown, &SSCommand1(0), &SSCommand1(1)});
 
     DirsBox.Change = [this] { DirsBox_Change(); };
     DriveDropDown.Change = [this] { DriveDropDown_Change(); };

@@ -87,8 +87,7 @@ public:
     Color BackColor() const { use(); return backColor_; }
     void SetBackColor(Color c);
 
-    int TabIndex = 0;
-    bool TabStop = true;
+    bool TabStop = true;   // the form's SetTabOrder decides it; code may take a stop away later
     std::string Tag;
     int HelpContextID = 0;
     std::string ToolTipText;

@@ -1,6 +1,7 @@
 #include "platform/forms/Form.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "platform/forms/Dispatcher.h"
 #include "platform/forms/Runtime.h"
@@ -122,7 +123,20 @@ void Form::addControl(Control* c) { controls_.push_back(c); }
 
 void Form::removeControl(Control* c) {
     controls_.erase(std::remove(controls_.begin(), controls_.end(), c), controls_.end());
+    tabOrder_.erase(std::remove(tabOrder_.begin(), tabOrder_.end(), c), tabOrder_.end());
     if (activeControl_ == c) activeControl_ = nullptr;
+}
+
+void Form::SetTabOrder(std::vector<Control*> stops) {
+    tabOrder_ = std::move(stops);
+    for (Control* c : controls_) c->TabStop = std::find(tabOrder_.begin(), tabOrder_.end(), c) != tabOrder_.end();
+}
+
+std::vector<Control*> Form::TabOrder() const {
+    std::vector<Control*> stops;
+    std::copy_if(tabOrder_.begin(), tabOrder_.end(), std::back_inserter(stops),
+                 [](Control* c) { return c->TabStop && c->TakesFocus(); });
+    return stops;
 }
 
 void Form::setActiveControl(Control* c) { activeControl_ = c; }

@@ -53,6 +53,13 @@ public:
     Control* ActiveControl() const { return activeControl_; }
     Control* FindControl(const std::string& name, int index = -1) const;
 
+    // The Tab key's order, written where the window is laid out: the listed controls are
+    // the Tab stops in that order, and the window opens with the focus in the first that
+    // can take it. Every other control of the form is no Tab stop.
+    void SetTabOrder(std::vector<Control*> stops);
+    // The Tab stops in order: the written list less those since made no Tab stop.
+    std::vector<Control*> TabOrder() const;
+
     // The window's events; handlers of derived forms override these.
     virtual void Form_Load() {}
     virtual void Form_Activate() {}
@@ -73,6 +80,7 @@ private:
     void setActiveControl(Control* c);
     std::string caption_;
     std::vector<Control*> controls_;
+    std::vector<Control*> tabOrder_;
     Control* activeControl_ = nullptr;
     bool loaded_ = false, modal_ = false;
 };
