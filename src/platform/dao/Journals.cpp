@@ -144,6 +144,8 @@ bool CommitReachedFiles(sqlite3* db) {
     return true;
 }
 
+bool JournalIsHot(const std::string& journalPath) { return stateOf(journalPath) == Journal::Hot; }
+
 void Commit(sqlite3* db) {
     const int rc = sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
     if (rc == SQLITE_OK) return;
