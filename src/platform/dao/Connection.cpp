@@ -104,6 +104,7 @@ void DatabaseImpl::close() noexcept {
     for (const auto& [alias, file] : attached) reg.attached.erase(file);
     attached.clear();
     // Every statement is finalized, so the file and its locks are let go here.
+    detail::WriteBegins(db);   // a later connection may get the same address
     sqlite3_close_v2(db);
     db = nullptr;
     txDepth = 0;

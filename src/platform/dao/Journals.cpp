@@ -152,7 +152,10 @@ void Commit(sqlite3* db) {
     // A failing sync after the journal was finalized comes back as an error, but the
     // engine had passed its commit point: told as a failure, the work would be done twice.
     const int kind = rc & 0xff;
-    if ((kind == SQLITE_IOERR || kind == SQLITE_FULL) && sqlite3_get_autocommit(db) && CommitReachedFiles(db)) return;
+    if ((kind == SQLITE_IOERR || kind == SQLITE_FULL) && sqlite3_get_autocommit(db) && CommitReachedFiles(db)) {
+        NoteStoredDespiteFailure(db);
+        return;
+    }
     FailSqlite(db, rc, "COMMIT");
 }
 

@@ -35,6 +35,7 @@ void Statement::finalize() {
 bool Use::step() { return Step(stmt_); }
 
 bool Step(sqlite3_stmt* stmt) {
+    if (!sqlite3_stmt_readonly(stmt)) WriteBegins(sqlite3_db_handle(stmt));
     const int rc = sqlite3_step(stmt);
     if (rc == SQLITE_ROW) return true;
     if (rc == SQLITE_DONE) return false;
