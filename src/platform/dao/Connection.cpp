@@ -107,6 +107,7 @@ void DatabaseImpl::close() noexcept {
     detail::WriteBegins(db);   // a later connection may get the same address
     sqlite3_close_v2(db);
     db = nullptr;
+    if (sweepWal) detail::SweepWal(path);
     txDepth = 0;
 }
 
