@@ -36,6 +36,7 @@ std::string text(int number, std::string_view object) {
     case dao::errnum::DiskError: return "Disk- eller nettverksfeil." + (object.empty() ? std::string() : " (" + std::string(object) + ")");
     case dao::errnum::DiskFull: return "Ikke nok plass på disken.";
     case dao::errnum::NotADatabase: return "Kan ikke åpne databasen " + o + ". Filen er kanskje skadet.";
+    case dao::errnum::Canceled: return "Arbeidet ble avbrutt fordi programmet avsluttes. Ingenting av det ble lagret.";
     case dao::errnum::SelectNotExecutable: return "Kan ikke utføre en utvalgsspørring.";
     case dao::errnum::NoSuchTable: return "Databasemotoren finner ikke inndatatabellen eller spørringen " + o + ".";
     case dao::errnum::BadName: return o + " er ikke et gyldig navn.";
@@ -102,6 +103,7 @@ namespace {
     case SQLITE_IOERR:
     case SQLITE_CANTOPEN: Fail(dao::errnum::DiskError, message);
     case SQLITE_RANGE: Fail(dao::errnum::TooFewParameters);
+    case SQLITE_INTERRUPT: Fail(dao::errnum::Canceled);
     case SQLITE_ERROR:
         if (startsWith(message, "no such table: ")) Fail(dao::errnum::NoSuchTable, after(message, "no such table: "));
         if (startsWith(message, "no such column: ")) Fail(dao::errnum::TooFewParameters, "Ukjent navn: " + after(message, "no such column: "));

@@ -11,6 +11,7 @@
 #include "platform/dao/Connection.h"
 #include "platform/dao/Errors.h"
 #include "platform/dao/Journals.h"
+#include "platform/dao/Stopping.h"
 
 namespace dao::detail {
 
@@ -110,6 +111,7 @@ Owned openSqlite(const std::string& path, bool readOnly) {
     if (rc != SQLITE_OK) cannotOpen(path, "filen kan ikke åpnes");
     if (!readOnly && sqlite3_db_readonly(raw, "main") == 1) cannotOpen(path, "filen er skrivebeskyttet");
     RegisterTextRules(raw);
+    WatchForStop(raw);
     return db;
 }
 
