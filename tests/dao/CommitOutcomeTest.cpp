@@ -13,6 +13,15 @@ namespace {
 
 long Count(dao::Database& db) { return db.OpenRecordset("Dommere", dao::dbOpenSnapshot).RecordCount(); }
 
+// A closed file with the referee table and one referee in it.
+std::string MadeWithOneReferee(kdtest::TempDir& dir) {
+    const std::string path = dir.file("t.kvx");
+    dao::Database made = Ws().CreateDatabase(path);
+    AddRefereeTable(made);
+    AddReferee(made, 1, "Kari", "Nord", true);
+    return path;
+}
+
 struct Write {
     const char* name;
     std::function<void(dao::Database&)> run;
@@ -27,12 +36,7 @@ TEST_P(DaoCommitOutcome, EveryFailingSyncIsToldAsWhatTheFileHolds) {
     for (long allowed = 0; syncsOfAWholeCommit < 0 || allowed <= syncsOfAWholeCommit; ++allowed) {
         SCOPED_TRACE(allowed);
         kdtest::TempDir dir;
-        const std::string path = dir.file("t.kvx");
-        {
-            dao::Database made = Ws().CreateDatabase(path);
-            AddRefereeTable(made);
-            AddReferee(made, 1, "Kari", "Nord", true);
-        }
+        const std::string path = MadeWithOneReferee(dir);
         long counted = 0;
         int told = 0;
         {
@@ -78,12 +82,7 @@ TEST_P(DaoCommitOutcome, AReadFailingAfterAStoredChangeTellsThatTheChangeIsStore
     for (long allowed = 0; allowed < 20; ++allowed) {
         SCOPED_TRACE(allowed);
         kdtest::TempDir dir;
-        const std::string path = dir.file("t.kvx");
-        {
-            dao::Database made = Ws().CreateDatabase(path);
-            AddRefereeTable(made);
-            AddReferee(made, 1, "Kari", "Nord", true);
-        }
+        const std::string path = MadeWithOneReferee(dir);
         kdtest::Diskfeil disk;
         dao::Database db = Ws().OpenDatabase(path);
         disk.TillatSynkroniseringer(allowed);

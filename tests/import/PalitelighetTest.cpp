@@ -56,23 +56,9 @@ pid_t startBarn(const std::string& db, const std::string& dkv) {
 
 TEST_F(Palitelighet, KilledImportLeavesBothFilesBeforeOrAfter) {
     constexpr int Rader = 20000;
-    std::vector<Rad> rader;
-    for (int i = 0; i < Rader; ++i) rader.push_back(Kamp(1 + i % 20, ("Lag" + std::to_string(i)).c_str()));
-    const std::string kilde = lagFil("stor.dkv", rader);
-    state::DBase.Execute("Insert Into Dommertabell (DommerNR, SekvensNR, Status) Values (1, 1, 0)");
-    slippFiler();
-    state::DBase.Close();
-    forms::ResetDefaults();
-    const std::string opprinneligDb = kdtest::ReadFile(dbsti), opprinneligDkv = kdtest::ReadFile(kilde);
-
-    const std::string arbeid = dir.file("arbeid");
-    const std::string db = arbeid + "/T.KVX", dkv = arbeid + "/stor.dkv";
-    auto gjenopprett = [&] {
-        fs::remove_all(arbeid);
-        fs::create_directories(arbeid);
-        std::ofstream(db, std::ios::binary) << opprinneligDb;
-        std::ofstream(dkv, std::ios::binary) << opprinneligDkv;
-    };
+    const StorImport filer = storImport(Rader);
+    const std::string &arbeid = filer.mappe, &db = filer.db, &dkv = filer.dkv;
+    const auto gjenopprett = [&] { filer.legg(); };
 
     // How long a whole import takes here.
     gjenopprett();

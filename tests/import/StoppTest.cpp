@@ -12,11 +12,9 @@
 
 #include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <random>
 #include <thread>
 
-#include "database/Apen.h"
 #include "state/ProgramState.h"
 
 extern char** environ;
@@ -84,22 +82,9 @@ int slutt(pid_t pid) {
 
 TEST_F(Stopp, AStopWhileTheImportWritesEndsTheProgramWithinTwoSecondsWithTheImportWholeOrNotBegun) {
     constexpr int Rader = 50000;
-    std::vector<Rad> rader;
-    for (int i = 0; i < Rader; ++i) rader.push_back(Kamp(1 + i % 20, ("Lag" + std::to_string(i)).c_str()));
-    const std::string kilde = lagFil("stor.dkv", rader);
-    state::DBase.Execute("Insert Into Dommertabell (DommerNR, SekvensNR, Status) Values (1, 1, 0)");
-    slippFiler();
-    turneringsdb::LukkApen();
-    state::DBase = dao::Database();
-    const std::string opprinneligDb = kdtest::ReadFile(dbsti), opprinneligDkv = kdtest::ReadFile(kilde);
-    const std::string arbeid = dir.file("arbeid");
-    const std::string db = arbeid + "/T.KVX", dkv = arbeid + "/stor.dkv";
-    auto gjenopprett = [&] {
-        fs::remove_all(arbeid);
-        fs::create_directories(arbeid);
-        std::ofstream(db, std::ios::binary) << opprinneligDb;
-        std::ofstream(dkv, std::ios::binary) << opprinneligDkv;
-    };
+    const StorImport filer = storImport(Rader);
+    const std::string &db = filer.db, &dkv = filer.dkv;
+    const auto gjenopprett = [&] { filer.legg(); };
     const auto kamper = [&] { return verdi(db, "SELECT count(*) FROM Dommertabell"); };
 
     // A run that is not stopped: the import is whole, and how long it takes here.
