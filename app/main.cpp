@@ -12,8 +12,10 @@
 #include "frame/Main.h"
 #include "platform/files/Files.h"
 #include "platform/forms/Runtime.h"
+#include "platform/mail/Idna.h"
 #include "platform/printer/Printer.h"
 #include "qtview/AppIcon.h"
+#include "qtview/MailDomains.h"
 #include "qtview/NorwegianFormats.h"
 #include "qtview/PrinterBackend.h"
 #include "qtview/QtHost.h"
@@ -63,6 +65,7 @@ int main(int argc, char** argv) {
     forms::SetHost(&host);
     qtview::QtPrinterBackend printerBackend([&host] { return &host.chosenPrinter(); });
     printer::SetBackend(&printerBackend);
+    mail::SetAsciiDomainConversion(qtview::AsciiDomain);
 
     // The user's files live in ~/KvistrelDommer, never beside the executable, so a
     // rebuild or reinstall cannot take them; Main makes it at first start.

@@ -130,7 +130,13 @@ bool ByttTil(const std::string& sti) {
         return false;
     }
     BliApen(forrige, sti);
-    state::UtvalgVersjon = state::DBase.OpenRecordset("Versjon", dao::dbOpenDynaset);
+    // The file is open and upgraded whatever the read of its version row meets now: the
+    // failure is told, and the user works on or opens the file again.
+    try {
+        state::UtvalgVersjon = state::DBase.OpenRecordset("Versjon", dao::dbOpenDynaset);
+    } catch (const vb::Err& e) {
+        forms::MsgBox(Aarsak(e), forms::vbCritical);
+    }
     return true;
 }
 

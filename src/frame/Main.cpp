@@ -54,7 +54,8 @@ void HentKommandolinjeFil() {
     // Only a named but unopened database would let the gate pass while every
     // data function finds DBase closed, so the file is opened here as the open
     // dialog opens it; a file that cannot be opened leaves no database named.
-    Oppgrader_Database();
+    // No event dispatch stands above the start: an error of the open is told here.
+    forms::Dispatch(Oppgrader_Database);
     if (state::DBase.IsNothing() || !state::DBase.IsOpen() || state::DBase.Name() != state::Databasenavn) {
         state::Databasenavn.clear();
         state::DatabaseFilnavn.clear();

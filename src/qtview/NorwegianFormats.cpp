@@ -1,12 +1,14 @@
 #include "qtview/NorwegianFormats.h"
 
 #include <QApplication>
+#include <QByteArray>
 #include <QDateTime>
 #include <QEvent>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QLocale>
 #include <QTreeView>
+#include <QtGlobal>
 #include <clocale>
 #include <cstdlib>
 
@@ -53,18 +55,19 @@ NorwegianFormats::NorwegianFormats() {
     save("LANG");
     for (const char* category : FormatCategories) save(category);
     // LC_ALL would win over every category: its value becomes the fallback.
-    if (const char* all = std::getenv("LC_ALL"); all && *all) ::setenv("LANG", all, 1);
-    ::unsetenv("LC_ALL");
-    for (const char* category : FormatCategories) ::setenv(category, Norwegian, 1);
+    if (const char* all = std::getenv("LC_ALL"); all && *all) qputenv("LANG", all);
+    qunsetenv("LC_ALL");
+    for (const char* category : FormatCategories) qputenv(category, Norwegian);
 }
 
 void NorwegianFormats::applicationMade() {
     (void)QLocale::system();  // read now, while the environment says Norwegian
+    // Qt's own calls take the lock its threads read the environment under.
     for (const auto& [name, value] : saved_) {
         if (value)
-            ::setenv(name.c_str(), value->c_str(), 1);
+            qputenv(name.c_str(), QByteArray::fromStdString(*value));
         else
-            ::unsetenv(name.c_str());
+            qunsetenv(name.c_str());
     }
     std::setlocale(LC_ALL, "");
     QLocale::setDefault(QLocale(QLocale::NorwegianBokmal, QLocale::Norway));

@@ -4,7 +4,8 @@
 // would: the running handler finishes, each open message box or modal window is
 // closed as by its close button (the answer a box gives then), and once none is
 // left the close action runs from the application's event loop. The signal
-// handler only writes to a pipe the event loop watches.
+// handler only writes to a pipe the event loop watches and cuts the database work
+// under way short, so a long write ends undone at once rather than whole later.
 #include <functional>
 #include <memory>
 

@@ -13,6 +13,15 @@ namespace {
 
 long Count(dao::Database& db) { return db.OpenRecordset("Dommere", dao::dbOpenSnapshot).RecordCount(); }
 
+// A closed file with the referee table and one referee in it.
+std::string MadeWithOneReferee(kdtest::TempDir& dir) {
+    const std::string path = dir.file("t.kvx");
+    dao::Database made = Ws().CreateDatabase(path);
+    AddRefereeTable(made);
+    AddReferee(made, 1, "Kari", "Nord", true);
+    return path;
+}
+
 struct Write {
     const char* name;
     std::function<void(dao::Database&)> run;
@@ -27,12 +36,7 @@ TEST_P(DaoCommitOutcome, EveryFailingSyncIsToldAsWhatTheFileHolds) {
     for (long allowed = 0; syncsOfAWholeCommit < 0 || allowed <= syncsOfAWholeCommit; ++allowed) {
         SCOPED_TRACE(allowed);
         kdtest::TempDir dir;
-        const std::string path = dir.file("t.kvx");
-        {
-            dao::Database made = Ws().CreateDatabase(path);
-            AddRefereeTable(made);
-            AddReferee(made, 1, "Kari", "Nord", true);
-        }
+        const std::string path = MadeWithOneReferee(dir);
         long counted = 0;
         int told = 0;
         {
@@ -59,6 +63,45 @@ TEST_P(DaoCommitOutcome, EveryFailingSyncIsToldAsWhatTheFileHolds) {
     }
     // The last sync comes after the commit point: its failure is the case told as done.
     EXPECT_GE(toldDoneDespiteAFailure, 1);
+}
+
+// A disk that stops syncing from the commit's last sync on: the change is stored, and the
+// read right after it (the window's refresh), failing too, tells that the change is stored.
+// A write after it fails as its own.
+TEST_P(DaoCommitOutcome, AReadFailingAfterAStoredChangeTellsThatTheChangeIsStored) {
+    const auto said = [](const std::function<void()>& action) {
+        try {
+            action();
+        } catch (const vb::Err& e) {
+            return e.Description;
+        }
+        return std::string();
+    };
+    const std::string stored = "Endringen er lagret";
+    int toldStored = 0;
+    for (long allowed = 0; allowed < 20; ++allowed) {
+        SCOPED_TRACE(allowed);
+        kdtest::TempDir dir;
+        const std::string path = MadeWithOneReferee(dir);
+        kdtest::Diskfeil disk;
+        dao::Database db = Ws().OpenDatabase(path);
+        disk.TillatSynkroniseringer(allowed);
+        const std::string write = said([&] { GetParam().run(db); });
+        const bool allSynced = disk.Synkroniseringer() < allowed;
+        const std::string refresh = said([&] { Count(db); });
+        if (write.empty() && !refresh.empty()) {
+            EXPECT_NE(refresh.find(stored), std::string::npos) << refresh;
+            ++toldStored;
+            const std::string next = said([&] { AddReferee(db, 3, "Per", "Vest", false); });
+            EXPECT_EQ(next.find(stored), std::string::npos) << next;
+        } else {
+            EXPECT_EQ(refresh.find(stored), std::string::npos) << write << " / " << refresh;
+        }
+        disk.TillatSynkroniseringer(-1);
+        db.Close();
+        if (allSynced) break;
+    }
+    EXPECT_GT(toldStored, 0) << "no read failed after a stored change";
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -3,9 +3,13 @@
 #include "DbTest.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <fstream>
 
+#include "database/Apen.h"
 #include "database/Database.h"
 #include "state/ProgramState.h"
+#include "support/Diskfeil.h"
 
 namespace dbtest {
 namespace {
@@ -171,6 +175,46 @@ TEST_F(UpgradeTest, AFailingStepLeavesTheFileAsItWasAndNotOpen) {
     EXPECT_EQ(db.OpenRecordset("Versjon").Get("DatabaseID").ToInteger(), 1);
     EXPECT_FALSE(db.TableDef_("Dommere").FindField("Dommer_Petangue"));   // step 1 rolled back
     db.Close();
+}
+
+// A disk that stops syncing at any point of the upgrade and stays so: the open ends in a
+// message, never in an error no one catches; the file is upgraded or as it was, and a
+// message about a stored upgrade comes only when the file holds it.
+TEST_F(UpgradeTest, ADiskThatStopsSyncingEndsTheOpenWithAMessageAndTheFileBeforeOrAfter) {
+    const std::string sti = iProgram("Gammel.KVX");
+    LagGammelFil(sti, 1);
+    const std::string gammel = kdtest::ReadFile(sti);
+    int lagretMedFeil = 0;
+    bool heleGikk = false;
+    for (long n = 0; !heleGikk && n < 40; ++n) {
+        SCOPED_TRACE(n);
+        std::ofstream(sti, std::ios::binary | std::ios::trunc) << gammel;
+        std::remove((sti + "-journal").c_str());
+        bokser().clear();
+        {
+            kdtest::Diskfeil disk;
+            disk.TillatSynkroniseringer(n);
+            EXPECT_NO_THROW(Apne(sti));
+            heleGikk = disk.Synkroniseringer() < n;
+            turneringsdb::LukkApen();
+            state::DBase = dao::Database();
+            state::UtvalgVersjon = dao::Recordset();
+        }
+        const bool lagretTekst = !bokser().empty() && bokser()[0].prompt.find("Endringen er lagret") != std::string::npos;
+        if (heleGikk) {
+            EXPECT_TRUE(bokser().empty()) << bokser()[0].prompt;
+        }
+        dao::Database db = dao::DBEngine::Workspaces(0).OpenDatabase(sti);
+        const int versjon = db.OpenRecordset("Versjon").Get("DatabaseID").ToInteger();
+        db.Close();
+        EXPECT_TRUE(versjon == 1 || versjon == 9) << versjon;
+        if (lagretTekst) {
+            EXPECT_EQ(versjon, 9);
+        }
+        lagretMedFeil += lagretTekst;
+    }
+    EXPECT_TRUE(heleGikk);
+    EXPECT_GT(lagretMedFeil, 0) << "no sync failed after the upgrade's commit";
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "Fixture.h"
 
 #include <filesystem>
+#include <fstream>
 
 #include "import/HentDommerFil.h"
 #include "import/Innlesing.h"
@@ -40,6 +41,26 @@ void ImportTest::TearDown() {
     state::ResetProgramState();
     forms::ResetRuntime();
     std::filesystem::remove_all(datamappe);
+}
+
+ImportTest::StorImport ImportTest::storImport(int rader) {
+    std::vector<Rad> kamper;
+    for (int i = 0; i < rader; ++i) kamper.push_back(Kamp(1 + i % 20, ("Lag" + std::to_string(i)).c_str()));
+    const std::string kilde = lagFil("stor.dkv", kamper);
+    state::DBase.Execute("Insert Into Dommertabell (DommerNR, SekvensNR, Status) Values (1, 1, 0)");
+    slippFiler();
+    state::DBase.Close();
+    forms::ResetDefaults();
+    const std::string mappe = dir.file("arbeid");
+    return {mappe + "/T.KVX", mappe + "/stor.dkv", mappe, kdtest::ReadFile(dbsti), kdtest::ReadFile(kilde)};
+}
+
+void ImportTest::StorImport::legg() const {
+    namespace fs = std::filesystem;
+    fs::remove_all(mappe);
+    fs::create_directories(mappe);
+    std::ofstream(db, std::ios::binary) << dbBytes;
+    std::ofstream(dkv, std::ios::binary) << dkvBytes;
 }
 
 std::string ImportTest::lagFil(const std::string& navn, const Innhold& innhold) {

@@ -27,6 +27,15 @@ inline const std::string Innlesingsfeil = "OBS, Feil ved innlesing av dommerfil 
 
 class ImportTest : public ::testing::Test {
 protected:
+    // A large import for the tests that end the program in the middle of it: one match in
+    // the database, a result file of rader matches of referees 1 to 20, both let go and
+    // kept as bytes; legg() lays them anew into the working folder as db and dkv.
+    struct StorImport {
+        std::string db, dkv, mappe, dbBytes, dkvBytes;
+        void legg() const;
+    };
+    StorImport storImport(int rader);
+
     void SetUp() override;
     void TearDown() override;
 

@@ -9,7 +9,17 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "platform/mail/Idna.h"
+#include "qtview/MailDomains.h"
+
 namespace mailtest {
+
+namespace {
+
+// Messages get their domains converted as in the program, which sets Qt's conversion at start.
+[[maybe_unused]] const bool hostConversionSet = (mail::SetAsciiDomainConversion(qtview::AsciiDomain), true);
+
+} // namespace
 
 void WriteRecorder(const std::string& folder, int status, const std::string& extra) {
     const std::string script = folder + "/xdg-email";

@@ -4,8 +4,13 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <QCloseEvent>
+#include <QDialog>
 #include <QEventLoop>
 #include <QTimer>
+#include <chrono>
+
+#include "platform/dao/Stopping.h"
 
 #include "platform/forms/Runtime.h"
 #include "qtview/QtHost.h"
@@ -36,5 +41,45 @@ TEST(StopSignals, TheOperationUnderWayEndsFirstAndTheCloseRunsOnce) {
         main.exec();
     }
     EXPECT_EQ(log, (std::vector<std::string>{std::to_string(forms::vbNo), "vindu lukket", "ferdig", "lukket"}));
+    forms::ResetRuntime();
+}
+
+// A window that will not close holds the close back two seconds at most; the database work
+// under way is cut short by the signal itself and allowed again for the close.
+TEST(StopSignals, AWindowThatWillNotCloseHoldsTheCloseBackTwoSecondsAtMost) {
+    qtview::QtHost host;
+    forms::SetHost(&host);
+    class Stubborn : public QDialog {
+    protected:
+        void closeEvent(QCloseEvent* event) override { event->ignore(); }
+    } dialog;
+    using Clock = std::chrono::steady_clock;
+    Clock::time_point sent, closed;
+    bool stoppedInTheWindow = false, allowedAtTheClose = false;
+    QEventLoop main;
+    {
+        qtview::StopSignals stop([&] {
+            closed = Clock::now();
+            allowedAtTheClose = !dao::detail::WorkStopped();
+            dialog.done(0);
+            main.quit();
+        });
+        QTimer::singleShot(0, [&] {
+            QTimer::singleShot(30, [&] {
+                sent = Clock::now();
+                ::kill(::getpid(), SIGTERM);
+            });
+            QTimer::singleShot(300, [&] { stoppedInTheWindow = dao::detail::WorkStopped(); });
+            dialog.exec();
+        });
+        QTimer::singleShot(8000, &main, &QEventLoop::quit);
+        stop.MainLoopStarts();
+        main.exec();
+    }
+    EXPECT_TRUE(stoppedInTheWindow);
+    EXPECT_TRUE(allowedAtTheClose);
+    ASSERT_NE(closed, Clock::time_point());
+    EXPECT_GE(closed - sent, std::chrono::milliseconds(1500));
+    EXPECT_LE(closed - sent, std::chrono::milliseconds(3000));
     forms::ResetRuntime();
 }

@@ -1,7 +1,11 @@
 // Deleting a referee with his matches, resetting all match data, free numbers.
 #include "Fixture.h"
 
+#include <fstream>
+
+#include "database/Apen.h"
 #include "state/ProgramState.h"
+#include "support/Diskfeil.h"
 
 namespace regtest {
 namespace {
@@ -140,6 +144,54 @@ TEST_F(Slett, NoFreeNumbersWithoutGapsOrWithoutReferees) {
     for (int nr : {1, 2, 3}) leggInn({.nr = nr, .fnavn = "X", .boccia = true});
     f.Command1.UserClick();
     EXPECT_EQ(f.List2.ListCount(), 0);
+}
+
+// A disk that stops syncing at any point of a deletion and stays so: the user hears either
+// that the deletion failed (and the referee is there) or that it is stored, never a plain
+// disk error after a deletion that was stored, which he would then make again.
+TEST_F(Slett, ADiskThatStopsSyncingTellsWhetherTheDeletionIsStored) {
+    leggInn({.nr = 4, .fnavn = "Fire", .boccia = true});
+    leggInn({.nr = 5, .fnavn = "Fem", .boccia = true});
+    leggInnKamper(4, 2);
+    turneringsdb::LukkApen();
+    const std::string fil = kdtest::ReadFile(dbsti);
+    const std::string lagret = "Endringen er lagret";
+    int fortalt = 0;
+    bool heleGikk = false;
+    for (long n = 0; !heleGikk && n < 30; ++n) {
+        SCOPED_TRACE(n);
+        std::ofstream(dbsti, std::ios::binary | std::ios::trunc) << fil;
+        std::vector<forms::MsgBoxRequest> b;
+        {
+            kdtest::Diskfeil disk;
+            ASSERT_TRUE(turneringsdb::ByttTil(dbsti));
+            Dommere_Init& f = endringsmodus();
+            f.MSFlexGrid1.UserClickCell(1, 1);
+            forms::Headless().setNextAnswer(forms::vbYes);
+            disk.TillatSynkroniseringer(n);
+            f.C_SlettDommer.UserClick();
+            heleGikk = disk.Synkroniseringer() < n;
+            disk.TillatSynkroniseringer(-1);
+            b = bokser();
+            forms::ResetDefaults();
+            turneringsdb::LukkApen();
+        }
+        ASSERT_TRUE(turneringsdb::ByttTil(dbsti));
+        const bool slettet = dommere(4) == 0 && kamper(4) == 0;
+        EXPECT_TRUE(slettet || (dommere(4) == 1 && kamper(4) == 2));
+        const std::string svar = b.size() > 1 ? b[1].prompt : "";
+        if (!slettet) {
+            EXPECT_NE(svar, "");
+            EXPECT_EQ(svar.find(lagret), std::string::npos) << svar;
+        } else if (!svar.empty()) {
+            EXPECT_NE(svar.find(lagret), std::string::npos) << svar;
+            ++fortalt;
+        }
+        turneringsdb::LukkApen();
+    }
+    EXPECT_TRUE(heleGikk);
+    EXPECT_GT(fortalt, 0) << "no refresh failed after a stored deletion";
+    ASSERT_TRUE(turneringsdb::ByttTil(dbsti));
 }
 
 } // namespace

@@ -104,8 +104,10 @@ void DatabaseImpl::close() noexcept {
     for (const auto& [alias, file] : attached) reg.attached.erase(file);
     attached.clear();
     // Every statement is finalized, so the file and its locks are let go here.
+    detail::WriteBegins(db);   // a later connection may get the same address
     sqlite3_close_v2(db);
     db = nullptr;
+    if (sweepWal) detail::SweepWal(path);
     txDepth = 0;
 }
 

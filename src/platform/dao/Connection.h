@@ -58,6 +58,7 @@ struct DatabaseImpl {
     detail::FileMark mark;          // the file as this connection last left it
     bool proven = false;            // proved unchanged for the workspace transaction under way
     bool markLoose = false;         // after a failure only the file's identity is proved next
+    bool sweepWal = false;          // its reads made the -wal and -shm of a file in WAL mode
 
     sqlite3* handle() const;        // 3420 once closed
     void exec(const std::string& sql);
@@ -103,6 +104,10 @@ std::shared_ptr<DatabaseImpl> OpenConnection(const std::string& path, bool exclu
 std::shared_ptr<DatabaseImpl> CreateConnection(const std::string& path, bool inEmptyFile);
 void AttachFile(DatabaseImpl& conn, const std::string& path, const std::string& alias);
 void DetachFile(DatabaseImpl& conn, const std::string& alias);
+// A file in WAL mode keeps the -wal and -shm a read-only connection made; only a connection
+// able to write removes them, as the file's last connection, when it closes. Leaves them to
+// any other connection on the file, and where the file cannot be written.
+void SweepWal(const std::string& path) noexcept;
 // ALTER TABLE ADD COLUMN with the column's check, without re-checking the existing rows.
 void AddColumn(DatabaseImpl& conn, const std::string& table, const Field& f);
 // A connection opened while the workspace is in a transaction takes part in it.

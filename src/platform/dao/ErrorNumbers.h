@@ -15,6 +15,7 @@ constexpr int NoTransaction = 3034;
 constexpr int DiskError = 3043;
 constexpr int InvalidPath = 3044;    // the engine's; the run-time's path not found is vb::errnum::PathNotFound (76)
 constexpr int NotADatabase = 3049;
+constexpr int Canceled = 3059;      // the work was cut short by a stop of the program
 constexpr int CannotOpen = 3051;
 constexpr int TooFewParameters = 3061;
 constexpr int SelectNotExecutable = 3065;

@@ -2,6 +2,8 @@
 
 #include <sqlite3.h>
 
+#include <utility>
+
 #include "platform/vb/Err.h"
 
 namespace dao::detail {
@@ -34,6 +36,7 @@ std::string text(int number, std::string_view object) {
     case dao::errnum::DiskError: return "Disk- eller nettverksfeil." + (object.empty() ? std::string() : " (" + std::string(object) + ")");
     case dao::errnum::DiskFull: return "Ikke nok plass på disken.";
     case dao::errnum::NotADatabase: return "Kan ikke åpne databasen " + o + ". Filen er kanskje skadet.";
+    case dao::errnum::Canceled: return "Arbeidet ble avbrutt fordi programmet avsluttes. Ingenting av det ble lagret.";
     case dao::errnum::SelectNotExecutable: return "Kan ikke utføre en utvalgsspørring.";
     case dao::errnum::NoSuchTable: return "Databasemotoren finner ikke inndatatabellen eller spørringen " + o + ".";
     case dao::errnum::BadName: return o + " er ikke et gyldig navn.";
@@ -59,6 +62,8 @@ std::string text(int number, std::string_view object) {
     }
 }
 
+sqlite3* g_storedDespiteFailure = nullptr;
+
 bool startsWith(std::string_view s, std::string_view prefix) { return s.substr(0, prefix.size()) == prefix; }
 
 std::string after(std::string_view message, std::string_view marker) {
@@ -70,7 +75,9 @@ std::string after(std::string_view message, std::string_view marker) {
 
 void Fail(int number, std::string_view object) { throw vb::Err(number, text(number, object)); }
 
-void FailSqlite(sqlite3* db, int rc, std::string_view sql) {
+namespace {
+
+[[noreturn]] void translate(sqlite3* db, int rc, std::string_view sql) {
     const std::string message = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
     const int extended = db ? sqlite3_extended_errcode(db) : rc;
     switch (extended) {
@@ -96,6 +103,7 @@ void FailSqlite(sqlite3* db, int rc, std::string_view sql) {
     case SQLITE_IOERR:
     case SQLITE_CANTOPEN: Fail(dao::errnum::DiskError, message);
     case SQLITE_RANGE: Fail(dao::errnum::TooFewParameters);
+    case SQLITE_INTERRUPT: Fail(dao::errnum::Canceled);
     case SQLITE_ERROR:
         if (startsWith(message, "no such table: ")) Fail(dao::errnum::NoSuchTable, after(message, "no such table: "));
         if (startsWith(message, "no such column: ")) Fail(dao::errnum::TooFewParameters, "Ukjent navn: " + after(message, "no such column: "));
@@ -106,6 +114,25 @@ void FailSqlite(sqlite3* db, int rc, std::string_view sql) {
         Fail(dao::errnum::SyntaxError, sql.empty() ? std::string_view(message) : sql);
     default: Fail(dao::errnum::Reserved, message);
     }
+}
+
+} // namespace
+
+void FailSqlite(sqlite3* db, int rc, std::string_view sql) {
+    if (!db || db != std::exchange(g_storedDespiteFailure, nullptr)) translate(db, rc, sql);
+    try {
+        translate(db, rc, sql);
+    } catch (vb::Err& e) {
+        e.Description = "Endringen er lagret, men vinduet kunne ikke oppdateres etterpå. Ikke gjør endringen på nytt. (" +
+                        e.Description + ")";
+        throw;
+    }
+}
+
+void NoteStoredDespiteFailure(sqlite3* db) { g_storedDespiteFailure = db; }
+
+void WriteBegins(sqlite3* db) {
+    if (g_storedDespiteFailure == db) g_storedDespiteFailure = nullptr;
 }
 
 } // namespace dao::detail

@@ -16,4 +16,11 @@ namespace dao::detail {
 // Throws vb::Err for a failed SQLite call, read from the connection's last message.
 [[noreturn]] void FailSqlite(sqlite3* db, int rc, std::string_view sql = {});
 
+// A commit on db was stored though the disk answered with an error: until the next write
+// on db, its next failure tells that the change is stored and only what came after failed,
+// so the user does not make the change again.
+void NoteStoredDespiteFailure(sqlite3* db);
+// A write begins on db: its failures are its own again.
+void WriteBegins(sqlite3* db);
+
 } // namespace dao::detail

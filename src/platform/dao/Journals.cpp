@@ -144,13 +144,18 @@ bool CommitReachedFiles(sqlite3* db) {
     return true;
 }
 
+bool JournalIsHot(const std::string& journalPath) { return stateOf(journalPath) == Journal::Hot; }
+
 void Commit(sqlite3* db) {
     const int rc = sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
     if (rc == SQLITE_OK) return;
     // A failing sync after the journal was finalized comes back as an error, but the
     // engine had passed its commit point: told as a failure, the work would be done twice.
     const int kind = rc & 0xff;
-    if ((kind == SQLITE_IOERR || kind == SQLITE_FULL) && sqlite3_get_autocommit(db) && CommitReachedFiles(db)) return;
+    if ((kind == SQLITE_IOERR || kind == SQLITE_FULL) && sqlite3_get_autocommit(db) && CommitReachedFiles(db)) {
+        NoteStoredDespiteFailure(db);
+        return;
+    }
     FailSqlite(db, rc, "COMMIT");
 }
 

@@ -13,6 +13,10 @@ namespace dao::detail {
 // right after the COMMIT failed, before anything reads the files again.
 bool CommitReachedFiles(sqlite3* db);
 
+// True when the journal at path would roll its database file back at the next open: a
+// journal left after a commit (emptied, zeroed or never made valid) is not.
+bool JournalIsHot(const std::string& journalPath);
+
 // Commits the connection's transaction; an error after the commit point is no failure:
 // the change is stored and the next read finds it.
 void Commit(sqlite3* db);

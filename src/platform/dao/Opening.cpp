@@ -11,6 +11,7 @@
 #include "platform/dao/Connection.h"
 #include "platform/dao/Errors.h"
 #include "platform/dao/Journals.h"
+#include "platform/dao/Stopping.h"
 
 namespace dao::detail {
 
@@ -110,6 +111,7 @@ Owned openSqlite(const std::string& path, bool readOnly) {
     if (rc != SQLITE_OK) cannotOpen(path, "filen kan ikke åpnes");
     if (!readOnly && sqlite3_db_readonly(raw, "main") == 1) cannotOpen(path, "filen er skrivebeskyttet");
     RegisterTextRules(raw);
+    WatchForStop(raw);
     return db;
 }
 
@@ -123,6 +125,10 @@ void rollBackHotJournal(const std::string& path) {
     Owned db = openSqlite(path, false);
     const int rc = readSchema(db.get(), "main");
     if (rc != SQLITE_OK) refuseUnreadable(rc, path);
+}
+
+bool walFilesThere(const std::string& path) {
+    return ::access((path + "-wal").c_str(), F_OK) == 0 || ::access((path + "-shm").c_str(), F_OK) == 0;
 }
 
 // A read-only connection on the file, after any journal left by a crash was rolled back.
@@ -202,12 +208,29 @@ std::shared_ptr<DatabaseImpl> OpenConnection(const std::string& path, bool exclu
     }
     // What a killed program left beside the file goes before this connection can take a journal into use.
     if (!readOnly) RemoveStaleJournals(path);
+    const bool walBefore = walFilesThere(path);
     Owned db = readOnly ? openReadOnly(path) : openSqlite(path, false);
     if (exclusive) run(db.get(), "PRAGMA locking_mode = EXCLUSIVE");
-    proveDatabase(db.get(), "main", path, proof.size);
+    try {
+        proveDatabase(db.get(), "main", path, proof.size);
+    } catch (...) {
+        db.reset();
+        if (readOnly && !walBefore) SweepWal(path);
+        throw;
+    }
     if (!readOnly) run(db.get(), "PRAGMA journal_mode = DELETE");
     if (exclusive) lockExclusively(db.get(), path);
-    return adopt(std::move(db), path, proof.id, exclusive, readOnly);
+    auto conn = adopt(std::move(db), path, proof.id, exclusive, readOnly);
+    conn->sweepWal = readOnly && !walBefore;
+    return conn;
+}
+
+void SweepWal(const std::string& path) noexcept {
+    if (!walFilesThere(path)) return;
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr) == SQLITE_OK)
+        readSchema(db, "main");
+    sqlite3_close(db);
 }
 
 std::shared_ptr<DatabaseImpl> CreateConnection(const std::string& path, bool inEmptyFile) {
@@ -253,7 +276,9 @@ void AttachFile(DatabaseImpl& conn, const std::string& path, const std::string& 
     if (const auto it = reg.open.find(proof.id); it != reg.open.end() && !it->second.expired()) Fail(dao::errnum::InUse, path);
 
     // Proved on its own, read-only, before the attach can write to it.
+    const bool walBefore = walFilesThere(path);
     proveDatabase(openReadOnly(path).get(), "main", path, proof.size);
+    if (!walBefore) SweepWal(path);
 
     const auto attach = std::make_shared<Statement>(db, "ATTACH DATABASE ?1 AS " + Quote(alias));
     {

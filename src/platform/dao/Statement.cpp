@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "platform/dao/Errors.h"
+#include "platform/dao/Stopping.h"
 
 namespace dao::detail {
 
@@ -35,6 +36,9 @@ void Statement::finalize() {
 bool Use::step() { return Step(stmt_); }
 
 bool Step(sqlite3_stmt* stmt) {
+    // Between the rows of work done row by row; a long statement sees it while it runs.
+    if (WorkStopped()) Fail(dao::errnum::Canceled);
+    if (!sqlite3_stmt_readonly(stmt)) WriteBegins(sqlite3_db_handle(stmt));
     const int rc = sqlite3_step(stmt);
     if (rc == SQLITE_ROW) return true;
     if (rc == SQLITE_DONE) return false;

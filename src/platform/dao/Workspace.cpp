@@ -128,6 +128,7 @@ void Workspace::BeginTrans() {
     try {
         for (const auto& conn : conns) {
             if (conn->txDepth != level - 1) continue;
+            detail::WriteBegins(conn->db);
             conn->exec(begin(level));
             ++conn->txDepth;
             begun.push_back(conn);

@@ -90,6 +90,8 @@ void Dispatch(const std::function<void()>& handler) {
         MsgBox("Årsak :  " + (e.Description.empty() ? vb::ErrorText(e.Number) : e.Description), vbCritical);
     } catch (const std::exception& e) {
         MsgBox(std::string("Årsak :  ") + e.what(), vbCritical);
+    } catch (...) {
+        MsgBox("Årsak :  Ukjent feil.", vbCritical);
     }
 }
 
