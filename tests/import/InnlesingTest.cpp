@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "database/Apen.h"
+#include "database/Kampoversikt.h"
 #include "import/HentDommerFil.h"
 #include "import/Innlesing.h"
 #include "import/SjekkDuplikat.h"
@@ -82,6 +83,20 @@ TEST_F(Innlesing, EmptyMatchTableStartsAtOne) {
     lesInn(lagFil("a.dkv", {Kamp(1), Kamp(2, "X")}));
     EXPECT_EQ(kolonne(dbsti, "Select SekvensNR From Dommertabell Order By SekvensNR"), (std::vector<std::string>{"1", "2"}));
     EXPECT_EQ(state::Sekvensnummer, 2);
+}
+
+TEST_F(Innlesing, TheKeptMatchOverviewIsReadAgainAfterAnImport) {
+    state::DBase.Execute("Insert Into Dommertabell (DommerNR, SekvensNR, Status, Typespill) Values (3, 5, 0, 'BOCCIA')");
+    // Told of an append that never happened: kept, referee 3 would count two matches and 90 would be the largest number.
+    const dao::ChangeStamp for_ = state::DBase.Stamp();
+    turneringsdb::Oversikt(state::DBase);
+    turneringsdb::KampLagtTil(state::DBase, for_, 3, 90, turneringsdb::Spill(state::DBase, "BOCCIA"));
+    ASSERT_EQ(turneringsdb::Oversikt(state::DBase).storsteSekvensnummer, 90);
+    lesInn(lagFil("a.dkv", {Kamp(3), Kamp(4, "X")}));
+    const turneringsdb::Kampoversikt& o = turneringsdb::Oversikt(state::DBase);
+    EXPECT_EQ(o.perDommer.at(3).alle, 2);
+    EXPECT_EQ(o.perDommer.at(4).boccia, 1);
+    EXPECT_EQ(o.storsteSekvensnummer, 7);
 }
 
 TEST_F(Innlesing, FileReadInBeforeIsOnlyShown) {
