@@ -238,6 +238,22 @@ TEST_F(Innlesing, SecondImportOfTheSameMatchesMarksThemDuplicates) {
     EXPECT_EQ(boksTekster(), (std::vector<std::string>{Ferdig1, "Obs at 3 duplikater ble funnet, disse ble ikke lest inn!"}));
 }
 
+TEST_F(Innlesing, EveryDuplicateOfAFileFullOfThemIsMarkedAndNoOtherRow) {
+    // More duplicates than one statement marks, with new rows between them.
+    std::vector<Rad> rader;
+    for (int i = 0; i < 1203; ++i) rader.push_back(i % 400 == 0 ? Kamp(2, ("Ny" + std::to_string(i)).c_str()) : Kamp(1));
+    const std::string sti = lagFil("mange.dkv", rader);
+    lesInn(sti);
+    const std::vector<std::string> status = radstatus(sti);
+    ASSERT_EQ(status.size(), rader.size());
+    for (size_t i = 0; i < status.size(); ++i) {
+        const bool ny = i % 400 == 0 || i == 1;
+        EXPECT_EQ(status[i], ny ? "1" : "4") << "row " << i;
+    }
+    EXPECT_EQ(antallKamper(), 5);
+    EXPECT_EQ(vindu().Text5.Text(), "1198");
+}
+
 TEST_F(Innlesing, FailureHalfWayChangesNeitherFile) {
     // The next sequence number would pass the Long range: the append fails after the marks.
     state::DBase.Execute("Insert Into Dommertabell (DommerNR, SekvensNR, Status) Values (1, 2147483647, 0)");
