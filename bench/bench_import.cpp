@@ -15,7 +15,9 @@
 #include <cstring>
 #include <filesystem>
 #include <map>
+#include <memory_resource>
 #include <string>
+#include <string_view>
 #include <unordered_set>
 #include <vector>
 
@@ -268,7 +270,7 @@ sqlite3* apneGulv(const std::string& db) {
 }
 
 // The program's import written straight onto SQLite: the same proof of the file, the same
-// statements in one transaction over both files, the duplicate keys in a reserved hash set,
+// statements in one transaction over both files, the duplicate keys in a reserved hash set over an arena,
 // and the file read back for showing. The rows read in. Never inlined, so that a profile can name it.
 [[gnu::noinline]] long gulvetsInnlesing(sqlite3* c, const std::string& dkv) {
     provFil(dkv);
@@ -284,21 +286,28 @@ sqlite3* apneGulv(const std::string& db) {
     const long long sekvens = tall(c, "SELECT max(0, coalesce(max(SekvensNR), 0)) FROM main.Dommertabell");
 
     const long long filrader = tall(c, "SELECT count(*) FROM f.dommerdata");
-    std::unordered_set<std::string> kjent;
+    // The keys' bytes together in one arena, the set reserved for every row of both tables.
+    std::pmr::monotonic_buffer_resource arena;
+    std::pmr::unordered_set<std::string_view> kjent(&arena);
     kjent.reserve(static_cast<size_t>(filrader + tall(c, "SELECT coalesce(max(rowid), 0) FROM main.Dommertabell")));
+    const auto leggTil = [&](const std::string& k) {
+        char* kopi = static_cast<char*>(arena.allocate(k.size(), 1));
+        std::memcpy(kopi, k.data(), k.size());
+        return kjent.emplace(kopi, k.size()).second;
+    };
     std::string k;
     const std::string filDatoer = "SELECT Turneringsdato FROM f.dommerdata WHERE Status = 0";
     sqlite3_stmt* levende = forbered(c, "SELECT DommerNR, Dommer_HLag, Dommer_BLag, Dommer_HPoeng, Dommer_BPoeng, TurneringsNavn, "
                                         "Turneringsdato, Typespill FROM main.Dommertabell WHERE Status < 3 AND CAST(Turneringsdato AS "
                                         "TEXT) COLLATE BINARY IN (SELECT CAST(Turneringsdato AS TEXT) FROM (" + filDatoer + "))");
     while (sqlite3_step(levende) == SQLITE_ROW)
-        if (nokkel(levende, 0, 8, k)) kjent.insert(k);
+        if (nokkel(levende, 0, 8, k)) leggTil(k);
     sqlite3_finalize(levende);
     std::vector<long long> duplikater;
     sqlite3_stmt* velg = forbered(c, "SELECT rowid, DommerNR, HLag, BLag, HPoeng, BPoeng, Turneringsnavn, Turneringsdato, TypeSpill "
                                      "FROM f.dommerdata WHERE Status = 0 ORDER BY rowid");
     while (sqlite3_step(velg) == SQLITE_ROW)
-        if (nokkel(velg, 1, 9, k) && !kjent.insert(k).second) duplikater.push_back(sqlite3_column_int64(velg, 0));
+        if (nokkel(velg, 1, 9, k) && !leggTil(k)) duplikater.push_back(sqlite3_column_int64(velg, 0));
     sqlite3_finalize(velg);
     sqlite3_stmt* merk = forbered(c, "UPDATE f.dommerdata SET Status = 4 WHERE rowid = ?");
     for (long long r : duplikater) {

@@ -122,6 +122,17 @@ pid_t start(const char* program, const std::vector<std::string>& env, int feil =
     return pid;
 }
 
+// Ends a round started at fra: its time, the program stopped; false (the run skipped) when its window never came.
+bool stopp(benchmark::State& s, Klokke::time_point fra, pid_t pid, bool vist) {
+    s.SetIterationTime(std::chrono::duration<double>(Klokke::now() - fra).count());
+    if (pid > 0) {
+        kill(pid, SIGKILL);
+        waitpid(pid, nullptr, 0);
+    }
+    if (!vist) s.SkipWithError("Vinduet kom ikke fram");
+    return vist;
+}
+
 // Each round starts the program and stops the clock when its window titled tittel is mapped.
 void Start(benchmark::State& s, const char* program, const std::string& tittel) {
     Kartvakt vakt;
@@ -134,15 +145,7 @@ void Start(benchmark::State& s, const char* program, const std::string& tittel) 
         const auto fra = Klokke::now();
         const pid_t pid = start(program, env);
         const bool vist = pid > 0 && vakt.vent(tittel, pid);
-        s.SetIterationTime(std::chrono::duration<double>(Klokke::now() - fra).count());
-        if (pid > 0) {
-            kill(pid, SIGKILL);
-            waitpid(pid, nullptr, 0);
-        }
-        if (!vist) {
-            s.SkipWithError("Vinduet kom ikke fram");
-            return;
-        }
+        if (!stopp(s, fra, pid, vist)) return;
     }
 }
 
@@ -182,16 +185,8 @@ void StartOffscreen(benchmark::State& s, const char* program) {
         const pid_t pid = start(program, env, ror[1]);
         close(ror[1]);
         const bool vist = pid > 0 && ventPaForsteFlush(ror[0], pid);
-        s.SetIterationTime(std::chrono::duration<double>(Klokke::now() - fra).count());
         close(ror[0]);
-        if (pid > 0) {
-            kill(pid, SIGKILL);
-            waitpid(pid, nullptr, 0);
-        }
-        if (!vist) {
-            s.SkipWithError("Vinduet ble ikke malt");
-            return;
-        }
+        if (!stopp(s, fra, pid, vist)) return;
     }
 }
 
