@@ -9,6 +9,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <map>
@@ -239,19 +240,6 @@ void BM_VisSletteData(benchmark::State& s) {
 }
 BENCHMARK(BM_VisSletteData)->Apply(benchbase::MedOgUtenSkjerm);
 
-void BM_KamprapportAlleDommere(benchmark::State& s) {
-    Dommer& f = vindu(static_cast<int>(s.range(0)));
-    printer::ResetPrinter();
-    for (auto _ : s) {
-        f.SSCommand7_Click();
-        s.PauseTiming();
-        s.counters["sider"] = printer::Recorder().last().pages;
-        printer::Recorder().clear();
-        s.ResumeTiming();
-    }
-}
-BENCHMARK(BM_KamprapportAlleDommere)->Arg(benchbase::Kamper)->Arg(benchbase::MangeKamper)->Unit(benchmark::kMillisecond);
-
 // Every column of the current row read as the program reads it: numbers as numbers, texts as their bytes.
 long long lesRad(sqlite3_stmt* st) {
     long long sum = 0;
@@ -268,35 +256,42 @@ long long lesRad(sqlite3_stmt* st) {
 
 // Floor of the report of all referees: its reads with SQLite alone, the referees and then each
 // one's active matches through one prepared statement, every column of every row read.
-void BM_GulvKamprapportAlleDommere(benchmark::State& s) {
-    sqlite3* c = gulvbase(static_cast<int>(s.range(0)));
-    sqlite3_stmt *dommere = nullptr, *kamper = nullptr;
-    sqlite3_prepare_v2(c, "Select * from Dommere", -1, &dommere, nullptr);
-    sqlite3_prepare_v2(c, "Select * from Dommertabell where Dommernr= ? AND Status<3", -1, &kamper, nullptr);
-    const int nummer = [&] {
-        for (int k = 0; k < sqlite3_column_count(dommere); ++k)
-            if (std::string_view(sqlite3_column_name(dommere, k)) == "DommerNR") return k;
-        std::abort();
-    }();
-    for (auto _ : s) {
+class GulvKamprapport {
+public:
+    explicit GulvKamprapport(sqlite3* c) {
+        sqlite3_prepare_v2(c, "Select * from Dommere", -1, &dommere_, nullptr);
+        sqlite3_prepare_v2(c, "Select * from Dommertabell where Dommernr= ? AND Status<3", -1, &kamper_, nullptr);
+        for (int k = 0; k < sqlite3_column_count(dommere_); ++k)
+            if (std::string_view(sqlite3_column_name(dommere_, k)) == "DommerNR") nummer_ = k;
+        if (nummer_ < 0) std::abort();
+    }
+    ~GulvKamprapport() {
+        sqlite3_finalize(dommere_);
+        sqlite3_finalize(kamper_);
+    }
+    GulvKamprapport(const GulvKamprapport&) = delete;
+    GulvKamprapport& operator=(const GulvKamprapport&) = delete;
+    // The match rows read.
+    long long les() {
         long long sum = 0, rader = 0;
-        while (sqlite3_step(dommere) == SQLITE_ROW) {
-            sum += lesRad(dommere);
-            sqlite3_bind_value(kamper, 1, sqlite3_column_value(dommere, nummer));
-            while (sqlite3_step(kamper) == SQLITE_ROW) {
-                sum += lesRad(kamper);
+        while (sqlite3_step(dommere_) == SQLITE_ROW) {
+            sum += lesRad(dommere_);
+            sqlite3_bind_value(kamper_, 1, sqlite3_column_value(dommere_, nummer_));
+            while (sqlite3_step(kamper_) == SQLITE_ROW) {
+                sum += lesRad(kamper_);
                 ++rader;
             }
-            sqlite3_reset(kamper);
+            sqlite3_reset(kamper_);
         }
-        sqlite3_reset(dommere);
+        sqlite3_reset(dommere_);
         benchmark::DoNotOptimize(sum);
-        s.counters["rader"] = static_cast<double>(rader);
+        return rader;
     }
-    sqlite3_finalize(dommere);
-    sqlite3_finalize(kamper);
-}
-BENCHMARK(BM_GulvKamprapportAlleDommere)->Arg(benchbase::Kamper)->Arg(benchbase::MangeKamper)->Unit(benchmark::kMillisecond);
+
+private:
+    sqlite3_stmt *dommere_ = nullptr, *kamper_ = nullptr;
+    int nummer_ = -1;
+};
 
 // The same run to a backend that measures as the recording one does but keeps nothing:
 // what the report itself costs, apart from the recorder's storage of its 700,000 (or 7 million) texts.
@@ -313,15 +308,47 @@ public:
     long tekster = 0;
 };
 
-void BM_KamprapportAlleDommereUtenLagring(benchmark::State& s) {
+// The report of all referees ("Kamprapport, alle dommere") beside its floor, the two taking turns
+// at going first: the time is the report's, the floor's time (gulv_ms) and the ratio (forhold)
+// are counters. With lagring 1 it goes to the recording backend, which keeps every text; with 0 to
+// one that only counts them: what the report itself costs.
+void BM_KamprapportAlleDommere(benchmark::State& s) {
     Dommer& f = vindu(static_cast<int>(s.range(0)));
+    GulvKamprapport gulv(gulvbase(static_cast<int>(s.range(0))));
+    const bool lagring = s.range(1) != 0;
+    printer::ResetPrinter();
     Tellebakende bakende;
-    printer::SetBackend(&bakende);
-    for (auto _ : s) f.SSCommand7_Click();
+    if (!lagring) printer::SetBackend(&bakende);
+    using Klokke = std::chrono::steady_clock;
+    const auto tid = [](auto&& kall) {
+        const auto start = Klokke::now();
+        kall();
+        return std::chrono::duration<double>(Klokke::now() - start).count();
+    };
+    double rapport = 0, gulvtid = 0;
+    long runde = 0, rader = 0;
+    for (auto _ : s) {
+        const bool gulvForst = ++runde % 2 == 0;
+        if (gulvForst) gulvtid += tid([&] { rader = gulv.les(); });
+        const double r = tid([&] { f.SSCommand7_Click(); });
+        if (!gulvForst) gulvtid += tid([&] { rader = gulv.les(); });
+        rapport += r;
+        s.SetIterationTime(r);
+        if (lagring) {
+            s.counters["sider"] = printer::Recorder().last().pages;
+            printer::Recorder().clear();
+        }
+    }
     printer::SetBackend(nullptr);
-    s.counters["tekster"] = static_cast<double>(bakende.tekster) / static_cast<double>(s.iterations());
+    s.counters["rader"] = static_cast<double>(rader);
+    s.counters["gulv_ms"] = gulvtid * 1000 / static_cast<double>(runde);
+    s.counters["forhold"] = rapport / gulvtid;
 }
-BENCHMARK(BM_KamprapportAlleDommereUtenLagring)->Arg(benchbase::Kamper)->Arg(benchbase::MangeKamper)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_KamprapportAlleDommere)
+    ->ArgsProduct({{benchbase::Kamper, benchbase::MangeKamper}, {0, 1}})
+    ->ArgNames({"kamper", "lagring"})
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime();
 
 // The report to a PDF file through the program's printer backend.
 void BM_KamprapportTilPdf(benchmark::State& s) {

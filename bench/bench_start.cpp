@@ -1,19 +1,23 @@
 // The program's start until its main window is on screen, beside the start of an
 // empty Qt main window with a menu bar and an MDI area (bench/tomt_vindu), in the
-// same run. Both are real programs on a real X server: run it under Xvfb (DISPLAY),
-// best with --benchmark_repetitions and --benchmark_enable_random_interleaving.
+// same run. Both are real programs on a real X server: run it under Xvfb (DISPLAY) with
+// a window manager, best with --benchmark_repetitions and
+// --benchmark_enable_random_interleaving. Both are also started on Qt's offscreen
+// platform, until their main window is first flushed (told by Qt's painting log).
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
 #include <xcb/xcb.h>
 
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "BenchBase.h"
@@ -84,8 +88,9 @@ private:
     bool ok_ = false;
 };
 
-// The environment the programs start in: home, settings and runtime folder in a scratch folder.
-std::vector<std::string> miljo() {
+// The environment the programs start in: home, settings and runtime folder in a scratch folder,
+// on this Qt platform, with these further variables.
+std::vector<std::string> miljo(const std::string& plattform = "xcb", const std::vector<std::string>& flere = {}) {
     const std::string hjem = benchbase::Mappe("start");
     std::vector<std::string> env;
     for (char** e = environ; *e; ++e) {
@@ -95,11 +100,13 @@ std::vector<std::string> miljo() {
     }
     for (const char* mappe : {"HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME", "XDG_RUNTIME_DIR"})
         env.push_back(std::string(mappe) + "=" + hjem);
-    env.push_back("QT_QPA_PLATFORM=xcb");
+    env.push_back("QT_QPA_PLATFORM=" + plattform);
+    env.insert(env.end(), flere.begin(), flere.end());
     return env;
 }
 
-pid_t start(const char* program, const std::vector<std::string>& env) {
+// Its standard error goes to feil when given, else with its output to /dev/null.
+pid_t start(const char* program, const std::vector<std::string>& env, int feil = -1) {
     std::vector<char*> envp;
     for (const std::string& v : env) envp.push_back(const_cast<char*>(v.c_str()));
     envp.push_back(nullptr);
@@ -107,11 +114,23 @@ pid_t start(const char* program, const std::vector<std::string>& env) {
     posix_spawn_file_actions_t utdata;
     posix_spawn_file_actions_init(&utdata);
     posix_spawn_file_actions_addopen(&utdata, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&utdata, 2, "/dev/null", O_WRONLY, 0);
+    if (feil >= 0) posix_spawn_file_actions_adddup2(&utdata, feil, 2);
+    else posix_spawn_file_actions_addopen(&utdata, 2, "/dev/null", O_WRONLY, 0);
     pid_t pid = -1;
     if (posix_spawn(&pid, program, &utdata, nullptr, argv, envp.data()) != 0) pid = -1;
     posix_spawn_file_actions_destroy(&utdata);
     return pid;
+}
+
+// Ends a round started at fra: its time, the program stopped; false (the run skipped) when its window never came.
+bool stopp(benchmark::State& s, Klokke::time_point fra, pid_t pid, bool vist) {
+    s.SetIterationTime(std::chrono::duration<double>(Klokke::now() - fra).count());
+    if (pid > 0) {
+        kill(pid, SIGKILL);
+        waitpid(pid, nullptr, 0);
+    }
+    if (!vist) s.SkipWithError("Vinduet kom ikke fram");
+    return vist;
 }
 
 // Each round starts the program and stops the clock when its window titled tittel is mapped.
@@ -126,15 +145,48 @@ void Start(benchmark::State& s, const char* program, const std::string& tittel) 
         const auto fra = Klokke::now();
         const pid_t pid = start(program, env);
         const bool vist = pid > 0 && vakt.vent(tittel, pid);
-        s.SetIterationTime(std::chrono::duration<double>(Klokke::now() - fra).count());
-        if (pid > 0) {
-            kill(pid, SIGKILL);
-            waitpid(pid, nullptr, 0);
+        if (!stopp(s, fra, pid, vist)) return;
+    }
+}
+
+// Reads the program's standard error until Qt logs the first flush of a main window to the
+// offscreen screen; false when the program ended or the time ran out.
+bool ventPaForsteFlush(int feil, pid_t pid) {
+    const auto frist = Klokke::now() + std::chrono::seconds(30);
+    std::string lest;
+    char buf[4096];
+    while (Klokke::now() < frist) {
+        pollfd fd{feil, POLLIN, 0};
+        if (poll(&fd, 1, 5) > 0) {
+            const ssize_t n = read(feil, buf, sizeof buf);
+            if (n <= 0) return false;
+            lest.append(buf, static_cast<std::size_t>(n));
+            for (std::size_t slutt; (slutt = lest.find('\n')) != std::string::npos; lest.erase(0, slutt + 1)) {
+                const std::string_view linje(lest.data(), slutt);
+                if (linje.find("Flushing QRegion") != std::string_view::npos && linje.find(" of QMainWindow(") != std::string_view::npos)
+                    return true;
+            }
         }
-        if (!vist) {
-            s.SkipWithError("Vinduet kom ikke fram");
+        if (waitpid(pid, nullptr, WNOHANG) != 0) return false;
+    }
+    return false;
+}
+
+// Each round starts the program on the offscreen platform and stops the clock at its main window's first flush.
+void StartOffscreen(benchmark::State& s, const char* program) {
+    const std::vector<std::string> env = miljo("offscreen", {"QT_LOGGING_RULES=qt.widgets.painting=true"});
+    for (auto _ : s) {
+        int ror[2];
+        if (pipe2(ror, O_CLOEXEC) != 0) {
+            s.SkipWithError("pipe");
             return;
         }
+        const auto fra = Klokke::now();
+        const pid_t pid = start(program, env, ror[1]);
+        close(ror[1]);
+        const bool vist = pid > 0 && ventPaForsteFlush(ror[0], pid);
+        close(ror[0]);
+        if (!stopp(s, fra, pid, vist)) return;
     }
 }
 
@@ -142,6 +194,8 @@ const std::string ProgramTittel = std::string(state::ProgramName) + " " + state:
 
 BENCHMARK_CAPTURE(Start, tomt_vindu, KD_TOMT_VINDU, std::string("Tomt vindu"))->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Start, KvistrelDommer, KD_PROGRAM, ProgramTittel)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(StartOffscreen, tomt_vindu, KD_TOMT_VINDU)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(StartOffscreen, KvistrelDommer, KD_PROGRAM)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 } // namespace
 

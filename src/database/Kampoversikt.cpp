@@ -70,4 +70,11 @@ void KampSlettet(const dao::Database& db, const dao::ChangeStamp& before, int do
     });
 }
 
+void AndreTabellerSkrevet(const dao::Database& db, const dao::ChangeStamp& before, long long rader) {
+    dao::ChangeStamp bareDe = before;
+    bareDe.changes += rader;
+    if (db.Stamp() == bareDe) kept().AfterWrite(db, before, [](Kampoversikt&) {});
+    else kept().Forget();
+}
+
 } // namespace turneringsdb

@@ -34,5 +34,8 @@ void KampLagtTil(const dao::Database& db, const dao::ChangeStamp& before, int do
                  const Kamptall& spill);
 // An active match of the referee became deleted (Status 3).
 void KampSlettet(const dao::Database& db, const dao::ChangeStamp& before, int dommer, const Kamptall& spill);
+// Only rows of other tables were written, each by a statement of its own: rader of them. The
+// connection counting more (a trigger of the file's own) means the matches may have moved too.
+void AndreTabellerSkrevet(const dao::Database& db, const dao::ChangeStamp& before, long long rader);
 
 } // namespace turneringsdb

@@ -83,7 +83,8 @@ void HentDommerFil::Vis_Dommerfil() {
     if (!status.empty()) Text1(2).SetText(status);
 
     // Text2 counts what is still unread, so a stamp of "Innlest" never hides rows left out.
-    state::UtvalgFil = fil.OpenRecordset("Select * from dommerdata", dao::dbOpenSnapshot);
+    // Read as it is walked: the grid keeps the cells, a second copy of every row would only cost.
+    state::UtvalgFil = fil.OpenRecordset("Select * from dommerdata", dao::dbOpenForwardOnly);
     dao::Recordset& rader = state::UtvalgFil;
     int felt[11];
     for (int c = 0; c < 11; ++c) felt[c] = rader.FieldIndex(Felt[c]);

@@ -83,12 +83,12 @@ void visFil() {
 const std::string Fil = std::string(Alias) + ".";
 const std::string UkjentDommerVilkar = " WHERE DommerNR NOT IN (SELECT DommerNR FROM main.Dommere WHERE DommerNR IS NOT NULL)";
 
-// Asks about every row whose referee is not registered, in the file's order.
-// False when the user said No.
+// Asks about every row whose referee is not registered, in the file's order, reading the rows
+// as it goes (nothing is written meanwhile). False when the user said No.
 bool sporOmUkjenteDommere(long& antall) {
     dao::Recordset rs = state::DBase.OpenRecordset("SELECT DommerNR, Dommer_ForNavn, Dommer_EtterNavn, Dommer_Lag FROM " + Fil +
                                                        "dommerdata" + UkjentDommerVilkar + " ORDER BY rowid",
-                                                   dao::dbOpenSnapshot);
+                                                   dao::dbOpenForwardOnly);
     antall = 0;
     for (; !rs.EOF_(); rs.MoveNext()) {
         const std::string tekst = std::string("Filen inneholder data med ukjent dommer!") + vb::vbCr + "Ukjent dommernummer er : " +

@@ -70,14 +70,18 @@ void Kontroller_Rader(dao::Database& db, const std::string& schema) {
         feil += " WHEN " + c + " IS NOT NULL AND NOT (" + helt(c) + " AND " + c + " BETWEEN -32768 AND 32767) THEN '" + c + "'";
     }
     feil += " END";
-    dao::Recordset rs = db.OpenRecordset("SELECT nr, kolonne FROM (SELECT row_number() OVER (ORDER BY rowid) AS nr, " + feil +
-                                             " AS kolonne FROM " + navn(schema, "dommerdata") + ") WHERE kolonne IS NOT NULL LIMIT 1",
+    // The row's place in the file is counted only for a row found: numbering every row on the
+    // way would copy each one aside.
+    const std::string tabell = navn(schema, "dommerdata");
+    dao::Recordset rs = db.OpenRecordset("SELECT rowid, " + feil + " AS kolonne FROM " + tabell +
+                                             " WHERE kolonne IS NOT NULL ORDER BY rowid LIMIT 1",
                                          dao::dbOpenSnapshot);
     if (rs.EOF_()) return;
     std::string kolonne = vb::CStr(rs.Get(1));
     const bool blob = kolonne.ends_with(" blob");
     if (blob) kolonne.resize(kolonne.size() - 5);
-    const std::string rad = "Rad " + vb::CStr(rs.Get(0)) + ", kolonne " + kolonne + ": ";
+    dao::Recordset plass = db.OpenRecordset("SELECT count(*) FROM " + tabell + " WHERE rowid <= ?", dao::dbOpenSnapshot, {rs.Get(0)});
+    const std::string rad = "Rad " + vb::CStr(plass.Get(0)) + ", kolonne " + kolonne + ": ";
     if (kolonne == "DommerNR") vb::Raise(vb::errnum::TypeMismatch, rad + "dommernummeret er ikke et heltall.");
     if (kolonne == "HPoeng" || kolonne == "BPoeng")
         vb::Raise(vb::errnum::Overflow, rad + "poengene er ikke et heltall fra -32768 til 32767.");

@@ -1,5 +1,7 @@
 #include "import/SjekkDuplikat.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <cstring>
 #include <memory_resource>
 #include <string>
@@ -67,8 +69,16 @@ void Sjekk_Duplikat() {
                            [&](const dao::Cells& rad) {
                                if (matchNokkel(rad, 1, k) && !kjent.LeggTil(k)) duplikater.push_back(rad.Value(0));
                            });
-    for (const vb::Variant& rad : duplikater)
-        state::DBase.Execute("UPDATE " + Fil + "dommerdata SET Status = 4 WHERE rowid = ?", {rad});
+    // A few hundred rows a statement: a file full of duplicates would spend more on a statement
+    // a row than on the writes.
+    constexpr std::size_t Klump = 500;
+    for (std::size_t fra = 0; fra < duplikater.size(); fra += Klump) {
+        const auto til = duplikater.begin() + static_cast<std::ptrdiff_t>(std::min(duplikater.size(), fra + Klump));
+        const dao::Params rader(duplikater.begin() + static_cast<std::ptrdiff_t>(fra), til);
+        std::string sql = "UPDATE " + Fil + "dommerdata SET Status = 4 WHERE rowid IN (?";
+        for (std::size_t i = 1; i < rader.size(); ++i) sql += ", ?";
+        state::DBase.Execute(sql + ")", rader);
+    }
     AntallDuplikater = static_cast<int32_t>(duplikater.size());
     if (AntallDuplikater > 0) DuplikatFunnet = 1;
 }

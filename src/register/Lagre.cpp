@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "database/Dommernummer.h"
+#include "database/Kampoversikt.h"
 #include "database/Transaksjon.h"
 #include "platform/forms/Runtime.h"
 #include "platform/vb/Err.h"
@@ -98,6 +99,7 @@ void Dommere_Init::SSCommand2_Click() {
     }
     // The row and the stamp go together. A value the engine refuses (too long for its
     // column) leaves neither, and the form as it was; the dispatcher shows the reason.
+    const dao::ChangeStamp for_ = state::DBase2.Stamp();
     I_Transaksjon([&] {
         try {
             Utvalg.Update();
@@ -107,6 +109,9 @@ void Dommere_Init::SSCommand2_Click() {
         }
         Siste_Oppdatering(state::DBase, endring ? DatoEtterEndring : DatoEtterNyDommer);
     });
+    // A referee's own row and the file's stamp: his matches stay as they were, so the
+    // refill below need not read the whole match table again.
+    turneringsdb::AndreTabellerSkrevet(state::DBase2, for_, 2);
 
     Nullstill_Felter();
 

@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "database/Apen.h"
+#include "database/Kampoversikt.h"
 #include "import/HentDommerFil.h"
 #include "import/Innlesing.h"
 #include "import/SjekkDuplikat.h"
@@ -82,6 +83,20 @@ TEST_F(Innlesing, EmptyMatchTableStartsAtOne) {
     lesInn(lagFil("a.dkv", {Kamp(1), Kamp(2, "X")}));
     EXPECT_EQ(kolonne(dbsti, "Select SekvensNR From Dommertabell Order By SekvensNR"), (std::vector<std::string>{"1", "2"}));
     EXPECT_EQ(state::Sekvensnummer, 2);
+}
+
+TEST_F(Innlesing, TheKeptMatchOverviewIsReadAgainAfterAnImport) {
+    state::DBase.Execute("Insert Into Dommertabell (DommerNR, SekvensNR, Status, Typespill) Values (3, 5, 0, 'BOCCIA')");
+    // Told of an append that never happened: kept, referee 3 would count two matches and 90 would be the largest number.
+    const dao::ChangeStamp for_ = state::DBase.Stamp();
+    turneringsdb::Oversikt(state::DBase);
+    turneringsdb::KampLagtTil(state::DBase, for_, 3, 90, turneringsdb::Spill(state::DBase, "BOCCIA"));
+    ASSERT_EQ(turneringsdb::Oversikt(state::DBase).storsteSekvensnummer, 90);
+    lesInn(lagFil("a.dkv", {Kamp(3), Kamp(4, "X")}));
+    const turneringsdb::Kampoversikt& o = turneringsdb::Oversikt(state::DBase);
+    EXPECT_EQ(o.perDommer.at(3).alle, 2);
+    EXPECT_EQ(o.perDommer.at(4).boccia, 1);
+    EXPECT_EQ(o.storsteSekvensnummer, 7);
 }
 
 TEST_F(Innlesing, FileReadInBeforeIsOnlyShown) {
@@ -221,6 +236,22 @@ TEST_F(Innlesing, SecondImportOfTheSameMatchesMarksThemDuplicates) {
     EXPECT_EQ(radstatus(sti), (std::vector<std::string>{"4", "4", "4"}));
     EXPECT_EQ(antallKamper(), 3);
     EXPECT_EQ(boksTekster(), (std::vector<std::string>{Ferdig1, "Obs at 3 duplikater ble funnet, disse ble ikke lest inn!"}));
+}
+
+TEST_F(Innlesing, EveryDuplicateOfAFileFullOfThemIsMarkedAndNoOtherRow) {
+    // More duplicates than one statement marks, with new rows between them.
+    std::vector<Rad> rader;
+    for (int i = 0; i < 1203; ++i) rader.push_back(i % 400 == 0 ? Kamp(2, ("Ny" + std::to_string(i)).c_str()) : Kamp(1));
+    const std::string sti = lagFil("mange.dkv", rader);
+    lesInn(sti);
+    const std::vector<std::string> status = radstatus(sti);
+    ASSERT_EQ(status.size(), rader.size());
+    for (size_t i = 0; i < status.size(); ++i) {
+        const bool ny = i % 400 == 0 || i == 1;
+        EXPECT_EQ(status[i], ny ? "1" : "4") << "row " << i;
+    }
+    EXPECT_EQ(antallKamper(), 5);
+    EXPECT_EQ(vindu().Text5.Text(), "1198");
 }
 
 TEST_F(Innlesing, FailureHalfWayChangesNeitherFile) {

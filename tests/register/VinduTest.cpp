@@ -96,6 +96,72 @@ TEST_F(Vindu, MatchCountsStayTrueAfterEveryKindOfWrite) {
     }
 }
 
+// A referee's save writes no match: the refill after it counts from the overview kept before
+// it. Any write that reaches the match table, or may have, has it read again.
+TEST_F(Vindu, ARefereesSaveKeepsTheMatchOverviewAndAMatchWriteRenewsIt) {
+    leggInn({.nr = 7, .fnavn = "Ola", .enavn = "Nordmann", .boccia = true});
+    leggInn({.nr = 8, .fnavn = "Kari", .boccia = true});
+    leggInnKamper(7, 2);
+    leggInnKamper(8, 1);
+    Dommere_Init& f = vis();
+    f.Option2.UserClick();
+    // The kept overview told of an append that never happened: while it is kept, referee 7
+    // shows one match more than the table holds; read again, the true two.
+    const auto merkOversikten = [] {
+        turneringsdb::Oversikt(state::DBase);
+        const dao::ChangeStamp for_ = state::DBase.Stamp();
+        turneringsdb::KampLagtTil(state::DBase, for_, 7, 90, turneringsdb::Spill(state::DBase, "BOCCIA"));
+    };
+    const auto lagreNavn = [&](const std::string& navn) {
+        skriv(f.Text4, "7");
+        f.SSCommand7.UserClick();
+        skriv(f.Text1, navn);
+        f.SSCommand2.UserClick();
+        ASSERT_TRUE(bokser().empty());
+    };
+    merkOversikten();
+    lagreNavn("Ole");
+    EXPECT_EQ(f.MSFlexGrid1.TextMatrix(1, 1), "Ole  Nordmann");
+    EXPECT_EQ(f.MSFlexGrid1.TextMatrix(1, 3), "3") << "the save read the match table again";
+    EXPECT_EQ(f.MSFlexGrid1.TextMatrix(2, 3), "1");
+
+    // What comes before the overview is told of the append, then the write.
+    const struct {
+        const char* hva;
+        std::function<void()> forst, skriv;
+        const char* antall;
+    } skrivinger[] = {
+        {"a match written by SQL through the register's handle, then a save", [] {},
+         [&] {
+             state::DBase2.Execute("Insert Into Dommertabell (DommerNR, SekvensNR, Status) Values (7, 91, 0)");
+             lagreNavn("Olav");
+         },
+         "3"},
+        {"a save whose row fires the file's own trigger into the match table",
+         [] {
+             state::DBase.Execute("Create Trigger Flytt After Update On Dommere Begin "
+                                  "Delete From Dommertabell Where SekvensNR = 91; End");
+         },
+         [&] { lagreNavn("Olaf"); }, "2"},
+        {"another referee deleted with his matches", [] { state::DBase.Execute("Drop Trigger Flytt"); },
+         [&] {
+             f.MSFlexGrid1.UserClickCell(2, 1);
+             forms::Headless().setNextAnswer(forms::vbYes);
+             f.C_SlettDommer.UserClick();
+             bokser();
+         },
+         "2"},
+    };
+    for (const auto& s : skrivinger) {
+        s.forst();
+        merkOversikten();
+        s.skriv();
+        EXPECT_EQ(f.MSFlexGrid1.TextMatrix(1, 3), s.antall) << s.hva;
+    }
+    EXPECT_EQ(f.MSFlexGrid1.Rows(), 2);
+    EXPECT_EQ(antall("Select Count(*) From Dommertabell Where DommerNR = 8"), 0);
+}
+
 TEST_F(Vindu, CountersCountEachGameAndBoth) {
     leggInn({.nr = 1, .fnavn = "A", .boccia = true, .curling = true});
     leggInn({.nr = 2, .fnavn = "B", .boccia = true});

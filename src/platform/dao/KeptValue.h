@@ -28,13 +28,13 @@ public:
     // After a write whose whole effect on the value mend describes: the value stays kept when it
     // was current just before the write (before: the stamp then), else it is computed on next use.
     template <class Mend> void AfterWrite(const Database& db, const ChangeStamp& before, Mend&& mend) {
-        if (!stamp_ || !(*stamp_ == before)) {
-            stamp_.reset();
-            return;
-        }
+        if (!stamp_ || !(*stamp_ == before)) return Forget();
         std::forward<Mend>(mend)(value_);
         stamp_ = db.Stamp();
     }
+
+    // Computed again on next use.
+    void Forget() { stamp_.reset(); }
 
 private:
     std::optional<ChangeStamp> stamp_;
