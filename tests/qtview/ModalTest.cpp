@@ -26,8 +26,9 @@ struct SeenBox {
     bool waitCursor = false;
 };
 
-// Once the next modal box is up, records it and lets act answer it.
-void WhenBoxShows(SeenBox* seen, std::function<void(QMessageBox*)> act, int triesLeft = 50) {
+// Once the next modal box is up, records it and lets act answer it. Looks for up to 20 s, so a
+// loaded machine that is slow to show the box does not leave it waiting for ever.
+void WhenBoxShows(SeenBox* seen, std::function<void(QMessageBox*)> act, int triesLeft = 2000) {
     QTimer::singleShot(10, [=] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box) {
