@@ -22,6 +22,7 @@ void Ranking::Utform() {
     Text9.SetText("Administrasjon av Rankinglister");
     Text9.Locked = true;
     Text9.TabStop = false;
+    Text9.AccessibleName = "Overskrift";   // the window's title, shown in a box
     Text9.SetFont(ranking::tittelFont());
     Text9.SetForeColor(ranking::MorkBla);
 

@@ -36,7 +36,9 @@ Search_Data::Search_Data() : forms::Form("Search_Data") {
         b.SetBackColor(Gra);
         b.Locked = true;
         b.TabStop = false;
+        b.AccessibleName = std::string("Kolonne ") + Kolonner[i].overskrift;
     }
+    MSFlexGrid1.AccessibleName = "Søkeresultat";
 
     MSFlexGrid1.FixedRows = 0;
     MSFlexGrid1.FixedCols = 0;
