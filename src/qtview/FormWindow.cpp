@@ -184,7 +184,9 @@ void FormWindow::buildMenus() {
         any = true;
         addMenu(*menu, nullptr);
     }
-    if (any) top_->menuBar()->setNativeMenuBar(false);
+    if (!any) return;
+    top_->menuBar()->setNativeMenuBar(false);
+    LightKeyboardEntries(top_->menuBar());
 }
 
 void FormWindow::addMenu(forms::Menu& menu, QMenu* into) {

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <QApplication>
+#include <QImage>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QTest>
@@ -20,6 +21,18 @@ namespace fs = std::filesystem;
 
 namespace kdtest {
 namespace {
+
+// How many pixels of the entry are drawn in the highlight colour.
+int litPixels(QMenuBar* bar, QAction* entry) {
+    const QImage shown = bar->grab().toImage();
+    const QColor lit = bar->palette().color(QPalette::Highlight);
+    const QRect at = bar->actionGeometry(entry);
+    int count = 0;
+    for (int y = at.top(); y <= at.bottom(); ++y)
+        for (int x = at.left(); x <= at.right(); ++x)
+            if (shown.pixelColor(x, y) == lit) ++count;
+    return count;
+}
 
 TEST_F(QtFrameTest, MenuBarEntriesRunByTheirAccessKeyAndByF10AndReturnNotTheFocusedButton) {
     Main();
@@ -45,9 +58,13 @@ TEST_F(QtFrameTest, MenuBarEntriesRunByTheirAccessKeyAndByF10AndReturnNotTheFocu
     // An entry run by its letter stays lit for a moment, as a pressed button does.
     QTest::qWait(200);
 
-    // F10 lights the first entry; Right moves onto an entry without a drop-down, Return runs it.
+    // F10 lights the first entry, where the user sees it; Right moves onto an entry without
+    // a drop-down, Return runs it.
+    EXPECT_EQ(litPixels(bar, action("Fil")), 0);
     QTest::keyClick(knapp, Qt::Key_F10);
     EXPECT_EQ(bar->activeAction(), action("Fil"));
+    EXPECT_GT(litPixels(bar, action("Fil")), 20);
+    EXPECT_EQ(litPixels(bar, action("Dommere_Initielle")), 0);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
     EXPECT_EQ(bar->activeAction(), action("Dommere_Initielle"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
