@@ -1,7 +1,5 @@
 // The main window by the keyboard: the menu bar's access keys and F10, and the
 // help key, on the real window.
-#include <sys/stat.h>
-
 #include <QApplication>
 #include <QImage>
 #include <QMainWindow>
@@ -11,11 +9,12 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
+#include <memory>
 #include <thread>
 
 #include "frame/Main.h"
 #include "frame/QtFrameFixture.h"
+#include "mail/MailTestSupport.h"
 
 namespace fs = std::filesystem;
 
@@ -80,31 +79,22 @@ TEST_F(QtFrameTest, MenuBarEntriesRunByTheirAccessKeyAndByF10AndReturnNotTheFocu
     EXPECT_EQ(register_, 2);
 }
 
-// A stand-in xdg-open first on PATH that writes its arguments, NUL separated, beside itself.
+// A stand-in xdg-open first on PATH that records its arguments.
 class HelpKeyTest : public QtFrameTest {
 protected:
     void SetUp() override {
         QtFrameTest::SetUp();
-        const std::string script = bin.file("xdg-open");
-        std::ofstream(script) << "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\0' \"$a\" >> '" << bin.file("args")
-                              << "'; done\nexit 0\n";
-        ::chmod(script.c_str(), 0755);
+        mailtest::WriteRecorder(bin.path(), 0, "", "xdg-open");
         const char* path = std::getenv("PATH");
-        oldPath = path ? path : "";
-        ::setenv("PATH", (bin.path() + ":" + oldPath).c_str(), 1);
+        onPath = std::make_unique<mailtest::PathAs>(bin.path() + ":" + (path ? path : ""));
     }
     void TearDown() override {
-        ::setenv("PATH", oldPath.c_str(), 1);
+        onPath.reset();
         QtFrameTest::TearDown();
     }
-    std::vector<std::string> launched() const {
-        std::ifstream in(bin.file("args"), std::ios::binary);
-        std::vector<std::string> args;
-        for (std::string a; std::getline(in, a, '\0');) args.push_back(a);
-        return args;
-    }
+    std::vector<std::string> launched() const { return mailtest::RecordedArgs(bin.path()); }
     TempDir bin;
-    std::string oldPath;
+    std::unique_ptr<mailtest::PathAs> onPath;
 };
 
 TEST_F(HelpKeyTest, F1OpensTheHelpFileInTheViewerAndSaysSoWhenThereIsNone) {
