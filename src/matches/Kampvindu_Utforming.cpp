@@ -69,6 +69,7 @@ void Kampvindu::UtformFelles(int kampgridBredde) {
     Text7.Locked = true;
 
     MSFlexGrid1.Move(4260, 2940, kampgridBredde, 2580);
+    MSFlexGrid1.AccessibleName = "Kamper";
     for (forms::MSFlexGrid* g : {&MSFlexGrid1, &MSFlexGrid2}) {
         g->FixedCols = 0;
         g->SelectionMode = 1;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QScreen>
@@ -297,8 +298,13 @@ void FormWindow::applyTabOrder() {
 void FormWindow::applySpokenNames() {
     // Read again at each Show: the load step may have changed a label's caption.
     for (auto& [control, view] : widgets_) {
+        QWidget* w = view->widget();
+        if (!w) continue;
         const std::string name = forms::SpokenName(*control);
-        if (QWidget* w = view->widget(); w && !name.empty()) w->setAccessibleName(Q(name));
+        if (!name.empty()) w->setAccessibleName(Q(name));
+        // The label's tie to its box, which readers take a drop-down list's name from.
+        const forms::Label* label = forms::OwnLabel(*control);
+        if (auto* shown = label ? qobject_cast<QLabel*>(viewWidget(*label)) : nullptr) shown->setBuddy(w);
     }
 }
 

@@ -101,6 +101,7 @@ void Ranking::Utform() {
     }
 
     MSFlexGrid1.Move(4260, 3000, 7860, 4260);
+    MSFlexGrid1.AccessibleName = "Rankingliste";
     MSFlexGrid1.FixedCols = 0;
     MSFlexGrid1.SelectionMode = 1;
 }

@@ -26,7 +26,8 @@ public:
         Navn.Move(4400, 870, 2000, 315);
         // A box further along the first row: the label left of it is Nr.'s, not its own.
         Klubb.Move(5300, 480, 1000, 315);
-        // A label over a list in its column.
+        // A label over a list in its column; a list below the name box takes not the name's label.
+        Under.Move(3300, 1220, 3100, 120);
         SpillTekst.Move(3300, 1400, 2000, 255);
         SpillTekst.SetCaption("Type spill");
         Spill.Move(3300, 1700, 2000, 600);
@@ -56,7 +57,7 @@ public:
     forms::MSFlexGrid Liste{this, "Liste"};
     forms::Label NrTekst{this, "NrTekst"}, NavnTekst{this, "NavnTekst"}, SpillTekst{this, "SpillTekst"};
     forms::TextBox Nr{this, "Nr"}, Navn{this, "Navn"}, Klubb{this, "Klubb"};
-    forms::ListBox Spill{this, "Spill"};
+    forms::ListBox Spill{this, "Spill"}, Under{this, "Under"};
     forms::CheckBox Boccia{this, "Boccia"}, Curling{this, "Curling"}, Egen{this, "Egen"};
     forms::Label BocciaTekst{this, "BocciaTekst"}, CurlingTekst{this, "CurlingTekst"};
     forms::CommandButton Apne{this, "Apne"}, Skriv{this, "Skriv"}, Ny{this, "Ny"};
@@ -81,6 +82,7 @@ TEST_F(FormsTest, EachControlIsSpokenByItsOwnLabelCaptionOrToolTip) {
     EXPECT_EQ(SpokenName(f.Liste), "");
     EXPECT_EQ(SpokenName(f.Klubb), "");
     EXPECT_EQ(SpokenName(f.Sted), "");
+    EXPECT_EQ(SpokenName(f.Under), "");
     // Named where it is laid out, the grid says what it lists.
     f.Liste.AccessibleName = "Dommere";
     EXPECT_EQ(SpokenName(f.Liste), "Dommere");
@@ -89,6 +91,11 @@ TEST_F(FormsTest, EachControlIsSpokenByItsOwnLabelCaptionOrToolTip) {
     EXPECT_EQ(SpokenName(f.Curling), "");
     // Labels themselves are read by their text, not named here.
     EXPECT_EQ(SpokenName(f.NrTekst), "");
+    // The label a box is named by, for the view to tie the two.
+    EXPECT_EQ(forms::OwnLabel(f.Nr), &f.NrTekst);
+    EXPECT_EQ(forms::OwnLabel(f.Boccia), &f.BocciaTekst);
+    EXPECT_EQ(forms::OwnLabel(f.Egen), nullptr);
+    EXPECT_EQ(forms::OwnLabel(f.Liste), nullptr);
 }
 
 } // namespace

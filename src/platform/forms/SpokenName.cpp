@@ -53,6 +53,7 @@ public:
             if (heading(*label)) continue;
             if (!beside(*label, side)) continue;
             if (side != Side::Right && namesTickBox(*label)) continue;
+            if (side == Side::Above && namesBoxOnItsRow(*label)) continue;
             if (!best || distance(*label, side) < distance(*best, side)) best = label;
         }
         return best && !blocked(*best, side) ? best : nullptr;
@@ -72,11 +73,22 @@ private:
         const Font& f = label.Font();
         return (f.Bold && f.Size > c_.Font().Size) || f.Size >= kHeadingSize;
     }
+    // A label left of another box on its row is that box's, not the one below it.
+    bool namesBoxOnItsRow(const Label& label) const {
+        for (Control* other : c_.Owner()->Controls()) {
+            if (other == &c_ || !sibling(*other) || !isBox(*other)) continue;
+            if (Neighbours(*other).beside(label, Side::Left)) return true;
+        }
+        return false;
+    }
+public:
     static bool captionless(const Control& c) {
         if (auto* tick = dynamic_cast<const CheckBox*>(&c)) return tick->Caption().empty();
         if (auto* option = dynamic_cast<const OptionButton*>(&c)) return option->Caption().empty();
         return false;
     }
+
+private:
     bool sibling(const Control& other) const {
         return &other != &c_ && other.Container() == c_.Container() && other.Visible();
     }
@@ -121,26 +133,34 @@ private:
     const Control& c_;
 };
 
-std::string labelled(const Control& c, bool tickBox) {
+const Label* labelled(const Control& c, bool tickBox) {
     using Side = Neighbours::Side;
     const Neighbours around(c);
     const Label* label = tickBox ? around.nearest(Side::Right) : nullptr;
     if (!label) label = around.nearest(Side::Left);
     if (!label) label = around.nearest(Side::Above);
-    return label ? withoutAmpersand(label->Caption()) : std::string();
+    return label;
 }
 
+std::string captionOf(const Label* label) { return label ? withoutAmpersand(label->Caption()) : std::string(); }
+
 } // namespace
+
+const Label* OwnLabel(const Control& c) {
+    if (!c.AccessibleName.empty()) return nullptr;
+    if (isBox(c)) return labelled(c, false);
+    return Neighbours::captionless(c) ? labelled(c, true) : nullptr;
+}
 
 std::string SpokenName(const Control& c) {
     if (!c.AccessibleName.empty()) return c.AccessibleName;
     if (auto* button = dynamic_cast<const CommandButton*>(&c))
         return withoutAmpersand(button->Caption().empty() ? button->ToolTipText : button->Caption());
-    if (auto* option = dynamic_cast<const OptionButton*>(&c))
-        return option->Caption().empty() ? labelled(c, true) : withoutAmpersand(option->Caption());
-    if (auto* tick = dynamic_cast<const CheckBox*>(&c))
-        return tick->Caption().empty() ? labelled(c, true) : withoutAmpersand(tick->Caption());
-    return isBox(c) ? labelled(c, false) : std::string();
+    if (auto* option = dynamic_cast<const OptionButton*>(&c); option && !option->Caption().empty())
+        return withoutAmpersand(option->Caption());
+    if (auto* tick = dynamic_cast<const CheckBox*>(&c); tick && !tick->Caption().empty())
+        return withoutAmpersand(tick->Caption());
+    return captionOf(OwnLabel(c));
 }
 
 } // namespace forms

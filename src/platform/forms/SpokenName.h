@@ -11,10 +11,14 @@ class Control;
 // without a caption by the label right beside it. A box, list or grid is named by
 // its own label: the nearest label left of it on its row, or else the nearest
 // above it in its column, in the same container with no other control between
-// them; headings (labels in bold letters larger than the box's, or of 12 points
+// them (a label standing left of another box on its row is that box's); headings (labels in bold letters larger than the box's, or of 12 points
 // and more) name no box.
 // The access key's '&' is left out. "" when none is found, and for what the user
 // cannot act on.
 std::string SpokenName(const Control& control);
+
+class Label;
+// The label that names control by that rule; null where the control is named otherwise or not at all.
+const Label* OwnLabel(const Control& control);
 
 } // namespace forms
