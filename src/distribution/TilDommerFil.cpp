@@ -54,6 +54,8 @@ void TilDommerFil::Utform() {
     // Middle: the drive above the taller folder list.
     DriveDropDown.Move(3000, 120, 2880, 315);
     DirsBox.Move(3000, 540, 2880, 2880);
+    DriveDropDown.AccessibleName = "Stasjon";
+    DirsBox.AccessibleName = "Mapper";
 
     // Right: the new folder, and at the bottom "Avbryt" left of "OK".
     Frame3.SetCaption("Navn på ny katalog:");

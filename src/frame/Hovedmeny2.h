@@ -9,11 +9,12 @@ public:
     Hovedmeny2();
     ~Hovedmeny2() override;
 
-    // The menu bar, in its order.
+    // The menu bar, in its order. Each entry of the bar, and each item of a drop-down,
+    // has an access letter of its own there.
     forms::Menu Fil{this, "Fil", "&Fil"};
     forms::Menu FilNyTurnering{this, "FilNyTurnering", "&Nytt DommerOppsett", &Fil};
     forms::Menu FilStrek1{this, "FilStrek1", "-", &Fil};
-    forms::Menu LesInn_Dommere{this, "LesInn_Dommere", "Hent Dommere fra eksisterende database", &Fil};
+    forms::Menu LesInn_Dommere{this, "LesInn_Dommere", "Hent &Dommere fra eksisterende database", &Fil};
     forms::Menu FilHentFil{this, "FilHentFil", "&Hent Fil", &Fil};
     forms::Menu FilLagreFilSom{this, "FilLagreFilSom", "Lagre Fil &Som", &Fil};
     forms::Menu FilStrek2{this, "FilStrek2", "-", &Fil};
@@ -21,11 +22,11 @@ public:
     forms::Menu Printer_FontOppsett{this, "Printer_FontOppsett", "Skriver&FontOppsett", &Fil};
     forms::Menu FilStrek3{this, "FilStrek3", "-", &Fil};
     forms::Menu FilAvslutt{this, "FilAvslutt", "Avslutt &KvistrelDommer", &Fil};
-    forms::Menu Dommere_Initielle{this, "Dommere_Initielle", "Administrasjon av Dommere"};
-    forms::Menu Dommer_Turneringsdata{this, "Dommer_Turneringsdata", "Dommer Turneringsdata"};
-    forms::Menu Dommer_Administrasjon{this, "Dommer_Administrasjon", "Administrasjon av Dommere", &Dommer_Turneringsdata};
-    forms::Menu Hent_Dommer_Fil{this, "Hent_Dommer_Fil", "Hent Turneringsdata", &Dommer_Turneringsdata};
-    forms::Menu Ny_Dommerfil{this, "Ny_Dommerfil", "Distribusjon av dommerfil"};
+    forms::Menu Dommere_Initielle{this, "Dommere_Initielle", "Administrasjon av &Dommere"};
+    forms::Menu Dommer_Turneringsdata{this, "Dommer_Turneringsdata", "Dommer &Turneringsdata"};
+    forms::Menu Dommer_Administrasjon{this, "Dommer_Administrasjon", "&Administrasjon av Dommere", &Dommer_Turneringsdata};
+    forms::Menu Hent_Dommer_Fil{this, "Hent_Dommer_Fil", "&Hent Turneringsdata", &Dommer_Turneringsdata};
+    forms::Menu Ny_Dommerfil{this, "Ny_Dommerfil", "Di&stribusjon av dommerfil"};
     forms::Menu Hjelp{this, "Hjelp", "&Hjelp"};
     forms::Menu HjelpIndex{this, "HjelpIndex", "&Index", &Hjelp};
     forms::Menu HjelpOmHjelp{this, "HjelpOmHjelp", "&Hjelp om Hjelp", &Hjelp};
@@ -34,9 +35,9 @@ public:
     forms::Menu HjelpSystemData{this, "HjelpSystemData", "System&Data", &Hjelp};
     forms::Menu HjelpKonfigurasjon{this, "HjelpKonfigurasjon", "&Konfigurasjon", &Hjelp};
     forms::Menu HjelpStrek2{this, "HjelpStrek2", "-", &Hjelp};
-    forms::Menu HjelpOppgradering{this, "HjelpOppgradering", "Oppgradering", &Hjelp};
+    forms::Menu HjelpOppgradering{this, "HjelpOppgradering", "Opp&gradering", &Hjelp};
     forms::Menu HjelpStrek3{this, "HjelpStrek3", "-", &Hjelp};
-    forms::Menu TurneringsdataSlettet{this, "TurneringsdataSlettet", "Historiske Turneringsdata", &Hjelp};
+    forms::Menu TurneringsdataSlettet{this, "TurneringsdataSlettet", "Historiske &Turneringsdata", &Hjelp};
     forms::Menu Avslutt{this, "Avslutt", "&Avslutt"};
 
     // The button bar with everything on it.

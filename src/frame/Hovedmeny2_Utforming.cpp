@@ -33,6 +33,9 @@ void Hovedmeny2::Utform() {
         b.knapp->SetFont({"Arial", 7.5, false});
         venstre += b.bredde * px + mellom;
     }
+    // The two with a picture only are named for the screen reader by what they do.
+    G_Disk.AccessibleName = "Lagre fil";
+    G_Ny.AccessibleName = "Ny turnering";
 
     // The load step puts the logo at the screen's right edge and the help button beside it.
     G_Hjelp.SetContainer(&Picture2);

@@ -38,6 +38,7 @@ void HentDommerFil::Utform() {
     for (auto& t : Text1) t->Locked = true;
 
     MSFlexGrid1.Move(0, 600, 13695, 5895);
+    MSFlexGrid1.AccessibleName = "Poster i dommerfila";
     MSFlexGrid1.SetCols(11);
     MSFlexGrid1.SetRows(1);
 

@@ -31,6 +31,7 @@ VisDuplikater::VisDuplikater() : forms::Form("VisDuplikater") {
     Label1.SetCaption("Oversikt over duplikater i innleste data:");
     Label1.SetFont(shared::Smal(15.75));
     MSFlexGrid1.Move(0, 600, 14295, 5895);
+    MSFlexGrid1.AccessibleName = "Duplikater";
     MSFlexGrid1.SetCols(AntallKolonner);
     MSFlexGrid1.SetRows(1);
     SSCommand2.Move(0, 6720, 5775, 975);

@@ -31,6 +31,9 @@ Dommer::Dommer() : Kampvindu("Dommer") {
     Text8(2).Move(12480, 1260, 600, 315);
     Ledetekst(Label6(3), 11880, 1650, 540, "Poeng:");
     Text8(3).Move(12480, 1650, 600, 315);
+    // Both point boxes stand beside a label "Poeng:": each is named by its team.
+    Text8(2).AccessibleName = "Poeng, hjemmelag";
+    Text8(3).AccessibleName = "Poeng, bortelag";
     for (auto* t : {&Text1, &Text2, &Text5, &Text6, &Text8(0), &Text8(1)}) t->SetMaxLength(Tekstkolonne);
     Text3.Locked = true;
 

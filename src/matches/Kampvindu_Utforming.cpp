@@ -34,6 +34,7 @@ void Kampvindu::UtformFelles(int kampgridBredde) {
     Label1.SetForeColor(0x800000);
 
     MSFlexGrid2.Move(120, 480, 3960, 4560);
+    MSFlexGrid2.AccessibleName = "Dommere";   // below the window's heading, with no label of its own
     Knapp(SSCommand6, 120, 5100, 1280, 400, "Sortèr på nr");
     Knapp(SSCommand10, 1460, 5100, 1280, 400, "Sortèr på navn");
     Knapp(SSCommand11, 2800, 5100, 1280, 400, "Sortèr på kamper");
@@ -68,6 +69,7 @@ void Kampvindu::UtformFelles(int kampgridBredde) {
     Text7.Locked = true;
 
     MSFlexGrid1.Move(4260, 2940, kampgridBredde, 2580);
+    MSFlexGrid1.AccessibleName = "Kamper";
     for (forms::MSFlexGrid* g : {&MSFlexGrid1, &MSFlexGrid2}) {
         g->FixedCols = 0;
         g->SelectionMode = 1;

@@ -27,6 +27,7 @@ VisSletteData::VisSletteData() : forms::Form("VisSletteData") {
     Label1.SetCaption("Oversikt over turneringsdata som er slettet");
     Label1.SetFont(shared::Smal(12));
     MSFlexGrid1.Move(0, 600, 14295, 5895);
+    MSFlexGrid1.AccessibleName = "Slettede turneringsdata";
     MSFlexGrid1.FixedCols = 1;
     MSFlexGrid1.SetFont(shared::Smal(8.25));
     kamper::Knapp(SSCommand2, 480, 6720, 4455, 975, "Skriftelig Rapport over data som er slettet");

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QScreen>
@@ -13,6 +14,7 @@
 
 #include "platform/forms/Controls.h"
 #include "platform/forms/Runtime.h"
+#include "platform/forms/SpokenName.h"
 #include "qtview/Convert.h"
 #include "qtview/Pictures.h"
 #include "qtview/Views.h"
@@ -189,7 +191,9 @@ void FormWindow::buildMenus() {
         any = true;
         addMenu(*menu, nullptr);
     }
-    if (any) top_->menuBar()->setNativeMenuBar(false);
+    if (!any) return;
+    top_->menuBar()->setNativeMenuBar(false);
+    LightKeyboardEntries(top_->menuBar());
 }
 
 void FormWindow::addMenu(forms::Menu& menu, QMenu* into) {
@@ -275,6 +279,9 @@ void FormWindow::show() {
         placed_ = true;
     }
     applyTabOrder();
+    applySpokenNames();
+    // Asked for again while minimised, the window comes back as it was before.
+    if (QWidget* f = frame(); f && f->isMinimized()) f->setWindowState(f->windowState() & ~Qt::WindowMinimized);
     if (sub_) {
         sub_->show();
         if (sub_->mdiArea()) sub_->mdiArea()->setActiveSubWindow(sub_);
@@ -319,6 +326,19 @@ void FormWindow::applyTabOrder() {
         if (!w) continue;
         if (previous) QWidget::setTabOrder(previous, w);
         previous = w;
+    }
+}
+
+void FormWindow::applySpokenNames() {
+    // Read again at each Show: the load step may have changed a label's caption.
+    for (auto& [control, view] : widgets_) {
+        QWidget* w = view->widget();
+        if (!w) continue;
+        const std::string name = forms::SpokenName(*control);
+        if (!name.empty()) w->setAccessibleName(Q(name));
+        // The label's tie to its box, which readers take a drop-down list's name from.
+        const forms::Label* label = forms::OwnLabel(*control);
+        if (auto* shown = label ? qobject_cast<QLabel*>(viewWidget(*label)) : nullptr) shown->setBuddy(w);
     }
 }
 
@@ -388,6 +408,7 @@ bool FormWindow::clickButton(bool isDefault) {
 bool FormWindow::userKey(QKeyEvent* event) {
     if (replaying_) return false;
     const int key = event->key();
+    if (key == Qt::Key_F10 && event->modifiers() == Qt::NoModifier && openMenuBar()) return true;
     if ((key == Qt::Key_Return || key == Qt::Key_Enter) && clickButton(true)) return true;
     if (key == Qt::Key_Escape && clickButton(false)) return true;
     const std::shared_ptr<bool> alive = alive_;
@@ -417,6 +438,24 @@ bool FormWindow::userKey(QKeyEvent* event) {
         QCoreApplication::sendEvent(target, &replaced);
         replaying_ = false;
     }
+    return true;
+}
+
+bool FormWindow::openMenuBar() {
+    // A window inside the main window uses the main window's bar.
+    QWidget* shown = frame() ? frame()->window() : nullptr;
+    auto* main = qobject_cast<QMainWindow*>(shown);
+    auto* bar = main ? qobject_cast<QMenuBar*>(main->menuWidget()) : nullptr;
+    if (!bar || !bar->isVisible() || bar->actions().isEmpty()) return false;
+    // The bar's own keyboard walk, as a lone Alt starts it: the first entry lit, arrows move,
+    // Return runs or opens the lit entry, Escape leaves.
+    QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : shown;
+    replaying_ = true;
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier);
+    QCoreApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &release);
+    replaying_ = false;
     return true;
 }
 

@@ -66,7 +66,11 @@ private:
     QScrollArea* holdCanvas(QWidget* canvas);
     // The controls in the form's tab order; no Tab stop on a control that is none.
     void applyTabOrder();
+    // Names each widget for a screen reader as forms::SpokenName finds it.
+    void applySpokenNames();
     bool clickButton(bool isDefault);
+    // Lights the first entry of the menu bar for the keys; false when the window has none.
+    bool openMenuBar();
 
     forms::Form& form_;
     QPointer<TopWindow> top_;

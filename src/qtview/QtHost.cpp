@@ -1,20 +1,20 @@
 #include "qtview/QtHost.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QMenuBar>
 #include <QDialogButtonBox>
 #include <QPrintDialog>
 #include <QPushButton>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QUrl>
 #include <algorithm>
 #include <utility>
 
+#include "platform/forms/Help.h"
 #include "qtview/Convert.h"
 #include "qtview/FormWindow.h"
 #include "qtview/MessageBox.h"
@@ -34,6 +34,8 @@ public:
         QWidget* focus = QApplication::focusWidget();
         if (!widget || (focus ? widget != focus : !widget->isWindow())) return false;
         for (QWidget* w = widget; w; w = w->parentWidget()) {
+            // The menu bar walked by keys: Return runs its highlighted entry, not the form's button.
+            if (qobject_cast<QMenuBar*>(w)) return false;
             if (FormWindow* window = host_.windowAt(w)) return window->userKey(static_cast<QKeyEvent*>(event));
             // A drop-down list or menu of a form is a window of its own: its keys are its own.
             if (w->isWindow()) return false;
@@ -190,9 +192,9 @@ bool QtHost::printerSetup() {
     for (QDialogButtonBox* buttons : dialog.findChildren<QDialogButtonBox*>()) {
         QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
         if (!ok) continue;
-        ok->setText(QStringLiteral("&Velg skriver"));
+        ok->setText(QStringLiteral("Velg &skriver"));
         // The way back from a chosen printer or PDF file to what a print does by itself.
-        QPushButton* reset = buttons->addButton(QStringLiteral("&Automatisk valg"), QDialogButtonBox::ResetRole);
+        QPushButton* reset = buttons->addButton(QStringLiteral("Au&tomatisk valg"), QDialogButtonBox::ResetRole);
         reset->setToolTip(QStringLiteral("Utskriftene går til standardskriveren, eller uten skriver til en ny "
                                          "PDF-fil med dato og klokkeslett i navnet."));
         QObject::connect(reset, &QPushButton::clicked, &dialog, [&dialog, &automatic] {
@@ -207,10 +209,7 @@ bool QtHost::printerSetup() {
     return true;
 }
 
-void QtHost::openHelp(const std::string& file) {
-    const QFileInfo info(Q(file));
-    if (info.isFile()) QDesktopServices::openUrl(QUrl::fromLocalFile(info.absoluteFilePath()));
-}
+void QtHost::openHelp(const std::string& file) { forms::OpenHelpFile(file); }
 
 void QtHost::beep() { QApplication::beep(); }
 

@@ -1,4 +1,5 @@
 // Labels and text boxes.
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -22,6 +23,9 @@ public:
 
     void afterBuild() override {
         // The accelerator of a label moves to the control after it, as the old labels did.
+        // A label without one is tied to nothing here: a reader would name that control
+        // after it (a heading above the first box); the window ties each label to its own box.
+        if (QKeySequence::mnemonic(Lines(label_.Caption())).isEmpty()) return;
         const auto& controls = window().form().Controls();
         bool after = false;
         for (forms::Control* c : controls) {

@@ -2,6 +2,7 @@
 // The view of each control kind.
 #include <QAction>
 #include <QMenu>
+#include <QMenuBar>
 #include <memory>
 
 #include "qtview/View.h"
@@ -33,5 +34,8 @@ private:
     QPointer<QAction> action_;
     QPointer<QMenu> submenu_;
 };
+
+// Makes the entry the keys have lit show on the bar, also with no drop-down open.
+void LightKeyboardEntries(QMenuBar* bar);
 
 } // namespace qtview

@@ -46,6 +46,7 @@ void ListeData::Utform() {
     Label6.SetForeColor(ranking::MorkBla);
 
     MSFlexGrid1.Move(120, 600, 7260, 6600);
+    MSFlexGrid1.AccessibleName = "Klasser";
     MSFlexGrid1.FixedCols = 0;
     MSFlexGrid1.SelectionMode = 1;
 

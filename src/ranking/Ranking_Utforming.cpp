@@ -21,6 +21,7 @@ void Ranking::Utform() {
     Text9.Move(120, 120, 8000, 420);
     Text9.SetText("Administrasjon av Rankinglister");
     Text9.Locked = true;
+    Text9.AccessibleName = "Overskrift";   // the window's title, shown in a box
     Text9.SetFont(ranking::tittelFont());
     Text9.SetForeColor(ranking::MorkBla);
 
@@ -96,6 +97,7 @@ void Ranking::Utform() {
     for (auto* t : {&Text5, &Text6}) t->Locked = true;
 
     MSFlexGrid1.Move(4260, 3000, 7860, 4260);
+    MSFlexGrid1.AccessibleName = "Rankingliste";
     MSFlexGrid1.FixedCols = 0;
     MSFlexGrid1.SelectionMode = 1;
 

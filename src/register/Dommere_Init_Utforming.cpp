@@ -50,6 +50,10 @@ void Dommere_Init::UtformTopp() {
     plasser(Text13, 7560, 1920, 1455, 315);
     plasser(Text11, 7560, 2230, 1455, 330);
     plasser(Text12, 7560, 2550, 1455, 330);
+    // Three boxes under one label: each is named by what it shows.
+    Text13.AccessibleName = "Siste oppdatering, dag";
+    Text11.AccessibleName = "Siste oppdatering, dato";
+    Text12.AccessibleName = "Siste oppdatering, klokkeslett";
     for (auto* t : {&Text11, &Text12, &Text13}) {
         t->Locked = true;
         t->SetFont(Smal());
@@ -198,6 +202,7 @@ void Dommere_Init::UtformListeOgTellere() {
     plasser(Command1, 15420, 2520, 2250, 480, "Sjekk for ledige dommernummere");
     Command1.SetFont(Smal());
     List2.Move(15600, 3600, 855, 4620);
+    List2.AccessibleName = "Ledige dommernummere";
     plasser(SSCommand1, 13680, 9360, 1095, 975, "Ferdig");
     SSCommand1.SetFontBold(true);
 }

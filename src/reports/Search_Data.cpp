@@ -35,7 +35,9 @@ Search_Data::Search_Data() : forms::Form("Search_Data") {
         b.SetText(Kolonner[i].overskrift);
         b.SetBackColor(Gra);
         b.Locked = true;
+        b.AccessibleName = std::string("Kolonne ") + Kolonner[i].overskrift;
     }
+    MSFlexGrid1.AccessibleName = "Søkeresultat";
 
     MSFlexGrid1.FixedRows = 0;
     MSFlexGrid1.FixedCols = 0;

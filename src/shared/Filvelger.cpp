@@ -23,6 +23,11 @@ Filvelger::Filvelger(std::string name, const std::string& caption) : Form(std::m
     PathSpec.Move(3480, 60, 3120, 420);
     DirsBox.Move(3480, 540, 3120, 2265);
     DriveDropDown.Move(3480, 2910, 3120, 315);
+    // No label stands beside these: named for the screen reader here.
+    TextBox.AccessibleName = "Filnavn";
+    FileListBox.AccessibleName = "Filer";
+    DirsBox.AccessibleName = "Mapper";
+    DriveDropDown.AccessibleName = "Stasjon";
     SSCommand1(0).SetCaption("OK");
     SSCommand1(0).Move(3480, 3330, 1470, 375);
     SSCommand1(0).Default = true;

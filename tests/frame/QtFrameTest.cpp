@@ -52,8 +52,8 @@ TEST_F(QtFrameTest, ProgramStartsWithMenusAndButtonBar) {
     EXPECT_EQ(main->windowTitle(), QStringLiteral("KvistrelDommer Versjon 1.20.0"));
     QStringList bar;
     for (QAction* a : main->menuBar()->actions()) bar << a->text();
-    EXPECT_EQ(bar, (QStringList{"&Fil", "Administrasjon av Dommere", "Dommer Turneringsdata",
-                                "Distribusjon av dommerfil", "&Hjelp", "&Avslutt"}));
+    EXPECT_EQ(bar, (QStringList{"&Fil", "Administrasjon av &Dommere", "Dommer &Turneringsdata",
+                                "Di&stribusjon av dommerfil", "&Hjelp", "&Avslutt"}));
     ASSERT_NE(action("HjelpKonfigurasjon"), nullptr);
     EXPECT_FALSE(action("HjelpKonfigurasjon")->isEnabled());
     EXPECT_TRUE(action("FilHentFil")->isEnabled());

@@ -21,8 +21,8 @@ namespace {
 
 } // namespace
 
-void WriteRecorder(const std::string& folder, int status, const std::string& extra) {
-    const std::string script = folder + "/xdg-email";
+void WriteRecorder(const std::string& folder, int status, const std::string& extra, const std::string& program) {
+    const std::string script = folder + "/" + program;
     std::ofstream out(script);
     out << "#!/bin/sh\n: > '" << folder << "/args'\n"
         << "for a in \"$@\"; do printf '%s\\0' \"$a\" >> '" << folder << "/args'; done\n"

@@ -1,5 +1,5 @@
 #pragma once
-// A stand-in xdg-email that records its arguments, PATH pointed at it, and
+// A stand-in xdg-email (or xdg-open) that records its arguments, PATH pointed at it, and
 // Python's email parser reading a saved message back.
 #include <map>
 #include <string>
@@ -9,9 +9,10 @@
 
 namespace mailtest {
 
-// Writes an executable xdg-email into folder that stores its arguments (NUL
-// separated) in folder/args, then runs extra shell lines and exits with status.
-void WriteRecorder(const std::string& folder, int status, const std::string& extra = "");
+// Writes an executable program (xdg-email unless named) into folder that stores its
+// arguments (NUL separated) in folder/args, then runs extra shell lines and exits with status.
+void WriteRecorder(const std::string& folder, int status, const std::string& extra = "",
+                   const std::string& program = "xdg-email");
 // The arguments the recorder got, or none when it never ran.
 std::vector<std::string> RecordedArgs(const std::string& folder);
 

@@ -76,6 +76,11 @@ public:
     Info() { SetCaption("INFO VINDU"); }
 };
 
+class EgetVindu : public Register {
+public:
+    EgetVindu() { MDIChild = false; }
+};
+
 class HostTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -153,6 +158,45 @@ TEST_F(HostTest, HideKeepsTheWindowAndShowBringsItBack) {
     EXPECT_EQ(FrameOf(host, child), frame);
     EXPECT_TRUE(frame->isVisible());
     EXPECT_EQ(As<QLabel>(host, child.Label1)->text(), QString("Dommere: 12"));
+}
+
+// The main window's button shows a window the user had minimised: it comes back as it
+// was, in front and active, inside the main window and as a window of its own alike.
+TEST_F(HostTest, AMinimisedWindowAskedForAgainComesBackActive) {
+    forms::Default<Hovedvindu>().Show();
+    auto& child = forms::Default<Register>();
+    auto& other = forms::Default<Info>();
+    child.Show();
+    other.Show();
+    Settle();
+    auto* sub = static_cast<QMdiSubWindow*>(FrameOf(host, child));
+    QMdiArea* area = sub->mdiArea();
+    sub->showMinimized();
+    area->setActiveSubWindow(static_cast<QMdiSubWindow*>(FrameOf(host, other)));
+    Settle();
+    ASSERT_TRUE(sub->isMinimized());
+    child.Show();
+    Settle();
+    EXPECT_FALSE(sub->isMinimized());
+    EXPECT_EQ(area->activeSubWindow(), sub);
+    EXPECT_EQ(forms::Screen.ActiveForm(), &child);
+    // A window that was not minimised keeps its size when asked for again.
+    const QSize size = sub->size();
+    child.Show();
+    Settle();
+    EXPECT_EQ(sub->size(), size);
+
+    auto& own = forms::Default<EgetVindu>();
+    own.Show();
+    Settle();
+    QWidget* top = FrameOf(host, own);
+    top->showMinimized();
+    Settle();
+    ASSERT_TRUE(top->isMinimized());
+    own.Show();
+    Settle();
+    EXPECT_FALSE(top->isMinimized());
+    EXPECT_TRUE(top->isVisible());
 }
 
 TEST_F(HostTest, AWindowThatWentWithTheMainWindowIsBuiltAgainOnShow) {
@@ -357,7 +401,7 @@ TEST_F(HostTest, ThePrinterSetUpSaysItChoosesAPrinterAndPrintsNothing) {
     });
     EXPECT_FALSE(host.printerSetup());
     EXPECT_EQ(title, QStringLiteral("Skriveroppsett"));
-    EXPECT_TRUE(buttons.contains(QStringLiteral("&Velg skriver"))) << buttons.join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(buttons.contains(QStringLiteral("Velg &skriver"))) << buttons.join(QLatin1Char('|')).toStdString();
     for (const QString& b : buttons) EXPECT_FALSE(b.contains(QStringLiteral("Print")) || b.contains(QStringLiteral("Skriv ut")));
 }
 
@@ -371,7 +415,7 @@ TEST_F(HostTest, ThePrinterSetUpOffersTheAutomaticChoiceBack) {
     kdtest::OnceShown(kdtest::ModalAbove(nullptr), [&](QWidget* dialog) {
         ASSERT_NE(dialog, nullptr);
         for (auto* b : dialog->findChildren<QPushButton*>())
-            if (b->isVisible() && b->text() == QStringLiteral("&Automatisk valg")) {
+            if (b->isVisible() && b->text() == QStringLiteral("Au&tomatisk valg")) {
                 b->click();
                 clicked = true;
                 return;

@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMainWindow>
@@ -11,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
+#include <QTest>
 #include <QToolButton>
 
 #include "platform/forms/Runtime.h"
@@ -240,6 +242,48 @@ TEST_F(InputTest, TabIntoAFileListChoosesNoFileButAChoiceDoes) {
     list->setCurrentRow(1);   // chosen by the user: current and selected
     EXPECT_EQ(form.File1.ListIndex(), 1);
     EXPECT_EQ(form.File1.FileName(), "Ålesund.kvx");
+}
+
+} // namespace
+
+namespace {
+
+// A heading above a box, and a label with an access key before a box further down.
+class Merket : public forms::Form {
+public:
+    Merket() : forms::Form("Merket") {
+        Move(0, 0, 6000, 3000);
+        Overskrift.SetCaption("Dommerdata");
+        Overskrift.Move(120, 60, 3000, 300);
+        Overskrift.SetFont({"Arial", 12, true});
+        Navn.Move(120, 420, 2000, 315);
+        Ledetekst.SetCaption("&Klubb:");
+        Ledetekst.Move(120, 900, 1000, 255);
+        Klubb.Move(1200, 885, 2000, 315);
+    }
+    forms::Label Overskrift{this, "Overskrift"};
+    forms::TextBox Navn{this, "Navn"};
+    forms::Label Ledetekst{this, "Ledetekst"};
+    forms::TextBox Klubb{this, "Klubb"};
+};
+
+// The access key of a label moves to the box after it; a label without one is tied to
+// no box but its own, so a heading names nothing.
+TEST_F(InputTest, ALabelsAccessKeyMovesToTheBoxAfterItAndAHeadingIsTiedToNone) {
+    Merket form;
+    qtview::QtHost host;
+    forms::SetHost(&host);
+    form.Show();
+    Settle();
+    QLineEdit* navn = As<QLineEdit>(host, form.Navn);
+    QLineEdit* klubb = As<QLineEdit>(host, form.Klubb);
+    EXPECT_EQ(As<QLabel>(host, form.Overskrift)->buddy(), nullptr);
+    EXPECT_EQ(As<QLabel>(host, form.Ledetekst)->buddy(), klubb);
+    Focus(navn);
+    QTest::keyClick(navn, Qt::Key_K, Qt::AltModifier);
+    Settle();
+    EXPECT_EQ(QApplication::focusWidget(), klubb);
+    EXPECT_TRUE(form.Klubb.HasFocus());
 }
 
 } // namespace

@@ -366,4 +366,56 @@ TEST_F(QtTextsTest, ScrollBarsMessageBoxesAndTheMdiWindowMenuSpeakBokmal) {
     }
 }
 
+// The letters a keyboard user presses with Alt in one window: each visible button,
+// label, frame and tab with its marked letter, as "V: &Valg >>".
+QStringList AccessKeysOf(QWidget* window) {
+    QStringList keys;
+    auto add = [&keys](const QString& text) {
+        const QString plain = QString(text).remove(QStringLiteral("&&"));
+        const int amp = plain.indexOf(QLatin1Char('&'));
+        if (amp >= 0 && amp + 1 < plain.size()) keys << plain.mid(amp + 1, 1).toUpper() + QStringLiteral(": ") + text;
+    };
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(window)) continue;
+        if (auto* button = qobject_cast<QAbstractButton*>(w)) add(button->text());
+        if (auto* label = qobject_cast<QLabel*>(w); label && label->buddy()) add(label->text());
+        if (auto* group = qobject_cast<QGroupBox*>(w)) add(group->title());
+        if (auto* tabs = qobject_cast<QTabBar*>(w))
+            for (int i = 0; i < tabs->count(); ++i) add(tabs->tabText(i));
+    }
+    keys.sort();
+    return keys;
+}
+
+// Two controls behind one letter: the first steals the key from the second.
+QStringList Clashes(const QStringList& keys) {
+    QStringList clashes;
+    for (int i = 1; i < keys.size(); ++i)
+        if (keys[i].left(1) == keys[i - 1].left(1)) clashes << keys[i - 1] + QStringLiteral(" / ") + keys[i];
+    return clashes;
+}
+
+TEST_F(QtTextsTest, ThePrinterSetUpGivesEveryAccessKeyOneControl) {
+    EXPECT_THAT(Std(Clashes({"A: &Avbryt", "A: &Automatisk valg", "V: Velg &skriver"})),
+                ElementsAre("A: &Avbryt / A: &Automatisk valg"));
+    QStringList folded, unfolded;
+    kdtest::OnceShown(kdtest::ModalAbove(nullptr), [&](QWidget* dialog) {
+        ASSERT_NE(dialog, nullptr);
+        const std::unique_ptr<QDialog, void (*)(QDialog*)> closer(static_cast<QDialog*>(dialog),
+                                                                  [](QDialog* d) { d->reject(); });
+        folded = AccessKeysOf(dialog);
+        const QString more = QCoreApplication::translate("QPrintDialog", "&Options >>");
+        for (auto* button : dialog->findChildren<QPushButton*>())
+            if (button->text() == more) button->click();
+        Settle();
+        unfolded = AccessKeysOf(dialog);
+    });
+    host.printerSetup();
+    // Our own two buttons are among them, so the check sees the letters we chose.
+    EXPECT_TRUE(folded.contains(QStringLiteral("S: Velg &skriver"))) << folded.join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(folded.contains(QStringLiteral("T: Au&tomatisk valg"))) << folded.join(QLatin1Char('|')).toStdString();
+    EXPECT_THAT(Std(Clashes(folded)), IsEmpty()) << folded.join(QLatin1Char('|')).toStdString();
+    EXPECT_THAT(Std(Clashes(unfolded)), IsEmpty()) << unfolded.join(QLatin1Char('|')).toStdString();
+}
+
 } // namespace

@@ -91,6 +91,8 @@ public:
     std::string Tag;
     int HelpContextID = 0;
     std::string ToolTipText;
+    // What a screen reader says for the control, where the rule of SpokenName.h would not find it.
+    std::string AccessibleName;
 
     // Moves the focus here from the form's current control (LostFocus there, then GotFocus).
     void SetFocus();

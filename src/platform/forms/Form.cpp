@@ -13,6 +13,8 @@ namespace {
 // Forms inside Unload, so that an Unload from their own handlers does not start over.
 std::vector<Form*> g_unloading;
 
+constexpr int kKeyF1 = 112;
+
 bool isUnloading(Form* f) { return std::find(g_unloading.begin(), g_unloading.end(), f) != g_unloading.end(); }
 } // namespace
 
@@ -117,6 +119,8 @@ void Form::UserKeyDown(int keyCode, int shift) {
     }
     if (target && target == activeControl_ && target->EffectiveEnabled() && target->KeyDown)
         Dispatch([&] { target->KeyDown(keyCode, shift); });
+    // The help key opens the program's help file in any window, once one is set.
+    if (keyCode == kKeyF1 && shift == 0 && !App.HelpFile.empty()) CurrentHost().openHelp(App.HelpFile);
 }
 
 void Form::addControl(Control* c) { controls_.push_back(c); }
