@@ -62,7 +62,7 @@ TEST(ProgramTest, CommandLineIsAnsweredWithoutADisplay) {
 TEST(ProgramTest, OneCacheFolderWhateverTheCommandsCase) {
     TempDir hjem;
     fs::permissions(hjem.path(), fs::perms::owner_all, fs::perm_options::replace);
-    const std::string kommando = hjem.file("kvistreldommer"), bilder = hjem.file(".cache/KvistrelDommer/bilder");
+    std::string kommando = hjem.file("kvistreldommer"), bilder = hjem.file(".cache/KvistrelDommer/bilder");
     fs::create_symlink(KD_PROGRAM, kommando);
     std::string home = "HOME=" + hjem.path(), run = "XDG_RUNTIME_DIR=" + hjem.path(), qpa = "QT_QPA_PLATFORM=offscreen";
     char* argv[] = {kommando.data(), nullptr};

@@ -197,7 +197,7 @@ TEST_F(StartupTest, CommandLineNameWithoutDotGetsBcaAndAMissingFileIsToldAndForg
 TEST_F(StartupTest, CommandLineNameWithoutDotPrefersBcaAndElseFindsKvx) {
     makeDatabase("Annen.kvx");
     makeDatabase("annet.dat");
-    for (const std::string& cmd : {"Annen", "ANNEN"}) {
+    for (const char* cmd : {"Annen", "ANNEN"}) {
         SetUp();
         forms::App.Command = cmd;
         Main();
