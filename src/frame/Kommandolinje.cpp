@@ -30,11 +30,13 @@ struct QtValg {
     std::string_view navn;
     bool medVerdi;
 };
-constexpr std::array<QtValg, 17> QtsValg{{
+constexpr std::array<QtValg, 20> QtsValg{{
     {"platform", true}, {"platformpluginpath", true}, {"platformtheme", true}, {"plugin", true},
     {"qwindowgeometry", true}, {"qwindowicon", true}, {"qwindowtitle", true}, {"reverse", false},
-    {"session", true}, {"style", true}, {"stylesheet", true}, {"widgetcount", false},
-    {"display", true}, {"geometry", true}, {"name", true}, {"title", true}, {"visual", true},
+    {"session", true}, {"style", true}, {"stylesheet", true}, {"widgetcount", false}, {"testability", false},
+    // X11's own names
+    {"display", true}, {"geometry", true}, {"name", true}, {"title", true}, {"icon", true}, {"visual", true},
+    {"sync", false},
 }};
 
 // How many arguments a Qt option at a takes (the option and its value), 0 for none of Qt's.
