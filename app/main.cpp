@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QScreen>
-#include <QStringList>
 
 #include <iostream>
 
@@ -41,24 +40,22 @@ void AvsluttSomMenyen() {
 } // namespace
 
 int main(int argc, char** argv) {
-    // --help and --version answer in the terminal before there is any window or display.
-    if (const Kommandolinje svar = TolkKommandolinje({argv + 1, argv + argc}, KD_VERSION);
-        svar.handling == Kommandolinje::Handling::Hjelp || svar.handling == Kommandolinje::Handling::Versjon) {
-        std::cout << svar.tekst;
-        return 0;
+    // The command line is answered before anything needs a display, so that a
+    // refusal, --help and --version work over ssh and on a text console too.
+    const Kommandolinje kommandolinje = TolkKommandolinje({argv + 1, argv + argc}, KD_VERSION);
+    switch (kommandolinje.handling) {
+    case Kommandolinje::Handling::Hjelp:
+    case Kommandolinje::Handling::Versjon: std::cout << kommandolinje.tekst; return 0;
+    case Kommandolinje::Handling::Feil: std::cerr << kommandolinje.tekst; return 2;
+    case Kommandolinje::Handling::Start: break;
     }
+    // One name for the cache and the other per-user folders, whatever the case of
+    // the command that started the program.
+    QCoreApplication::setApplicationName(QStringLiteral("KvistrelDommer"));
     qtview::NorwegianFormats formats;
     QApplication app(argc, argv);
     qtview::StopSignals stop(AvsluttSomMenyen);
     formats.applicationMade();
-    // What is left once Qt has taken its own options (-style, -session, ...).
-    std::vector<std::string> args;
-    for (const QString& a : QCoreApplication::arguments().mid(1)) args.push_back(a.toStdString());
-    const Kommandolinje kommandolinje = TolkKommandolinje(args, KD_VERSION);
-    if (kommandolinje.handling == Kommandolinje::Handling::Feil) {
-        std::cerr << kommandolinje.tekst;
-        return 2;
-    }
     forms::App.ResourcePath = ResourceFolder();
     qtview::InstallNorwegianQtTexts(forms::App.ResourcePath);
     qtview::QtHost host;

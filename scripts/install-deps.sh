@@ -30,6 +30,8 @@ missing_packages() {
 
 mapfile -t missing < <(missing_packages)
 [ ${#missing[@]} -eq 0 ] && exit 0
+# The same line for root as printed for others: what the lists name, without Recommends.
+install="apt-get install -y --no-install-recommends ${missing[*]}"
 if [ "$check" = 1 ]; then
   echo "Mangler pakker: ${missing[*]}" >&2
   exit 1
@@ -37,14 +39,14 @@ fi
 if [ "$(id -u)" -ne 0 ]; then
   # A Debian installed with a root password has no sudo: su does the same there.
   echo "Mangler pakker. Installer dem som root, med sudo:" >&2
-  echo "  sudo apt-get update && sudo apt-get install -y ${missing[*]}" >&2
+  echo "  sudo apt-get update && sudo $install" >&2
   echo "eller med su (root-passordet):" >&2
-  echo "  su -c 'apt-get update && apt-get install -y ${missing[*]}'" >&2
+  echo "  su -c 'apt-get update && $install'" >&2
   exit 1
 fi
 export DEBIAN_FRONTEND=noninteractive
 apt-get update -q
-apt-get install -y -q --no-install-recommends "${missing[@]}"
+$install
 mapfile -t missing < <(missing_packages)
 if [ ${#missing[@]} -ne 0 ]; then
   echo "Pakkelistene nevner pakker som ikke finnes under det navnet: ${missing[*]}" >&2

@@ -11,6 +11,7 @@ struct Kommandolinje {
     std::string tekst;     // Hjelp, Versjon, Feil: what to print (Feil on standard error)
 };
 
-// The arguments after the program name; --help and --version win over anything
-// else before "--", after which every argument is a name.
+// The arguments after the program name, read before there is any display;
+// --help and --version win over anything else before "--", after which every
+// argument is a name. Qt's own options (-style fusion, ...) are let through.
 Kommandolinje TolkKommandolinje(const std::vector<std::string>& argumenter, const std::string& versjon);

@@ -4,6 +4,7 @@
 
 #include "database/Database.h"
 #include "frame/Hovedmeny2.h"
+#include "frame/Kildemappe.h"
 #include "frame/StartBilde.h"
 #include "platform/dao/Dao.h"
 #include "platform/files/Files.h"
@@ -25,13 +26,22 @@ bool AnnenKopiAvbrutt() {
 
 // The program folder is made at first start; when something else lies at its
 // path the user hears it now, with the path and what lies there, not later when
-// a report or a new database has no folder to go to.
+// a report or a new database has no folder to go to; so too when the folder is
+// a copy of the program's source, where a clean-up of the source takes the files.
 void LagProgrammappe() {
     try {
         files::MakeFolderPath(forms::App.Path);
     } catch (const vb::Err& e) {
         forms::MsgBox(std::string("Programmappen kan ikke brukes:") + vb::vbCr + e.Description + vb::vbCr + vb::vbCr +
                           "Nye databaser, rapporter og dommerfiler kan ikke lagres der før dette er rettet.",
+                      forms::vbExclamation);
+        return;
+    }
+    if (ErKildemappe(forms::App.Path)) {
+        forms::MsgBox(std::string("Programmappen ") + forms::App.Path + " er en kopi av kildekoden til KvistrelDommer." +
+                          vb::vbCr + vb::vbCr +
+                          "Nye databaser havner blant kildefilene, og en opprydding i kildekoden (git clean) kan "
+                          "slette dem. Flytt kildekoden til en annen mappe, for eksempel ~/src/kvistreldommer.",
                       forms::vbExclamation);
     }
 }
@@ -46,10 +56,17 @@ void HentKommandolinjeFil() {
     std::error_code ec;
     fs::path sti = kommando.find('/') == std::string::npos ? fs::path(forms::App.Path) / kommando
                                                            : fs::absolute(fs::path(kommando), ec);
-    if (sti.filename().string().find('.') == std::string::npos) sti += ".BCA";
-    sti = files::FindInAnyCase(sti.lexically_normal().string());
+    sti = sti.lexically_normal();
+    if (sti.filename().string().find('.') == std::string::npos) {
+        // ".BCA" first; a bare name of a database "Nytt DommerOppsett" made finds its ".kvx".
+        const fs::path kvx = files::FindInAnyCase(fs::path(sti).concat(".kvx").string());
+        sti = files::FindInAnyCase(sti.concat(".BCA").string());
+        if (!fs::exists(sti, ec) && fs::exists(kvx, ec)) sti = kvx;
+    } else {
+        sti = files::FindInAnyCase(sti.string());
+    }
     state::Katalog = sti.parent_path().string();
-    state::Filnavn = "/" + sti.filename().string();
+    state::Filnavn = '/' + sti.filename().string();
     Sett_Databasenavn();
     // Only a named but unopened database would let the gate pass while every
     // data function finds DBase closed, so the file is opened here as the open

@@ -41,7 +41,15 @@ INSTANTIATE_TEST_SUITE_P(
                       Tilfelle{{"--ukjent", "a.kvx", "b.kvx", "--help"}, H::Hjelp, ""},
                       Tilfelle{{"--", "--help"}, H::Start, "--help"}, Tilfelle{{"--", "-x.kvx"}, H::Start, "-x.kvx"},
                       Tilfelle{{"-"}, H::Start, "-"}, Tilfelle{{"--ukjent"}, H::Feil, ""},
-                      Tilfelle{{"a.kvx", "-x"}, H::Feil, ""}, Tilfelle{{"a.kvx", "b.kvx"}, H::Feil, ""}));
+                      Tilfelle{{"a.kvx", "-x"}, H::Feil, ""}, Tilfelle{{"a.kvx", "b.kvx"}, H::Feil, ""},
+                      // Qt's own options, and their values, are neither refused nor names; look-alikes are refused.
+                      Tilfelle{{"-style", "fusion", "Cup.kvx"}, H::Start, "Cup.kvx"},
+                      Tilfelle{{"--platform", "offscreen"}, H::Start, ""}, Tilfelle{{"-style=fusion"}, H::Start, ""},
+                      Tilfelle{{"-reverse", "a.kvx"}, H::Start, "a.kvx"},
+                      Tilfelle{{"-session", "x", "--", "-y.kvx"}, H::Start, "-y.kvx"},
+                      Tilfelle{{"-styles", "fusion"}, H::Feil, ""}, Tilfelle{{"-reverse=ja"}, H::Feil, ""},
+                      Tilfelle{{"a.kvx", "-style"}, H::Feil, ""}, Tilfelle{{"-style", "--"}, H::Feil, ""},
+                      Tilfelle{{"--", "-style", "fusion"}, H::Feil, ""}));
 
 TEST(KommandolinjeTekst, HelpVersionAndRefusalSayWhatTheyShould) {
     const Kommandolinje hjelp = TolkKommandolinje({"--help"}, "1.2.3");

@@ -6,6 +6,7 @@
 
 #include "frame/FrameFixture.h"
 #include "frame/Hovedmeny2.h"
+#include "frame/Kildemappe.h"
 #include "frame/Main.h"
 #include "frame/StartBilde.h"
 #include "platform/files/Files.h"
@@ -95,6 +96,44 @@ TEST_F(StartupTest, ProgramFolderIsMadeOrWhatLiesThereIsToldWithItsPath) {
     }
 }
 
+// A clone of the source in the program folder's place is told at start; the
+// user's own files, or a repository of the user's own, are not.
+TEST_F(StartupTest, ProgramFolderThatIsACopyOfTheSourceIsTold) {
+    namespace fs = std::filesystem;
+    EXPECT_TRUE(ErKildemappe(KD_SOURCE_DIR));
+    const auto lag = [&](const std::string& navn, const std::string& tekst) {
+        fs::create_directories(fs::path(program.file(navn)).parent_path());
+        std::ofstream(program.file(navn)) << tekst;
+    };
+    const struct { std::function<void()> forbered; bool kilde; } tilfeller[] = {
+        {[&] { lag("Cup.kvx", "x"), lag("notat.txt", "x"), lag("Dommerrapport/a.rtf", "x"); }, false},
+        {[&] { lag(".git/HEAD", "ref: refs/heads/main\n"), lag("CMakeLists.txt", "project(MinTurnering VERSION 1.0)\n"); }, false},
+        {[&] { lag("CMakeLists.txt", "# KvistrelDommer: notater\nproject(KvistrelDommerNotater)\n"); }, false},
+        {[&] { lag(".git/HEAD", "ref: refs/heads/main\n"),
+               lag("CMakeLists.txt", "cmake_minimum_required(VERSION 3.25)\nproject(KvistrelDommer VERSION 1.20.0 LANGUAGES CXX)\n"); },
+         true},
+    };
+    for (const auto& [forbered, kilde] : tilfeller) {
+        SCOPED_TRACE(&forbered - &tilfeller[0].forbered);
+        for (const auto& e : fs::directory_iterator(program.path())) fs::remove_all(e.path());
+        forbered();
+        forms::ResetDefaults(), host().boxes.clear();
+        Main();
+        EXPECT_TRUE(forms::Default<Hovedmeny2>().Visible());
+        EXPECT_EQ(ErKildemappe(program.path()), kilde);
+        if (kilde) {
+            ASSERT_EQ(host().boxes.size(), 1u);
+            EXPECT_EQ(host().boxes[0].prompt,
+                      "Programmappen " + program.path() + " er en kopi av kildekoden til KvistrelDommer.\r\r"
+                      "Nye databaser havner blant kildefilene, og en opprydding i kildekoden (git clean) kan slette dem. "
+                      "Flytt kildekoden til en annen mappe, for eksempel ~/src/kvistreldommer.");
+            EXPECT_EQ(host().boxes[0].icon(), forms::vbExclamation);
+        } else {
+            EXPECT_EQ(boxTexts(), std::vector<std::string>{});
+        }
+    }
+}
+
 TEST_F(StartupTest, ScreenFormatDecidesTheButtonBar) {
     forms::Screen.Width = 640 * 15;
     forms::Screen.Height = 480 * 15;
@@ -152,6 +191,33 @@ TEST_F(StartupTest, CommandLineNameWithoutDotGetsBcaAndAMissingFileIsToldAndForg
     EXPECT_TRUE(state::Databasenavn.empty());
     EXPECT_TRUE(state::DatabaseFilnavn.empty());
     EXPECT_TRUE(forms::Default<Hovedmeny2>().Visible());
+}
+
+// A bare name takes ".BCA" first, and else the ".kvx" "Nytt DommerOppsett" made, in any case of letters.
+TEST_F(StartupTest, CommandLineNameWithoutDotPrefersBcaAndElseFindsKvx) {
+    makeDatabase("Annen.kvx");
+    makeDatabase("annet.dat");
+    for (const char* cmd : {"Annen", "ANNEN"}) {
+        SetUp();
+        forms::App.Command = cmd;
+        Main();
+        EXPECT_EQ(state::Databasenavn, program.path() + "/Annen.kvx") << cmd;
+        EXPECT_TRUE(state::DBase.IsOpen()) << cmd;
+        EXPECT_TRUE(host().boxes.empty()) << cmd;
+    }
+    // Only ".BCA" and ".kvx" are looked for.
+    SetUp();
+    forms::App.Command = "annet";
+    Main();
+    EXPECT_EQ(state::Filnavn, "/annet.BCA");
+    EXPECT_TRUE(state::Databasenavn.empty());
+
+    std::filesystem::copy_file(program.file("Annen.kvx"), program.file("annen.bca"));
+    SetUp();
+    forms::App.Command = "Annen";
+    Main();
+    EXPECT_EQ(state::Filnavn, "/annen.bca");
+    EXPECT_EQ(state::Databasenavn, program.path() + "/annen.bca");
 }
 
 // New databases are made as ".kvx": a name is found whatever the case of its letters.

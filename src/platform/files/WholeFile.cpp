@@ -152,7 +152,7 @@ WholeFile::WholeFile(const std::string& target) : target_(target) {
     if (::stat(folder_.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) vb::Raise(vb::errnum::PathNotFound, "Mappen finnes ikke: " + folder_);
     if (::stat(target.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) vb::Raise(vb::errnum::PathFileAccess, "Det er en mappe: " + target);
     RemoveWriteLeftovers(folder_);
-    std::string pattern = Join(folder_, "." + BaseName(target) + kMark + "XXXXXX");
+    std::string pattern = Join(folder_, '.' + BaseName(target) + kMark + "XXXXXX");
     fd_ = ::mkostemp(pattern.data(), O_CLOEXEC);
     if (fd_ < 0 && (errno == EACCES || errno == EPERM || errno == EROFS))
         vb::Raise(vb::errnum::PermissionDenied, "Ingen tilgang: du har ikke lov til å skrive i mappen " + folder_);

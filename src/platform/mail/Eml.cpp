@@ -163,7 +163,7 @@ std::string toField(const std::string& typed) {
             field.add(AsciiAddress(box) + comma);
             continue;
         }
-        const std::string bracketed = "<" + AsciiAddress(box.substr(open + 1, box.size() - open - 2)) + ">" + comma;
+        const std::string bracketed = '<' + AsciiAddress(box.substr(open + 1, box.size() - open - 2)) + '>' + comma;
         std::string name = vb::Trim(box.substr(0, open));
         if (isAscii(name)) {
             if (!name.empty()) field.add(name);

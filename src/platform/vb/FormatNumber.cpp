@@ -44,13 +44,13 @@ void roundedDigits(double ax, int decimals, std::string& whole, std::string& fra
         for (size_t k = keep; up && k-- > 0;) {
             if (digits[k] == '9') {
                 digits[k] = '0';
-                if (k == 0) digits.insert(0, "1"), ++point;
+                if (k == 0) digits.insert(0, 1, '1'), ++point;
             } else {
                 ++digits[k];
                 break;
             }
         }
-        if (up && keep == 0) digits = "1", ++point;
+        if (up && keep == 0) digits.assign(1, '1'), ++point;
     } else {
         digits.append(keep - digits.size(), '0');
     }
@@ -98,7 +98,7 @@ std::string formatSection(double ax, std::string_view f) {
     if (whole.size() < intZeros) whole.insert(0, intZeros - whole.size(), '0');
     while (fraction.size() > decZeros && fraction.back() == '0') fraction.pop_back();
     if (grouping)
-        for (size_t k = whole.size(); k > 3; k -= 3) whole.insert(k - 3, " ");   // Norwegian thousands
+        for (size_t k = whole.size(); k > 3; k -= 3) whole.insert(k - 3, 1, ' ');   // Norwegian thousands
 
     std::string out = literal(f.substr(0, first));
     out += whole;
