@@ -10,8 +10,7 @@
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <string_view>
 #include <vector>
 
 #include "platform/dao/Errors.h"
@@ -72,33 +71,61 @@ enum class Journal {
     Hot,        // the next read rolls the database file back with it
 };
 
-Journal stateOf(const std::string& path) {
-    const Reader journal(path);
-    if (journal.size() <= 0) return Journal::Done;
+// Whether a journal was left where nobody can need it any more: gone, emptied or finalized.
+bool finished(const std::string& journal) {
+    const Reader reader(journal);
     std::array<unsigned char, kHeader> header{};
-    const long long n = std::min(journal.size(), kHeader);
-    if (!journal.read(header.data(), n, 0)) return Journal::Hot;   // unreadable: nothing is claimed
-    if (std::all_of(header.begin(), header.begin() + n, [](unsigned char b) { return b == 0; })) return Journal::Done;
+    const long long n = std::min(reader.size(), kHeader);
+    if (reader.size() <= 0) return true;
+    return reader.read(header.data(), n, 0) && std::all_of(header.begin(), header.begin() + n, [](unsigned char b) { return b == 0; });
+}
+
+Journal stateOf(const std::string& path) {
+    if (finished(path)) return Journal::Done;
+    const Reader journal(path);
+    std::array<unsigned char, kHeader> header{};
+    if (!journal.read(header.data(), std::min(journal.size(), kHeader), 0)) return Journal::Hot;   // unreadable: nothing is claimed
     if (!std::equal(kMagic.begin(), kMagic.end(), header.begin())) return Journal::Unsynced;
     const std::string super = superJournalOf(journal);
     if (!super.empty() && ::access(super.c_str(), F_OK) != 0) return Journal::Done;
     return Journal::Hot;
 }
 
-// A super-journal lists the journals of its commit; it is needed while one of them is hot and names it.
-bool needed(const std::string& super) {
-    std::ifstream in(super, std::ios::binary);
-    const std::string list((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    for (size_t at = 0; at < list.size();) {
-        const size_t end = std::min(list.find('\0', at), list.size());
-        const std::string child = list.substr(at, end - at);
-        at = end + 1;
-        if (child.empty() || stateOf(child) != Journal::Hot) continue;
-        const Reader journal(child);
-        std::error_code ec;
-        if (fs::equivalent(superJournalOf(journal), super, ec)) return true;
+// The engine names a super-journal after the database of its commit: "-mj", six
+// upper-case hex digits, a 9, and two more ("-mj%06X9%02X").
+bool superJournalName(const std::string& name, const std::string& database) {
+    const std::string prefix = database + "-mj";
+    if (name.size() != prefix.size() + 9 || !name.starts_with(prefix)) return false;
+    const std::string_view tail = std::string_view(name).substr(prefix.size());
+    const auto hex = [](char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'); };
+    return tail[6] == '9' && std::all_of(tail.begin(), tail.begin() + 6, hex) && std::all_of(tail.begin() + 7, tail.end(), hex);
+}
+
+// A super-journal of ours that nobody needs: a plain file of this user whose content lists
+// only journals beside the database, none of which any commit can still need. The journals
+// of those other files are not under our lock: one that is not finished (hot, or still
+// being written by another program) keeps it. Anything else of the name stays as it is.
+bool staleSuperJournal(const std::string& super, const fs::path& folder) {
+    const int fd = ::open(super.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+    if (fd < 0) return false;
+    struct stat st {};
+    std::string list;
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid() && st.st_size > 0 && st.st_size <= (1 << 20)) {
+        list.resize(static_cast<size_t>(st.st_size));
+        if (::pread(fd, list.data(), list.size(), 0) != static_cast<ssize_t>(list.size())) list.clear();
     }
-    return false;
+    ::close(fd);
+    if (list.empty() || list.back() != '\0') return false;
+    for (size_t at = 0; at < list.size();) {
+        const size_t end = list.find('\0', at);
+        const fs::path child(list.substr(at, end - at));
+        at = end + 1;
+        std::error_code ec;
+        if (!child.is_absolute() || !child.filename().string().ends_with("-journal") ||
+            !fs::equivalent(child.parent_path(), folder, ec) || !finished(child.string()))
+            return false;
+    }
+    return true;
 }
 
 // The engine's own rule for where a journal's first record starts.
@@ -157,11 +184,10 @@ void Commit(sqlite3* db) {
 void RemoveStaleJournals(const std::string& path) {
     const fs::path file(path);
     const fs::path folder = file.parent_path().empty() ? fs::path(".") : file.parent_path();
-    const std::string prefix = file.filename().string() + "-mj";
     std::vector<std::string> supers;
     std::error_code ec;
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
-        if (it->path().filename().string().starts_with(prefix)) supers.push_back(it->path().string());
+        if (superJournalName(it->path().filename().string(), file.filename().string())) supers.push_back(it->path().string());
     const std::string journal = path + "-journal";
     const bool journalThere = ::access(journal.c_str(), F_OK) == 0;
     if (!journalThere && supers.empty()) return;
@@ -173,7 +199,7 @@ void RemoveStaleJournals(const std::string& path) {
         sqlite3_exec(db, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr) == SQLITE_OK) {
         if (journalThere && stateOf(journal) != Journal::Hot) ::unlink(journal.c_str());
         for (const std::string& super : supers)
-            if (!needed(super)) ::unlink(super.c_str());
+            if (staleSuperJournal(super, folder)) ::unlink(super.c_str());
         sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
     }
     sqlite3_close(db);

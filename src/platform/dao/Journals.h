@@ -17,9 +17,10 @@ bool CommitReachedFiles(sqlite3* db);
 // the change is stored and the next read finds it.
 void Commit(sqlite3* db);
 
-// Removes the stale journals of ours beside a database file: a journal that is no
-// longer hot and super-journals that no hot journal names. Only while the file can be
-// locked exclusively (a hot journal is rolled back first), never one another process uses.
+// Removes the stale journals of ours beside a database file: its journal once no longer
+// hot, and the engine's super-journals of it (by their exact name form, this user's plain
+// files) that list only finished journals beside it. Only while the file can be locked
+// exclusively (a hot journal is rolled back first), never one another process uses.
 void RemoveStaleJournals(const std::string& path);
 
 } // namespace dao::detail
