@@ -140,10 +140,14 @@ long long sectorSize(sqlite3_file* file) {
 // journal finalized, its records left). Both leave a zeroed header; what tells them apart
 // is the page in the journal's first record: played back, the file holds it again.
 // Where the records are gone (a journal deleted or emptied) nothing is claimed.
-bool mainHoldsTheCommit(sqlite3* db) {
+// This rests on how the engine ends a transaction in exclusive locking mode with a
+// rollback journal (as every connection here is opened): it keeps the journal and only
+// zeroes its header, the records staying behind it. In any other mode the journal is
+// deleted or truncated, and a failure is told as one.
+bool fileHoldsTheCommit(sqlite3* db, const char* schema) {
     sqlite3_file* file = nullptr;
-    if (sqlite3_file_control(db, "main", SQLITE_FCNTL_FILE_POINTER, &file) != SQLITE_OK || !file || !file->pMethods) return false;
-    const Reader journal(sqlite3_filename_journal(sqlite3_db_filename(db, "main")));
+    if (sqlite3_file_control(db, schema, SQLITE_FCNTL_FILE_POINTER, &file) != SQLITE_OK || !file || !file->pMethods) return false;
+    const Reader journal(sqlite3_filename_journal(sqlite3_db_filename(db, schema)));
     std::array<unsigned char, kHeader> header{};
     if (journal.size() < kHeader || !journal.read(header.data(), kHeader, 0)) return false;
     if (!std::all_of(header.begin(), header.end(), [](unsigned char b) { return b == 0; })) return false;
@@ -159,25 +163,41 @@ bool mainHoldsTheCommit(sqlite3* db) {
     return !std::equal(page.begin(), page.end(), record.begin() + 4);
 }
 
+// The schema of the one file the transaction under way writes; "" when it writes none or
+// several. A commit over several files goes through a super-journal and empties their
+// journals at its end: nothing is left to decode, and nothing is claimed.
+std::string onlyFileWritten(sqlite3* db) {
+    std::string written;
+    for (int i = 0; const char* schema = sqlite3_db_name(db, i); ++i) {
+        if (sqlite3_txn_state(db, schema) != SQLITE_TXN_WRITE) continue;
+        if (!written.empty()) return {};
+        written = schema;
+    }
+    return written;
+}
+
 } // namespace
 
-bool CommitReachedFiles(sqlite3* db) {
-    if (!mainHoldsTheCommit(db)) return false;
-    for (int i = 1; const char* schema = sqlite3_db_name(db, i); ++i) {
+bool CommitReachedFiles(sqlite3* db, const std::string& written) {
+    // The journal of the file the commit wrote tells; another file's journal left from an
+    // earlier commit of the session tells nothing of this one.
+    if (written.empty() || !fileHoldsTheCommit(db, written.c_str())) return false;
+    for (int i = 0; const char* schema = sqlite3_db_name(db, i); ++i) {
         const char* file = sqlite3_db_filename(db, schema);
-        if (!file || !*file) continue;   // temp and in-memory schemas have no journal of their own
+        if (schema == written || !file || !*file) continue;   // temp and in-memory schemas have no journal of their own
         if (stateOf(sqlite3_filename_journal(file)) == Journal::Hot) return false;
     }
     return true;
 }
 
 void Commit(sqlite3* db) {
+    const std::string written = onlyFileWritten(db);
     const int rc = sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
     if (rc == SQLITE_OK) return;
     // A failing sync after the journal was finalized comes back as an error, but the
     // engine had passed its commit point: told as a failure, the work would be done twice.
     const int kind = rc & 0xff;
-    if ((kind == SQLITE_IOERR || kind == SQLITE_FULL) && sqlite3_get_autocommit(db) && CommitReachedFiles(db)) return;
+    if ((kind == SQLITE_IOERR || kind == SQLITE_FULL) && sqlite3_get_autocommit(db) && CommitReachedFiles(db, written)) return;
     FailSqlite(db, rc, "COMMIT");
 }
 

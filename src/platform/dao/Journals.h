@@ -8,10 +8,11 @@ struct sqlite3;
 
 namespace dao::detail {
 
-// True when the connection's file holds the work of a COMMIT that answered with an
-// error, and no other file of the connection has a journal left to roll back. Asked
-// right after the COMMIT failed, before anything reads the files again.
-bool CommitReachedFiles(sqlite3* db);
+// True when the one file a COMMIT that answered with an error wrote (its schema name,
+// taken before the COMMIT) holds the work, and no other file of the connection has a
+// journal left to roll back. Asked right after the COMMIT failed, before anything reads
+// the files again. Needs exclusive locking mode and a rollback journal (Journals.cpp).
+bool CommitReachedFiles(sqlite3* db, const std::string& written);
 
 // Commits the connection's transaction; an error after the commit point is no failure:
 // the change is stored and the next read finds it.
