@@ -203,6 +203,8 @@ std::shared_ptr<DatabaseImpl> OpenConnection(const std::string& path, bool exclu
     // What a killed program left beside the file goes before this connection can take a journal into use.
     if (!readOnly) RemoveStaleJournals(path);
     Owned db = readOnly ? openReadOnly(path) : openSqlite(path, false);
+    // Exclusive locking and a rollback journal keep a finalized journal beside the file:
+    // the outcome of a failed commit is read from it (Journals.cpp).
     if (exclusive) run(db.get(), "PRAGMA locking_mode = EXCLUSIVE");
     proveDatabase(db.get(), "main", path, proof.size);
     if (!readOnly) run(db.get(), "PRAGMA journal_mode = DELETE");
