@@ -36,6 +36,7 @@ public:
     }
     Reader(const Reader&) = delete;
     Reader& operator=(const Reader&) = delete;
+    bool opened() const { return fd_ >= 0; }
     long long size() const { return size_; }
     bool read(void* to, long long n, long long at) const {
         return n >= 0 && ::pread(fd_, to, static_cast<size_t>(n), at) == static_cast<ssize_t>(n);
@@ -71,20 +72,23 @@ enum class Journal {
     Hot,        // the next read rolls the database file back with it
 };
 
-// Whether a journal was left where nobody can need it any more: gone, emptied or finalized.
-bool finished(const std::string& journal) {
+// Whether the engine could still roll the journal back: it begins with its magic, or it
+// is there but cannot be read.
+bool mayBeRolledBack(const std::string& journal) {
+    if (::access(journal.c_str(), F_OK) != 0) return false;
     const Reader reader(journal);
-    std::array<unsigned char, kHeader> header{};
-    const long long n = std::min(reader.size(), kHeader);
-    if (reader.size() <= 0) return true;
-    return reader.read(header.data(), n, 0) && std::all_of(header.begin(), header.begin() + n, [](unsigned char b) { return b == 0; });
+    std::array<unsigned char, kMagic.size()> magic{};
+    if (!reader.opened()) return true;
+    return reader.size() >= kHeader && reader.read(magic.data(), magic.size(), 0) && magic == kMagic;
 }
 
 Journal stateOf(const std::string& path) {
-    if (finished(path)) return Journal::Done;
     const Reader journal(path);
+    if (journal.size() <= 0) return Journal::Done;
     std::array<unsigned char, kHeader> header{};
-    if (!journal.read(header.data(), std::min(journal.size(), kHeader), 0)) return Journal::Hot;   // unreadable: nothing is claimed
+    const long long n = std::min(journal.size(), kHeader);
+    if (!journal.read(header.data(), n, 0)) return Journal::Hot;   // unreadable: nothing is claimed
+    if (std::all_of(header.begin(), header.begin() + n, [](unsigned char b) { return b == 0; })) return Journal::Done;
     if (!std::equal(kMagic.begin(), kMagic.end(), header.begin())) return Journal::Unsynced;
     const std::string super = superJournalOf(journal);
     if (!super.empty() && ::access(super.c_str(), F_OK) != 0) return Journal::Done;
@@ -102,9 +106,8 @@ bool superJournalName(const std::string& name, const std::string& database) {
 }
 
 // A super-journal of ours that nobody needs: a plain file of this user whose content lists
-// only journals beside the database, none of which any commit can still need. The journals
-// of those other files are not under our lock: one that is not finished (hot, or still
-// being written by another program) keeps it. Anything else of the name stays as it is.
+// only journals beside the database, none of which the engine could still roll back (one
+// with a valid header, whichever super-journal it names). Anything else of the name stays.
 bool staleSuperJournal(const std::string& super, const fs::path& folder) {
     const int fd = ::open(super.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
     if (fd < 0) return false;
@@ -122,7 +125,7 @@ bool staleSuperJournal(const std::string& super, const fs::path& folder) {
         at = end + 1;
         std::error_code ec;
         if (!child.is_absolute() || !child.filename().string().ends_with("-journal") ||
-            !fs::equivalent(child.parent_path(), folder, ec) || !finished(child.string()))
+            !fs::equivalent(child.parent_path(), folder, ec) || mayBeRolledBack(child.string()))
             return false;
     }
     return true;
