@@ -6,8 +6,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
-#include <regex>
 
 #include "DaoTestSupport.h"
 #include "support/AnnenProsess.h"
@@ -158,7 +159,12 @@ TEST_F(DaoStaleJournal, TheEnginesRealSuperJournalOfAKilledCommitGoes) {
     for (const auto& e : fs::directory_iterator(dir.path()))
         if (e.path().filename().string().starts_with("T.KVX-mj")) supers.push_back(e.path().filename().string());
     ASSERT_EQ(supers.size(), 1u) << "the killed commit left no super-journal";
-    EXPECT_TRUE(std::regex_match(supers[0], std::regex("T\\.KVX-mj[0-9A-F]{6}9[0-9A-F]{2}"))) << supers[0];
+    // "-mj", six upper-case hex digits, a 9 and two more.
+    const std::string form = supers[0].substr(std::string("T.KVX-mj").size());
+    const auto hex = [](char c) { return std::isxdigit(static_cast<unsigned char>(c)) && !std::islower(static_cast<unsigned char>(c)); };
+    EXPECT_TRUE(form.size() == 9 && form[6] == '9' && std::all_of(form.begin(), form.begin() + 6, hex) &&
+                std::all_of(form.begin() + 7, form.end(), hex))
+        << supers[0];
 
     dao::Database db = Ws().OpenDatabase(path);
     EXPECT_FALSE(fs::exists(dir.file(supers[0])));
