@@ -172,7 +172,8 @@ bool fileHoldsTheCommit(sqlite3* db, const char* schema) {
 std::string onlyFileWritten(sqlite3* db) {
     std::string written;
     for (int i = 0; const char* schema = sqlite3_db_name(db, i); ++i) {
-        if (sqlite3_txn_state(db, schema) != SQLITE_TXN_WRITE) continue;
+        const char* file = sqlite3_db_filename(db, schema);
+        if (!file || !*file || sqlite3_txn_state(db, schema) != SQLITE_TXN_WRITE) continue;   // temp has no journal to tell
         if (!written.empty()) return {};
         written = schema;
     }
