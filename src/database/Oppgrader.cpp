@@ -147,11 +147,11 @@ void Oppgrader_Database() {
     forms::Timeglass timeglass;
     // What a save-as killed during its copy left in this folder goes now.
     files::RemoveWriteLeftovers(files::FolderOf(state::Databasenavn));
-    // The open database's own name, whose file another program replaced or took away: the
-    // lost file is let go first (no handle may open its name beside it), and is nothing to
-    // fall back to.
+    // The open database's own name, whose file another program replaced, took away or
+    // wrote into: the lost file is let go first (no handle may open its name beside it, and
+    // the connection's pages are the old file's), and is nothing to fall back to.
     namespace fs = std::filesystem;
-    if (!forrige.databasenavn.empty() && !state::DBase.AtItsName() &&
+    if (!forrige.databasenavn.empty() && !state::DBase.AsLastLeft() &&
         fs::path(forrige.databasenavn).lexically_normal() == fs::path(state::Databasenavn).lexically_normal()) {
         LukkApen();
         forrige = {};

@@ -1,10 +1,12 @@
 // The open file changed under the program by another one: deleted, moved away,
 // replaced, or written into in place (locks are advisory). A write is refused with
-// what happened, and no file is written.
+// what happened, and no file is written. A change of its times alone is no write.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <map>
 
@@ -23,7 +25,6 @@ struct Change {
     const char* name;
     std::function<void(const Files&)> make;
     int number;
-    bool nameLeadsElsewhere;   // a second open of the name would reach another file
 };
 
 using Contents = std::map<std::string, std::string>;
@@ -45,8 +46,16 @@ std::vector<std::string> Changed(const Contents& before, const Contents& after) 
     return names;
 }
 
+// Another program at work on the files: a descriptor of this process on the open file,
+// once closed, would drop the engine's locks.
+void RunCommand(const std::string& command) { ASSERT_EQ(std::system(command.c_str()), 0) << command; }
+
+std::string Quoted(const std::string& path) { return "'" + path + "'"; }
+
+// Writes the bytes over the start of the file in place, as a copy tool does.
 void Overwrite(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary | std::ios::in | std::ios::out) << bytes;
+    kdtest::TempDir dir;
+    RunCommand("cp " + Quoted(dir.write("kopi", bytes)) + " " + Quoted(path));
 }
 
 class DaoForeignChange : public ::testing::TestWithParam<Change> {};
@@ -95,24 +104,87 @@ TEST_P(DaoForeignChange, AWriteIsRefusedWithWhatHappenedAndNoFileChanges) {
         }
         EXPECT_EQ(Changed(contents, Read(dir)), std::vector<std::string>{});
     }
-    if (GetParam().nameLeadsElsewhere) {
-        EXPECT_EQ(ErrOf([&] { Ws().OpenDatabase(f.path); }), GetParam().number);
-    }
+    // A second handle would share the lost connection: refused alike while it is held.
+    EXPECT_EQ(ErrOf([&] { Ws().OpenDatabase(f.path); }), GetParam().number);
     // Closing lets go of the engine's own finalized journal, and of nothing else.
     db.Close();
     const auto changed = Changed(contents, Read(dir));
     EXPECT_TRUE(changed.empty() || changed == std::vector<std::string>{"t.kvx-journal"}) << changed.front();
+    // Let go, the name opens what lies there now, for writing.
+    if (GetParam().number == dao::errnum::FileReplaced) {
+        dao::Database again = Ws().OpenDatabase(f.path);
+        AddReferee(again, 77, "Ny", "Start", true);
+        EXPECT_EQ(again.OpenRecordset("SELECT * FROM Dommere WHERE DommerNR = 77", dao::dbOpenSnapshot).RecordCount(), 1);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Dao, DaoForeignChange,
     ::testing::Values(
-        Change{"deleted", [](const Files& f) { fs::remove(f.path); }, 3024, true},
-        Change{"movedAway", [](const Files& f) { fs::rename(f.path, f.path + ".flyttet"); }, 3024, true},
-        Change{"replaced", [](const Files& f) { fs::rename(f.other, f.path); }, 3197, true},
-        Change{"copiedOverInPlace", [](const Files& f) { Overwrite(f.path, kdtest::ReadFile(f.other)); }, 3197, false},
-        Change{"olderCopyRestoredInPlace", [](const Files& f) { Overwrite(f.path, f.before); }, 3197, false}),
+        Change{"deleted", [](const Files& f) { fs::remove(f.path); }, 3024},
+        Change{"movedAway", [](const Files& f) { fs::rename(f.path, f.path + ".flyttet"); }, 3024},
+        Change{"replaced", [](const Files& f) { fs::rename(f.other, f.path); }, 3197},
+        Change{"copiedOverInPlace", [](const Files& f) { Overwrite(f.path, kdtest::ReadFile(f.other)); }, 3197},
+        Change{"olderCopyRestoredInPlace", [](const Files& f) { Overwrite(f.path, f.before); }, 3197},
+        // Grown by a page at its end, every byte before it as it was.
+        Change{"appendedTo", [](const Files& f) { RunCommand("head -c 4096 /dev/zero >> " + Quoted(f.path)); }, 3197},
+        // The header's change counter moved, the size as it was; then touched back to the old times.
+        Change{"headerRewrittenTimesKept",
+               [](const Files& f) {
+                   RunCommand("touch -r " + Quoted(f.path) + " " + Quoted(f.path + ".tider"));
+                   RunCommand("printf '\\177' | dd of=" + Quoted(f.path) + " bs=1 seek=27 conv=notrunc status=none");
+                   RunCommand("touch -r " + Quoted(f.path + ".tider") + " " + Quoted(f.path));
+                   fs::remove(f.path + ".tider");
+               },
+               3197}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Whatever sets the open file's times (touch, a sync or backup tool) writes nothing into
+// it: every write after it goes through and is stored.
+TEST(DaoForeignChange, ATouchIsNoWriteAndTheWritesAfterItAreStored) {
+    kdtest::TempDir dir;
+    const std::string path = dir.file("t.kvx");
+    {
+        dao::Database made = Ws().CreateDatabase(path);
+        AddRefereeTable(made);
+    }
+    const timespec past{946684800, 0}, now{0, UTIME_NOW}, keep{0, UTIME_OMIT};
+    const std::vector<std::pair<const char*, std::function<void()>>> touches = {
+        {"utimensat", [&] { ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), nullptr, 0), 0); }},
+        {"utimensat back in time", [&] {
+             const timespec times[2] = {past, past};
+             ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+         }},
+        {"utimensat access only", [&] {
+             const timespec times[2] = {now, keep};
+             ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+         }},
+        {"touch", [&] { RunCommand("touch " + Quoted(path)); }},
+        {"touch -a", [&] { RunCommand("touch -a " + Quoted(path)); }},
+        {"touch -m", [&] { RunCommand("touch -m -d '2001-02-03 04:05:06' " + Quoted(path)); }},
+        {"chmod back to its mode", [&] { RunCommand("chmod u+w " + Quoted(path)); }}};
+    dao::Database db = Ws().OpenDatabase(path);
+    int nr = 0;
+    for (const auto& [name, touch] : touches) {
+        SCOPED_TRACE(name);
+        touch();
+        AddReferee(db, ++nr, "Kari", "Nord", true);
+        touch();
+        Ws().BeginTrans();
+        AddReferee(db, ++nr, "Ola", "Sør", false);
+        Ws().CommitTrans();
+        touch();
+        dao::Recordset rs = db.OpenRecordset("Dommere");
+        rs.AddNew();
+        rs("DommerNR") = ++nr;
+        rs.Update();
+    }
+    db.TableDef_("Dommere").Fields_Append(TextField("Merknad"));
+    db.Close();
+    dao::Database reopened = Ws().OpenDatabase(path, false, true);
+    EXPECT_EQ(reopened.OpenRecordset("Dommere", dao::dbOpenSnapshot).RecordCount(), nr);
+    EXPECT_TRUE(reopened.TableDef_("Dommere").FindField("Merknad"));
+}
 
 // Work of this process that another program left alone goes on as before: rolled back,
 // failed or committed, the next write is not taken for a change by someone else.

@@ -175,7 +175,7 @@ TEST_F(Copy, LeftoverCleaningSparesLiveCopiesAndOtherHiddenFiles) {
     // A database built in a temporary file has its journal beside it.
     dir.write(".Cup.KVX.kdtmp-AbC123-journal", "levende journal");
     dir.write(".Cup.KVX.kdtmp-Dod456-journal", "drept journal");
-    dir.write(".Cup.KVX.kdtmp-Borte99-journal", "journal uten fil");
+    dir.write(".Cup.KVX.kdtmp-Borte9-journal", "journal uten fil");
     const int fd = ::open(levende.c_str(), O_RDONLY);
     ASSERT_EQ(::flock(fd, LOCK_EX), 0);   // as the copy that is still writing it holds it
     RemoveWriteLeftovers(dir.path());

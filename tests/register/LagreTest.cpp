@@ -2,11 +2,13 @@
 // emptied form, the grid and the stamp.
 #include "Fixture.h"
 
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "database/Database.h"
 #include "state/ProgramState.h"
 #include "support/Sqlite.h"
 
@@ -282,6 +284,54 @@ TEST_F(Lagre, ADatabaseGoneOrReplacedUnderTheProgramIsToldAndTheFormKept) {
             std::filesystem::remove(sti);
         }
     }
+}
+
+// Whatever sets the open file's times (touch, a sync or backup tool) writes nothing into it:
+// the typed referee is saved after it as before.
+TEST_F(Lagre, ATouchOfTheOpenFileNeverStopsASave) {
+    const std::string sti = state::Databasenavn;
+    int nr = 40;
+    for (const char* touch : {"touch", "touch -a", "touch -m -d '2001-02-03 04:05:06'"}) {
+        SCOPED_TRACE(touch);
+        Dommere_Init& f = vis();
+        skrivDommer(f, std::to_string(++nr), "Anne");
+        ASSERT_EQ(std::system((std::string(touch) + " '" + sti + "'").c_str()), 0);
+        f.SSCommand2.UserClick();
+        EXPECT_TRUE(bokser().empty());
+        EXPECT_EQ(f.Text4.Text(), "") << "the form is emptied after a save";
+        EXPECT_EQ(vb::CStr(rad(nr).Get("Dommer_FNavn")), "Anne");
+    }
+}
+
+// Another program wrote into the open file in place: the save is refused and the typing
+// kept; opening the same name again from the menu, the register still open, gives the file
+// as it lies now, and the same click saves the referee into it.
+TEST_F(Lagre, AfterAFileWrittenByAnotherProgramTheSameNameOpensAgainAndTheSaveGoesThrough) {
+    const std::string sti = state::Databasenavn;
+    const std::string annen = dir.file("Annen.KVX");
+    ASSERT_EQ(std::system(("cp '" + sti + "' '" + annen + "'").c_str()), 0);
+    kdtest::RunSql(annen, "INSERT INTO Dommere (DommerNR, Dommer_FNavn) VALUES (77, 'Fra kopien');");
+    Dommere_Init& f = vis();
+    skrivDommer(f, "31", "Anne");
+    ASSERT_EQ(std::system(("cp '" + annen + "' '" + sti + "'").c_str()), 0);
+    f.SSCommand2.UserClick();
+    auto b = bokser();
+    ASSERT_EQ(b.size(), 1u);
+    EXPECT_NE(b[0].prompt.find("er ikke lenger den filen programmet åpnet"), std::string::npos) << b[0].prompt;
+    EXPECT_EQ(f.Text4.Text(), "31");
+
+    const auto skille = sti.rfind('/');
+    state::Katalog = sti.substr(0, skille + 1);
+    state::Filnavn = sti.substr(skille + 1);
+    Sett_Databasenavn();
+    Oppgrader_Database();
+    EXPECT_TRUE(bokser().empty());
+    ASSERT_TRUE(f.Visible());
+    EXPECT_EQ(vb::CStr(rad(77).Get("Dommer_FNavn")), "Fra kopien");
+    EXPECT_EQ(f.Text4.Text(), "31") << "the typing is kept";
+    f.SSCommand2.UserClick();
+    EXPECT_TRUE(bokser().empty());
+    EXPECT_EQ(vb::CStr(rad(31).Get("Dommer_FNavn")), "Anne");
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "support/Diskfeil.h"
 
 #include <sqlite3.h>
+#include <unistd.h>
 
 namespace kdtest {
 
@@ -10,6 +11,7 @@ sqlite3_vfs* ekte = nullptr;
 sqlite3_vfs skim;
 long igjen = -1, skrevet = 0;
 long synkIgjen = -1, synket = 0;
+bool stans = false;
 
 struct Fil {
     sqlite3_file base;
@@ -27,6 +29,7 @@ int skriv(sqlite3_file* f, const void* data, int n, sqlite3_int64 hvor) {
 }
 
 int synk(sqlite3_file* f, int flagg) {
+    if (synkIgjen == 0 && stans) ::_exit(0);
     if (synkIgjen == 0) return SQLITE_IOERR_FSYNC;
     if (synkIgjen > 0) --synkIgjen;
     ++synket;
@@ -90,6 +93,12 @@ long Diskfeil::Skrivinger() const { return skrevet; }
 void Diskfeil::TillatSynkroniseringer(long antall) {
     synkIgjen = antall;
     synket = 0;
+    stans = false;
+}
+
+void Diskfeil::StansVedSynkronisering(long tillatte) {
+    TillatSynkroniseringer(tillatte);
+    stans = true;
 }
 
 long Diskfeil::Synkroniseringer() const { return synket; }

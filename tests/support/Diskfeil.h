@@ -14,6 +14,8 @@ public:
     long Skrivinger() const;              // writes that passed since the count was set
     void TillatSynkroniseringer(long antall);   // the same for syncs to disk
     long Synkroniseringer() const;
+    // The process ends at once at the sync after the allowed ones, as one killed there.
+    void StansVedSynkronisering(long tillatte);
 };
 
 } // namespace kdtest

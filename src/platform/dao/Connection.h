@@ -31,12 +31,11 @@ struct FileId {
 struct Plan;
 
 // The database file as this process last left it: what a write first proves unchanged.
+// Its times are no part of it: a touch, a sync or a backup tool sets them without writing.
 struct FileMark {
     FileId id;
     long long size = 0;
-    long long modifiedSec = 0;
-    long long modifiedNsec = 0;
-    std::array<unsigned char, 8> header{};   // the engine's change counter and page count
+    std::array<unsigned char, 100> header{};   // the engine's file header, change counter included
     bool operator==(const FileMark&) const = default;
 };
 
@@ -116,10 +115,10 @@ void JoinTransaction(DatabaseImpl& conn);
 // Notes the file as it stands after this connection's own work (FileMark.cpp);
 // settled: the work ended without an error.
 void MarkFile(DatabaseImpl& conn, bool settled) noexcept;
-// Where the connection's path leads now: to the file it opened, to nothing (deleted or
-// moved away), or to another file (replaced).
-enum class NameLeads { ToItsFile, Nowhere, Elsewhere };
-NameLeads WhereNameLeads(const DatabaseImpl& conn);
+// What another program did to the file at the connection's name since this connection
+// last left it: 0 (nothing), FileGone (deleted or moved away) or FileReplaced (another
+// file put there, or this one written into). Its times alone are no change.
+int ForeignChange(const DatabaseImpl& conn);
 // Refuses a write into a file that is gone, replaced or written by another program
 // since this connection last left it: 3024 or 3197, and nothing is written.
 void ProveFileUnchanged(DatabaseImpl& conn);

@@ -157,9 +157,9 @@ public:
     bool IsNothing() const { return !impl_; }
     bool IsOpen() const;
     std::string Name() const;     // the file's path
-    // Whether the path still leads to the file this handle opened (not deleted, moved
-    // away or replaced by another program since).
-    bool AtItsName() const;
+    // Whether the path still leads to the file this handle opened, as this process last
+    // left it (not deleted, moved away, replaced or written by another program since).
+    bool AsLastLeft() const;
     // A table name or a SQL text; table and dynaset are updatable where the source is one table.
     Recordset OpenRecordset(const std::string& source, int type = dbOpenDynaset, const Params& params = {});
     void Execute(const std::string& sql, const Params& params = {});

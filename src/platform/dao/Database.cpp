@@ -142,10 +142,7 @@ std::string Database::Name() const {
     return impl_->path;
 }
 
-bool Database::AtItsName() const {
-    if (!IsOpen()) return false;
-    return detail::WhereNameLeads(*impl_) == detail::NameLeads::ToItsFile;
-}
+bool Database::AsLastLeft() const { return IsOpen() && detail::ForeignChange(*impl_) == 0; }
 
 void Database::Execute(const std::string& sql, const Params& params) {
     if (!IsOpen()) Fail(dao::errnum::ObjectInvalid);

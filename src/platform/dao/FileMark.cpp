@@ -15,28 +15,29 @@ namespace dao::detail {
 namespace {
 
 // The header as it lies on disk, read through the connection's own descriptor: opening
-// another one on the file and closing it would drop the connection's locks.
-std::array<unsigned char, 8> headerOnDisk(sqlite3* db) {
-    std::array<unsigned char, 8> header{};
+// another one on the file and closing it would drop the connection's locks. The engine
+// rewrites it at every commit of ours (the change counter), and so does any other writer.
+std::array<unsigned char, 100> headerOnDisk(sqlite3* db) {
+    std::array<unsigned char, 100> header{};
     sqlite3_file* file = nullptr;
     if (sqlite3_file_control(db, "main", SQLITE_FCNTL_FILE_POINTER, &file) == SQLITE_OK && file && file->pMethods)
-        file->pMethods->xRead(file, header.data(), static_cast<int>(header.size()), 24);
+        file->pMethods->xRead(file, header.data(), static_cast<int>(header.size()), 0);
     return header;
 }
 
 std::optional<FileMark> markOf(const DatabaseImpl& conn) {
     struct stat st {};
     if (::stat(conn.path.c_str(), &st) != 0) return std::nullopt;
-    return FileMark{{st.st_dev, st.st_ino}, static_cast<long long>(st.st_size), static_cast<long long>(st.st_mtim.tv_sec),
-                    static_cast<long long>(st.st_mtim.tv_nsec), headerOnDisk(conn.db)};
+    return FileMark{{st.st_dev, st.st_ino}, static_cast<long long>(st.st_size), headerOnDisk(conn.db)};
 }
 
 } // namespace
 
-NameLeads WhereNameLeads(const DatabaseImpl& conn) {
-    struct stat st {};
-    if (::stat(conn.path.c_str(), &st) != 0) return NameLeads::Nowhere;
-    return FileId{st.st_dev, st.st_ino} == conn.id ? NameLeads::ToItsFile : NameLeads::Elsewhere;
+int ForeignChange(const DatabaseImpl& conn) {
+    const auto now = markOf(conn);
+    if (!now) return dao::errnum::FileGone;
+    if (now->id != conn.id || (!conn.readOnly && !conn.markLoose && *now != conn.mark)) return dao::errnum::FileReplaced;
+    return 0;
 }
 
 void MarkFile(DatabaseImpl& conn, bool settled) noexcept {
@@ -49,9 +50,7 @@ void MarkFile(DatabaseImpl& conn, bool settled) noexcept {
 }
 
 void ProveFileUnchanged(DatabaseImpl& conn) {
-    const auto now = markOf(conn);
-    if (!now) Fail(dao::errnum::FileGone, conn.path);
-    if (now->id != conn.id || (!conn.markLoose && *now != conn.mark)) Fail(dao::errnum::FileReplaced, conn.path);
+    if (const int number = ForeignChange(conn)) Fail(number, conn.path);
 }
 
 Writing::Writing(DatabaseImpl& conn) : conn_(conn) {

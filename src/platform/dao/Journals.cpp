@@ -10,8 +10,7 @@
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <string_view>
 #include <vector>
 
 #include "platform/dao/Errors.h"
@@ -37,6 +36,7 @@ public:
     }
     Reader(const Reader&) = delete;
     Reader& operator=(const Reader&) = delete;
+    bool opened() const { return fd_ >= 0; }
     long long size() const { return size_; }
     bool read(void* to, long long n, long long at) const {
         return n >= 0 && ::pread(fd_, to, static_cast<size_t>(n), at) == static_cast<ssize_t>(n);
@@ -72,6 +72,16 @@ enum class Journal {
     Hot,        // the next read rolls the database file back with it
 };
 
+// Whether the engine could still roll the journal back: it begins with its magic, or it
+// is there but cannot be read.
+bool mayBeRolledBack(const std::string& journal) {
+    if (::access(journal.c_str(), F_OK) != 0) return false;
+    const Reader reader(journal);
+    std::array<unsigned char, kMagic.size()> magic{};
+    if (!reader.opened()) return true;
+    return reader.size() >= kHeader && reader.read(magic.data(), magic.size(), 0) && magic == kMagic;
+}
+
 Journal stateOf(const std::string& path) {
     const Reader journal(path);
     if (journal.size() <= 0) return Journal::Done;
@@ -85,20 +95,40 @@ Journal stateOf(const std::string& path) {
     return Journal::Hot;
 }
 
-// A super-journal lists the journals of its commit; it is needed while one of them is hot and names it.
-bool needed(const std::string& super) {
-    std::ifstream in(super, std::ios::binary);
-    const std::string list((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    for (size_t at = 0; at < list.size();) {
-        const size_t end = std::min(list.find('\0', at), list.size());
-        const std::string child = list.substr(at, end - at);
-        at = end + 1;
-        if (child.empty() || stateOf(child) != Journal::Hot) continue;
-        const Reader journal(child);
-        std::error_code ec;
-        if (fs::equivalent(superJournalOf(journal), super, ec)) return true;
+// The engine names a super-journal after the database of its commit: "-mj", six
+// upper-case hex digits, a 9, and two more ("-mj%06X9%02X").
+bool superJournalName(const std::string& name, const std::string& database) {
+    const std::string prefix = database + "-mj";
+    if (name.size() != prefix.size() + 9 || !name.starts_with(prefix)) return false;
+    const std::string_view tail = std::string_view(name).substr(prefix.size());
+    const auto hex = [](char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'); };
+    return tail[6] == '9' && std::all_of(tail.begin(), tail.begin() + 6, hex) && std::all_of(tail.begin() + 7, tail.end(), hex);
+}
+
+// A super-journal of ours that nobody needs: a plain file of this user whose content lists
+// only journals beside the database, none of which the engine could still roll back (one
+// with a valid header, whichever super-journal it names). Anything else of the name stays.
+bool staleSuperJournal(const std::string& super, const fs::path& folder) {
+    const int fd = ::open(super.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+    if (fd < 0) return false;
+    struct stat st {};
+    std::string list;
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid() && st.st_size > 0 && st.st_size <= (1 << 20)) {
+        list.resize(static_cast<size_t>(st.st_size));
+        if (::pread(fd, list.data(), list.size(), 0) != static_cast<ssize_t>(list.size())) list.clear();
     }
-    return false;
+    ::close(fd);
+    if (list.empty() || list.back() != '\0') return false;
+    for (size_t at = 0; at < list.size();) {
+        const size_t end = list.find('\0', at);
+        const fs::path child(list.substr(at, end - at));
+        at = end + 1;
+        std::error_code ec;
+        if (!child.is_absolute() || !child.filename().string().ends_with("-journal") ||
+            !fs::equivalent(child.parent_path(), folder, ec) || mayBeRolledBack(child.string()))
+            return false;
+    }
+    return true;
 }
 
 // The engine's own rule for where a journal's first record starts.
@@ -113,10 +143,14 @@ long long sectorSize(sqlite3_file* file) {
 // journal finalized, its records left). Both leave a zeroed header; what tells them apart
 // is the page in the journal's first record: played back, the file holds it again.
 // Where the records are gone (a journal deleted or emptied) nothing is claimed.
-bool mainHoldsTheCommit(sqlite3* db) {
+// This rests on how the engine ends a transaction in exclusive locking mode with a
+// rollback journal (as every connection here is opened): it keeps the journal and only
+// zeroes its header, the records staying behind it. In any other mode the journal is
+// deleted or truncated, and a failure is told as one.
+bool fileHoldsTheCommit(sqlite3* db, const char* schema) {
     sqlite3_file* file = nullptr;
-    if (sqlite3_file_control(db, "main", SQLITE_FCNTL_FILE_POINTER, &file) != SQLITE_OK || !file || !file->pMethods) return false;
-    const Reader journal(sqlite3_filename_journal(sqlite3_db_filename(db, "main")));
+    if (sqlite3_file_control(db, schema, SQLITE_FCNTL_FILE_POINTER, &file) != SQLITE_OK || !file || !file->pMethods) return false;
+    const Reader journal(sqlite3_filename_journal(sqlite3_db_filename(db, schema)));
     std::array<unsigned char, kHeader> header{};
     if (journal.size() < kHeader || !journal.read(header.data(), kHeader, 0)) return false;
     if (!std::all_of(header.begin(), header.end(), [](unsigned char b) { return b == 0; })) return false;
@@ -132,13 +166,29 @@ bool mainHoldsTheCommit(sqlite3* db) {
     return !std::equal(page.begin(), page.end(), record.begin() + 4);
 }
 
+// The schema of the one file the transaction under way writes; "" when it writes none or
+// several. A commit over several files goes through a super-journal and empties their
+// journals at its end: nothing is left to decode, and nothing is claimed.
+std::string onlyFileWritten(sqlite3* db) {
+    std::string written;
+    for (int i = 0; const char* schema = sqlite3_db_name(db, i); ++i) {
+        const char* file = sqlite3_db_filename(db, schema);
+        if (!file || !*file || sqlite3_txn_state(db, schema) != SQLITE_TXN_WRITE) continue;   // temp has no journal to tell
+        if (!written.empty()) return {};
+        written = schema;
+    }
+    return written;
+}
+
 } // namespace
 
-bool CommitReachedFiles(sqlite3* db) {
-    if (!mainHoldsTheCommit(db)) return false;
-    for (int i = 1; const char* schema = sqlite3_db_name(db, i); ++i) {
+bool CommitReachedFiles(sqlite3* db, const std::string& written) {
+    // The journal of the file the commit wrote tells; another file's journal left from an
+    // earlier commit of the session tells nothing of this one.
+    if (written.empty() || !fileHoldsTheCommit(db, written.c_str())) return false;
+    for (int i = 0; const char* schema = sqlite3_db_name(db, i); ++i) {
         const char* file = sqlite3_db_filename(db, schema);
-        if (!file || !*file) continue;   // temp and in-memory schemas have no journal of their own
+        if (schema == written || !file || !*file) continue;   // temp and in-memory schemas have no journal of their own
         if (stateOf(sqlite3_filename_journal(file)) == Journal::Hot) return false;
     }
     return true;
@@ -147,12 +197,13 @@ bool CommitReachedFiles(sqlite3* db) {
 bool JournalIsHot(const std::string& journalPath) { return stateOf(journalPath) == Journal::Hot; }
 
 void Commit(sqlite3* db) {
+    const std::string written = onlyFileWritten(db);
     const int rc = sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
     if (rc == SQLITE_OK) return;
     // A failing sync after the journal was finalized comes back as an error, but the
     // engine had passed its commit point: told as a failure, the work would be done twice.
     const int kind = rc & 0xff;
-    if ((kind == SQLITE_IOERR || kind == SQLITE_FULL) && sqlite3_get_autocommit(db) && CommitReachedFiles(db)) {
+    if ((kind == SQLITE_IOERR || kind == SQLITE_FULL) && sqlite3_get_autocommit(db) && CommitReachedFiles(db, written)) {
         NoteStoredDespiteFailure(db);
         return;
     }
@@ -162,11 +213,10 @@ void Commit(sqlite3* db) {
 void RemoveStaleJournals(const std::string& path) {
     const fs::path file(path);
     const fs::path folder = file.parent_path().empty() ? fs::path(".") : file.parent_path();
-    const std::string prefix = file.filename().string() + "-mj";
     std::vector<std::string> supers;
     std::error_code ec;
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
-        if (it->path().filename().string().starts_with(prefix)) supers.push_back(it->path().string());
+        if (superJournalName(it->path().filename().string(), file.filename().string())) supers.push_back(it->path().string());
     const std::string journal = path + "-journal";
     const bool journalThere = ::access(journal.c_str(), F_OK) == 0;
     if (!journalThere && supers.empty()) return;
@@ -178,7 +228,7 @@ void RemoveStaleJournals(const std::string& path) {
         sqlite3_exec(db, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr) == SQLITE_OK) {
         if (journalThere && stateOf(journal) != Journal::Hot) ::unlink(journal.c_str());
         for (const std::string& super : supers)
-            if (!needed(super)) ::unlink(super.c_str());
+            if (staleSuperJournal(super, folder)) ::unlink(super.c_str());
         sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
     }
     sqlite3_close(db);

@@ -175,14 +175,14 @@ std::string fileUri(const std::string& path, bool readOnly) {
     return uri + (readOnly ? "?mode=ro" : "?mode=rw");
 }
 
-// A name this process holds open must still lead to the file it opened: a second
-// handle on a replacement would write into another file than the one the program shows.
+// A name this process holds open must still lead to the file it opened, as it left it: a
+// second handle on a replacement would write into another file than the one the program
+// shows, and one sharing the connection of a file another program wrote would read the
+// old file's pages.
 void refuseLostName(const std::string& path) {
     for (const auto& conn : registry().connections()) {
         if (conn->path != path) continue;
-        const NameLeads leads = WhereNameLeads(*conn);
-        if (leads == NameLeads::Nowhere) Fail(dao::errnum::FileGone, path);
-        if (leads == NameLeads::Elsewhere) Fail(dao::errnum::FileReplaced, path);
+        if (const int number = ForeignChange(*conn)) Fail(number, path);
     }
 }
 
@@ -210,6 +210,8 @@ std::shared_ptr<DatabaseImpl> OpenConnection(const std::string& path, bool exclu
     if (!readOnly) RemoveStaleJournals(path);
     const bool walBefore = walFilesThere(path);
     Owned db = readOnly ? openReadOnly(path) : openSqlite(path, false);
+    // Exclusive locking and a rollback journal keep a finalized journal beside the file:
+    // the outcome of a failed commit is read from it (Journals.cpp).
     if (exclusive) run(db.get(), "PRAGMA locking_mode = EXCLUSIVE");
     try {
         proveDatabase(db.get(), "main", path, proof.size);

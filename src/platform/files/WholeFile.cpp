@@ -6,6 +6,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <set>
@@ -13,7 +15,6 @@
 #include <vector>
 
 #include "platform/files/Files.h"
-#include "platform/files/OlderLeftovers.h"
 #include "platform/files/SysError.h"
 #include "platform/vb/Err.h"
 
@@ -21,10 +22,31 @@ namespace files {
 
 namespace {
 
-// Our temporary files are hidden and carry this in their name; a database built in one
-// has its journal beside it under the same name with this ending (so had the older ones).
-constexpr const char* kMark = ".kdtmp-";
-constexpr const char* kJournal = "-journal";
+// Our temporary files are named "." + target + kMark + mkstemp's six letters or digits;
+// a database built in one has its journal beside it under the same name with this ending.
+constexpr std::string_view kMark = ".kdtmp-";
+constexpr std::string_view kJournal = "-journal";
+constexpr size_t kRandom = 6;
+
+// Whether the name has exactly the form our temporary files (or their journals) have:
+// a user's file that merely looks like one is not ours to remove.
+bool namedAsOurs(std::string_view name, bool& journal) {
+    journal = name.ends_with(kJournal);
+    if (journal) name.remove_suffix(kJournal.size());
+    if (name.size() <= 1 + kMark.size() + kRandom || name[0] != '.') return false;
+    const std::string_view random = name.substr(name.size() - kRandom);
+    return name.substr(name.size() - kRandom - kMark.size(), kMark.size()) == kMark &&
+           std::all_of(random.begin(), random.end(), [](unsigned char c) { return std::isalnum(c) && c < 0x80; });
+}
+
+// A plain file of this user, opened without following a link.
+int openOwnFile(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+    struct stat st {};
+    if (fd >= 0 && ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid()) return fd;
+    if (fd >= 0) ::close(fd);
+    return -1;
+}
 
 // The temporary files this process is writing: the cleaner must not open them (closing
 // a descriptor of a file drops every lock SQLite holds on it in this process).
@@ -116,23 +138,15 @@ void RemoveWriteLeftovers(const std::string& folder) {
     DIR* dir = ::opendir(in.c_str());
     if (!dir) return;
     while (const dirent* entry = ::readdir(dir)) {
-        const std::string name = entry->d_name;
-        if (name.size() < 2 || name[0] != '.') continue;
-        const bool current = name.find(kMark) != std::string::npos;
-        if (!current && !detail::IsOlderWriteLeftover(name)) continue;
-        const std::string path = Join(in, name);
-        if (name.ends_with(kJournal)) {
+        bool journal = false;
+        if (!namedAsOurs(entry->d_name, journal)) continue;
+        const std::string path = Join(in, entry->d_name);
+        if (journal) {
             journals.push_back(path);
             continue;
         }
-        if (!current) {
-            // Never opened here: a file an older build is still writing stays.
-            struct stat st {};
-            if (::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && !detail::HeldOpen(st)) ::unlink(path.c_str());
-            continue;
-        }
         if (ours().count(path)) continue;
-        const Fd fd{::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW)};
+        const Fd fd{openOwnFile(path)};
         // A lock we can take means the writer that made the file is gone.
         if (fd.fd >= 0 && ::flock(fd.fd, LOCK_EX | LOCK_NB) == 0) ::unlink(path.c_str());
     }
@@ -140,8 +154,8 @@ void RemoveWriteLeftovers(const std::string& folder) {
     // A journal outlives its database only when both were left behind.
     for (const std::string& journal : journals) {
         struct stat st {};
-        const std::string base = journal.substr(0, journal.size() - std::char_traits<char>::length(kJournal));
-        if (::stat(base.c_str(), &st) != 0 && errno == ENOENT) ::unlink(journal.c_str());
+        const std::string base = journal.substr(0, journal.size() - kJournal.size());
+        if (::lstat(base.c_str(), &st) != 0 && errno == ENOENT && Fd{openOwnFile(journal)}.fd >= 0) ::unlink(journal.c_str());
     }
 }
 
@@ -152,7 +166,7 @@ WholeFile::WholeFile(const std::string& target) : target_(target) {
     if (::stat(folder_.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) vb::Raise(vb::errnum::PathNotFound, "Mappen finnes ikke: " + folder_);
     if (::stat(target.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) vb::Raise(vb::errnum::PathFileAccess, "Det er en mappe: " + target);
     RemoveWriteLeftovers(folder_);
-    std::string pattern = Join(folder_, '.' + BaseName(target) + kMark + "XXXXXX");
+    std::string pattern = Join(folder_, '.' + BaseName(target) + std::string(kMark) + "XXXXXX");
     fd_ = ::mkostemp(pattern.data(), O_CLOEXEC);
     if (fd_ < 0 && (errno == EACCES || errno == EPERM || errno == EROFS))
         vb::Raise(vb::errnum::PermissionDenied, "Ingen tilgang: du har ikke lov til å skrive i mappen " + folder_);
@@ -174,7 +188,7 @@ WholeFile::~WholeFile() {
     buffer_.reset();
     if (!temp_.empty()) {
         ::unlink(temp_.c_str());
-        ::unlink((temp_ + kJournal).c_str());
+        ::unlink((temp_ + std::string(kJournal)).c_str());
         ours().erase(temp_);
     }
     if (fd_ >= 0) ::close(fd_);
@@ -202,7 +216,7 @@ void WholeFile::Commit(Replace replace) {
     if (replace == Replace::Never && Exists(target_)) vb::Raise(vb::errnum::FileExists, target_);
     // A journal beside the target belongs to the file being replaced, or to none: left
     // there, the next open would roll it back into the new file.
-    ::unlink((target_ + kJournal).c_str());
+    ::unlink((target_ + std::string(kJournal)).c_str());
     if (replace == Replace::Never) {
         if (::renameat2(AT_FDCWD, temp_.c_str(), AT_FDCWD, target_.c_str(), RENAME_NOREPLACE) != 0) {
             int err = errno;

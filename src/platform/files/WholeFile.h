@@ -3,9 +3,8 @@
 // at TempPath) go to a temporary file beside the target, locked for as long as its
 // writer lives; Commit flushes it and its folder to disk and renames it onto the
 // target. Without Commit the temporary file and its journal go. Every temporary
-// file of ours whose writer is gone (killed, or the machine stopped), those of the
-// program's older writers too, is cleared from the folder when the next whole file
-// is started in it.
+// file of ours whose writer is gone (killed, or the machine stopped) is cleared from
+// the folder when the next whole file is started in it.
 #include <memory>
 #include <ostream>
 #include <string>
