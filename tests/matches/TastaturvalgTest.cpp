@@ -27,11 +27,6 @@ protected:
         forms::SetHost(&vert);
         forms::Default<Hovedmeny2>().Show();
     }
-    void TearDown() override {
-        forms::ResetDefaults();
-        forms::SetHost(nullptr);
-        KampTest::TearDown();
-    }
     QWidget* widget(forms::Control& c) { return vert.windowOf(*c.Owner())->viewWidget(c); }
     QTableView* tabell(forms::MSFlexGrid& g) { return qobject_cast<QTableView*>(widget(g)); }
     void klikk(forms::Control& knapp) { QTest::mouseClick(widget(knapp), Qt::LeftButton); }

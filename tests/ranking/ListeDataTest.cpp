@@ -104,11 +104,6 @@ protected:
         Listedata::SetUp();
         forms::SetHost(&vert);
     }
-    void TearDown() override {
-        forms::ResetDefaults();
-        forms::SetHost(nullptr);
-        Listedata::TearDown();
-    }
     kdtest::SvarendeQtVert vert;
 };
 

@@ -19,11 +19,6 @@ protected:
         RegisterTest::SetUp();
         forms::SetHost(&vert);
     }
-    void TearDown() override {
-        forms::ResetDefaults();
-        forms::SetHost(nullptr);
-        RegisterTest::TearDown();
-    }
     QWidget* widget(forms::Control& c) { return vert.windowOf(*c.Owner())->viewWidget(c); }
     void klikk(forms::Control& knapp) { QTest::mouseClick(widget(knapp), Qt::LeftButton); }
     long dommere() { return antall("Select Count(*) From Dommere"); }
