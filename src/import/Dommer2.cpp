@@ -60,15 +60,20 @@ void Dommer2::Form_Activate() {
 
 std::span<const shared::Kolonne> Dommer2::kampkolonner() const { return Kampkolonner; }
 
-void Dommer2::MSFlexGrid2_Click() {
+void Dommer2::dommerGlemt() {
     SSCheck1.SetValue(0);
     SSCheck2.SetValue(0);
+}
+
+void Dommer2::MSFlexGrid2_Click() {
+    dommerGlemt();
     // The heading row names no referee.
     if (MSFlexGrid2.Row() < MSFlexGrid2.FixedRows) return;
     MSFlexGrid2.SetCol(0);
     const std::string celle = MSFlexGrid2.Text();
     Text4.SetText(celle);
-    Text4.SetFocus();
+    // A click sends the focus to the number box; the arrow keys keep it in the grid, to go on.
+    if (!MSFlexGrid2.MovedByKeys()) Text4.SetFocus();
     Fyll_Kampliste();
     MSFlexGrid2.SetCol(0);
     if (const int16_t nr = tilDommernummer(celle)) state::ValgtDommer = nr;

@@ -25,4 +25,6 @@ public:
 
 private:
     std::span<const shared::Kolonne> kampkolonner() const override;
+    // The game boxes show the picked referee's games here.
+    void dommerGlemt() override;
 };

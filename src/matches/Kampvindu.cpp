@@ -80,6 +80,7 @@ void Kampvindu::folgDatabasen() {
         for (auto* t : {&Text1, &Text2, &Text3, &Text4, &Text7}) t->SetText("");
         state::DommerFunnet = false;
         listetDommer_ = 0;
+        dommerGlemt();
         tilbakeTilKamplisten();
         Overskrift_Dommerliste();
         Overskrift_Kampliste();

@@ -118,6 +118,8 @@ protected:
     virtual void kampgridTomt() {}
     // Another database is open: the window goes back to listing one referee's matches.
     virtual void tilbakeTilKamplisten() {}
+    // Another database is open: what the window showed of the referee beyond his boxes goes too.
+    virtual void dommerGlemt() {}
 
 private:
     void fyllDommergrid(bool etternavnForst);

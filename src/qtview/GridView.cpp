@@ -8,9 +8,12 @@
 #include <QAbstractTableModel>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
 #include <QTableView>
+
+#include <functional>
 
 #include "platform/forms/Controls.h"
 #include "qtview/Convert.h"
@@ -169,11 +172,48 @@ public:
     }
 };
 
+// The table tells its view where the user left the current cell: after a key (an arrow,
+// Page Up/Down, Home/End, a typed letter) and after a mouse release (a drag moves it
+// without a click). Return and Space pick the current cell's row, as a click does.
+class GridTable : public QTableView {
+public:
+    using QTableView::QTableView;
+    std::function<void(const QModelIndex&, bool byKeys)> left;
+    std::function<void(const QModelIndex&)> picked;
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override {
+        const QModelIndex before = currentIndex();
+        const bool pick = (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter || e->key() == Qt::Key_Space) &&
+                          !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+        if (pick && before.isValid() && picked) {
+            e->accept();
+            call(picked, before);
+            return;
+        }
+        QTableView::keyPressEvent(e);
+        if (currentIndex() != before) call(left, currentIndex(), true);
+    }
+    void mouseReleaseEvent(QMouseEvent* e) override {
+        QTableView::mouseReleaseEvent(e);   // a click reaches the grid through clicked()
+        // Only where the pointer is: a click on a heading moves the current cell off the
+        // heading, to a row the user never pointed at.
+        if (const QModelIndex at = indexAt(e->position().toPoint()); at == currentIndex()) call(left, at, false);
+    }
+
+private:
+    // Through a copy: a handler that closes the window takes the view, and the view clears these.
+    template <class F, class... A>
+    static void call(const F& f, A... args) {
+        if (F copy = f) copy(args...);
+    }
+};
+
 class GridView : public WidgetView {
 public:
     GridView(forms::MSFlexGrid& grid, FormWindow& window, QWidget* parent)
-        : WidgetView(grid, window, new QTableView(parent)), grid_(grid), cells_(new GridCells(grid, table())) {
-        QTableView* t = table();
+        : WidgetView(grid, window, new GridTable(parent)), grid_(grid), cells_(new GridCells(grid, table())) {
+        GridTable* t = table();
         t->setModel(cells_);
         QItemSelectionModel* standard = t->selectionModel();
         t->setSelectionModel(new NoHeadingCurrent(cells_, grid, t));
@@ -192,12 +232,31 @@ public:
         on(t, &QTableView::doubleClicked, [this](const QModelIndex& at) {
             if (toModel([this, at] { grid_.UserDblClickCell(at.row(), at.column()); })) flush();
         });
+        // The highlight and the window's choice never disagree: a current cell the user left
+        // where the grid does not have it is picked, by keys as a move, by the mouse as a click.
+        t->left = [this](const QModelIndex& at, bool byKeys) {
+            if (!at.isValid() || (at.row() == grid_.Row() && at.column() == grid_.Col())) return;
+            if (toModel([this, at, byKeys] {
+                    if (byKeys)
+                        grid_.UserKeyMoveCell(at.row(), at.column());
+                    else
+                        grid_.UserClickCell(at.row(), at.column());
+                }))
+                flush();
+        };
+        t->picked = [this](const QModelIndex& at) {
+            if (toModel([this, at] { grid_.UserClickCell(at.row(), at.column()); })) flush();
+        };
     }
 
     // The table goes only when its window is deleted, after the form and its grid:
-    // until then it must not read the grid (a focus or paint event may still reach it).
+    // until then it must not read the grid (a focus, key or paint event may still reach it).
     ~GridView() override {
-        if (QTableView* t = table()) t->setModel(nullptr);
+        if (GridTable* t = table()) {
+            t->setModel(nullptr);
+            t->left = nullptr;
+            t->picked = nullptr;
+        }
     }
 
 protected:
@@ -230,7 +289,7 @@ protected:
     }
 
 private:
-    QTableView* table() const { return static_cast<QTableView*>(widget()); }
+    GridTable* table() const { return static_cast<GridTable*>(widget()); }
 
     void flush() {
         queued_ = false;

@@ -161,7 +161,17 @@ void ListeData::Option1_Click() { modus(false); }
 void ListeData::Option2_Click() { modus(false); }
 void ListeData::Option3_Click() { modus(true); }
 
+// The ranking window keeps exactly its 29 standard lists and makes them anew when it finds
+// others, so a list deleted or added here would not last: the user is told so instead.
 void ListeData::SSCommand2_Click() {
+    if (!Option1.Value()) {
+        forms::MsgBox(std::string(Option2.Value() ? "En liste kan ikke slettes." : "En ny liste kan ikke legges til.") +
+                          vb::vbCr + vb::vbCr +
+                          "Rankinglistene er alltid de 29 faste klasselistene; bare klassenavnet kan endres, "
+                          "under «Endre listedata».",
+                      forms::vbInformation + forms::vbOKOnly, "Listedata");
+        return;
+    }
     for (auto* t : {&Text1, &Text2, &Text3, &Text4}) {
         if (t->Text().empty()) {
             forms::MsgBox("Mangler inn-data for å kunne lagre", forms::vbInformation + forms::vbOKOnly,
@@ -169,7 +179,6 @@ void ListeData::SSCommand2_Click() {
             return;
         }
     }
-    if (!Option1.Value()) return;   // deleting and adding lists is not offered: the 29 lists are fixed
     // The number comes from a grid row; it goes in as a value, never as SQL text.
     state::Utvalg2 = state::DBase.OpenRecordset("Select * from Ranking_KlData where KlasseNr=?", dao::dbOpenDynaset,
                                                 {vb::Variant(vb::Val(Text1.Text()))});

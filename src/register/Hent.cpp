@@ -18,6 +18,13 @@ bool flagg(const char* kolonne) {
 // Selected when the flag is set, else set to not selected (which runs no rule).
 void etterFlagg(forms::OptionButton& valg, const char* kolonne) { valg.SetValue(flagg(kolonne)); }
 
+// The grid row that shows the referee numbered nr; the heading row when none does.
+int radFor(const forms::MSFlexGrid& grid, int16_t nr) {
+    for (int r = grid.FixedRows; r < grid.Rows(); ++r)
+        if (GyldigDommernummer(grid.TextMatrix(r, 0)) == nr) return r;
+    return 0;
+}
+
 void hentReferanse(int16_t nr) {
     Utvalg = state::DBase2.OpenRecordset("Select * from Dommere where Dommernr= ?", dao::dbOpenDynaset, {vb::Variant(nr)});
 }
@@ -110,5 +117,9 @@ void Dommere_Init::SSCommand7_Click() {
 
     Option10.SetValue(true);
     Option12.SetValue(true);
-    for (; !Utvalg.EOF_(); Utvalg.MoveNext()) fyllAlt();
+    bool funnet = false;
+    for (; !Utvalg.EOF_(); Utvalg.MoveNext(), funnet = true) fyllAlt();
+    // The referee found is the grid's current row too, so the buttons that act on the row act on him.
+    MSFlexGrid1.SetRow(funnet ? radFor(MSFlexGrid1, state::ValgtDommer) : 0);
+    MSFlexGrid1.SetCol(0);
 }

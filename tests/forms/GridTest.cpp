@@ -152,6 +152,33 @@ TEST_F(Grid, ClickingACellSelectsItAndClicks) {
     EXPECT_EQ(events, (std::vector<std::string>{"EnterCell", "Click 2", "Click 2"}));
 }
 
+// A key that moves to another row picks it as a click does, the focus staying where it is;
+// a move along the row, or to where the grid already stands, picks nothing.
+TEST_F(Grid, AKeyMoveToAnotherRowPicksItAsAClick) {
+    g().SetRows(5);
+    g().SetCols(3);
+    g().SelectionMode = 1;
+    std::vector<std::string> events;
+    g().EnterCell = [&] { events.push_back("EnterCell"); };
+    g().Click = [&] {
+        events.push_back("Click " + std::to_string(g().Row()) + (g().MovedByKeys() ? " keys" : " mouse"));
+    };
+    g().UserKeyMoveCell(3, 1);
+    EXPECT_EQ(g().Row(), 3);
+    EXPECT_EQ(g().RowSel(), 3);
+    EXPECT_EQ(g().ColSel(), 2);
+    g().UserKeyMoveCell(3, 1);    // nowhere new
+    g().UserKeyMoveCell(3, 2);    // along the row
+    g().UserKeyMoveCell(7, 1);    // outside the grid
+    EXPECT_EQ(g().Col(), 2);
+    g().UserClickCell(4, 0);
+    EXPECT_FALSE(g().MovedByKeys());
+    g().SetEnabled(false);
+    g().UserKeyMoveCell(1, 0);
+    EXPECT_EQ(g().Row(), 4);
+    EXPECT_EQ(events, (std::vector<std::string>{"EnterCell", "Click 3 keys", "EnterCell", "EnterCell", "Click 4 mouse"}));
+}
+
 // A fill of many rows reaches the view as one change, which says where the rows begin to differ.
 TEST_F(Grid, ChangesGatherUntilTheViewTakesThem) {
     struct Counter : ControlView {

@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QTableView>
+#include <QTest>
 
 #include "platform/forms/Runtime.h"
 #include "qtview/AllControlsForm.h"
@@ -125,6 +126,61 @@ TEST_F(GridViewTest, AClickThatRefillsTheGridShowsTheNewRowsAtOnce) {
     EXPECT_EQ(onScreen(), drawnAfresh());
 }
 
+// Wherever the keys or the mouse leave the highlight, the grid stands there too and its
+// window has been told as by a click: arrows, Page Down, Ctrl+End, Ctrl+Home and a typed
+// letter pick the row they reach; Return and Space pick the current row; a move along the
+// row, or one that finds no new cell, picks nothing; a drag picks the row where it ends.
+TEST_F(GridViewTest, KeysAndDragsPickTheRowTheHighlightShows) {
+    // A default button takes Return wherever the focus stands, as on the old forms; the
+    // windows with grids have none.
+    form.C_Lagre.Default = false;
+    fill(40);
+    Settle();
+    forms::MSFlexGrid& g = form.MSFlexGrid1;
+    click(2, 1);
+    Focus(grid);
+    // The window's events from one key, the highlight and the grid agreeing after it.
+    const auto press = [&](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        form.events.clear();
+        QTest::keyClick(grid, key, modifiers);
+        EXPECT_EQ(grid->currentIndex(), cell(g.Row(), g.Col()));
+        return form.events;
+    };
+    using Events = std::vector<std::string>;
+    const auto picked = [](int row, int col) { return Events{"Grid_Click " + std::to_string(row) + "," + std::to_string(col)}; };
+    EXPECT_EQ(press(Qt::Key_Down), picked(3, 1));
+    EXPECT_EQ(g.TextMatrix(g.Row(), 1), "Lie, Bjørn");
+    EXPECT_EQ(press(Qt::Key_Up), picked(2, 1));
+    const Events down = press(Qt::Key_PageDown);
+    EXPECT_GT(g.Row(), 5);
+    EXPECT_EQ(down, picked(g.Row(), 1));
+    EXPECT_EQ(press(Qt::Key_End, Qt::ControlModifier), picked(43, 2));
+    EXPECT_EQ(press(Qt::Key_Up), picked(42, 2));
+    EXPECT_EQ(press(Qt::Key_Home), Events{});
+    EXPECT_EQ(press(Qt::Key_Right), Events{});
+    EXPECT_EQ(g.Col(), 1);
+    form.events.clear();
+    QTest::keyClicks(grid, "Lie");
+    EXPECT_EQ(form.events, picked(3, 1));
+    EXPECT_EQ(grid->currentIndex(), cell(3, 1));
+    EXPECT_EQ(press(Qt::Key_Return), picked(3, 1));
+    EXPECT_EQ(press(Qt::Key_Space), picked(3, 1));
+    EXPECT_EQ(g.Row(), 3);
+
+    // Pressed on one row, let go on another: the row let go on is picked, once.
+    form.events.clear();
+    const QPoint from = grid->visualRect(cell(5, 1)).center(), to = grid->visualRect(cell(8, 1)).center();
+    MousePress(grid->viewport(), Qt::LeftButton, from);
+    QMouseEvent drag(QEvent::MouseMove, QPointF(to), grid->viewport()->mapToGlobal(QPointF(to)), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(grid->viewport(), &drag);
+    MouseRelease(grid->viewport(), Qt::LeftButton, to);
+    EXPECT_EQ(form.events, picked(8, 1));
+    EXPECT_EQ(g.Row(), 8);
+    form.events.clear();
+    click(6, 1);
+    EXPECT_EQ(form.events, picked(6, 1));
+}
 
 // The first and last rows of the cell, from its top, that hold ink.
 std::pair<int, int> inkRows(const QImage& image, const QRect& cell) {

@@ -1,9 +1,16 @@
 // The class-list window and the main window's two entries.
 #include "Fixture.h"
 
+#include <QApplication>
+#include <QTableView>
+#include <QTest>
+
 #include "frame/Hovedmeny2.h"
+#include "qtview/FormWindow.h"
 #include "ranking/ListeData.h"
 #include "state/ProgramState.h"
+#include "support/Mus.h"
+#include "support/SvarendeQtVert.h"
 
 namespace rankingtest {
 namespace {
@@ -62,11 +69,17 @@ TEST_F(Listedata, SavedNameReachesTheGridAndLaterTheEntries) {
     EXPECT_EQ(kolonne(5, "Klasse_Navn"), std::vector<std::string>{"Klasse 2 ny"});
 }
 
-// Every save that cannot change a name changes nothing.
-TEST_F(Listedata, SavesThatChangeNothing) {
-    struct Tilfelle { const char* navn; int modus; bool tomtNavn; bool melding; };
-    for (const Tilfelle t : {Tilfelle{"empty name", 1, true, true}, Tilfelle{"new list", 3, false, true},
-                             Tilfelle{"delete list", 2, false, false}}) {
+// A save that cannot change a name changes nothing, and says why: a missing name, or a mode
+// whose deletion or new list the ranking window's fixed lists would not keep.
+TEST_F(Listedata, SavesThatChangeNothingSayWhy) {
+    const std::string fast = "\r\rRankinglistene er alltid de 29 faste klasselistene; bare klassenavnet kan endres, "
+                             "under «Endre listedata».";
+    struct Tilfelle { const char* navn; int modus; bool tomtNavn; std::string melding, tittel; };
+    for (const Tilfelle& t :
+         {Tilfelle{"empty name", 1, true, "Mangler inn-data for å kunne lagre", "RankingListe fra forbundet"},
+          Tilfelle{"new list", 3, false, "En ny liste kan ikke legges til." + fast, "Listedata"},
+          Tilfelle{"new list, nothing typed", 3, true, "En ny liste kan ikke legges til." + fast, "Listedata"},
+          Tilfelle{"delete list", 2, false, "En liste kan ikke slettes." + fast, "Listedata"}}) {
         SCOPED_TRACE(t.navn);
         ListeData& l = visListe();
         (t.modus == 1 ? l.Option1 : t.modus == 2 ? l.Option2 : l.Option3).UserClick();
@@ -75,15 +88,41 @@ TEST_F(Listedata, SavesThatChangeNothing) {
         skriv(l.Text4, t.tomtNavn ? "" : "Ny");
         l.SSCommand2.UserClick();
         const auto b = bokser();
-        ASSERT_EQ(b.size(), t.melding ? 1u : 0u);
-        if (t.melding) {
-            EXPECT_EQ(b[0].prompt, "Mangler inn-data for å kunne lagre");
-            EXPECT_EQ(b[0].title, "RankingListe fra forbundet");
-        }
+        ASSERT_EQ(b.size(), 1u);
+        EXPECT_EQ(b[0].prompt, t.melding);
+        EXPECT_EQ(b[0].title, t.tittel);
+        EXPECT_EQ(b[0].style, forms::vbInformation);
         EXPECT_EQ(antall("Select Count(*) From Ranking_KlData Where KlasseNavn = 'Ny' Or KlasseNr = 30"), 0);
         EXPECT_EQ(antall("Select Count(*) From Ranking_KlData"), 29);
         l.SSCommand1.UserClick();
     }
+}
+
+class ListedataSkjerm : public Listedata {
+protected:
+    void SetUp() override {
+        Listedata::SetUp();
+        forms::SetHost(&vert);
+    }
+    kdtest::SvarendeQtVert vert;
+};
+
+// Through the real widgets: the fields follow the arrow, and the name saved is the list's it reached.
+TEST_F(ListedataSkjerm, TheNameIsSavedForTheListTheArrowMovedTo) {
+    ListeData& l = visListe();
+    auto* rutenett = qobject_cast<QTableView*>(vert.windowOf(l)->viewWidget(l.MSFlexGrid1));
+    QApplication::setActiveWindow(rutenett->window());
+    kdtest::ClickCell(rutenett, 20, 1);
+    ASSERT_EQ(l.Text1.Text(), "20");
+    QTest::keyClick(rutenett, Qt::Key_Down);
+    EXPECT_EQ(l.Text1.Text(), "21");
+    EXPECT_EQ(l.Text3.Text(), "HERRER");
+    EXPECT_TRUE(l.Frame3.Visible());
+    skriv(l.Text4, "Herrer åpen");
+    QTest::mouseClick(vert.windowOf(l)->viewWidget(l.SSCommand2), Qt::LeftButton);
+    EXPECT_TRUE(bokser().empty());
+    EXPECT_EQ(antall("Select Count(*) From Ranking_KlData Where KlasseNr = 21 And KlasseNavn = 'Herrer åpen'"), 1);
+    EXPECT_EQ(antall("Select Count(*) From Ranking_KlData Where KlasseNavn = 'Herrer åpen'"), 1);
 }
 
 TEST_F(Listedata, WithoutRefereesTheWindowCloses) {

@@ -33,4 +33,12 @@ void DoubleClickRow(QListWidget* list, int row) {
     QTest::mouseRelease(port, Qt::LeftButton, Qt::NoModifier, at);
 }
 
+void ClickCell(QTableView* table, int row, int col) {
+    // The user clicks what the table shows once the event loop has brought it up to date.
+    QCoreApplication::processEvents();
+    const QModelIndex cell = table->model()->index(row, col);
+    table->scrollTo(cell);
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, table->visualRect(cell).center());
+}
+
 } // namespace kdtest

@@ -5,6 +5,7 @@
 // press becomes the double click and is not delivered as a press).
 #include <QListWidget>
 #include <QString>
+#include <QTableView>
 
 namespace kdtest {
 
@@ -15,5 +16,7 @@ void FocusByMouse(QWidget* widget);
 int RowOf(const QListWidget* list, const QString& text);
 void ClickRow(QListWidget* list, int row);
 void DoubleClickRow(QListWidget* list, int row);
+// A click on a cell of a table, brought up to date and scrolled to the cell first.
+void ClickCell(QTableView* table, int row, int col);
 
 } // namespace kdtest

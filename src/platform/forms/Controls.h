@@ -270,16 +270,25 @@ public:
     int ScrollBars = 3;
     void UserClickCell(int row, int col);   // sets Row/Col (RowSel/ColSel), then Click
     void UserDblClickCell(int row, int col);
+    // The keyboard moved the current cell (arrows, Page Up/Down, Home/End, a typed letter):
+    // a new row runs Click, so the window acts on it as on a click and highlight and form agree.
+    void UserKeyMoveCell(int row, int col);
+    // True while the events of such a move run: a handler may keep the focus in the grid.
+    bool MovedByKeys() const { return movedByKeys_; }
     Event<> SelChange, EnterCell;
     // The changes since the last call, for the view. Only the first change after a call
     // notifies it (Prop::Grid); the view takes them when it next draws.
     GridChanges TakeChanges();
 private:
+    bool userCanPick(int row, int col) const;
+    // The current cell moved as the user moves it: EnterCell, SelChange, no Click.
+    void moveTo(int row, int col);
     void rowsChangedFrom(int row);
     void columnsChanged();
     void changed(int firstRow, bool columns);
 
     int rows_ = 2, cols_ = 2, row_ = 1, col_ = 1, rowSel_ = 1, colSel_ = 1;
+    bool movedByKeys_ = false;
     GridChanges pending_;
     std::vector<GridRow> cells_;   // compact: a large grid costs about its text
     std::vector<int> colWidth_, colAlign_;

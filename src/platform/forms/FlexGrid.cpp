@@ -271,10 +271,11 @@ std::string GridCell(std::string value) {
     return value;
 }
 
-void MSFlexGrid::UserClickCell(int row, int col) {
-    detail::DispatchScope scope;
-    if (!EffectiveEnabled() || !EffectiveVisible() || row < 0 || row >= rows_ || col < 0 || col >= cols_) return;
-    SetFocus();
+bool MSFlexGrid::userCanPick(int row, int col) const {
+    return EffectiveEnabled() && EffectiveVisible() && row >= 0 && row < rows_ && col >= 0 && col < cols_;
+}
+
+void MSFlexGrid::moveTo(int row, int col) {
     const bool moved = row != row_ || col != col_;
     const int newColSel = SelectionMode == 1 ? cols_ - 1 : col;
     const bool selectionChanged = moved || rowSel_ != row || colSel_ != newColSel;
@@ -284,14 +285,32 @@ void MSFlexGrid::UserClickCell(int row, int col) {
     if (selectionChanged) notify(Prop::Selection);
     if (moved) raise(EnterCell);
     if (selectionChanged) raise(SelChange);
+}
+
+void MSFlexGrid::UserClickCell(int row, int col) {
+    detail::DispatchScope scope;
+    if (!userCanPick(row, col)) return;
+    SetFocus();
+    moveTo(row, col);
     raise(Click);
 }
 
 void MSFlexGrid::UserDblClickCell(int row, int col) {
     detail::DispatchScope scope;
-    if (!EffectiveEnabled() || !EffectiveVisible() || row < 0 || row >= rows_ || col < 0 || col >= cols_) return;
+    if (!userCanPick(row, col)) return;
     UserClickCell(row, col);
     raise(DblClick);
+}
+
+// Only a new row is picked: a move along the row leaves the window's choice as it is.
+void MSFlexGrid::UserKeyMoveCell(int row, int col) {
+    detail::DispatchScope scope;
+    if (!userCanPick(row, col) || (row == row_ && col == col_)) return;
+    const bool newRow = row != row_;
+    const bool outer = std::exchange(movedByKeys_, true);
+    moveTo(row, col);
+    if (newRow) raise(Click);
+    movedByKeys_ = outer;
 }
 
 GridChanges MSFlexGrid::TakeChanges() { return std::exchange(pending_, GridChanges{}); }
