@@ -194,12 +194,18 @@ protected:
         QTableView::keyPressEvent(e);
         if (currentIndex() != before) call(left, currentIndex(), true);
     }
+    void mousePressEvent(QMouseEvent* e) override {
+        pressedAt_ = indexAt(e->position().toPoint());
+        QTableView::mousePressEvent(e);
+    }
     void mouseReleaseEvent(QMouseEvent* e) override {
         QTableView::mouseReleaseEvent(e);   // a click reaches the grid through clicked()
-        // Only where the pointer is: a click on a heading moves the current cell off the
-        // heading, to a row the user never pointed at.
-        if (const QModelIndex at = indexAt(e->position().toPoint()); at == currentIndex()) call(left, at, false);
+        call(left, currentIndex(), false);
     }
+
+public:
+    // Where the last press of the mouse landed: a press on a heading picks no row.
+    QModelIndex pressedAt() const { return pressedAt_; }
 
 private:
     // Through a copy: a handler that closes the window takes the view, and the view clears these.
@@ -207,6 +213,7 @@ private:
     static void call(const F& f, A... args) {
         if (F copy = f) copy(args...);
     }
+    QPersistentModelIndex pressedAt_;
 };
 
 class GridView : public WidgetView {
@@ -236,6 +243,10 @@ public:
         // where the grid does not have it is picked, by keys as a move, by the mouse as a click.
         t->left = [this](const QModelIndex& at, bool byKeys) {
             if (!at.isValid() || (at.row() == grid_.Row() && at.column() == grid_.Col())) return;
+            // The current cell leaves a heading the mouse pressed on for a row nobody pointed at.
+            if (const QModelIndex pressed = table()->pressedAt();
+                !byKeys && pressed.isValid() && cells_->fixed(pressed.row(), pressed.column()))
+                return;
             if (toModel([this, at, byKeys] {
                     if (byKeys)
                         grid_.UserKeyMoveCell(at.row(), at.column());

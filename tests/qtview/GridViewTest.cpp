@@ -180,6 +180,11 @@ TEST_F(GridViewTest, KeysAndDragsPickTheRowTheHighlightShows) {
     form.events.clear();
     click(6, 1);
     EXPECT_EQ(form.events, picked(6, 1));
+
+    // A click on a heading reaches the grid as that click and picks no row below it.
+    form.events.clear();
+    click(0, 1);
+    EXPECT_EQ(form.events, picked(0, 1));
 }
 
 // The first and last rows of the cell, from its top, that hold ink.
