@@ -47,7 +47,7 @@ FormWindow::~FormWindow() {
     if (top_) top_->owner = nullptr;
     if (sub_) sub_->owner = nullptr;
     if (f) {
-        f->hide();
+        hide();
         f->deleteLater();
     }
 }
@@ -343,7 +343,16 @@ void FormWindow::applySpokenNames() {
 }
 
 void FormWindow::hide() {
-    if (QWidget* f = frame()) f->hide();
+    QWidget* f = frame();
+    if (!f) return;
+    const QWidget* active = QApplication::activeWindow();
+    const bool hadKeys = top_ && (!active || active == f || f->isAncestorOf(active) ||
+                                  (active->parentWidget() && f->isAncestorOf(active->parentWidget())));
+    f->hide();
+    // A window manager may leave no window active when a dialog and the box over it go at
+    // once: the keys go back to the window the dialog was opened over, where the user sees them.
+    if (QWidget* owner = top_ ? top_->parentWidget() : nullptr; hadKeys && owner && owner->isVisible())
+        owner->window()->activateWindow();
 }
 
 bool FormWindow::isShown() const {

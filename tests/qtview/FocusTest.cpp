@@ -137,6 +137,35 @@ TEST_F(FocusTest, TheMainWindowTakesTheKeysBackWhenItsLastChildCloses) {
     EXPECT_EQ(h.ActiveControl(), &h.Andre);
 }
 
+// A dialog of the main window that goes while it has the keys hands them back to the main
+// window, also when no window is active any more (its box went first); one that goes while the
+// user works elsewhere takes nothing from there.
+TEST_F(FocusTest, AClosingDialogGivesTheKeysBackToTheMainWindow) {
+    Hoved h;
+    h.Show();
+    Skjema d, annet;
+    d.BorderStyle = 3;
+    d.Show();
+    QApplication::setActiveWindow(FrameOf(host, d));
+    QApplication::setActiveWindow(nullptr);
+    d.Hide();
+    Settle();
+    EXPECT_EQ(QApplication::activeWindow(), FrameOf(host, h));
+    // Unloaded, as a dialog's OK does, the same.
+    d.Show();
+    QApplication::setActiveWindow(nullptr);
+    d.Unload();
+    Settle();
+    EXPECT_EQ(QApplication::activeWindow(), FrameOf(host, h));
+
+    d.Show();
+    annet.Show();
+    QApplication::setActiveWindow(FrameOf(host, annet));
+    d.Hide();
+    Settle();
+    EXPECT_EQ(QApplication::activeWindow(), FrameOf(host, annet));
+}
+
 TEST_F(FocusTest, AGridsCurrentCellIsNeverAHeading) {
     Skjema f;
     forms::MSFlexGrid& g = f.Rutenett;
