@@ -9,6 +9,8 @@
 #include <QScrollBar>
 #include <QTableView>
 #include <QTest>
+#include <memory>
+#include <vector>
 
 #include "platform/forms/Controls.h"
 #include "platform/forms/Runtime.h"
@@ -76,6 +78,13 @@ protected:
         forms::ResetRuntime();
     }
     static QWidget* fokus() { return QApplication::focusWidget(); }
+    // The test's forms outlive the host, whose windows read their forms as they go.
+    template <class F, class... A>
+    F& lag(A&&... args) {
+        skjemaer.push_back(std::make_unique<F>(std::forward<A>(args)...));
+        return static_cast<F&>(*skjemaer.back());
+    }
+    std::vector<std::unique_ptr<forms::Form>> skjemaer;
     qtview::QtHost host;
 };
 
@@ -94,7 +103,7 @@ TEST(WithScrollBars, AddsTheBarAcrossTheWayThatScrolls) {
 }
 
 TEST_F(FocusTest, AWindowOpensInItsFirstStopThatCanTakeTheFocus) {
-    Skjema f;
+    Skjema& f = lag<Skjema>();
     f.Rutenett.SetRows(1);
     f.Show();
     QApplication::setActiveWindow(FrameOf(host, f));
@@ -109,7 +118,7 @@ TEST_F(FocusTest, AWindowOpensInItsFirstStopThatCanTakeTheFocus) {
 }
 
 TEST_F(FocusTest, FocusGivenOnLoadIsWhereTheWindowOpens) {
-    Skjema f(true);
+    Skjema& f = lag<Skjema>(true);
     f.Show();
     QApplication::setActiveWindow(FrameOf(host, f));
     EXPECT_EQ(fokus(), WidgetOf(host, f.Knapp));
@@ -117,8 +126,9 @@ TEST_F(FocusTest, FocusGivenOnLoadIsWhereTheWindowOpens) {
 }
 
 TEST_F(FocusTest, TheMainWindowTakesTheKeysBackWhenItsLastChildCloses) {
-    Hoved h;
-    Barn a("A"), b("B");
+    Hoved& h = lag<Hoved>();
+    Barn& a = lag<Barn>("A");
+    Barn& b = lag<Barn>("B");
     h.Show();
     QApplication::setActiveWindow(FrameOf(host, h));
     EXPECT_EQ(fokus(), WidgetOf(host, h.Forste));
@@ -141,9 +151,10 @@ TEST_F(FocusTest, TheMainWindowTakesTheKeysBackWhenItsLastChildCloses) {
 // window, also when no window is active any more (its box went first); one that goes while the
 // user works elsewhere takes nothing from there.
 TEST_F(FocusTest, AClosingDialogGivesTheKeysBackToTheMainWindow) {
-    Hoved h;
+    Hoved& h = lag<Hoved>();
     h.Show();
-    Skjema d, annet;
+    Skjema& d = lag<Skjema>();
+    Skjema& annet = lag<Skjema>();
     d.BorderStyle = 3;
     d.Show();
     QApplication::setActiveWindow(FrameOf(host, d));
@@ -167,7 +178,7 @@ TEST_F(FocusTest, AClosingDialogGivesTheKeysBackToTheMainWindow) {
 }
 
 TEST_F(FocusTest, AGridsCurrentCellIsNeverAHeading) {
-    Skjema f;
+    Skjema& f = lag<Skjema>();
     forms::MSFlexGrid& g = f.Rutenett;
     g.SetCols(3);
     g.FixedRows = 1;
@@ -202,7 +213,7 @@ TEST_F(FocusTest, AGridsCurrentCellIsNeverAHeading) {
 
 TEST_F(FocusTest, AWindowTallerThanTheScreenKeepsItsRightEdgeBesideTheBar) {
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    Skjema f;
+    Skjema& f = lag<Skjema>();
     // A little narrower than the screen, twice as tall.
     f.Move(0, 0, (screen.width() - 60) * 15, screen.height() * 2 * 15);
     f.Show();
@@ -216,7 +227,7 @@ TEST_F(FocusTest, AWindowTallerThanTheScreenKeepsItsRightEdgeBesideTheBar) {
     EXPECT_LE(FrameOf(host, f)->frameGeometry().right(), screen.right() + 1);
 
     // One that fits has no bar at all.
-    Skjema g;
+    Skjema& g = lag<Skjema>();
     g.Show();
     QWidget* gbox = WidgetOf(host, g.Navn);
     auto* gscroll = qobject_cast<QScrollArea*>(gbox->parentWidget()->parentWidget()->parentWidget());
