@@ -279,7 +279,20 @@ sqlite3* apneGulv(const std::string& db) {
     long ukjente = 0;
     sqlite3_stmt* spor = forbered(c, "SELECT DommerNR, Dommer_ForNavn, Dommer_EtterNavn, Dommer_Lag FROM f.dommerdata" + ukjent +
                                          " ORDER BY rowid");
-    while (sqlite3_step(spor) == SQLITE_ROW) ++ukjente;
+    // Each such row is a question to the user, its text put together from the row: the box that
+    // shows it is the window system's, not the import's.
+    std::string sporsmal;
+    constexpr const char* etter[] = {"  ", " ", ", ", ""};
+    while (sqlite3_step(spor) == SQLITE_ROW) {
+        sporsmal.assign("Filen inneholder data med ukjent dommer!\rUkjent dommernummer er : ");
+        for (int k = 0; k < 4; ++k) {
+            if (const auto* t = sqlite3_column_text(spor, k)) sporsmal += reinterpret_cast<const char*>(t);
+            sporsmal += etter[k];
+        }
+        sporsmal += "\rØnsker du å fortsette innlesing av øvrige data, \rSvar i såfall Ja, ellers avbryt ved å svare Nei!";
+        benchmark::DoNotOptimize(sporsmal.data());
+        ++ukjente;
+    }
     sqlite3_finalize(spor);
     kjor(c, "BEGIN");
     if (ukjente > 0) kjor(c, "UPDATE f.dommerdata SET Status = 2" + ukjent);

@@ -1,5 +1,7 @@
 #include "import/HentDommerFil.h"
 
+#include <variant>
+
 #include "import/FraFil_Dommer.h"
 #include "import/Innlesing.h"
 #include "import/SisteFil.h"
@@ -25,7 +27,11 @@ constexpr const char* Felt[] = {"DommerNR", "Status", "Dommer_ForNavn", "Dommer_
 
 } // namespace
 
-std::string Celle(const vb::Variant& v) { return forms::GridCell(vb::Concat(v, "")); }
+void LeggTilCelle(std::string& rad, const vb::Variant& v) {
+    if (v.IsNull()) return;
+    if (const auto* tekst = std::get_if<std::string>(&v.raw())) return forms::AppendGridCell(rad, *tekst);
+    forms::AppendGridCell(rad, v.ToText());
+}
 
 HentDommerFil::HentDommerFil() : forms::Form("HentDommerFil") {
     Utform();
@@ -89,11 +95,12 @@ void HentDommerFil::Vis_Dommerfil() {
     int felt[11];
     for (int c = 0; c < 11; ++c) felt[c] = rader.FieldIndex(Felt[c]);
     long ulest = 0;
+    std::string rad;
     for (; !rader.EOF_(); rader.MoveNext()) {
-        std::string rad;
+        rad.clear();
         for (int c = 0; c < 11; ++c) {
             if (c) rad += '\t';
-            rad += Celle(rader.Get(felt[c]));
+            LeggTilCelle(rad, rader.Get(felt[c]));
         }
         const vb::Variant status = rader.Get(felt[1]);
         if (status.IsNull() || (vb::IsNumeric(status) && vb::CDbl(status) == innlesing::IkkeInnlest)) ++ulest;

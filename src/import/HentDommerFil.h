@@ -50,5 +50,5 @@ private:
     void Utform();
 };
 
-// A value as one grid cell; shared by the grids of the result file.
-std::string Celle(const vb::Variant& v);
+// A value appended to a row as one grid cell (Null as an empty one); shared by the grids of the result file.
+void LeggTilCelle(std::string& rad, const vb::Variant& v);

@@ -90,11 +90,22 @@ bool sporOmUkjenteDommere(long& antall) {
                                                        "dommerdata" + UkjentDommerVilkar + " ORDER BY rowid",
                                                    dao::dbOpenForwardOnly);
     antall = 0;
+    // One text for every question, its fixed parts put together once: a file may hold thousands.
+    const std::string innledning = std::string("Filen inneholder data med ukjent dommer!") + vb::vbCr + "Ukjent dommernummer er : ";
+    const std::string avslutning = std::string(vb::vbCr) + "Ønsker du å fortsette innlesing av øvrige data, " + vb::vbCr +
+                                   "Svar i såfall Ja, ellers avbryt ved å svare Nei!";
+    std::string tekst;
+    const auto verdi = [&](int felt, const char* etter) {
+        if (const vb::Variant v = rs.Get(felt); !v.IsNull()) tekst += v.ToText();
+        tekst += etter;
+    };
     for (; !rs.EOF_(); rs.MoveNext()) {
-        const std::string tekst = std::string("Filen inneholder data med ukjent dommer!") + vb::vbCr + "Ukjent dommernummer er : " +
-                                  vb::Concat(rs.Get(0), "  ") + vb::Concat(rs.Get(1), " ") + vb::Concat(rs.Get(2), ", ") +
-                                  vb::Concat(rs.Get(3), "") + vb::vbCr + "Ønsker du å fortsette innlesing av øvrige data, " +
-                                  vb::vbCr + "Svar i såfall Ja, ellers avbryt ved å svare Nei!";
+        tekst.assign(innledning);
+        verdi(0, "  ");
+        verdi(1, " ");
+        verdi(2, ", ");
+        verdi(3, "");
+        tekst += avslutning;
         state::Svar = static_cast<int16_t>(forms::MsgBox(tekst, forms::vbYesNo + forms::vbExclamation));
         if (state::Svar == forms::vbNo) return false;
         ++antall;

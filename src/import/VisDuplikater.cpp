@@ -62,11 +62,12 @@ void VisDuplikater::Form_Load() {
     dao::Recordset& rader = state::UtvalgFil;
     int felt[AntallKolonner];
     for (int c = 0; c < AntallKolonner; ++c) felt[c] = rader.FieldIndex(Kolonner[c].felt);
+    std::string rad;
     for (; !rader.EOF_(); rader.MoveNext()) {
-        std::string rad;
+        rad.clear();
         for (int c = 0; c < AntallKolonner; ++c) {
             if (c) rad += '\t';
-            rad += Celle(rader.Get(felt[c]));
+            LeggTilCelle(rad, rader.Get(felt[c]));
         }
         MSFlexGrid1.AddItem(rad);
     }

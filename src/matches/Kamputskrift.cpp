@@ -1,5 +1,8 @@
 // The printed match reports: one referee's list and the report of all referees.
+#include <array>
+#include <cstddef>
 #include <span>
+#include <tuple>
 #include <string>
 
 #include "matches/Dommer.h"
@@ -24,10 +27,26 @@ struct Tekstkolonne {
     int lengde;   // characters kept
 };
 
+// The columns of one match row, found by name once for a recordset rather than for every row.
+struct Kampfelt {
+    std::array<int, 5> tekster{};
+    int hjemme = 0, borte = 0;
+};
+
+constexpr std::size_t Tekstfelt = std::tuple_size_v<decltype(Kampfelt::tekster)>;
+
+Kampfelt kampfelt(const dao::Recordset& k, std::span<const Tekstkolonne, Tekstfelt> kolonner) {
+    Kampfelt f;
+    for (std::size_t i = 0; i < Tekstfelt; ++i) f.tekster[i] = k.FieldIndex(kolonner[i].felt);
+    f.hjemme = k.FieldIndex("Dommer_HPoeng");
+    f.borte = k.FieldIndex("Dommer_BPoeng");
+    return f;
+}
+
 // The text columns of one match row, then its result with the line end.
-void kamprad(const dao::Recordset& k, std::span<const Tekstkolonne> kolonner, double resultatX) {
-    for (const Tekstkolonne& c : kolonner) SkrivVed(c.x, Kutt(k.Get(c.felt), c.lengde));
-    SkrivVed(resultatX, kamper::Resultat(k.Get("Dommer_HPoeng"), k.Get("Dommer_BPoeng")), printer::EndLine);
+void kamprad(const dao::Recordset& k, const Kampfelt& f, std::span<const Tekstkolonne, Tekstfelt> kolonner, double resultatX) {
+    for (std::size_t i = 0; i < Tekstfelt; ++i) SkrivVed(kolonner[i].x, Kutt(k.Get(f.tekster[i]), kolonner[i].lengde));
+    SkrivVed(resultatX, kamper::Resultat(k.Get(f.hjemme), k.Get(f.borte)), printer::EndLine);
 }
 
 constexpr Tekstkolonne EnDommer[] = {{"Turneringsdato", 1400, 50}, {"TurneringsNavn", 3100, 20}, {"Typespill", 5200, 3},
@@ -74,10 +93,11 @@ void Dommer::SSCommand4_Click() {
         state::Utvalg2 = state::DBase.OpenRecordset("Select * from Dommertabell where Dommernr= ? AND Status<3",
                                                     dao::dbOpenSnapshot, {nr});
         int16_t rad = 0;
+        const Kampfelt felt = state::Utvalg2.EOF_() ? Kampfelt{} : kampfelt(state::Utvalg2, EnDommer);
         for (; !state::Utvalg2.EOF_(); state::Utvalg2.MoveNext()) {
             ++rad;
             SkrivVed(Tallposisjon(rad, 890, 160, 80), vb::Variant(rad));
-            kamprad(state::Utvalg2, EnDommer, 9800);
+            kamprad(state::Utvalg2, felt, EnDommer, 9800);
             side.Sideskift();
         }
         side.Slutt();
@@ -104,10 +124,11 @@ void Dommer::SSCommand7_Click() {
             dao::Recordset kamprader = state::DBase.OpenRecordset("Select * from Dommertabell where Dommernr= ? AND Status<3",
                                                                     dao::dbOpenForwardOnly, {nr});
             int16_t rad = 0;
+            const Kampfelt felt = kamprader.EOF_() ? Kampfelt{} : kampfelt(kamprader, AlleDommere);
             for (; !kamprader.EOF_(); kamprader.MoveNext()) {
                 ++rad;
                 SkrivVed(Tallposisjon(rad, 1640, 160, 80), vb::Variant(rad));
-                kamprad(kamprader, AlleDommere, 10100);
+                kamprad(kamprader, felt, AlleDommere, 10100);
                 side.Sideskift();
             }
         }

@@ -15,7 +15,11 @@ vb::Variant Kutt(vb::Variant verdi, int n) {
 }
 
 std::string Resultat(const vb::Variant& hjemme, const vb::Variant& borte) {
-    return vb::Concat(hjemme, " - ") + vb::Concat(borte, "");
+    // Built in one text: the report writes one for each of its rows.
+    std::string r = hjemme.IsNull() ? std::string() : hjemme.ToText();
+    r += " - ";
+    if (!borte.IsNull()) r += borte.ToText();
+    return r;
 }
 
 } // namespace kamper

@@ -44,6 +44,21 @@ TEST_F(Grid, AddItemSplitsTabsAndInsertsBeforeAnIndex) {
     EXPECT_EQ(errorOf([&] { g().AddItem("x", 9); }), 381);
 }
 
+// A row built cell by cell keeps what was in it and its own tabs; a value's tab or line
+// break shows as a blank, so the row keeps its count of cells.
+TEST_F(Grid, AppendedCellsCannotSplitTheRow) {
+    g().SetCols(3);
+    g().SetRows(1);
+    std::string rad = "Ola\t";
+    forms::AppendGridCell(rad, "A\tB\r\nC");
+    rad += '\t';
+    forms::AppendGridCell(rad, "Ås IL");
+    EXPECT_EQ(rad, "Ola\tA B  C\tÅs IL");
+    g().AddItem(rad);
+    EXPECT_EQ(g().TextMatrix(1, 1), "A B  C");
+    EXPECT_EQ(g().TextMatrix(1, 2), "Ås IL");
+}
+
 TEST_F(Grid, OutOfRangeCellsRaise381) {
     g().SetRows(3);
     g().SetCols(2);

@@ -3,6 +3,7 @@
 // the same events the old platform raised: Text runs Change, an option set to
 // True runs Click (False runs nothing), a tick box runs Click when its value changes.
 #include <string>
+#include <string_view>
 #include <vector>
 #include "Control.h"
 #include "GridRow.h"
@@ -297,6 +298,8 @@ private:
 // A stored value as one cell of a row for AddItem: a tab, CR or LF in it shows as a blank,
 // so that it can neither split the row into one cell too many nor break the cell's line.
 std::string GridCell(std::string value);
+// The same cell appended to a row being built.
+void AppendGridCell(std::string& row, std::string_view value);
 
 class Timer : public Control {
 public:

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <utility>
 
@@ -269,6 +270,13 @@ void MSFlexGrid::Sort(int code) {
 std::string GridCell(std::string value) {
     std::replace_if(value.begin(), value.end(), [](char c) { return c == '\t' || c == '\r' || c == '\n'; }, ' ');
     return value;
+}
+
+void AppendGridCell(std::string& row, std::string_view value) {
+    const std::size_t from = row.size();
+    row += value;
+    std::replace_if(row.begin() + static_cast<std::ptrdiff_t>(from), row.end(),
+                    [](char c) { return c == '\t' || c == '\r' || c == '\n'; }, ' ');
 }
 
 bool MSFlexGrid::userCanPick(int row, int col) const {

@@ -1,5 +1,7 @@
 #include "platform/printer/Printer.h"
 
+#include <variant>
+
 #include "platform/printer/Recording.h"
 #include "platform/vb/Err.h"
 
@@ -71,14 +73,21 @@ void PrinterObject::ensureOpen() {
 }
 
 void PrinterObject::Print(const vb::Variant& item, Line line) {
-    const std::string text = TextOf(item);
+    // A text prints as it is: no copy of it is made to print it.
+    if (const auto* text = std::get_if<std::string>(&item.raw())) return print(*text, line);
+    print(TextOf(item), line);
+}
+
+void PrinterObject::print(const std::string& text, Line line) {
     ensureOpen();
     Backend& backend = CurrentBackend();
     const double height = backend.lineHeight(font_);
-    double unit = twipsPerUnitY();
+    // One look at the page for each print: a printer's page layout is costly to ask for.
+    const double printableHeight = backend.pageSize().printableHeight;
+    const double unit = scaleHeight_ > 0 ? printableHeight / scaleHeight_ : 1.0;
     if (!text.empty()) {
         double yTwips = y_ * unit;
-        if (yTwips > 0 && yTwips + height > backend.pageSize().printableHeight) {
+        if (yTwips > 0 && yTwips + height > printableHeight) {
             // The text goes on at the top of the next page, in its own column.
             const double x = x_;
             NewPage();

@@ -81,6 +81,7 @@ public:
 
 private:
     void ensureOpen();
+    void print(const std::string& text, Line line);
     double twipsPerUnitY();
     void afterDocument();
 
