@@ -1,19 +1,16 @@
 #include "platform/forms/Help.h"
 
-#include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
-#include <vector>
 
 #include "platform/files/Files.h"
+#include "platform/files/Program.h"
 #include "platform/forms/Runtime.h"
 #include "platform/vb/Strings.h"
-
-extern char** environ;
 
 namespace forms {
 
@@ -28,11 +25,9 @@ void tell(const std::string& what, const std::string& file) {
 // True once xdg-open has answered (or its answer is lost); a refusal is told.
 bool answered(pid_t child, const std::string& file) {
     int status = 0;
-    pid_t done = 0;
-    do done = ::waitpid(child, &status, WNOHANG);
-    while (done < 0 && errno == EINTR);
-    if (done == 0) return false;
-    if (done < 0 || (WIFEXITED(status) && WEXITSTATUS(status) == 0)) return true;
+    const files::ChildState state = files::LookAtChild(child, status);
+    if (state == files::ChildState::Running) return false;
+    if (state == files::ChildState::Lost || (WIFEXITED(status) && WEXITSTATUS(status) == 0)) return true;
     if (WIFEXITED(status) && WEXITSTATUS(status) == kNoViewer)
         tell("Det finnes ikke noe program på denne maskinen som kan vise hjelpefilen:", file);
     else if (WIFEXITED(status))
@@ -55,12 +50,8 @@ void OpenHelpFile(const std::string& file) {
         return;
     }
     // An absolute path can never pass for an option of xdg-open.
-    std::vector<std::string> args{"xdg-open", std::filesystem::absolute(found).string()};
-    std::vector<char*> argv;
-    for (auto& a : args) argv.push_back(a.data());
-    argv.push_back(nullptr);
     pid_t pid = 0;
-    const int err = ::posix_spawnp(&pid, "xdg-open", nullptr, nullptr, argv.data(), environ);
+    const int err = files::StartProgram("xdg-open", {"xdg-open", std::filesystem::absolute(found).string()}, pid);
     if (err == ENOENT || err == EACCES) {
         tell("Fant ikke xdg-open, som åpner hjelpefilen i skrivebordets visningsprogram. Åpne fila selv:", file);
         return;

@@ -6,6 +6,7 @@
 #include <thread>
 #include <utility>
 
+#include "platform/files/Program.h"
 #include "platform/vb/Err.h"
 
 namespace mail {
@@ -47,11 +48,9 @@ Delivery::~Delivery() {
 bool Delivery::Poll() {
     if (outcome_ != Outcome::Waiting) return true;
     int status = 0;
-    pid_t done = 0;
-    do done = ::waitpid(child_, &status, WNOHANG);
-    while (done < 0 && errno == EINTR);
-    if (done == 0) return false;
-    if (done < 0)
+    const files::ChildState state = files::LookAtChild(child_, status);
+    if (state == files::ChildState::Running) return false;
+    if (state == files::ChildState::Lost)
         finish(Outcome::Refused, "Svaret fra xdg-email gikk tapt.");
     else if (WIFEXITED(status) && WEXITSTATUS(status) == 0)
         finish(Outcome::Taken, "");

@@ -1,5 +1,4 @@
 // Composing and handing over one message.
-#include <spawn.h>
 #include <sys/stat.h>
 
 #include <cctype>
@@ -9,12 +8,12 @@
 #include <vector>
 
 #include "platform/files/Files.h"
+#include "platform/files/Program.h"
 #include "platform/mail/Eml.h"
 #include "platform/mail/Mail.h"
 #include "platform/mail/Session.h"
 #include "platform/vb/Err.h"
 
-extern char** environ;
 
 namespace mail {
 
@@ -56,11 +55,8 @@ std::shared_ptr<Delivery> startClient(const std::string& client, const EmlMessag
     std::vector<std::string> args{"xdg-email", "--utf8"};
     if (!message.attachmentPath.empty()) args.insert(args.end(), {"--attach", message.attachmentPath});
     args.push_back(uri);
-    std::vector<char*> argv;
-    for (auto& a : args) argv.push_back(a.data());
-    argv.push_back(nullptr);
     pid_t pid = 0;
-    const int err = ::posix_spawn(&pid, client.c_str(), nullptr, nullptr, argv.data(), environ);
+    const int err = files::StartProgram(client, std::move(args), pid);
     // Gone since the sign-on: the same as a desktop without one.
     if (err == ENOENT || err == EACCES) return std::make_shared<Delivery>(Delivery::Outcome::NoClient, "", message, emlPath);
     if (err != 0)
