@@ -67,16 +67,19 @@ TEST_F(DaoStaleJournal, AnOpenForWritingRemovesWhatNoHotJournalNeeds) {
     dir.write("andre.dkv-journal", NamingSuper(Journal(false), unsynced));
     dir.write("T.KVX-mj4455669BB", SuperListing({dir.file("andre.dkv-journal")}));
     dir.write("T.KVX-journal", std::string(28, '\0') + std::string(900, 'g'));   // finalized, as an exclusive session leaves it
+    // Killed after the engine made the file, before it wrote the list.
+    const std::string empty = dir.write("T.KVX-mj7788999CC", "");
 
     dao::Database ro = Ws().OpenDatabase(path, false, true);
     ro.Close();
-    EXPECT_TRUE(fs::exists(orphan)) << "a read-only open writes nothing";
+    EXPECT_TRUE(fs::exists(orphan) && fs::exists(empty)) << "a read-only open writes nothing";
     EXPECT_TRUE(fs::exists(path + "-journal"));
 
     dao::Database db = Ws().OpenDatabase(path);
     EXPECT_FALSE(fs::exists(path + "-journal"));
     EXPECT_FALSE(fs::exists(orphan));
     EXPECT_FALSE(fs::exists(unsynced));
+    EXPECT_FALSE(fs::exists(empty));
     EXPECT_TRUE(fs::exists(needed)) << "the hot journal of kilde.dkv still names it";
     EXPECT_TRUE(fs::exists(other + "-journal"));
     EXPECT_EQ(db.OpenRecordset("Dommere", dao::dbOpenSnapshot).RecordCount(), 1);
@@ -99,6 +102,8 @@ TEST_F(DaoStaleJournal, OnlyTheEnginesOwnStaleSuperJournalsGo) {
     dir.write("T.KVX-mj1234569AB", "hei, dette er ikke en journal");
     dir.write("T.KVX-mj11223399AA", stale);   // one character too many
     dir.write("T.KVX-mjabcdef9ab", stale);    // lower case
+    dir.write("T.KVX-mj7654329", "");          // empty, two characters short
+    fs::create_symlink(dir.write("tom.txt", ""), dir.file("T.KVX-mj0123459CD"));
     dir.write("T.KVX-mj123456XAB", stale);    // no 9
     fs::create_directories(dir.file("annet"));
     dir.write("T.KVX-mjAAAAAA9AA", SuperListing({dir.file("annet/X.KVX-journal")}));
@@ -126,9 +131,12 @@ TEST_F(DaoStaleJournal, OnlyTheEnginesOwnStaleSuperJournalsGo) {
 TEST_F(DaoStaleJournal, AnotherUsersSuperJournalStays) {
     if (!kdtest::RunningAsRoot()) GTEST_SKIP() << "only root can make a file another user's";
     const std::string theirs = dir.write("T.KVX-mj0000009AA", SuperListing({dir.file("borte.dkv-journal")}));
+    const std::string theirEmpty = dir.write("T.KVX-mj0000009BB", "");
     ASSERT_EQ(::chown(theirs.c_str(), 65534, 65534), 0);
+    ASSERT_EQ(::chown(theirEmpty.c_str(), 65534, 65534), 0);
     dao::Database db = Ws().OpenDatabase(path);
     EXPECT_TRUE(fs::exists(theirs));
+    EXPECT_TRUE(fs::exists(theirEmpty));
 }
 
 // The linked engine's own super-journal, left by a program killed in a commit over two

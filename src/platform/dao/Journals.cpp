@@ -107,17 +107,22 @@ bool superJournalName(const std::string& name, const std::string& database) {
 
 // A super-journal of ours that nobody needs: a plain file of this user whose content lists
 // only journals beside the database, none of which the engine could still roll back (one
-// with a valid header, whichever super-journal it names). Anything else of the name stays.
+// with a valid header, whichever super-journal it names). An empty one is what a kill
+// leaves between the engine making the file and writing its list: no journal can name a
+// super-journal before its list is written, and the file holds nothing to lose. Anything
+// else of the name stays.
 bool staleSuperJournal(const std::string& super, const fs::path& folder) {
     const int fd = ::open(super.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
     if (fd < 0) return false;
     struct stat st {};
+    const bool ours = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid();
     std::string list;
-    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid() && st.st_size > 0 && st.st_size <= (1 << 20)) {
+    if (ours && st.st_size > 0 && st.st_size <= (1 << 20)) {
         list.resize(static_cast<size_t>(st.st_size));
         if (::pread(fd, list.data(), list.size(), 0) != static_cast<ssize_t>(list.size())) list.clear();
     }
     ::close(fd);
+    if (ours && st.st_size == 0) return true;
     if (list.empty() || list.back() != '\0') return false;
     for (size_t at = 0; at < list.size();) {
         const size_t end = list.find('\0', at);
