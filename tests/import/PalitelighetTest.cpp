@@ -124,12 +124,14 @@ TEST_F(Palitelighet, KilledImportLeavesBothFilesBeforeOrAfter) {
         for_ += uendret;
         etter += innlest;
         // Closing in on the commit: a kill before it moves the earliest wait up, one after it the
-        // latest down; where the run's own spread makes them cross, the window opens again.
+        // latest down; where the run's own spread makes them meet or cross, the window opens
+        // again around where they met.
         if (!varm && uendret) fra = std::max(fra, vent);
         if (!varm && innlest) til = std::min(til, vent);
         if (til - fra < mikros / 50) {
-            fra = fra * 9 / 10;
-            til = til * 11 / 10 + 1;
+            const long long midt = (fra + til) / 2;
+            fra = std::max(0LL, midt - mikros / 20);
+            til = midt + mikros / 20;
         }
     }
     std::cout << "killed before the commit " << for_ << " times, after it " << etter << " times; " << hotJournals

@@ -151,6 +151,10 @@ TEST_F(ModalTest, TheUnderlinedLetterAnswersAndTheBoxOnlyCloses) {
         Qt::WindowFlags flags;
         WhenBoxShows(&seen, [&c, &flags](QMessageBox* box) {
             flags = box->windowFlags();
+            // Alt and a letter reach a button only through the active window's shortcuts, and
+            // a loaded machine may show the box before it makes it active.
+            box->activateWindow();
+            EXPECT_TRUE(QTest::qWaitForWindowActive(box, 20000));
             QTest::keyClick(box, Qt::Key(c.key), c.modifiers);
         });
         EXPECT_EQ(forms::MsgBox("Slette dommer?", c.style), c.answer) << c.style;
